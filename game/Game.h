@@ -1,0 +1,158 @@
+// The game engine: the state of a deal and every rule of play. It owns the card lists, the
+// table rows, the modes and the scores, and reaches the screen only through the card
+// controls and the table view it is handed.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "CardControl.h"
+#include "CardLists.h"
+#include "Layout.h"
+#include "Random.h"
+#include "TableView.h"
+
+namespace durak {
+
+// The option bits stored under "Arul".
+enum TArulFlag : int { arHotCards = 1, arTransfer = 2, arMultiLead = 4, arSound = 8 };
+
+// What a click on one of the player's cards means.
+enum TPlayMode : uint8_t { pmLead = 0, pmDefend = 1, pmThrowIn = 3, pmNone = 4 };
+
+// The kind of move the computer makes next.
+enum TCompAction : uint8_t {
+  caLead = 0,
+  caDefend = 1,
+  caThrowIn = 3,
+  caNothing = 4,
+  caTakes = 5
+};
+
+// End of a deal as CheckGameOver reports it.
+enum TDealResult : int { drGoesOn = 0, drPlayerWon = -1, drComputerWon = 1, drDraw = 2 };
+
+// The current player's line in the champions table that every finished deal updates.
+struct TRecord {
+  int32_t Games = 0;
+  int32_t Wins = 0;
+  int32_t Losses = 0;
+  double Rating = 0.5;
+};
+
+// Words the engine shows: the pick-a-pair menu captions and the speeches.
+struct TGameTexts {
+  std::array<std::string, 5> SuitWords{};   // suits 1..4
+  std::array<std::string, 15> RankWords{};  // ranks 6..14
+  std::array<std::string, 2> PopupWords{};  // beat-item prefix, transfer caption
+  std::array<std::array<std::string, 5>, 20> Speeches{};  // situations 1..19, 5 variants
+};
+
+// Rating of a record: 0 when every deal was lost, 1 when every deal was won.
+double RatingOf(int32_t games, int32_t wins, int32_t losses);
+
+class TGame {
+ public:
+  TGame(std::array<ICardControl*, 36> cards, ITableView& table, IClock& clock);
+  virtual ~TGame() = default;
+
+  // ---- state ------------------------------------------------------------------------
+  TKarts PlayerHand, CompHand, Deck, TableCards, Discard, UnseenCards, KnownCards;
+  TRow PlayerRow{}, CompRow{};
+  uint8_t Trump = 1;
+  uint8_t PlayMode = pmNone;
+  uint8_t CompAction = caNothing;
+  uint8_t Leader = 100;
+  bool TransferOn = false;
+  bool MultiLeadOn = false;
+  int32_t MyScore = 0;
+  int32_t HerScore = 0;
+  int32_t MenuPick = -1;
+  bool Busy = false;
+  // Result of the current deal once its end-of-deal steps have run; the deal resets it.
+  int32_t DealResult = drGoesOn;
+  int LastSpeech = 0;
+  std::array<bool, 6> ButtonVisible{};  // indexed by TButton
+
+  // Settings the rules read.
+  int32_t Options = arHotCards | arSound;
+  int32_t ASpeed = 40;
+  int32_t VidSort = 1;
+
+  TRecord Record;
+  TGameTexts Texts;
+  TLayout Layout;
+  TRandom Random;
+
+  // Every speech and sound asked for, in order (the harness reports them).
+  std::vector<int> SpeechLog, SoundLog;
+  // Every non-zero result CheckGameOver returned.
+  std::vector<int> ResultLog;
+
+  // ---- deal and new game --------------------------------------------------------------
+  void Button2Click();
+  void InitCard();
+  void Shuffle(std::array<uint8_t, 36>& buffer, int high);
+  void N8Click();
+
+  // ---- table operations ---------------------------------------------------------------
+  ICardControl& GetCard(int tag) { return *Cards[tag - 1]; }
+  void ArrAdd(const TKart& card, TKarts& list) { durak::ArrAdd(card, list); }
+  void ArrDel(const TKart& card, TKarts& list) { durak::ArrDel(card, list); }
+  int CountRank(int rank, const TKarts& list) const { return durak::CountRank(rank, list, Trump); }
+  int SlotOpen(int i) const;
+  void PutSlot(ICardControl& card, int i, TRow& row);
+  void COnDesk(ICardControl& card, int side, int slot);
+  void ShiftRow(int direction);
+  void PlaceRow(int row);
+  void MarkHot(int mode);
+
+  // ---- layout -------------------------------------------------------------------------
+  // Recomputes the layout for a table of that size, then lays out the stock, the hands and
+  // the table cards again.
+  void Res(int tableWidth, int tableHeight, int cardWidth, int cardHeight);
+  void ColodaPaint();
+  void PlaceCards(int left, int right, int top, int sortKind, TKarts& list);
+
+  // ---- player moves -------------------------------------------------------------------
+  void Card1Click(ICardControl& card);
+  void Button1Click();
+  void Button3Click();
+  void Button4Click();
+  void Button5Click();
+
+  // ---- take, discard, draw ------------------------------------------------------------
+  void Beru(int who);
+  void Bito(int attacker);
+  void GivX(int count, int who);
+
+  // ---- end of a deal, speech and sound ------------------------------------------------
+  int CheckGameOver();
+  void ShowScore();
+  void ShowSpeech(int id);
+  void PlaySnd(int id);
+
+  // ---- the computer's move ------------------------------------------------------------
+  virtual void HM(int action, int afterTake);
+
+  // Shows or hides a command button.
+  void SetButton(TButton button, bool visible);
+
+ protected:
+  std::array<ICardControl*, 36> Cards;
+  ITableView& Table;
+  IClock& Clock;
+
+ private:
+  bool LeadBranch(const TKart& card, int& slot, bool& extend);
+  bool DefendBranch(ICardControl& card, const TKart& kart, int& slot);
+  bool ThrowInBranch(const TKart& card, int& slot);
+  int PairMenu(ICardControl& card, const std::vector<int>& candidates, bool transfer);
+  // Lays a hand out again from its origin with the given step (position only).
+  void LayOutHand(const TKarts& hand, int left, int top, int step);
+  void EndDeal(int result);
+};
+
+}  // namespace durak

@@ -1,0 +1,98 @@
+// The end of a deal and the score, the speech line and the sounds.
+#include "Game.h"
+
+namespace durak {
+
+double RatingOf(int32_t games, int32_t wins, int32_t losses) {
+  if (games <= 0) return 0.5;
+  const long double r = 0.5L / games * (static_cast<long double>(wins) - losses) + 0.5L;
+  return static_cast<double>(r);
+}
+
+int TGame::CheckGameOver() {
+  // A deal ends once: later checks in the same deal report the stored result.
+  if (DealResult != drGoesOn) {
+    ResultLog.push_back(DealResult);
+    return DealResult;
+  }
+  if (!Deck.empty() || (!PlayerHand.empty() && !CompHand.empty())) return drGoesOn;
+
+  const int t = RowCount(CompRow) - RowCount(PlayerRow);
+  const int comp = static_cast<int>(CompHand.size());
+  const int mine = static_cast<int>(PlayerHand.size());
+  const int h = comp - mine;
+  int result = drGoesOn;
+  if (h == 0) {
+    result = drDraw;
+  } else if (h > 0) {
+    // The computer could still shed its cards on the player's unanswered ones.
+    const bool notYet = t < 0 && comp <= -t && CompAction == caDefend;
+    result = notYet ? drGoesOn : drPlayerWon;
+  } else {
+    const bool notYet = t > 0 && mine <= t && PlayMode == pmDefend;
+    result = notYet ? drGoesOn : drComputerWon;
+  }
+  if (result == drGoesOn) return drGoesOn;
+  EndDeal(result);
+  ResultLog.push_back(result);
+  return result;
+}
+
+void TGame::EndDeal(int result) {
+  DealResult = result;
+  MarkHot(pmNone);
+  SetButton(Button1, false);
+  SetButton(Button3, false);
+  SetButton(Button4, false);
+  if (result == drPlayerWon) {
+    ShowSpeech(5);
+    ++MyScore;
+    ++Record.Wins;
+    PlaySnd(4);
+    Leader = 0;
+  } else if (result == drComputerWon) {
+    ShowSpeech(4);
+    ++HerScore;
+    ++Record.Losses;
+    PlaySnd(5);
+    Leader = 1;
+  } else {
+    ShowSpeech(6);
+    Leader = 100;
+  }
+  ShowScore();
+  PlayMode = pmNone;
+  CompAction = caNothing;
+  for (const TKart& k : CompHand) GetCard(k.Tag).FlipInPlace(2, true);
+  SetButton(Button2, true);
+  ++Record.Games;
+  Record.Rating = RatingOf(Record.Games, Record.Wins, Record.Losses);
+  if (!Table.ShowChampionsAfterDeal()) Table.CloseMainWindow();
+  if (MyScore == 0 && HerScore == 0) ShowScore();
+}
+
+void TGame::ShowScore() {
+  Table.SetLed(MyLed1, MyScore);
+  Table.SetLed(HerLed1, HerScore);
+}
+
+void TGame::ShowSpeech(int id) {
+  SpeechLog.push_back(id);
+  Random.Reseed(Clock);
+  Random.Draw(100);
+  if (id == 0) {
+    Table.SetSpeechText(std::string());
+  } else if (id >= 1 && id <= 19) {
+    const uint32_t r = Random.Draw(5);
+    Table.SetSpeechText(Texts.Speeches[id][r]);
+  }
+  LastSpeech = id;
+}
+
+void TGame::PlaySnd(int id) {
+  SoundLog.push_back(id);
+  if ((Options & arSound) == 0) return;
+  Table.PlaySound(id);
+}
+
+}  // namespace durak

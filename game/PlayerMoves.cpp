@@ -1,0 +1,192 @@
+// The player's moves: clicking a card of the hand (lead, defend, transfer, throw in) and the
+// command buttons.
+#include <cstdlib>
+
+#include "Game.h"
+
+namespace durak {
+
+void TGame::Card1Click(ICardControl& card) {
+  if (PlayMode == pmNone) return;
+  MenuPick = -1;
+  ShowSpeech(0);
+
+  const TKart kart = KartOfTag(card.Tag());
+  int slot = 0;
+  bool extend = false;
+  bool accepted = false;
+  switch (PlayMode) {
+    case pmLead:
+      accepted = LeadBranch(kart, slot, extend);
+      break;
+    case pmDefend:
+      accepted = DefendBranch(card, kart, slot);
+      break;
+    case pmThrowIn:
+      accepted = ThrowInBranch(kart, slot);
+      break;
+    default:
+      break;
+  }
+  if (!accepted) return;
+
+  COnDesk(card, 1, slot);
+  const int d = RowCount(PlayerRow) - RowCount(CompRow);
+  if (PlayMode == pmLead && extend) {
+    // Still leading: light up the cards of the led rank.
+    MarkHot(pmThrowIn);
+    PlayMode = pmLead;
+  } else if (d == 0 || PlayMode != pmDefend) {
+    MarkHot(pmNone);
+  }
+  if (PlayMode == pmNone) SetButton(Button1, false);
+  if (CheckGameOver() != drGoesOn) return;
+  if (PlayMode == pmNone) HM(CompAction, 0);
+}
+
+bool TGame::LeadBranch(const TKart& card, int& slot, bool& extend) {
+  const int led = RowCount(PlayerRow);
+  const int compCards = static_cast<int>(CompHand.size());
+  // The computer must be able to answer every led card; further cards match the first.
+  if (led >= compCards) return false;
+  if (led > 0 && card.Rank != PlayerRow[0].Rank) return false;
+
+  extend = MultiLeadOn && std::abs(CountRank(card.Rank, PlayerHand)) > 1 &&
+           led - RowCount(CompRow) < compCards - 1;
+  if (extend) {
+    SetButton(Button5, true);
+    CompAction = caNothing;
+    ShowSpeech(17);
+  } else {
+    SetButton(Button5, false);
+    CompAction = caDefend;
+  }
+  slot = led;
+  return true;
+}
+
+bool TGame::DefendBranch(ICardControl& card, const TKart& kart, int& slot) {
+  const int attack = RowCount(CompRow);
+  const int answered = RowCount(PlayerRow);
+  if (attack == 0 || attack <= answered) return false;
+
+  const bool transfer = TransferOn && answered == 0 && attack >= 1 &&
+                        kart.Rank == CompRow[0].Rank &&
+                        attack < static_cast<int>(CompHand.size());
+  std::vector<int> candidates;
+  for (int i = 0; i < 6; ++i)
+    if (SlotOpen(i) == -1 && CanBeat(kart.Rank, kart.Suit, CompRow[i].Rank, CompRow[i].Suit, Trump))
+      candidates.push_back(i);
+  const int n = static_cast<int>(candidates.size());
+
+  if (n == 0 && !transfer) {
+    ShowSpeech(9);
+    return false;
+  }
+  if (n == 1 && !transfer)
+    MenuPick = candidates.back();
+  else if (n == 0 && transfer)
+    MenuPick = 6;
+  else
+    MenuPick = PairMenu(card, candidates, transfer);
+  if (MenuPick == -1) return false;
+
+  if (MenuPick == 6) {
+    // Transfer: the attack moves into the player's row and the computer must defend.
+    slot = RowCount(CompRow);
+    ShiftRow(0);
+    MarkHot(pmNone);
+    CompAction = caDefend;
+  } else {
+    slot = MenuPick;
+    CompAction = caThrowIn;
+  }
+  return true;
+}
+
+int TGame::PairMenu(ICardControl& card, const std::vector<int>& candidates, bool transfer) {
+  std::vector<TPairMenuItem> items;
+  for (int i : candidates) {
+    const TKart& target = CompRow[i];
+    TPairMenuItem item;
+    item.Tag = i;
+    item.Caption = Texts.PopupWords[0] + " " + Texts.RankWords[target.Rank] + " " +
+                   Texts.SuitWords[target.Suit];
+    item.PictureCard = target.Tag;
+    items.push_back(item);
+  }
+  if (transfer) {
+    TPairMenuItem item;
+    item.Tag = 6;
+    item.Caption = Texts.PopupWords[1];
+    item.PictureCard = card.Tag();
+    item.Arrow = true;
+    items.push_back(item);
+  }
+  int pick = Table.PopupPairMenu(items, card.Left(), card.Top() + Layout.CardHeight);
+  card.RestoreFace();
+  Table.ProcessMessages();
+  // Only an offered item counts; anything else is a dismissed menu.
+  bool offered = false;
+  for (const TPairMenuItem& item : items) offered = offered || item.Tag == pick;
+  return offered ? pick : -1;
+}
+
+bool TGame::ThrowInBranch(const TKart& card, int& slot) {
+  if (TableCards.empty() || CountRank(card.Rank, TableCards) == 0) {
+    ShowSpeech(8);
+    return false;
+  }
+  const int attack = RowCount(PlayerRow);
+  if (attack - RowCount(CompRow) >= static_cast<int>(CompHand.size()) || attack >= 6) {
+    // No more cards may come: only the buttons act now.
+    ShowSpeech(12);
+    MarkHot(pmNone);
+    return false;
+  }
+  slot = attack;
+  if (CompAction != caTakes) CompAction = caDefend;
+  return true;
+}
+
+void TGame::Button1Click() {
+  SetButton(Button1, false);
+  CompAction = caThrowIn;
+  const int before = DealResult;
+  HM(caThrowIn, 1);
+  // The computer may have thrown in its last cards and won the deal then and there.
+  if (before == drGoesOn && DealResult != drGoesOn) return;
+  Beru(0);
+  if (CheckGameOver() != drGoesOn) return;
+  ShowSpeech(0);
+  CompAction = caLead;
+  HM(caLead, 0);
+}
+
+void TGame::Button3Click() {
+  SetButton(Button3, false);
+  Beru(1);
+  if (CheckGameOver() != drGoesOn) return;
+  ShowSpeech(11);
+  MarkHot(pmLead);
+  CompAction = caNothing;
+}
+
+void TGame::Button4Click() {
+  SetButton(Button4, false);
+  Bito(0);
+  if (CheckGameOver() != drGoesOn) return;
+  ShowSpeech(0);
+  MarkHot(pmNone);
+  CompAction = caLead;
+  HM(caLead, 0);
+}
+
+void TGame::Button5Click() {
+  SetButton(Button5, false);
+  PlayMode = pmNone;
+  CompAction = caDefend;
+  HM(caDefend, 0);
+}
+
+}  // namespace durak

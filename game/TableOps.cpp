@@ -1,0 +1,100 @@
+// Putting cards on the table, the transfer shift and the hot-card marking.
+#include "Game.h"
+
+namespace durak {
+
+int TGame::SlotOpen(int i) const {
+  const bool mine = PlayerRow[i].Rank != 0;
+  const bool hers = CompRow[i].Rank != 0;
+  if (mine && !hers) return 1;
+  if (hers && !mine) return -1;
+  return 0;
+}
+
+void TGame::PutSlot(ICardControl& card, int i, TRow& row) {
+  if (i < 0 || i > 5) return;
+  card.BringToFront();
+  row[i] = KartOfTag(card.Tag());
+}
+
+void TGame::COnDesk(ICardControl& card, int side, int slot) {
+  if (card.HotMouse()) card.SetHotMouse(false);
+  card.BringToFront();
+  const TKart kart = KartOfTag(card.Tag());
+  if (side == 1 || side == 2) {
+    if (slot < 0 || slot > 5) return;
+    const bool player = side == 1;
+    ArrDel(kart, player ? PlayerHand : CompHand);
+    if (player) ArrDel(kart, KnownCards);
+    PutSlot(card, slot, player ? PlayerRow : CompRow);
+    const TPoint to = player ? Layout.PlayerSlotPos[slot] : Layout.CompSlotPos[slot];
+    if (card.CardState() == 0)
+      card.FlipMoveTo(to.X, to.Y, 0, ASpeed);
+    else
+      card.MoveTo(to.X, to.Y, 0, ASpeed, false);
+  }
+  PlaySnd(1);
+  ArrAdd(kart, TableCards);
+  ArrDel(kart, UnseenCards);
+  card.SetHandCursor(false);
+  card.SetClickable(false);
+}
+
+void TGame::ShiftRow(int direction) {
+  if (direction == 0) {
+    if (RowCount(CompRow) < 1 || RowCount(PlayerRow) != 0) return;
+    PlayerRow = CompRow;
+    ClearRow(CompRow);
+  } else if (direction == 1) {
+    if (RowCount(PlayerRow) < 1 || RowCount(CompRow) != 0) return;
+    CompRow = PlayerRow;
+    ClearRow(PlayerRow);
+  } else {
+    return;
+  }
+  PlaceRow(direction);
+}
+
+void TGame::PlaceRow(int row) {
+  const TRow& cards = row == 0 ? PlayerRow : CompRow;
+  const auto& pos = row == 0 ? Layout.PlayerSlotPos : Layout.CompSlotPos;
+  for (int i = 0; i < 6; ++i) {
+    if (cards[i].Rank == 0) continue;
+    GetCard(cards[i].Tag).SetBounds(pos[i].X, pos[i].Y, Layout.CardWidth, Layout.CardHeight);
+  }
+}
+
+void TGame::MarkHot(int mode) {
+  PlayMode = static_cast<uint8_t>(mode);
+  if (PlayerHand.empty()) return;
+  for (const TKart& k : PlayerHand) GetCard(k.Tag).SetHotMouse(false);
+  if ((Options & arHotCards) == 0) return;
+
+  for (const TKart& k : PlayerHand) {
+    ICardControl& card = GetCard(k.Tag);
+    const bool present = CountRank(k.Rank, TableCards) != 0;
+    switch (mode) {
+      case pmLead:
+        card.SetHotMouse(true);
+        break;
+      case pmDefend: {
+        if (RowCount(CompRow) == 0) return;
+        const bool mayTransfer = TransferOn && RowCount(PlayerRow) == 0 && present &&
+                                 RowCount(CompRow) + 1 <= static_cast<int>(CompHand.size());
+        bool mayBeat = false;
+        for (int i = 0; i < 6 && !mayBeat; ++i)
+          mayBeat = SlotOpen(i) == -1 &&
+                    CanBeat(k.Rank, k.Suit, CompRow[i].Rank, CompRow[i].Suit, Trump);
+        if (mayTransfer || mayBeat) card.SetHotMouse(true);
+        break;
+      }
+      case pmThrowIn:
+        if (present) card.SetHotMouse(true);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace durak

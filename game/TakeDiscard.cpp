@@ -1,0 +1,126 @@
+// The end of a bout: the defender takes the table, or the bout goes to the discard; then
+// both hands are refilled from the stock, the attacker first.
+#include "Game.h"
+
+namespace durak {
+
+void TGame::Beru(int who) {
+  PlaySnd(3);
+  const bool player = who == 0;
+  TKarts& hand = player ? PlayerHand : CompHand;
+  const int left = player ? Layout.PlayerHandLeft : Layout.CompHandLeft;
+  const int top = player ? Layout.PlayerHandTop : Layout.CompHandTop;
+  const int step = HandStep(Layout.HandRight, Layout.CardWidth,
+                            static_cast<int>(TableCards.size() + hand.size()) - 1);
+  if (player) ArSortMast(PlayerHand, VidSort, Trump);
+  LayOutHand(hand, left, top, step);
+  Table.ProcessMessages();
+
+  int x = left + step * static_cast<int>(hand.size());
+  const bool hot = (Options & arHotCards) != 0;
+  for (const TKart& k : TableCards) {
+    ICardControl& c = GetCard(k.Tag);
+    if (player) {
+      ArrAdd(k, PlayerHand);
+      ArrAdd(k, KnownCards);
+      c.SetClickable(true);
+      c.SetHotMouse(hot);
+      c.SetHandCursor(true);
+      c.MoveTo(x, top, 0, ASpeed, false);
+    } else {
+      ArrAdd(k, CompHand);
+      c.SetClickable(false);
+      c.FlipMoveTo(x, top, 0, ASpeed);
+    }
+    x += step;
+  }
+  TableCards.clear();
+  ClearRow(PlayerRow);
+  ClearRow(CompRow);
+
+  if (player) {
+    GivX(6 - static_cast<int>(CompHand.size()), 1);
+    GivX(6 - static_cast<int>(PlayerHand.size()), 0);
+  } else {
+    GivX(6 - static_cast<int>(PlayerHand.size()), 0);
+    GivX(6 - static_cast<int>(CompHand.size()), 1);
+  }
+  ColodaPaint();
+  if (Deck.size() <= 1) {
+    // The stock is nearly gone: the computer counts the whole hand as known.
+    KnownCards = PlayerHand;
+    UnseenCards.clear();
+  }
+}
+
+void TGame::Bito(int attacker) {
+  if (attacker == 1) Table.Wait(500);
+  Table.ProcessMessages();
+  if (TableCards.empty()) return;
+  PlaySnd(2);
+  for (const TKart& k : TableCards) {
+    ArrAdd(k, Discard);
+    ICardControl& c = GetCard(k.Tag);
+    c.MoveTo(-100, c.Top(), 0, ASpeed, false);
+  }
+  ClearRow(PlayerRow);
+  ClearRow(CompRow);
+  TableCards.clear();
+
+  if (attacker == 0) {
+    GivX(6 - static_cast<int>(PlayerHand.size()), 0);
+    GivX(6 - static_cast<int>(CompHand.size()), 1);
+  } else {
+    GivX(6 - static_cast<int>(CompHand.size()), 1);
+    GivX(6 - static_cast<int>(PlayerHand.size()), 0);
+  }
+  ColodaPaint();
+  if (CheckGameOver() != drGoesOn) return;
+  if (Deck.size() >= 2) return;
+  KnownCards = PlayerHand;
+  UnseenCards.clear();
+}
+
+void TGame::GivX(int count, int who) {
+  const int n = static_cast<int>(Deck.size());
+  if (n == 0 || count <= 0) return;
+  if (count > n) count = n;
+  const bool player = who == 0;
+  TKarts& hand = player ? PlayerHand : CompHand;
+  const int left = player ? Layout.PlayerHandLeft : Layout.CompHandLeft;
+  const int top = player ? Layout.PlayerHandTop : Layout.CompHandTop;
+  const int step =
+      HandStep(Layout.HandRight, Layout.CardWidth, count + static_cast<int>(hand.size()) - 1);
+  if (player) ArSortMast(PlayerHand, VidSort, Trump);
+  LayOutHand(hand, left, top, step);
+  Table.ProcessMessages();
+
+  int x = left + step * static_cast<int>(hand.size());
+  const bool hot = (Options & arHotCards) != 0;
+  for (int i = 0; i < count; ++i) {
+    // Always from the top of the stock: the face-up trump card (entry 0) comes last.
+    const TKart k = Deck.back();
+    ICardControl& c = GetCard(k.Tag);
+    if (player) {
+      if (c.Turned()) {
+        // The trump card comes into the hand upright and arrives face up.
+        c.Turn();
+        c.SetCardState(0);
+      }
+      c.FlipMoveTo(x, top, 0, ASpeed);
+      ArrDel(k, Deck);
+      ArrAdd(k, PlayerHand);
+      c.SetHotMouse(hot);
+      c.SetHandCursor(true);
+      c.SetClickable(true);
+    } else {
+      c.MoveTo(x, top, 0, ASpeed, false);
+      ArrDel(k, Deck);
+      ArrAdd(k, CompHand);
+      ArrDel(k, UnseenCards);
+    }
+    x += step;
+  }
+}
+
+}  // namespace durak
