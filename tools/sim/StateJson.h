@@ -1,0 +1,22 @@
+// The engine's state as the harness reads and writes it in JSON.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "Game.h"
+#include "Headless.h"
+
+namespace durak {
+
+// A request that breaks the harness's rules; its message becomes the error response.
+struct THarnessError {
+  std::string Message;
+};
+
+// Loads a state object into the engine and its headless cards; throws THarnessError.
+void LoadState(const nlohmann::json& state, TGame& game, THeadlessCards& cards);
+// The engine's state with every key present.
+nlohmann::ordered_json SaveState(const TGame& game, const THeadlessCards& cards);
+
+}  // namespace durak

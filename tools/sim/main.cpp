@@ -1,0 +1,40 @@
+// durak-sim: the engine's command-line harness.
+//   durak-sim step      JSON Lines requests on standard input, one response line each
+//   durak-sim demo      a short demonstration deal, printed as text
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "Demo.h"
+#include "Step.h"
+
+namespace {
+
+int RunStep() {
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    if (durak::IsBlankLine(line)) continue;
+    std::cout << durak::StepLine(line) << '\n' << std::flush;
+  }
+  return 0;
+}
+
+void Usage() {
+  std::cerr << "usage: durak-sim step < requests.jsonl\n"
+               "       durak-sim demo [--seed S]\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  if (argc < 2) {
+    Usage();
+    return 2;
+  }
+  const std::string command = argv[1];
+  if (command == "step") return RunStep();
+  if (command == "demo") return durak::RunDemo(argc - 2, argv + 2, std::cout);
+  Usage();
+  return 2;
+}
