@@ -1,0 +1,25 @@
+// Finding a resource pack by its bare file name.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace durak {
+
+// The folders searched for packs, in order: the program's folder, the
+// current folder, the installed data folder.
+QStringList PackSearchDirs();
+
+// The path of the pack "bareName" in the first of "dirs" that holds it, or an
+// empty string. Any folder part of the name is ignored; a name that differs
+// from the file only in letter case is found too.
+QString FindPackIn(const QString& bareName, const QStringList& dirs);
+
+// FindPackIn over PackSearchDirs().
+QString FindPack(const QString& bareName);
+
+// Every file in the search folders whose name matches the wildcard pattern
+// (e.g. "coloda*.col"), without regard to case; bare names, each once, sorted.
+QStringList ListPacks(const QString& pattern);
+
+}  // namespace durak

@@ -1,0 +1,65 @@
+// A resource pack: a zip archive of pictures (PNG), texts (strings.tsv) and
+// sounds (WAV), found by its bare file name and opened for one operation.
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+struct zip;
+
+namespace durak {
+
+class ResourcePack {
+ public:
+  // Largest entry read from a pack; anything bigger counts as missing.
+  static constexpr qint64 kMaxEntryBytes = 8 * 1024 * 1024;
+  // Largest picture side accepted; a bigger picture counts as missing.
+  static constexpr int kMaxPictureSide = 4096;
+  // Texts are cut to this many characters.
+  static constexpr int kMaxTextChars = 49;
+
+  ResourcePack() = default;
+  ~ResourcePack();
+  ResourcePack(const ResourcePack&) = delete;
+  ResourcePack& operator=(const ResourcePack&) = delete;
+
+  // Finds the pack by its bare file name (see FindPack) and opens it.
+  // Returns false when it is not found or is not a readable archive.
+  bool Open(const QString& bareName);
+  // Opens the archive at an exact path.
+  bool OpenFile(const QString& path);
+  void Close();
+  bool IsOpen() const { return archive_ != nullptr; }
+  // The full path of the open pack, empty when closed.
+  QString Path() const { return path_; }
+
+  // The picture "name" (without ".png", any letter case); a null image when
+  // the pack is closed, the picture is missing or it cannot be decoded.
+  QImage LoadImage(const QString& name);
+  // Whether a picture of that name is present (without decoding it).
+  bool HasImage(const QString& name);
+  // Text number n, at most kMaxTextChars characters; empty when missing.
+  QString LoadText(int number);
+  // The raw bytes of the sound "name" (a WAV file); empty when missing.
+  QByteArray LoadSoundData(const QString& name);
+  // Starts the sound "name" and returns at once; nothing happens when it is
+  // missing or there is no audio output. The sound keeps playing after Close.
+  void PlaySound(const QString& name);
+
+  // The raw bytes of an entry by file name (any letter case, any folder),
+  // or empty when it is missing, too big or damaged.
+  QByteArray ReadEntry(const QString& fileName, qint64 maxBytes = kMaxEntryBytes);
+
+ private:
+  qint64 Locate(const QString& fileName) const;
+  void LoadTexts();
+
+  zip* archive_ = nullptr;
+  QString path_;
+  bool textsLoaded_ = false;
+  QHash<int, QString> texts_;
+};
+
+}  // namespace durak

@@ -1,0 +1,49 @@
+#include "WavData.h"
+
+#include <QtEndian>
+
+namespace durak {
+
+namespace {
+
+quint32 U32(const QByteArray& b, qsizetype at) {
+  return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(b.constData()) + at);
+}
+quint16 U16(const QByteArray& b, qsizetype at) {
+  return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(b.constData()) + at);
+}
+
+}  // namespace
+
+bool ParseWav(const QByteArray& file, WavData* out) {
+  if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE") return false;
+  WavData wav;
+  bool haveFormat = false;
+  qsizetype at = 12;
+  while (at + 8 <= file.size()) {
+    const QByteArray id = file.mid(at, 4);
+    const quint64 length = U32(file, at + 4);
+    const qsizetype body = at + 8;
+    if (length > static_cast<quint64>(file.size() - body)) return false;
+    if (id == "fmt ") {
+      if (length < 16 || U16(file, body) != 1) return false;  // PCM only
+      wav.channels = U16(file, body + 2);
+      wav.sampleRate = static_cast<int>(U32(file, body + 4));
+      wav.bitsPerSample = U16(file, body + 14);
+      haveFormat = true;
+    } else if (id == "data") {
+      if (!haveFormat) return false;
+      wav.samples = file.mid(body, static_cast<qsizetype>(length));
+      const bool formatOk = (wav.channels == 1 || wav.channels == 2) &&
+                            (wav.bitsPerSample == 8 || wav.bitsPerSample == 16) &&
+                            wav.sampleRate >= 4000 && wav.sampleRate <= 192000;
+      if (!formatOk) return false;
+      *out = wav;
+      return true;
+    }
+    at = body + static_cast<qsizetype>(length) + (length & 1);  // chunks are word-aligned
+  }
+  return false;
+}
+
+}  // namespace durak

@@ -1,0 +1,14 @@
+// Card backs drawn by the builder: a white-rimmed card with a pattern.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+namespace packbuilder {
+
+// Styles: "lattice" (diagonal trellis), "rosette" (turned guilloche rings),
+// "diamonds" (harlequin check). A null image for an unknown style.
+QImage DrawBack(const QString& style, QColor ground, QColor ink, QSize size);
+
+}  // namespace packbuilder
