@@ -1,0 +1,48 @@
+#include "TCustomCard.h"
+
+#include <QPainter>
+
+namespace durak {
+
+TCustomCard::TCustomCard(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_NoSystemBackground);
+  setAutoFillBackground(false);
+  resize(59, 80);
+  UpdateOpacity();
+}
+
+void TCustomCard::SetStretch(bool on) {
+  if (FStretch == on) return;
+  FStretch = on;
+  UpdateOpacity();
+  update();
+}
+
+void TCustomCard::SetPicture(const QImage& picture) {
+  FPicture = picture;
+  UpdateOpacity();
+}
+
+void TCustomCard::paintEvent(QPaintEvent*) {
+  if (FPicture.isNull()) return;
+  QPainter p(this);
+  if (FStretch) {
+    p.drawImage(rect(), FPicture);
+  } else {
+    p.drawImage(0, 0, FPicture);
+  }
+}
+
+void TCustomCard::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  UpdateOpacity();
+}
+
+void TCustomCard::UpdateOpacity() {
+  const bool covers = !FPicture.isNull() && !FPicture.hasAlphaChannel() &&
+                      (FStretch || (FPicture.width() >= width() && FPicture.height() >= height()));
+  if (testAttribute(Qt::WA_OpaquePaintEvent) != covers)
+    setAttribute(Qt::WA_OpaquePaintEvent, covers);
+}
+
+}  // namespace durak

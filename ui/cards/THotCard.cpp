@@ -1,0 +1,86 @@
+#include "THotCard.h"
+
+#include <QEnterEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "../widgets/GdiDraw.h"
+#include "../widgets/ProgramFonts.h"
+#include "CardImage.h"
+
+namespace durak {
+
+THotCard::THotCard(int tag, QWidget* parent) : TCard(parent), FTag(tag) {}
+
+void THotCard::SetHotMouse(bool on) {
+  FHotMouse = on;
+  if (!on) RestoreFace();
+}
+
+void THotCard::RestoreFace() {
+  if (FCardState != 1) return;
+  SetPicture(FFaceImage);
+  FTinted = false;
+  update();
+}
+
+void THotCard::WriteBand(const QString& text, const QColor& textColor, const QColor& bandColor,
+                         int fontSize, bool bold) {
+  if (FHotMouse) SetHotMouse(false);
+  if (FPicture.isNull()) return;
+  QImage picture = FPicture;
+  QPainter p(&picture);
+  p.setFont(ProgramFont(QStringLiteral("Times New Roman"), fontSize, bold));
+  const QString cut = text.left(10);
+  const QFontMetrics fm = p.fontMetrics();
+  const int tw = fm.horizontalAdvance(cut);
+  const int th = fm.height();
+  const int x = (width() - tw) / 2;
+  const int y = (height() - th) / 2;
+  GdiRectangle(p, TBox{1, y, width() - 1, y + th}, bandColor, QBrush(bandColor));
+  p.setPen(textColor);
+  p.drawText(QRect(x, y, tw, th), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, cut);
+  p.end();
+  SetPicture(picture);
+  update();
+}
+
+void THotCard::SetHandCursor(bool hand) {
+  if (hand) {
+    setCursor(Qt::PointingHandCursor);
+  } else {
+    unsetCursor();
+  }
+}
+
+void THotCard::enterEvent(QEnterEvent* event) {
+  TCard::enterEvent(event);
+  if (!FHotMouse || FCardState != 1) return;
+  SetPicture(TintedImage(FPicture, FHotMouseColor));
+  FTinted = true;
+  update();
+}
+
+void THotCard::leaveEvent(QEvent* event) {
+  TCard::leaveEvent(event);
+  if (FHotMouse) RestoreFace();
+}
+
+void THotCard::mousePressEvent(QMouseEvent* event) {
+  FPressed = event->button() == Qt::LeftButton;
+  if (!FClickable) event->ignore();
+}
+
+void THotCard::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = FPressed && event->button() == Qt::LeftButton &&
+                     rect().contains(event->position().toPoint());
+  FPressed = false;
+  if (!FClickable) {
+    event->ignore();
+    return;
+  }
+  if (click && OnClick) OnClick(this);
+}
+
+}  // namespace durak

@@ -1,0 +1,44 @@
+#include "TKuvLabel.h"
+
+#include <QMouseEvent>
+
+namespace durak {
+
+TKuvLabel::TKuvLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  FNormalColor = FontColor();
+}
+
+QColor TKuvLabel::FontColor() const { return palette().color(QPalette::WindowText); }
+
+void TKuvLabel::SetFontColor(const QColor& c) {
+  QPalette pal = palette();
+  pal.setColor(QPalette::WindowText, c);
+  setPalette(pal);
+}
+
+void TKuvLabel::enterEvent(QEnterEvent* event) {
+  FHot = true;
+  SetFontColor(FHotColor);
+  QLabel::enterEvent(event);
+}
+
+void TKuvLabel::leaveEvent(QEvent* event) {
+  SetFontColor(FNormalColor);
+  FHot = false;
+  QLabel::leaveEvent(event);
+}
+
+void TKuvLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  // A colour change while the pointer is over the label shows at once but is not kept: the
+  // label still returns to the colour it had before the hover.
+  if (event->type() == QEvent::PaletteChange && !FHot) FNormalColor = FontColor();
+}
+
+void TKuvLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    emit Clicked(this);
+}
+
+}  // namespace durak

@@ -1,0 +1,18 @@
+#include "TKuvTrack.h"
+
+#include <algorithm>
+
+namespace durak {
+
+TKuvTrack::TKuvTrack(Qt::Orientation orientation, QWidget* parent)
+    : QSlider(orientation, parent) {
+  setTickPosition(orientation == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
+}
+
+void TKuvTrack::Setup(int minimum, int maximum, int pageSize, int tickFrequency) {
+  setRange(std::min(minimum, maximum), std::max(minimum, maximum));
+  setPageStep(std::max(1, pageSize));
+  setTickInterval(std::max(1, tickFrequency));
+}
+
+}  // namespace durak
