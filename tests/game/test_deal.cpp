@@ -1,0 +1,203 @@
+// The shuffle, the deal, the trump and the leader of the first bout; the new-game command.
+#include <set>
+
+#include "EngineFixture.h"
+
+namespace durak::testing {
+namespace {
+
+class DealTest : public EngineTest {};
+
+TEST(RandomGenerator, AdvancesAndDrawsFromTheUpperBits) {
+  TRandom r;
+  r.Seed = 0;
+  EXPECT_EQ(r.Draw(36), 0u);  // seed 1: (1 * 36) >> 32 = 0
+  EXPECT_EQ(r.Seed, 1u);
+  r.Seed = 0xFFFFFFFFu;
+  r.Advance();
+  EXPECT_EQ(r.Seed, static_cast<uint32_t>(0xFFFFFFFFull * 134775813ull + 1));
+  r.Seed = 0x80000000u - 1;  // advances to a seed whose draw below 2 is 1 exactly when >= 2^31
+  const uint32_t next = r.Seed * 134775813u + 1u;
+  EXPECT_EQ(r.Draw(2), next >= 0x80000000u ? 1u : 0u);
+}
+
+TEST_F(DealTest, ShuffleIsAPermutationFixedByTheClock) {
+  std::array<uint8_t, 36> a{}, b{};
+  clock.Value = 777;
+  game.Shuffle(a, 35);
+  game.Shuffle(b, 35);
+  EXPECT_EQ(a, b);
+  std::set<int> seen(a.begin(), a.end());
+  EXPECT_EQ(seen.size(), 36u);
+  EXPECT_EQ(*seen.begin(), 1);
+  EXPECT_EQ(*seen.rbegin(), 36);
+  clock.Value = 778;
+  game.Shuffle(b, 35);
+  EXPECT_NE(a, b);
+}
+
+TEST_F(DealTest, DealFollowsTheShuffledOrder) {
+  clock.Value = 4242;
+  std::array<uint8_t, 36> order{};
+  game.Shuffle(order, 35);
+  game.Button2Click();
+
+  // Positions 0..5 to the player, 6..11 to the computer, 12..35 to the stock; 12 is the trump.
+  std::set<int> player, comp;
+  for (int i = 0; i < 6; ++i) player.insert(order[i]);
+  for (int i = 6; i < 12; ++i) comp.insert(order[i]);
+  const auto ph = Tags(game.PlayerHand), ch = Tags(game.CompHand);
+  EXPECT_EQ(std::set<int>(ph.begin(), ph.end()), player);
+  EXPECT_EQ(std::set<int>(ch.begin(), ch.end()), comp);
+  ASSERT_EQ(game.Deck.size(), 24u);
+  for (int i = 0; i < 24; ++i) EXPECT_EQ(game.Deck[i].Tag, order[12 + i]);
+  EXPECT_EQ(game.Trump, SuitOfTag(order[12]));
+  EXPECT_TRUE(table.TrumpVisible);
+  EXPECT_EQ(table.TrumpSuit, game.Trump);
+  // Unseen: the player's six and the stock without the trump card.
+  EXPECT_EQ(game.UnseenCards.size(), 29u);
+  EXPECT_FALSE(ListHasTag(game.UnseenCards, order[12]));
+  EXPECT_TRUE(game.KnownCards.empty());
+  // The trump card lies face up and sideways; the computer's cards face down.
+  EXPECT_TRUE(game.GetCard(order[12]).Turned());
+  EXPECT_EQ(game.GetCard(order[12]).CardState(), 1);
+  for (int tag : ch) EXPECT_EQ(game.GetCard(tag).CardState(), 0);
+  for (int tag : ph) {
+    EXPECT_EQ(game.GetCard(tag).CardState(), 1);
+    EXPECT_TRUE(game.GetCard(tag).Clickable());
+  }
+  EXPECT_FALSE(game.ButtonVisible[Button2]);
+  EXPECT_FALSE(game.Busy);
+}
+
+TEST_F(DealTest, TrumpCardIsDrawnLast) {
+  clock.Value = 99;
+  game.Button2Click();
+  const int trumpTag = game.Deck[0].Tag;
+  game.PlayerHand.clear();
+  game.GivX(23, 0);
+  EXPECT_EQ(game.Deck.size(), 1u);
+  EXPECT_EQ(game.Deck[0].Tag, trumpTag);
+  game.GivX(5, 1);
+  EXPECT_TRUE(game.Deck.empty());
+  EXPECT_TRUE(ListHasTag(game.CompHand, trumpTag));
+}
+
+// Finds a clock value whose deal satisfies the predicate on (player's, computer's) lowest trump.
+template <typename Pred>
+uint32_t FindSeed(Pred pred) {
+  for (uint32_t s = 1; s < 100000; ++s) {
+    THeadlessCards c;
+    THeadlessTable t;
+    TFixedClock clk(s);
+    TRecordingGame g(c.Pointers(), t, clk);
+    std::array<uint8_t, 36> order{};
+    g.Shuffle(order, 35);
+    TKarts p, q;
+    for (int i = 0; i < 6; ++i) p.push_back(KartOfTag(order[i]));
+    for (int i = 6; i < 12; ++i) q.push_back(KartOfTag(order[i]));
+    const int trump = SuitOfTag(order[12]);
+    if (pred(LowestTrump(p, trump), LowestTrump(q, trump))) return s;
+  }
+  return 0;
+}
+
+TEST_F(DealTest, ComputerWithTheLowerTrumpLeadsAndShowsIt) {
+  clock.Value = FindSeed([](int p, int c) { return c < p; });
+  ASSERT_NE(clock.Value, 0u);
+  game.Button2Click();
+  EXPECT_EQ(game.Leader, 1);
+  EXPECT_EQ(game.SpeechLog, (std::vector<int>{0, 19}));
+  ASSERT_EQ(game.Calls.size(), 1u);
+  EXPECT_EQ(game.Calls[0], std::make_pair(0, 0));
+  EXPECT_EQ(game.CompAction, caLead);
+  EXPECT_TRUE(game.ButtonVisible[Button1]);
+  // The shown trump was turned up and down again.
+  const int low = LowestTrump(game.CompHand, game.Trump);
+  EXPECT_EQ(game.GetCard(FindCard(game.CompHand, game.Trump, low)).CardState(), 0);
+}
+
+TEST_F(DealTest, PlayerWithTheLowerTrumpLeadsSilently) {
+  clock.Value = FindSeed([](int p, int c) { return p < c && c < 20; });
+  ASSERT_NE(clock.Value, 0u);
+  game.Options = arHotCards;
+  game.Button2Click();
+  EXPECT_EQ(game.Leader, 0);
+  EXPECT_EQ(game.SpeechLog, (std::vector<int>{0, 18}));
+  EXPECT_TRUE(game.Calls.empty());
+  EXPECT_EQ(game.PlayMode, pmLead);
+  for (const TKart& k : game.PlayerHand) EXPECT_TRUE(game.GetCard(k.Tag).HotMouse());
+  for (const TKart& k : game.CompHand) EXPECT_EQ(game.GetCard(k.Tag).CardState(), 0);
+}
+
+TEST_F(DealTest, NoTrumpInEitherHandMeansThePlayerLeads) {
+  clock.Value = FindSeed([](int p, int c) { return p == 20 && c == 20; });
+  ASSERT_NE(clock.Value, 0u);
+  game.Button2Click();
+  EXPECT_EQ(game.Leader, 0);
+  EXPECT_EQ(game.PlayMode, pmLead);
+}
+
+TEST_F(DealTest, WinnerOfThePreviousDealLeadsWithoutShowingATrump) {
+  clock.Value = FindSeed([](int p, int c) { return c < p; });
+  game.Leader = 0;
+  game.Button2Click();
+  EXPECT_EQ(game.Leader, 0);
+  EXPECT_EQ(game.SpeechLog, (std::vector<int>{0, 18}));
+  game.Leader = 1;
+  game.SpeechLog.clear();
+  game.Button2Click();
+  EXPECT_EQ(game.SpeechLog, (std::vector<int>{0}));
+  EXPECT_EQ(game.Calls.back(), std::make_pair(0, 0));
+}
+
+TEST_F(DealTest, RuleOptionsAreLatchedAtTheDeal) {
+  game.Options = arTransfer | arMultiLead;
+  game.Button2Click();
+  EXPECT_TRUE(game.TransferOn);
+  EXPECT_TRUE(game.MultiLeadOn);
+  game.Options = 0;  // changed during the deal: no effect until the next one
+  EXPECT_TRUE(game.TransferOn);
+  game.Button2Click();
+  EXPECT_FALSE(game.TransferOn);
+  EXPECT_FALSE(game.MultiLeadOn);
+}
+
+TEST_F(DealTest, BusyKeepsASecondPressFromDealing) {
+  game.Busy = true;
+  game.Button2Click();
+  EXPECT_TRUE(game.PlayerHand.empty());
+  EXPECT_TRUE(game.SpeechLog.empty());
+}
+
+TEST_F(DealTest, DealResetsTheResultOfTheLastDeal) {
+  game.DealResult = drComputerWon;
+  game.Button2Click();
+  EXPECT_EQ(game.DealResult, drGoesOn);
+}
+
+TEST_F(DealTest, NewGameZeroesScoresAndSweepsTheTable) {
+  game.Button2Click();
+  game.MyScore = 3;
+  game.HerScore = 2;
+  game.Record.Games = 5;
+  game.Leader = 1;
+  game.SetButton(Button1, true);
+  game.SetButton(Button5, true);
+  game.N8Click();
+  EXPECT_EQ(game.MyScore, 0);
+  EXPECT_EQ(game.HerScore, 0);
+  EXPECT_EQ(table.Leds[MyLed1], 0);
+  EXPECT_EQ(table.Leds[HerLed1], 0);
+  EXPECT_EQ(table.Leds[ColLed1], 0);
+  EXPECT_EQ(game.Leader, 100);
+  EXPECT_EQ(game.Record.Games, 5);
+  EXPECT_TRUE(game.ButtonVisible[Button2]);
+  EXPECT_FALSE(game.ButtonVisible[Button1]);
+  EXPECT_FALSE(game.ButtonVisible[Button5]);
+  EXPECT_EQ(game.SpeechLog.back(), 14);
+  for (int tag = 1; tag <= 36; ++tag) EXPECT_EQ(game.GetCard(tag).Left(), -100) << tag;
+}
+
+}  // namespace
+}  // namespace durak::testing

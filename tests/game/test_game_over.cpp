@@ -1,0 +1,158 @@
+// The end of a deal: who won, the score, the record and its rating, the speeches and sounds.
+#include "EngineFixture.h"
+
+namespace durak::testing {
+namespace {
+
+class GameOverTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    game.Trump = Hearts;
+    game.Options = arSound;
+  }
+};
+
+TEST(Rating, RunsFromZeroToOne) {
+  EXPECT_DOUBLE_EQ(RatingOf(4, 3, 1), 0.75);
+  EXPECT_DOUBLE_EQ(RatingOf(0, 0, 0), 0.5);
+  EXPECT_DOUBLE_EQ(RatingOf(-3, 1, 0), 0.5);
+  EXPECT_DOUBLE_EQ(RatingOf(5, 0, 5), 0.0);
+  EXPECT_DOUBLE_EQ(RatingOf(5, 5, 0), 1.0);
+  EXPECT_DOUBLE_EQ(RatingOf(6, 3, 2), 0.5 / 6 + 0.5);
+}
+
+TEST_F(GameOverTest, GoesOnWhileTheStockHoldsACard) {
+  SetDeck(L({{14, Hearts}}));
+  EXPECT_EQ(game.CheckGameOver(), drGoesOn);
+}
+
+TEST_F(GameOverTest, PlayersLastCardAgainstAOneCardHandIsNotOverYet) {
+  GiveComputer(L({{6, Spades}}));
+  PlayerPlays(9, Clubs, 0);
+  game.CompAction = caDefend;
+  EXPECT_EQ(game.CheckGameOver(), drGoesOn);
+  EXPECT_EQ(game.MyScore, 0);
+  // When the computer beats it, both hands are empty: a draw.
+  game.CompHand.clear();
+  ComputerPlays(10, Clubs, 0);
+  EXPECT_EQ(game.CheckGameOver(), drDraw);
+  EXPECT_EQ(game.Leader, 100);
+  EXPECT_EQ(game.SpeechLog.back(), 6);
+  EXPECT_EQ(game.MyScore + game.HerScore, 0);
+  EXPECT_EQ(game.Record.Games, 1);
+}
+
+TEST_F(GameOverTest, PlayerWinsAtOnceAgainstALargerHand) {
+  GiveComputer(L({{6, Spades}, {7, Spades}, {8, Spades}}));
+  PlayerPlays(9, Clubs, 0);
+  game.CompAction = caDefend;
+  game.SetButton(Button1, true);
+  EXPECT_EQ(game.CheckGameOver(), drPlayerWon);
+  EXPECT_EQ(game.MyScore, 1);
+  EXPECT_EQ(game.Record.Wins, 1);
+  EXPECT_EQ(game.Record.Games, 1);
+  EXPECT_DOUBLE_EQ(game.Record.Rating, 1.0);
+  EXPECT_EQ(game.Leader, 0);
+  EXPECT_EQ(game.SpeechLog.back(), 5);
+  EXPECT_EQ(game.SoundLog.back(), 4);
+  EXPECT_EQ(table.Played.back(), 4);
+  EXPECT_EQ(table.Leds[MyLed1], 1);
+  EXPECT_EQ(game.PlayMode, pmNone);
+  EXPECT_EQ(game.CompAction, caNothing);
+  EXPECT_TRUE(game.ButtonVisible[Button2]);
+  EXPECT_FALSE(game.ButtonVisible[Button1]);
+  // The computer's remaining cards are turned up.
+  for (const TKart& k : game.CompHand) EXPECT_EQ(game.GetCard(k.Tag).CardState(), 1);
+}
+
+TEST_F(GameOverTest, PlayerWinsWhenTheComputerIsNotAboutToDefend) {
+  GiveComputer(L({{6, Spades}}));
+  PlayerPlays(9, Clubs, 0);
+  game.CompAction = caThrowIn;
+  EXPECT_EQ(game.CheckGameOver(), drPlayerWon);
+}
+
+TEST_F(GameOverTest, ComputersLastCardWinsWhenThePlayerCannotShedEverything) {
+  GivePlayer(L({{6, Spades}, {7, Spades}}));
+  ComputerPlays(9, Clubs, 0);
+  game.PlayMode = pmDefend;
+  EXPECT_EQ(game.CheckGameOver(), drComputerWon);
+  EXPECT_EQ(game.HerScore, 1);
+  EXPECT_EQ(game.Record.Losses, 1);
+  EXPECT_EQ(game.Leader, 1);
+  EXPECT_EQ(game.SpeechLog.back(), 4);
+  EXPECT_EQ(game.SoundLog.back(), 5);
+}
+
+TEST_F(GameOverTest, ComputersLastCardIsNotOverWhenThePlayerMayAnswerIt) {
+  GivePlayer(L({{10, Clubs}}));
+  ComputerPlays(9, Clubs, 0);
+  game.PlayMode = pmDefend;
+  EXPECT_EQ(game.CheckGameOver(), drGoesOn);
+  game.PlayMode = pmThrowIn;
+  EXPECT_EQ(game.CheckGameOver(), drComputerWon);
+}
+
+TEST_F(GameOverTest, ADealIsScoredOnce) {
+  // The player discards a bout with the last cards of both... the computer's hand is empty.
+  GivePlayer(L({{6, Spades}}));
+  PlayerPlays(8, Clubs, 0);
+  ComputerPlays(10, Clubs, 0);
+  game.SetButton(Button4, true);
+  game.Button4Click();  // Bito ends the deal, then the button checks again
+  EXPECT_EQ(game.HerScore, 1);
+  EXPECT_EQ(game.Record.Games, 1);
+  EXPECT_EQ(game.Record.Losses, 1);
+  EXPECT_EQ(game.DealResult, drComputerWon);
+  EXPECT_TRUE(game.Calls.empty());  // the computer does not lead after the deal ended
+  EXPECT_EQ(game.CheckGameOver(), drComputerWon);
+  EXPECT_EQ(game.Record.Games, 1);
+}
+
+TEST_F(GameOverTest, BeruWhenTheComputerShedItsLastCardsEndsWithoutTaking) {
+  // The computer's throw-in (here: already done) emptied its hand during "Беру".
+  class ThrowingGame : public TRecordingGame {
+   public:
+    using TRecordingGame::TRecordingGame;
+    void HM(int action, int afterTake) override {
+      TRecordingGame::HM(action, afterTake);
+      if (action == caThrowIn) CheckGameOver();
+    }
+  };
+  ThrowingGame g(cards.Pointers(), table, clock);
+  g.Trump = Hearts;
+  g.PlayerHand = L({{6, Spades}, {7, Spades}});
+  g.CompRow[0] = K(9, Clubs);
+  g.TableCards = L({{9, Clubs}});
+  g.PlayMode = pmDefend;
+  g.Button1Click();
+  EXPECT_EQ(g.HerScore, 1);
+  EXPECT_EQ(g.PlayerHand.size(), 2u);  // the table was not taken
+  EXPECT_EQ(g.Calls.size(), 1u);
+}
+
+TEST_F(GameOverTest, CancellingTheChampionsDialogClosesTheWindow) {
+  GiveComputer(L({{6, Spades}, {7, Spades}}));
+  table.ChampionsOk = false;
+  EXPECT_EQ(game.CheckGameOver(), drPlayerWon);
+  EXPECT_TRUE(table.Closed);
+}
+
+TEST_F(GameOverTest, SpeechesAndSoundsRespectTheirLimits) {
+  game.Texts.Speeches[3] = {"a", "b", "c", "d", "e"};
+  game.ShowSpeech(3);
+  EXPECT_NE(table.Speech, "");
+  EXPECT_EQ(game.LastSpeech, 3);
+  game.ShowSpeech(25);  // beyond the table: remembered, nothing shown
+  EXPECT_EQ(game.LastSpeech, 25);
+  EXPECT_NE(table.Speech, "");
+  game.ShowSpeech(0);
+  EXPECT_EQ(table.Speech, "");
+  game.Options = 0;
+  game.PlaySnd(2);
+  EXPECT_TRUE(table.Played.empty());
+  EXPECT_EQ(game.SoundLog, (std::vector<int>{2}));
+}
+
+}  // namespace
+}  // namespace durak::testing
