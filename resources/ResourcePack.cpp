@@ -133,7 +133,8 @@ bool ResourcePack::HasImage(const QString& name) {
 void ResourcePack::LoadTexts() {
   textsLoaded_ = true;
   const QByteArray bytes = ReadEntry(QLatin1String(kTextFile), kMaxTextFileBytes);
-  const QString all = QString::fromUtf8(bytes);
+  QString all = QString::fromUtf8(bytes);
+  if (all.startsWith(QChar(0xfeff))) all.remove(0, 1);  // a byte-order mark from an editor
   const QStringList lines = all.split(QLatin1Char('\n'));
   for (QString line : lines) {
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
