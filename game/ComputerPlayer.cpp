@@ -1,8 +1,122 @@
-// The computer's move. Until the computer player is written it makes no move at all.
+// The computer's move. The engine calls HM whenever the turn passes to the computer; it
+// decides on what the computer may know (see CompView.h), puts its cards on the table,
+// says its line, sets the answer buttons and the player's next input mode, and returns.
+#include "CompAttack.h"
+#include "CompDefence.h"
+#include "CompView.h"
 #include "Game.h"
 
 namespace durak {
 
-void TGame::HM(int /*action*/, int /*afterTake*/) {}
+namespace {
+
+// Each entry names a card of the computer's hand by Tag; its Score is the slot.
+void PutDown(TGame& game, const TKarts& moves) {
+  for (const TKart& m : moves) game.COnDesk(game.GetCard(m.Tag), 2, m.Score);
+}
+
+}  // namespace
+
+void TGame::HM(int action, int afterTake) {
+  if (CompHand.empty() || action == caNothing) return;
+
+  TCompView view = MakeCompView(*this);
+  TKarts moveList;
+  int transferTag = -1;
+
+  switch (action) {
+    case caLead:
+      moveList = ChooseLead(view);
+      ShowSpeech(1);
+      PutDown(*this, moveList);
+      PlayMode = pmDefend;
+      break;
+
+    case caDefend:
+      transferTag = ChooseTransfer(view);
+      if (transferTag > 0) {
+        // The attack moves over to the computer's row; the transfer card joins it below.
+        ShiftRow(1);
+        PlayMode = pmDefend;
+        ShowSpeech(15);
+        break;
+      }
+      moveList = ChooseBeat(view);
+      if (moveList.empty()) {
+        // Cannot beat everything: take, and let the player add while there is room.
+        const int open = RowCount(PlayerRow) - RowCount(CompRow);
+        if (RowCount(PlayerRow) < 6 && open < static_cast<int>(CompHand.size())) {
+          ShowSpeech(2);
+          PlayMode = pmThrowIn;
+          CompAction = caTakes;
+        } else {
+          ShowSpeech(13);
+          PlayMode = pmNone;
+        }
+        SetButton(Button4, false);
+        SetButton(Button3, true);
+      } else if (RowCount(CompRow) + static_cast<int>(moveList.size()) == RowCount(PlayerRow)) {
+        PutDown(*this, moveList);
+        if (RowCount(PlayerRow) >= 6 || CompHand.empty()) {
+          ShowSpeech(12);
+          PlayMode = pmNone;
+        } else {
+          ShowSpeech(3);
+          PlayMode = pmThrowIn;
+        }
+        SetButton(Button4, true);
+        SetButton(Button3, false);
+      }
+      break;
+
+    case caThrowIn:
+      moveList = ChooseThrowIn(view, afterTake != 0);
+      if (!moveList.empty()) {
+        PutDown(*this, moveList);
+        if (afterTake != 0) {
+          // The player takes these with the rest.
+          PlayMode = pmNone;
+        } else {
+          ShowSpeech(7);
+          PlayMode = pmDefend;
+        }
+      } else if (afterTake != 0) {
+        PlayMode = pmNone;
+      } else {
+        // Nothing to add after the player beat everything: the bout is discarded.
+        ShowSpeech(10);
+        Bito(1);
+        PlayMode = pmLead;
+      }
+      break;
+
+    case caTakes: {
+      // The computer takes and the player has added a card: answer with a word only.
+      const int open = RowCount(PlayerRow) - RowCount(CompRow);
+      if (RowCount(PlayerRow) < 6 && open < static_cast<int>(CompHand.size())) {
+        ShowSpeech(16);
+        PlayMode = pmThrowIn;
+      } else {
+        ShowSpeech(13);
+        PlayMode = pmNone;
+      }
+      break;
+    }
+
+    default:
+      break;
+  }
+
+  if (moveList.empty() && transferTag > 0) COnDesk(GetCard(transferTag), 2, RowCount(CompRow));
+  moveList.clear();
+  if (CompAction != caTakes) CompAction = caNothing;
+  if (CheckGameOver() != drGoesOn) {
+    // The deal may already have ended inside the move (a discard that emptied a hand): no
+    // card input once it is over.
+    PlayMode = pmNone;
+  }
+  if (PlayMode == pmDefend) SetButton(Button1, true);
+  MarkHot(PlayMode);
+}
 
 }  // namespace durak

@@ -1,0 +1,156 @@
+#include "CompEval.h"
+
+#include <cstdlib>
+
+namespace durak {
+
+int PickLowest(const TKarts& hand, int level) {
+  for (int l = level; l >= 0; --l) {
+    const TKart* best = nullptr;
+    for (const TKart& k : hand)
+      if (k.Score == l && (best == nullptr || k.Rank < best->Rank)) best = &k;
+    if (best != nullptr) return best->Tag;
+  }
+  return -1;
+}
+
+int CountRanks(const TKarts& list) {
+  if (list.empty()) return -1;
+  bool present[15] = {};
+  for (const TKart& k : list)
+    if (k.Rank >= 6 && k.Rank <= 14) present[k.Rank] = true;
+  int n = 0;
+  for (int r = 6; r <= 14; ++r) n += present[r] ? 1 : 0;
+  return n;
+}
+
+int CountHigher(int rank, int suit, const TKarts& list) {
+  int n = 0;
+  for (int r = rank + 1; r <= 14; ++r)
+    if (HasCard(r, suit, list)) ++n;
+  return n;
+}
+
+int CountSuit(int suit, const TKarts& list) {
+  int n = 0;
+  for (const TKart& k : list)
+    if (k.Suit == suit) ++n;
+  return n;
+}
+
+TKarts JoinKarts(const TKarts& a, const TKarts& b) {
+  TKarts joined;
+  joined.reserve(a.size() + b.size());
+  joined.insert(joined.end(), a.begin(), a.end());
+  joined.insert(joined.end(), b.begin(), b.end());
+  return joined;
+}
+
+TKarts SeenCards(const TCompView& view) {
+  TKarts seen = JoinKarts(*view.Discard, *view.Hand);
+  seen.insert(seen.end(), view.Table->begin(), view.Table->end());
+  if (view.HasTrumpCard) seen.push_back(view.TrumpCard);
+  return seen;
+}
+
+int AvgStrength(const TKarts& list, int trump) {
+  if (list.empty()) return 0;
+  int sum = 0;
+  for (const TKart& k : list) sum += k.Rank + (k.Suit == trump ? 9 : 0);
+  const int n = static_cast<int>(list.size());
+  const int q = sum / n, twice = 2 * (sum % n);
+  if (twice > n || (twice == n && q % 2 == 1)) return q + 1;
+  return q;
+}
+
+int CardSafety(const TCompView& view, int rank, int suit) {
+  if (CountHigher(rank, suit, *view.Known) > 0) return -1;
+  const bool plain = suit != view.Trump;
+  if (view.UnseenEmpty) return plain && HasSuit(view.Trump, *view.Known) ? 2 : 1;
+  int result = CountHigher(rank, suit, view.Seen) < 14 - rank ? 0 : 1;
+  if (plain && result == 1 && CountSuit(view.Trump, view.Seen) < 9) result = 2;
+  return result;
+}
+
+namespace {
+
+// What the known and the seen cards say about the player holding this rank.
+int RankRisk(const TCompView& view, int rank) {
+  const int k = std::abs(CountRank(rank, *view.Known, view.Trump));
+  const bool t = HasCard(rank, view.Trump, *view.Known);
+  int result = 0;
+  if (k == 1 && t) result = 2;
+  if (k > 1 || (k == 1 && !t)) result = 1;
+  if (result != 1) {
+    if (!view.UnseenEmpty && std::abs(CountRank(rank, view.Seen, view.Trump)) == 4) result = -1;
+    if (view.UnseenEmpty && result == 0) result = -1;
+  }
+  return result;
+}
+
+}  // namespace
+
+int TransferRisk(const TCompView& view, int rank) {
+  if (!view.TransferOn) return -1;
+  return RankRisk(view, rank);
+}
+
+int RankThreat(const TCompView& view, int rank) {
+  if (std::abs(CountRank(rank, *view.Table, view.Trump)) > 0) return -2;
+  return RankRisk(view, rank);
+}
+
+TPairAr BuildPairs(const TCompView& view) {
+  TPairAr pairs;
+  const TKarts& hand = *view.Hand;
+  if (hand.size() < 2) return pairs;
+  for (int rank = 6; rank <= 14; ++rank) {
+    const int n = std::abs(CountRank(rank, hand, view.Trump));
+    if (n <= 1) continue;
+    TPair pair;
+    pair.Rank = static_cast<uint8_t>(rank);
+    pair.Count = static_cast<uint8_t>(n);
+    for (const TKart& k : hand) {
+      if (k.Rank != rank) continue;
+      const int s = CardSafety(view, k.Rank, k.Suit);
+      if (s == 1)
+        pair.Status = 1;
+      else if (pair.Status != 1 && (s == 0 || s == 2))
+        pair.Status = s;
+    }
+    pairs.push_back(pair);
+  }
+  return pairs;
+}
+
+int PairStatus(int rank, const TPairAr& pairs) {
+  for (const TPair& p : pairs)
+    if (p.Rank == rank) return p.Status;
+  return -1;
+}
+
+int PlayerCannotBeat(const TCompView& view, TKarts& cards) {
+  if (view.PlayerCount < static_cast<int>(cards.size())) return -1;
+  const TKarts& known = *view.Known;
+  if (known.empty()) return 0;
+  std::vector<bool> used(known.size(), false);
+  ArSortMast(cards, 2, view.Trump);
+  int result = -1;
+  for (int i = static_cast<int>(cards.size()) - 1; i >= 0 && result != 1; --i) {
+    const TKart& c = cards[i];
+    int pick = -1;
+    for (int j = 0; j < static_cast<int>(known.size()); ++j) {
+      const TKart& k = known[j];
+      if (used[j] || !CanBeat(k.Rank, k.Suit, c.Rank, c.Suit, view.Trump)) continue;
+      if (pick < 0 || k.Rank < known[pick].Rank) pick = j;
+    }
+    if (pick < 0)
+      result = 1;
+    else
+      used[pick] = true;
+  }
+  if (result == 1 && static_cast<int>(known.size()) < view.PlayerCount) result = 0;
+  return result;
+}
+
+}  // namespace durak

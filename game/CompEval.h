@@ -1,0 +1,53 @@
+// The evaluation helpers of the computer player, shared by its attack and its defence.
+// They read the computer's view and never change the game.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "CompView.h"
+
+namespace durak {
+
+// Working score levels of a card in the computer's hand during one decision.
+enum TScoreLevel : int32_t { slChosen = 10, slBarred = 11 };
+
+// A rank the computer holds at least twice, and how safe an attack with it is.
+struct TPair {
+  uint8_t Rank = 0;
+  uint8_t Count = 0;    // 2..4
+  int32_t Status = -1;  // a CardSafety value
+};
+using TPairAr = std::vector<TPair>;
+
+// The card of the hand with the best score up to `level`: the highest level that has a
+// card decides, then the lowest rank, then hand order. -1 when no card scores 0..level.
+int PickLowest(const TKarts& hand, int level);
+// Distinct ranks in the list; -1 for an empty list.
+int CountRanks(const TKarts& list);
+// How many higher cards of the suit the list holds.
+int CountHigher(int rank, int suit, const TKarts& list);
+int CountSuit(int suit, const TKarts& list);
+TKarts JoinKarts(const TKarts& a, const TKarts& b);
+// Discard, the computer's hand, the table and the face-up trump card while it lies there.
+TKarts SeenCards(const TCompView& view);
+// Mean rank, a trump counting 9 more, rounded to the nearest integer, halves to even.
+int AvgStrength(const TKarts& list, int trump);
+
+// How safe a card is as an attack: -1 the player is known to hold a higher card of its
+// suit; 0 a higher card's place is unknown; 1 nothing can beat it within its suit and no
+// trump can be ruled in; 2 top of its suit, but the player may hold a trump.
+int CardSafety(const TCompView& view, int rank, int suit);
+// Whether the player could transfer with this rank: 1 known to, 2 only with the trump of
+// that rank, 0 unknown, -1 cannot (or the transfer variant is off).
+int TransferRisk(const TCompView& view, int rank);
+// Whether playing this rank opens a new rank for the player to add: -2 it is already on
+// the table; otherwise as TransferRisk without the variant test.
+int RankThreat(const TCompView& view, int rank);
+TPairAr BuildPairs(const TCompView& view);
+int PairStatus(int rank, const TPairAr& pairs);
+// 1 the player certainly cannot beat every card of the list, -1 the known cards beat them
+// all (or the list is longer than the hand), 0 unknown. Sorts the list by rank.
+int PlayerCannotBeat(const TCompView& view, TKarts& cards);
+
+}  // namespace durak
