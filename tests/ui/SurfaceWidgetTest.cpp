@@ -1,0 +1,151 @@
+// The table surface on the offscreen platform: setters, the prepared strip, and what each
+// mode paints inside the border.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "TestPictures.h"
+#include "table/SurfacePaint.h"
+#include "table/TKuvPanel.h"
+#include "table/TPictPanel.h"
+
+namespace durak {
+namespace {
+
+QImage Render(QWidget& w) {
+  QImage img(w.size(), QImage::Format_RGB32);
+  img.fill(Qt::magenta);
+  w.render(&img);
+  return img;
+}
+
+TEST(TKuvPanelTest, SettersKeepTheirRules) {
+  TKuvPanel panel;
+  panel.SetMode(pmGradient);
+  panel.SetMode(pmPicture);  // only SetPicture enters picture mode
+  EXPECT_EQ(panel.Mode(), pmGradient);
+  panel.SetRBright(15);
+  EXPECT_EQ(panel.RBright(), 10);
+  panel.SetRBright(-15);
+  EXPECT_EQ(panel.RBright(), -10);
+  panel.SetRBright(4);
+  EXPECT_EQ(panel.RBright(), 4);
+  EXPECT_TRUE(panel.Dirty());
+}
+
+TEST(TKuvPanelTest, WoodPictureOnTheRightHandColumn) {
+  TKuvPanel panel;
+  panel.resize(62, 359);
+  QImage wood = PatternPicture(127, 16);
+  panel.SetPicture(wood);
+  EXPECT_EQ(panel.Mode(), pmPicture);
+  EXPECT_EQ(panel.TileHeight(), 16);
+  const QImage img = Render(panel);
+  EXPECT_EQ(panel.Strip().size(), QSize(58, 355));
+  // Row 2 + 16j + r of the panel is row r of the picture, cut to 58 columns; the last three
+  // rows are the picture's first three.
+  for (int x : {2, 30, 59}) {
+    EXPECT_EQ(img.pixel(x, 2), wood.pixel(x - 2, 0));
+    EXPECT_EQ(img.pixel(x, 2 + 16 * 21 + 7), wood.pixel(x - 2, 7));
+    EXPECT_EQ(img.pixel(x, 2 + 352 + 2), wood.pixel(x - 2, 2));
+  }
+  // The border is two pixels of BColor (white by default).
+  EXPECT_EQ(img.pixel(0, 100), qRgb(255, 255, 255));
+  EXPECT_EQ(img.pixel(1, 100), qRgb(255, 255, 255));
+  EXPECT_EQ(img.pixel(61, 358), qRgb(255, 255, 255));
+}
+
+TEST(TKuvPanelTest, PictureKeepsItsTileWhenThePanelGrows) {
+  TKuvPanel panel;
+  panel.resize(62, 40);
+  const QImage wood = PatternPicture(127, 16);
+  panel.SetPicture(wood);
+  panel.resize(200, 100);
+  const QImage img = Render(panel);
+  EXPECT_EQ(panel.Strip().size(), QSize(58, 96));
+  // Across, the 58-pixel tile repeats: column 2 + 58 shows the tile's column 0 again.
+  EXPECT_EQ(img.pixel(2 + 58, 2 + 20), wood.pixel(0, 4));
+}
+
+TEST(TKuvPanelTest, GradientFillsEveryColumnRowByRow) {
+  TKuvPanel panel;
+  panel.resize(300, 104);
+  panel.SetSColor(QColor(0, 0, 0));
+  panel.SetFColor(QColor(200, 200, 200));
+  panel.SetMode(pmGradient);
+  const QImage img = Render(panel);
+  EXPECT_EQ(panel.Strip().width(), 128);
+  EXPECT_FALSE(panel.Dirty());
+  for (int x : {2, 129, 130, 297}) {
+    EXPECT_EQ(img.pixel(x, 2), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(x, 2 + 50), qRgb(100, 100, 100));
+    EXPECT_EQ(img.pixel(x, 2 + 99), qRgb(198, 198, 198));
+  }
+  panel.SetFColor(QColor(0, 0, 0));  // rebuilt at the next paint
+  EXPECT_TRUE(panel.Dirty());
+  EXPECT_EQ(Render(panel).pixel(100, 60), qRgb(0, 0, 0));
+}
+
+TEST(TKuvPanelTest, RainbowAndSolidModes) {
+  TKuvPanel panel;
+  panel.resize(100, 36);
+  panel.SetMode(pmRainbow);
+  QImage img = Render(panel);
+  EXPECT_EQ(img.pixel(50, 2), qRgb(255, 0, 0));
+  EXPECT_EQ(img.pixel(50, 2 + 20), qRgb(0, 255, 255));
+  panel.SetColor(QColor(0, 128, 0));
+  panel.SetMode(pmSolid);
+  img = Render(panel);
+  EXPECT_EQ(img.pixel(50, 20), qRgb(0, 128, 0));
+  panel.SetMode(17);  // unknown modes paint as solid
+  EXPECT_EQ(Render(panel).pixel(50, 20), qRgb(0, 128, 0));
+}
+
+TEST(TKuvPanelTest, TinyPanelsAndEmptyPicturesPaintSafely) {
+  TKuvPanel panel;
+  panel.SetBColor(QColor(10, 20, 30));
+  panel.resize(4, 30);
+  panel.SetMode(pmGradient);
+  QImage img = Render(panel);
+  for (int x = 0; x < 4; ++x) EXPECT_EQ(img.pixel(x, 15), qRgb(10, 20, 30)) << x;
+
+  panel.resize(50, 50);
+  panel.SetColor(QColor(1, 2, 3));
+  panel.SetPicture(QImage());  // nothing to tile: the solid colour shows
+  img = Render(panel);
+  EXPECT_EQ(img.pixel(25, 25), qRgb(1, 2, 3));
+}
+
+TEST(SurfacePaintTest, PaintersFillTheirTarget) {
+  QImage thumb(32, 32, QImage::Format_RGB32);
+  PaintRainbow(10, thumb);
+  for (int y = 0; y < 32; ++y) {
+    const QColor c(thumb.pixel(16, y));
+    EXPECT_GE(std::min({c.red(), c.green(), c.blue()}), 100) << y;
+  }
+  QImage low(20, 10, QImage::Format_RGB32);
+  low.fill(Qt::blue);
+  PaintRainbow(0, low);
+  EXPECT_EQ(low.pixel(5, 5), qRgb(0, 0, 255));  // ten rows or fewer: unchanged
+  QImage empty;
+  PaintGradient(Qt::black, Qt::white, empty);  // nothing to do, no crash
+  EXPECT_TRUE(empty.isNull());
+}
+
+TEST(TPictPanelTest, ShowsItsPictureOrLeavesPaintingToTheHandler) {
+  TPictPanel panel;
+  panel.resize(20, 20);
+  panel.Picture() = SolidPicture(20, 20, QColor(9, 8, 7));
+  EXPECT_EQ(Render(panel).pixel(10, 10), qRgb(9, 8, 7));
+  int calls = 0;
+  panel.OnKuvPaint = [&calls](TPictPanel*, QPainter& p) {
+    ++calls;
+    p.fillRect(0, 0, 20, 20, QColor(1, 1, 1));
+  };
+  panel.SetDDrawPanel(false);
+  EXPECT_EQ(Render(panel).pixel(10, 10), qRgb(1, 1, 1));
+  EXPECT_EQ(calls, 1);
+}
+
+}  // namespace
+}  // namespace durak
