@@ -4,6 +4,7 @@
 #include <QSet>
 #include <cctype>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "OwnPictures.h"
@@ -27,6 +28,10 @@ struct DeckCase {
   const char* file;
   int width;
 };
+
+void PrintTo(const DeckCase& deck, std::ostream* out) {
+  *out << deck.file;
+}
 
 class CardPackTest : public ::testing::TestWithParam<DeckCase> {};
 

@@ -83,14 +83,14 @@ QImage Glyph(const QString& name) {
 QImage Icon(const SvgDeck& deck) {
   QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
-  const QSize card = ScaledCardSize(deck.CardSize(SvgCardId(14, 1)), 36);
+  const QSize card = ScaledCardSize(deck.CardSize(SvgCardId(14, 1)), 38);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   const struct {
     int suit;
     double angle, dx;
-  } kCards[] = {{1, -14, -8}, {4, 12, 8}};
+  } kCards[] = {{1, -16, -9}, {4, 14, 9}};
   for (const auto& c : kCards) {
     p.save();
     p.translate(32 + c.dx, 34);
