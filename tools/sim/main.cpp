@@ -1,11 +1,13 @@
 // durak-sim: the engine's command-line harness.
 //   durak-sim step      JSON Lines requests on standard input, one response line each
 //   durak-sim demo      a short demonstration deal, printed as text
+//   durak-sim play      whole deals against a scripted opponent, with a JSON summary
 #include <cstring>
 #include <iostream>
 #include <string>
 
 #include "Demo.h"
+#include "Play.h"
 #include "Step.h"
 
 namespace {
@@ -20,8 +22,10 @@ int RunStep() {
 }
 
 void Usage() {
-  std::cerr << "usage: durak-sim step < requests.jsonl\n"
-               "       durak-sim demo [--seed S]\n";
+  std::cerr
+      << "usage: durak-sim step < requests.jsonl\n"
+         "       durak-sim demo [--seed S]\n"
+         "       durak-sim play --games N --seed S [--options BITS] [--opponent random|first]\n";
 }
 
 }  // namespace
@@ -35,6 +39,7 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   if (command == "step") return RunStep();
   if (command == "demo") return durak::RunDemo(argc - 2, argv + 2, std::cout);
+  if (command == "play") return durak::RunPlay(argc - 2, argv + 2, std::cout, std::cerr);
   Usage();
   return 2;
 }

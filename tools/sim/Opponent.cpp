@@ -1,0 +1,109 @@
+#include "Opponent.h"
+
+namespace durak {
+
+namespace {
+
+constexpr TButton kAnswerButtons[] = {Button4, Button1, Button3, Button5};
+
+// Whether a click on the card would be accepted as a move (not merely refused).
+bool ClickActs(const TGame& g, const TKart& card) {
+  const int mine = RowCount(g.PlayerRow), hers = RowCount(g.CompRow);
+  const int compCards = static_cast<int>(g.CompHand.size());
+  switch (g.PlayMode) {
+    case pmLead:
+      return mine < compCards && (mine == 0 || card.Rank == g.PlayerRow[0].Rank);
+    case pmDefend: {
+      if (hers == 0 || hers <= mine) return false;
+      if (g.TransferOn && mine == 0 && card.Rank == g.CompRow[0].Rank && hers < compCards)
+        return true;
+      for (int i = 0; i < 6; ++i)
+        if (g.SlotOpen(i) == -1 &&
+            CanBeat(card.Rank, card.Suit, g.CompRow[i].Rank, g.CompRow[i].Suit, g.Trump))
+          return true;
+      return false;
+    }
+    case pmThrowIn:
+      return g.CountRank(card.Rank, g.TableCards) != 0 && mine - hers < compCards && mine < 6;
+    default:
+      return false;
+  }
+}
+
+class TRandomOpponent : public TOpponent {
+ public:
+  explicit TRandomOpponent(uint64_t seed) : rng_(seed) {}
+
+  bool NextMove(const TGame& game, TPlayerMove& move) override {
+    choices_.clear();
+    if (game.PlayMode != pmNone)
+      for (const TKart& k : game.PlayerHand) choices_.push_back({true, k.Tag, Button1});
+    for (TButton b : kAnswerButtons)
+      if (game.ButtonVisible[b]) choices_.push_back({false, 0, b});
+    if (choices_.empty()) return false;
+    move = choices_[rng_.Below(static_cast<uint32_t>(choices_.size()))];
+    return true;
+  }
+
+  int PickMenu(const std::vector<TPairMenuItem>& items) override {
+    if (items.empty()) return -1;
+    return items[rng_.Below(static_cast<uint32_t>(items.size()))].Tag;
+  }
+
+ private:
+  TSplitMix rng_;
+  std::vector<TPlayerMove> choices_;
+};
+
+class TFirstOpponent : public TOpponent {
+ public:
+  bool NextMove(const TGame& game, TPlayerMove& move) override {
+    if (game.PlayMode != pmNone)
+      for (const TKart& k : game.PlayerHand)
+        if (ClickActs(game, k)) {
+          move = {true, k.Tag, Button1};
+          return true;
+        }
+    for (TButton b : kAnswerButtons)
+      if (game.ButtonVisible[b]) {
+        move = {false, 0, b};
+        return true;
+      }
+    return false;
+  }
+
+  int PickMenu(const std::vector<TPairMenuItem>& items) override {
+    return items.empty() ? -1 : items.front().Tag;
+  }
+};
+
+}  // namespace
+
+uint64_t TSplitMix::Next() {
+  uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+std::unique_ptr<TOpponent> MakeRandomOpponent(uint64_t seed) {
+  return std::make_unique<TRandomOpponent>(seed);
+}
+
+std::unique_ptr<TOpponent> MakeFirstOpponent() {
+  return std::make_unique<TFirstOpponent>();
+}
+
+bool AnyAnswerButton(const TGame& game) {
+  for (TButton b : kAnswerButtons)
+    if (game.ButtonVisible[b]) return true;
+  return false;
+}
+
+int TPlayTable::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) {
+  const int pick = Opponent != nullptr ? Opponent->PickMenu(items) : -1;
+  MenuChoice = pick;
+  return THeadlessTable::PopupPairMenu(items, x, y);
+}
+
+}  // namespace durak

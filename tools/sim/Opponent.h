@@ -1,0 +1,60 @@
+// Scripted opponents that take the player's side in `durak-sim play`, through the same
+// card clicks, menu picks and buttons a person uses.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Game.h"
+#include "Headless.h"
+
+namespace durak {
+
+// A player's input: a click on a card of the hand, or a press of a command button.
+struct TPlayerMove {
+  bool IsClick = true;
+  int Tag = 0;               // the clicked card
+  TButton Button = Button1;  // the pressed button
+};
+
+class TOpponent {
+ public:
+  virtual ~TOpponent() = default;
+  // The next input; false when the player has nothing at all to do.
+  virtual bool NextMove(const TGame& game, TPlayerMove& move) = 0;
+  // The item picked from the pick-a-pair menu: one of the offered tags.
+  virtual int PickMenu(const std::vector<TPairMenuItem>& items) = 0;
+};
+
+// A small, fast generator for the opponents' choices and the deal seeds.
+class TSplitMix {
+ public:
+  explicit TSplitMix(uint64_t seed) : state_(seed) {}
+  uint64_t Next();
+  // Uniform in 0..n-1 (n > 0).
+  uint32_t Below(uint32_t n) { return static_cast<uint32_t>((Next() >> 32) * n >> 32); }
+
+ private:
+  uint64_t state_;
+};
+
+// Uniformly random among every card of the hand while cards may be clicked, and every
+// visible answer button; a random item of the menu.
+std::unique_ptr<TOpponent> MakeRandomOpponent(uint64_t seed);
+// The first card in hand order whose click would act, the first menu item; when no card can
+// be played, "Бито", "Беру", "Забирай" or "Бейся", whichever is shown.
+std::unique_ptr<TOpponent> MakeFirstOpponent();
+
+// The command buttons a player may press during a deal.
+bool AnyAnswerButton(const TGame& game);
+
+// A table that lets the opponent choose from the pick-a-pair menu.
+class TPlayTable : public THeadlessTable {
+ public:
+  int PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) override;
+  TOpponent* Opponent = nullptr;
+};
+
+}  // namespace durak

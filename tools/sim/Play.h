@@ -1,0 +1,37 @@
+// `durak-sim play`: whole deals between the computer player and a scripted opponent, with
+// the engine's invariants checked after every event.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+namespace durak {
+
+struct TPlayConfig {
+  uint64_t Games = 1000;
+  uint32_t Seed = 1;
+  int Options = 1 | 8;  // hot cards and sound, as a new installation has them
+  std::string Opponent = "random";
+  int EventLimit = 10000;  // a deal still going after this many events never ends
+};
+
+struct TPlaySummary {
+  uint64_t Deals = 0, ComputerWins = 0, PlayerWins = 0, Draws = 0;
+  uint64_t Events = 0, Violations = 0;
+  uint64_t Stuck = 0;       // deals in which the player had nothing to do before the end
+  uint64_t Unfinished = 0;  // deals cut off at the event limit
+  double Seconds = 0;
+};
+
+// Plays the deals; faults are described on `faults` (the first few of them).
+TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults);
+
+// The one-line JSON summary.
+std::string SummaryLine(const TPlayConfig& config, const TPlaySummary& summary);
+
+// The command: parses its arguments, plays, prints the summary. Exit status 0 when no
+// invariant was violated, 1 otherwise, 2 for bad arguments.
+int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err);
+
+}  // namespace durak
