@@ -1,0 +1,58 @@
+// The champions file durak.r: a plain sequence of 60-byte records, one player each, highest
+// rating first. Names and passwords are short strings in the Windows-1251 code page.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace durak {
+
+struct TChempRec {
+  std::array<uint8_t, 26> Name{};  // length byte, then up to 25 characters
+  std::array<uint8_t, 13> Pass{};  // length byte, then up to 12 characters
+  uint8_t Padding = 0;
+  int32_t Games = 0;
+  int32_t Wins = 0;
+  int32_t Losses = 0;
+  double Rating = 0.5;
+
+  static constexpr size_t kSize = 60;
+  static constexpr size_t kNameChars = 25;
+  static constexpr size_t kPassChars = 12;
+
+  // UTF-8 text of the fields; a length byte larger than its field counts as the field's size.
+  std::string NameText() const;
+  std::string PassText() const;
+  // Stores the text cut to the field's size, in Windows-1251 (other characters become '?').
+  void SetName(const std::string& utf8);
+  void SetPass(const std::string& utf8);
+
+  std::array<uint8_t, kSize> Encode() const;
+  static TChempRec Decode(const uint8_t* bytes);
+};
+
+using TChempTab = std::vector<TChempRec>;
+
+// Whether two short strings hold the same characters (case-sensitive).
+bool SameShortString(const uint8_t* a, const uint8_t* b, size_t capacity);
+
+enum class TReadResult { Read, Created, Unreadable };
+
+// Reads the table; a missing file is created empty. A file that exists but cannot be read
+// gives an empty table and Unreadable. Bytes after the last whole record are ignored.
+TReadResult ReadTab(const std::string& path, TChempTab* table);
+// Sorts the table, then writes it through a temporary file renamed over the old one.
+bool WriteTab(const std::string& path, TChempTab& table);
+
+// Exchange sort, highest rating first; equal ratings are never exchanged with each other.
+void SortBy(TChempTab& table);
+// Index of the first record whose name is exactly the given short string, or -1.
+int GetPos(const std::array<uint8_t, 26>& name, const TChempTab& table);
+
+// Windows-1251 <-> UTF-8 for player names and passwords.
+std::string Cp1251ToUtf8(const std::string& bytes);
+std::string Utf8ToCp1251(const std::string& utf8);
+
+}  // namespace durak

@@ -1,0 +1,64 @@
+#include "Settings.h"
+
+namespace durak {
+
+namespace {
+const char kSettings[] = "Settings";
+const char kPosition[] = "Position";
+constexpr uint16_t kSoundBit = 8;
+}  // namespace
+
+uint16_t IntToSet(int32_t value) { return static_cast<uint16_t>(value & 0xFFFF); }
+int32_t SetToInt(uint16_t set) { return static_cast<int32_t>(set); }
+
+TSettings ReadSettings(const TProfileFile& f, bool haveWaveOut) {
+  TSettings s;
+  s.MyWords = f.ReadInteger(kSettings, "MyWords", 0);
+  s.DeskTop = static_cast<uint8_t>(f.ReadInteger(kSettings, "DeskTop", 0));
+  s.Rubaha = static_cast<uint8_t>(f.ReadInteger(kSettings, "Rubaha", 1));
+  s.VidSort = f.ReadInteger(kSettings, "VidSort", 1);
+  s.ASpeed = f.ReadInteger(kSettings, "ASpeed", 40);
+  s.DTPath = f.ReadString(kSettings, "DTPath", "dtop.dll");
+  s.ColodaPath = f.ReadString(kSettings, "ColodaPath", "c36.dll");
+  s.RBright = f.ReadInteger(kSettings, "RBright", 0);
+  s.FColor = f.ReadInteger(kSettings, "FColor", 0);
+  s.SColor = f.ReadInteger(kSettings, "SColor", 32768);
+  s.Color = f.ReadInteger(kSettings, "Color", 32768);
+  s.Options = IntToSet(f.ReadInteger(kSettings, "Arul", 0));
+  if (!haveWaveOut) s.Options = static_cast<uint16_t>(s.Options & ~kSoundBit);
+  s.HotColor = f.ReadInteger(kSettings, "HotColor", 65535);
+  s.Language = f.ReadInteger(kSettings, "Language", 1);
+  if (s.Language != 1 && s.Language != 2) s.Language = 1;
+  s.Left = f.ReadInteger(kPosition, "Left", 100);
+  s.Top = f.ReadInteger(kPosition, "Top", 50);
+  s.Width = f.ReadInteger(kPosition, "Width", 600);
+  s.Height = f.ReadInteger(kPosition, "Height", 450);
+  s.State = static_cast<uint8_t>(f.ReadInteger(kPosition, "State", 0));
+  return s;
+}
+
+void WriteSettings(TProfileFile& f, const TSettings& s) {
+  f.WriteInteger(kSettings, "Rubaha", s.Rubaha);
+  f.WriteInteger(kSettings, "ASpeed", s.ASpeed);
+  f.WriteInteger(kSettings, "VidSort", s.VidSort);
+  f.WriteInteger(kSettings, "MyWords", s.MyWords);
+  f.WriteInteger(kSettings, "DeskTop", s.DeskTop);
+  f.WriteString(kSettings, "DTPath", s.DTPath);
+  f.WriteString(kSettings, "ColodaPath", s.ColodaPath);
+  f.WriteInteger(kSettings, "RBright", s.RBright);
+  f.WriteInteger(kSettings, "FColor", s.FColor);
+  f.WriteInteger(kSettings, "SColor", s.SColor);
+  f.WriteInteger(kSettings, "Color", s.Color);
+  f.WriteInteger(kSettings, "Arul", SetToInt(s.Options));
+  f.WriteInteger(kSettings, "HotColor", s.HotColor);
+  f.WriteInteger(kSettings, "Language", s.Language);
+  if (s.State == wsNormal) {
+    f.WriteInteger(kPosition, "Left", s.Left);
+    f.WriteInteger(kPosition, "Top", s.Top);
+    f.WriteInteger(kPosition, "Width", s.Width);
+    f.WriteInteger(kPosition, "Height", s.Height);
+  }
+  f.WriteInteger(kPosition, "State", s.State);
+}
+
+}  // namespace durak

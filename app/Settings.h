@@ -1,0 +1,43 @@
+// The user's choices carried from one run to the next in durak.ini.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ProfileFile.h"
+
+namespace durak {
+
+// Window states as the settings file stores them.
+enum TWindowState : uint8_t { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
+
+struct TSettings {
+  int32_t MyWords = 0;  // font colour of the speech line
+  uint8_t DeskTop = 0;
+  uint8_t Rubaha = 1;
+  int32_t VidSort = 1;
+  int32_t ASpeed = 40;
+  std::string DTPath = "dtop.dll";
+  std::string ColodaPath = "c36.dll";
+  int32_t RBright = 0;
+  int32_t FColor = 0;
+  int32_t SColor = 32768;
+  int32_t Color = 32768;
+  uint16_t Options = 0;  // the option bits 0..15
+  int32_t HotColor = 65535;
+  int32_t Language = 1;
+  int32_t Left = 100, Top = 50, Width = 600, Height = 450;
+  uint8_t State = wsNormal;
+};
+
+// The option set from the stored integer: bits 0..15, the rest ignored.
+uint16_t IntToSet(int32_t value);
+int32_t SetToInt(uint16_t set);
+
+// Reads every key in the order of the file's layout; without a wave-output device the
+// sound option is removed whatever the file says.
+TSettings ReadSettings(const TProfileFile& file, bool haveWaveOut);
+// Writes the "Settings" keys and State, and the placement only when the window is normal.
+void WriteSettings(TProfileFile& file, const TSettings& s);
+
+}  // namespace durak

@@ -1,0 +1,69 @@
+// durak.ini as the game reads and writes it: defaults, the option bits, the placement.
+#include "Settings.h"
+#include "TempDir.h"
+
+namespace durak::testing {
+namespace {
+
+class SettingsTest : public TempDirTest {
+ protected:
+  TSettings Read(const std::string& text, bool wave = true) {
+    WriteFile("durak.ini", text);
+    TProfileFile f(PathOf("durak.ini"));
+    f.Load();
+    return ReadSettings(f, wave);
+  }
+};
+
+TEST_F(SettingsTest, FirstCloseWritesEveryKeyInOrder) {
+  TProfileFile f(PathOf("durak.ini"));
+  f.Load();
+  TSettings s = ReadSettings(f, true);
+  WriteSettings(f, s);
+  std::string error;
+  ASSERT_TRUE(f.Save(&error));
+  EXPECT_EQ(ReadFile("durak.ini"),
+            "[Settings]\nRubaha=1\nASpeed=40\nVidSort=1\nMyWords=0\nDeskTop=0\n"
+            "DTPath=dtop.dll\nColodaPath=c36.dll\nRBright=0\nFColor=0\nSColor=32768\n"
+            "Color=32768\nArul=0\nHotColor=65535\nLanguage=1\n\n"
+            "[Position]\nLeft=100\nTop=50\nWidth=600\nHeight=450\nState=0\n");
+}
+
+TEST_F(SettingsTest, MaximisedWindowWritesOnlyItsState) {
+  TSettings s = Read("[Position]\nLeft=7\nTop=8\nWidth=900\nHeight=700\n");
+  s.State = wsMaximized;
+  s.Left = 0;
+  TProfileFile f(PathOf("durak.ini"));
+  f.Load();
+  WriteSettings(f, s);
+  EXPECT_EQ(f.ReadInteger("Position", "Left", -1), 7);
+  EXPECT_EQ(f.ReadInteger("Position", "State", -1), 2);
+}
+
+TEST_F(SettingsTest, OptionBits) {
+  EXPECT_EQ(Read("[Settings]\nArul=13\n").Options, 13);
+  EXPECT_EQ(Read("[Settings]\nArul=13\n", false).Options, 5);
+  EXPECT_EQ(Read("[Settings]\nArul=65552\n").Options, 16);
+  EXPECT_EQ(SetToInt(Read("[Settings]\nArul=-1\n").Options), 65535);
+}
+
+TEST_F(SettingsTest, LanguageOtherThanOneOrTwoIsRussian) {
+  for (const char* v : {"3", "0", "abc"})
+    EXPECT_EQ(Read(std::string("[Settings]\nLanguage=") + v + "\n").Language, 1) << v;
+  EXPECT_EQ(Read("[Settings]\nLanguage=2\n").Language, 2);
+}
+
+TEST_F(SettingsTest, HexColourIsWrittenBackInDecimal) {
+  TSettings s = Read("[Settings]\nHotColor=0xFF0000\nDeskTop=268\n");
+  EXPECT_EQ(s.HotColor, 16711680);
+  EXPECT_EQ(s.DeskTop, 12);  // low 8 bits
+  TProfileFile f(PathOf("durak.ini"));
+  f.Load();
+  WriteSettings(f, s);
+  std::string error;
+  ASSERT_TRUE(f.Save(&error));
+  EXPECT_NE(ReadFile("durak.ini").find("HotColor=16711680\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace durak::testing
