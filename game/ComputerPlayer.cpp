@@ -18,7 +18,12 @@ void PutDown(TGame& game, const TKarts& moves) {
 }  // namespace
 
 void TGame::HM(int action, int afterTake) {
-  if (CompHand.empty() || action == caNothing) return;
+  if (action == caNothing) return;
+  // With an empty hand the computer has no move, with one exception: the player has just
+  // beaten its last card while the stock still holds cards. Then it has nothing to add and
+  // the bout is discarded as usual; returning would leave the player with no move at all.
+  const bool lastCardBeaten = action == caThrowIn && afterTake == 0 && !Deck.empty();
+  if (CompHand.empty() && !lastCardBeaten) return;
 
   TCompView view = MakeCompView(*this);
   TKarts moveList;
