@@ -1,0 +1,25 @@
+// The card pictures straight from a card library file, found by its bare name beside the
+// program. The window does the rest of a failure: the message, closing, and the layout.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace durak {
+
+class THotCard;
+
+// Opens the card library `colodaPath`, loads the 36 faces and back `rubaha` into the cards
+// and sets cardWidth and cardHeight to the back's size; the library is closed again before
+// returning. Returns false, changing nothing, when the library cannot be opened; the caller
+// then shows CardLibraryMissingMessage and closes the main window. Either way the caller
+// lays the table out again afterwards.
+bool SetFacesAll(const std::vector<THotCard*>& cards, const QString& colodaPath, int rubaha,
+                 int& cardWidth, int& cardHeight);
+
+// Opens the card library and gives every card back n. Returns false, changing nothing, when
+// the library cannot be opened (the caller shows CardLibraryMissingForBackMessage and closes
+// the main window). Nothing is opened when there are no cards yet.
+bool SetBgAll(const std::vector<THotCard*>& cards, const QString& colodaPath, int n);
+
+}  // namespace durak
