@@ -37,7 +37,8 @@ class TRandomOpponent : public TOpponent {
   bool NextMove(const TGame& game, TPlayerMove& move) override {
     choices_.clear();
     if (game.PlayMode != pmNone)
-      for (const TKart& k : game.PlayerHand) choices_.push_back({true, k.Tag, Button1});
+      for (const TKart& k : game.PlayerHand)
+        if (ClickActs(game, k)) choices_.push_back({true, k.Tag, Button1});
     for (TButton b : kAnswerButtons)
       if (game.ButtonVisible[b]) choices_.push_back({false, 0, b});
     if (choices_.empty()) return false;

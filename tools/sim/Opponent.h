@@ -40,8 +40,8 @@ class TSplitMix {
   uint64_t state_;
 };
 
-// Uniformly random among every card of the hand while cards may be clicked, and every
-// visible answer button; a random item of the menu.
+// Uniformly random among the cards of the hand whose click would be accepted as a move and
+// the visible answer buttons; a random item of the menu.
 std::unique_ptr<TOpponent> MakeRandomOpponent(uint64_t seed);
 // The first card in hand order whose click would act, the first menu item; when no card can
 // be played, "Бито", "Беру", "Забирай" or "Бейся", whichever is shown.
