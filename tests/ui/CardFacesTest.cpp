@@ -5,11 +5,11 @@
 #include <QStringList>
 #include <memory>
 
+#include "PackLocator.h"
 #include "TestPictures.h"
 #include "cards/CardFaces.h"
 #include "cards/CardPacks.h"
 #include "cards/THotCard.h"
-#include "PackLocator.h"
 
 namespace durak {
 namespace {
@@ -31,8 +31,8 @@ class CardFacesTest : public ::testing::Test {
       asked->append(name);
       if (missing.contains(name, Qt::CaseInsensitive)) return QImage();
       const bool back = name.startsWith(QLatin1String("bk"), Qt::CaseInsensitive);
-      return SolidPicture(71, 96, back ? QColor(0, 0, 40 * name.mid(2).toInt())
-                                       : QColor(200, 10 * name.size(), 0));
+      return SolidPicture(
+          71, 96, back ? QColor(0, 0, 40 * name.mid(2).toInt()) : QColor(200, 10 * name.size(), 0));
     };
   }
 
@@ -57,7 +57,8 @@ TEST_F(CardFacesTest, FacesAndBackSizeEveryCard) {
 
 TEST_F(CardFacesTest, MissingPicturesGiveEmptyCards) {
   QStringList asked;
-  const QSize size = LoadFacesAll(Cards, Library(&asked, {QStringLiteral("BK1"), QStringLiteral("7C")}), 1);
+  const QSize size =
+      LoadFacesAll(Cards, Library(&asked, {QStringLiteral("BK1"), QStringLiteral("7C")}), 1);
   EXPECT_EQ(size, QSize(0, 0));
   THotCard* sevenOfClubs = Cards[5];  // Tag 6
   EXPECT_TRUE(sevenOfClubs->FaceImage().isNull());
@@ -77,9 +78,9 @@ TEST_F(CardFacesTest, ChangingTheBackKeepsFacesSizesAndPlaces) {
   EXPECT_EQ(asked.size(), 1);
   EXPECT_EQ(Cards[0]->geometry(), QRect(100, 50, 71, 96));
   EXPECT_EQ(Cards[0]->FaceImage(), face);
-  EXPECT_EQ(Cards[0]->Picture(), face);  // face up: still the face
+  EXPECT_EQ(Cards[0]->Picture(), face);                         // face up: still the face
   EXPECT_EQ(Cards[1]->Picture().pixel(3, 3), qRgb(0, 0, 160));  // face down: the new back
-  EXPECT_EQ(Cards[1]->BackImage().size(), QSize(96, 71));  // sideways: stored turned
+  EXPECT_EQ(Cards[1]->BackImage().size(), QSize(96, 71));       // sideways: stored turned
 }
 
 TEST_F(CardFacesTest, NamesAndMessages) {

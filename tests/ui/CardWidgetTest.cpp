@@ -191,8 +191,8 @@ TEST_F(CardWidgetTest, ClicksReachTheHandlerOnlyWhenClickable) {
   auto click = [this] {
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(Card, &press);
     QApplication::sendEvent(Card, &release);
   };
@@ -233,8 +233,8 @@ TEST_F(CardWidgetTest, WriteBandPaintsACentredBandOverThePlainFace) {
   EXPECT_FALSE(Card->HotMouse());
   const QImage p = Card->Picture();
   EXPECT_EQ(PixelAt(p, 2, 48), QColor(200, 0, 0));  // the band runs across the middle
-  EXPECT_EQ(PixelAt(p, 35, 2), QColor(Qt::white));   // and leaves the top untouched
-  EXPECT_EQ(PixelAt(p, 0, 48), QColor(Qt::white));   // it starts one pixel in
+  EXPECT_EQ(PixelAt(p, 35, 2), QColor(Qt::white));  // and leaves the top untouched
+  EXPECT_EQ(PixelAt(p, 0, 48), QColor(Qt::white));  // it starts one pixel in
   EXPECT_EQ(Card->FaceImage().pixel(2, 48), qRgb(255, 255, 255));
 }
 

@@ -10,7 +10,8 @@ namespace durak {
 inline QImage PatternPicture(int w, int h) {
   QImage img(w, h, QImage::Format_RGB32);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) img.setPixel(x, y, qRgb((x * 7) & 255, (y * 5) & 255, (x + y) & 255));
+    for (int x = 0; x < w; ++x)
+      img.setPixel(x, y, qRgb((x * 7) & 255, (y * 5) & 255, (x + y) & 255));
   return img;
 }
 
@@ -20,6 +21,8 @@ inline QImage SolidPicture(int w, int h, QColor c) {
   return img;
 }
 
-inline QColor PixelAt(const QImage& img, int x, int y) { return QColor(img.pixel(x, y)); }
+inline QColor PixelAt(const QImage& img, int x, int y) {
+  return QColor(img.pixel(x, y));
+}
 
 }  // namespace durak

@@ -114,7 +114,8 @@ QFont CrispFont() {
 
 class ButtonImage {
  public:
-  ButtonImage(TBtn3d& b, bool pressed, bool enabled, bool hot) : Img(b.size(), QImage::Format_RGB32) {
+  ButtonImage(TBtn3d& b, bool pressed, bool enabled, bool hot)
+      : Img(b.size(), QImage::Format_RGB32) {
     Img.fill(Qt::magenta);
     QPainter p(&Img);
     b.DrawItem(p, pressed, false, enabled, hot);
@@ -134,7 +135,7 @@ TEST(TBtn3dTest, RimShowsOnlyWhileHotAndSinksWhenPressed) {
   const QColor light = SysColor(SysBtnHighlight);
   const QColor shadow = SysColor(SysBtnShadow);
   const ButtonImage flat(b, false, true, false);
-  EXPECT_EQ(flat.Img.pixel(46, 0), light.rgb());  // highlight outline
+  EXPECT_EQ(flat.Img.pixel(46, 0), light.rgb());   // highlight outline
   EXPECT_EQ(flat.Img.pixel(46, 1), shadow.rgb());  // shadow outline inside it
   const ButtonImage raised(b, false, true, true);
   EXPECT_EQ(raised.Img.pixel(46, 0), light.rgb());

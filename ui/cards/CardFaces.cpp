@@ -5,10 +5,11 @@
 
 namespace durak {
 
-QString FaceNameOf(int cardNo) { return QString::fromStdString(FaceName(cardNo)); }
+QString FaceNameOf(int cardNo) {
+  return QString::fromStdString(FaceName(cardNo));
+}
 
-QSize LoadFacesAll(const std::vector<THotCard*>& cards, const TPictureLookup& picture,
-                   int rubaha) {
+QSize LoadFacesAll(const std::vector<THotCard*>& cards, const TPictureLookup& picture, int rubaha) {
   const QImage back = picture ? picture(QStringLiteral("BK%1").arg(rubaha)) : QImage();
   for (size_t i = 0; i < cards.size(); ++i) {
     THotCard* card = cards[i];

@@ -50,7 +50,9 @@ int ClampFrames(int64_t n) {
 }
 
 // A step below one pixel would make endless frames; one pixel is the slowest glide there is.
-int SafeStep(int step) { return step < 1 ? 1 : step; }
+int SafeStep(int step) {
+  return step < 1 ? 1 : step;
+}
 
 int ToInt(int64_t v) {
   return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));

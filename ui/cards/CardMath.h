@@ -12,8 +12,8 @@
 namespace durak {
 
 // Card number 1..52 is rank * 4 + suit - 8; 53 and above mark a card that is neither.
-int SuitOfCardNo(int cardNo);  // 0 for 0, 5 for 53+, else 1..4
-int RankOfCardNo(int cardNo);  // 0 for 0, 15 for 53+, else 2..14
+int SuitOfCardNo(int cardNo);              // 0 for 0, 5 for 53+, else 1..4
+int RankOfCardNo(int cardNo);              // 0 for 0, 15 for 53+, else 2..14
 int CardNoOfSuitRank(int suit, int rank);  // 53 when suit >= 5
 
 // The library's picture name of a card face: rank text and suit letter, "6S", "10H", "DS"...
@@ -42,8 +42,12 @@ TFlipInPlaceFrames FlipInPlaceFrames(TBounds from, bool horizontal);
 
 // The new side after a flip: FlipInPlace turns any state but 1 face up; a glide with toggle
 // and FlipMoveTo turn any state but 0 face down.
-inline int FlipInPlaceSide(int state) { return state == 1 ? 0 : 1; }
-inline int ToggledSide(int state) { return state == 0 ? 1 : 0; }
+inline int FlipInPlaceSide(int state) {
+  return state == 1 ? 0 : 1;
+}
+inline int ToggledSide(int state) {
+  return state == 0 ? 1 : 0;
+}
 
 // Rotates a picture of 32-bit pixels by 90, 180 or 270 degrees counter-clockwise. Strides are
 // in pixels. The destination is height x width for 90 and 270, width x height for 180. Any

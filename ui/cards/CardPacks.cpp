@@ -9,8 +9,8 @@ bool SetFacesAll(const std::vector<THotCard*>& cards, const QString& colodaPath,
                  int& cardWidth, int& cardHeight) {
   ResourcePack pack;
   if (!pack.Open(colodaPath)) return false;
-  const QSize size =
-      LoadFacesAll(cards, [&pack](const QString& name) { return pack.LoadImage(name); }, rubaha);
+  const QSize size = LoadFacesAll(
+      cards, [&pack](const QString& name) { return pack.LoadImage(name); }, rubaha);
   cardWidth = size.width();
   cardHeight = size.height();
   return true;  // the pack closes as it goes out of scope
@@ -20,7 +20,8 @@ bool SetBgAll(const std::vector<THotCard*>& cards, const QString& colodaPath, in
   if (cards.empty()) return true;
   ResourcePack pack;
   if (!pack.Open(colodaPath)) return false;
-  LoadBgAll(cards, [&pack](const QString& name) { return pack.LoadImage(name); }, n);
+  LoadBgAll(
+      cards, [&pack](const QString& name) { return pack.LoadImage(name); }, n);
   return true;
 }
 

@@ -75,8 +75,7 @@ void TCard::MoveTo(int tx, int ty, int delay, int step, bool toggle) {
 }
 
 void TCard::FlipMoveTo(int tx, int ty, int delay, int step) {
-  const TFlipMoveFrames frames =
-      FlipMoveFrames(TBounds{x(), y(), width(), height()}, tx, ty, step);
+  const TFlipMoveFrames frames = FlipMoveFrames(TBounds{x(), y(), width(), height()}, tx, ty, step);
   if (frames.Shrink.empty()) {
     SetCardState(ToggledSide(FCardState));
   } else {

@@ -73,8 +73,8 @@ void THotCard::mousePressEvent(QMouseEvent* event) {
 }
 
 void THotCard::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = FPressed && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
+  const bool click =
+      FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   FPressed = false;
   if (!FClickable) {
     event->ignore();

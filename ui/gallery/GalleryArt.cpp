@@ -11,11 +11,16 @@ namespace {
 
 QString SuitSymbol(QChar letter) {
   switch (letter.toUpper().unicode()) {
-    case 'S': return QString(QChar(0x2660));
-    case 'C': return QString(QChar(0x2663));
-    case 'D': return QString(QChar(0x2666));
-    case 'H': return QString(QChar(0x2665));
-    default: return QStringLiteral("?");
+    case 'S':
+      return QString(QChar(0x2660));
+    case 'C':
+      return QString(QChar(0x2663));
+    case 'D':
+      return QString(QChar(0x2666));
+    case 'H':
+      return QString(QChar(0x2665));
+    default:
+      return QStringLiteral("?");
   }
 }
 

@@ -59,7 +59,9 @@ TArt LoadArt() {
   return art;
 }
 
-QImage Grab(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Grab(QWidget& w) {
+  return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 void Hover(QWidget& w) {
   QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
@@ -269,7 +271,8 @@ void ButtonSection(TGallerySheet& sheet) {
                            {false, false, false, false, "disabled"},
                            {false, true, true, false, "focused"}};
   for (const TState& s : states)
-    sheet.Add(DrawWith(b.size(), [&](QPainter& p) { b.DrawItem(p, s.Pressed, s.Focused, s.Enabled, s.Hot); }),
+    sheet.Add(DrawWith(b.size(),
+                       [&](QPainter& p) { b.DrawItem(p, s.Pressed, s.Focused, s.Enabled, s.Hot); }),
               QString::fromUtf8(s.Caption));
   for (const char* caption : {"Бито", "Беру", "Забирай", "Бейся"}) {
     b.setText(QString::fromUtf8(caption));
@@ -282,8 +285,8 @@ void ButtonSection(TGallerySheet& sheet) {
             QStringLiteral("Rad 12, hot"));
 
   sheet.Section(QStringLiteral("Colour buttons"));
-  const char* shapes[] = {"Kvadrat", "3Up", "3Dn", "3Left", "3Right",
-                          "Skosh", "Romb", "Krug", "KvKrug", "Star"};
+  const char* shapes[] = {"Kvadrat", "3Up",  "3Dn",  "3Left",  "3Right",
+                          "Skosh",   "Romb", "Krug", "KvKrug", "Star"};
   TColBtn c;
   c.resize(110, 25);
   c.SetLorR(lrLeft);
@@ -351,7 +354,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   InstallFontSubstitutes();
-  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("durak-gallery.png");
+  const QString out =
+      argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("durak-gallery.png");
   const TArt art = LoadArt();
   TGallerySheet sheet(1200);
   CardSection(sheet, art);

@@ -8,7 +8,9 @@ namespace durak {
 
 namespace {
 
-uint8_t Channel(int64_t v) { return static_cast<uint8_t>(std::clamp<int64_t>(v, 0, 255)); }
+uint8_t Channel(int64_t v) {
+  return static_cast<uint8_t>(std::clamp<int64_t>(v, 0, 255));
+}
 
 }  // namespace
 
@@ -82,7 +84,9 @@ std::vector<TRgb> RainbowRows(int brightness, int height) {
   return rows;
 }
 
-int StripWidthFor(int panelWidth) { return std::min(panelWidth - 4, 128); }
+int StripWidthFor(int panelWidth) {
+  return std::min(panelWidth - 4, 128);
+}
 
 std::vector<TSpan> TileSpans(int total, int tile) {
   std::vector<TSpan> spans;

@@ -112,9 +112,9 @@ void TKuvPanel::PaintTo(QPainter& p, const QRect& exposed) {
   const QRect inside(2, 2, w - 4, h - 4);
   if (inside.width() < 1 || inside.height() < 1) return;
   PrepareStrip();
-  const bool tiled = (FMode == pmGradient || FMode == pmRainbow ||
-                      (FMode == pmPicture && FTileHeight >= 1)) &&
-                     !FStrip.isNull();
+  const bool tiled =
+      (FMode == pmGradient || FMode == pmRainbow || (FMode == pmPicture && FTileHeight >= 1)) &&
+      !FStrip.isNull();
   if (!tiled) {
     p.fillRect(inside.intersected(exposed), FColor_);
     return;
@@ -125,9 +125,9 @@ void TKuvPanel::PaintTo(QPainter& p, const QRect& exposed) {
                       std::min(FStrip.height(), inside.height()));
     const QRect hit = piece.intersected(want);
     if (hit.isEmpty()) continue;
-    p.drawImage(hit.topLeft(), FStrip,
-                QRect(hit.left() - piece.left(), hit.top() - piece.top(), hit.width(),
-                      hit.height()));
+    p.drawImage(
+        hit.topLeft(), FStrip,
+        QRect(hit.left() - piece.left(), hit.top() - piece.top(), hit.width(), hit.height()));
   }
 }
 

@@ -9,8 +9,18 @@
 namespace durak {
 
 // Shapes of the swatch.
-enum TVid { vbKvadrat = 0, vb3Up = 1, vb3Dn = 2, vb3Left = 3, vb3Right = 4, vbSkosh = 5,
-            vbRomb = 6, vbKrug = 7, vbKvKrug = 8, vbStar = 9 };
+enum TVid {
+  vbKvadrat = 0,
+  vb3Up = 1,
+  vb3Dn = 2,
+  vb3Left = 3,
+  vb3Right = 4,
+  vbSkosh = 5,
+  vbRomb = 6,
+  vbKrug = 7,
+  vbKvKrug = 8,
+  vbStar = 9
+};
 // Side of the swatch.
 enum TLorR { lrLeft = 0, lrRight = 1 };
 // Points of the star: 5 + value.
@@ -31,7 +41,7 @@ std::vector<TPt> StarVertices(int cx, int cy, int outer, int points);
 // How a swatch shape is drawn inside the swatch box (already shrunk by one pixel).
 struct TSwatchShape {
   enum TKind { skRectangle, skPolygons, skEllipse, skRoundRect } Kind = skRectangle;
-  TBox Box;                               // skRectangle, skEllipse, skRoundRect
+  TBox Box;                                // skRectangle, skEllipse, skRoundRect
   std::vector<std::vector<TPt>> Polygons;  // skPolygons
   int Corner = 0;                          // skRoundRect: the corner ellipse's width and height
 };

@@ -38,8 +38,7 @@ void GdiEllipse(QPainter& p, const TBox& b, const QColor& pen, const QBrush& bru
   p.drawEllipse(OutlineRectOf(b));
 }
 
-void GdiRoundRect(QPainter& p, const TBox& b, int corner, const QColor& pen,
-                  const QBrush& brush) {
+void GdiRoundRect(QPainter& p, const TBox& b, int corner, const QColor& pen, const QBrush& brush) {
   if (b.Width() < 1 || b.Height() < 1) return;
   SetTools(p, pen, brush);
   if (corner < 2) {

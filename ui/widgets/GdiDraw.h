@@ -15,7 +15,9 @@
 namespace durak {
 
 // The pixels a filled box (l, t, r, b) covers.
-inline QRect FillRectOf(const TBox& b) { return QRect(b.Left, b.Top, b.Width(), b.Height()); }
+inline QRect FillRectOf(const TBox& b) {
+  return QRect(b.Left, b.Top, b.Width(), b.Height());
+}
 // The rectangle a one-pixel pen outline of (l, t, r, b) runs along.
 inline QRect OutlineRectOf(const TBox& b) {
   return QRect(b.Left, b.Top, b.Width() - 1, b.Height() - 1);
@@ -26,8 +28,7 @@ QPolygon PolygonOf(const std::vector<TPt>& points);
 // Outline in `pen`, inside in `brush` (Qt::NoBrush leaves it open); none of them antialiased.
 void GdiRectangle(QPainter& p, const TBox& b, const QColor& pen, const QBrush& brush);
 void GdiEllipse(QPainter& p, const TBox& b, const QColor& pen, const QBrush& brush);
-void GdiRoundRect(QPainter& p, const TBox& b, int corner, const QColor& pen,
-                  const QBrush& brush);
+void GdiRoundRect(QPainter& p, const TBox& b, int corner, const QColor& pen, const QBrush& brush);
 void GdiPolygon(QPainter& p, const std::vector<TPt>& points, const QColor& pen,
                 const QBrush& brush);
 

@@ -24,7 +24,9 @@ std::vector<int> LedCells(int32_t number, bool neg, bool hiNill, int digits) {
   return cells;
 }
 
-bool IsLedCode(int code) { return (code >= 0 && code <= 9) || code == LedMinus || code == LedBlank; }
+bool IsLedCode(int code) {
+  return (code >= 0 && code <= 9) || code == LedMinus || code == LedBlank;
+}
 
 int LedLitMask(int code) {
   auto bits = [](std::initializer_list<TLedSegment> segs) {
@@ -33,18 +35,30 @@ int LedLitMask(int code) {
     return m;
   };
   switch (code) {
-    case 0: return bits({SegTop, SegUpperRight, SegLowerRight, SegBottom, SegLowerLeft, SegUpperLeft});
-    case 1: return bits({SegUpperRight, SegLowerRight});
-    case 2: return bits({SegTop, SegUpperRight, SegBottom, SegLowerLeft, SegMiddle});
-    case 3: return bits({SegTop, SegUpperRight, SegLowerRight, SegBottom, SegMiddle});
-    case 4: return bits({SegUpperRight, SegLowerRight, SegUpperLeft, SegMiddle});
-    case 5: return bits({SegTop, SegLowerRight, SegBottom, SegUpperLeft, SegMiddle});
-    case 6: return bits({SegTop, SegLowerRight, SegBottom, SegLowerLeft, SegUpperLeft, SegMiddle});
-    case 7: return bits({SegTop, SegUpperRight, SegLowerRight});
-    case 8: return 0x7F;
-    case 9: return bits({SegTop, SegUpperRight, SegLowerRight, SegBottom, SegUpperLeft, SegMiddle});
-    case LedMinus: return bits({SegMiddle});
-    default: return 0;
+    case 0:
+      return bits({SegTop, SegUpperRight, SegLowerRight, SegBottom, SegLowerLeft, SegUpperLeft});
+    case 1:
+      return bits({SegUpperRight, SegLowerRight});
+    case 2:
+      return bits({SegTop, SegUpperRight, SegBottom, SegLowerLeft, SegMiddle});
+    case 3:
+      return bits({SegTop, SegUpperRight, SegLowerRight, SegBottom, SegMiddle});
+    case 4:
+      return bits({SegUpperRight, SegLowerRight, SegUpperLeft, SegMiddle});
+    case 5:
+      return bits({SegTop, SegLowerRight, SegBottom, SegUpperLeft, SegMiddle});
+    case 6:
+      return bits({SegTop, SegLowerRight, SegBottom, SegLowerLeft, SegUpperLeft, SegMiddle});
+    case 7:
+      return bits({SegTop, SegUpperRight, SegLowerRight});
+    case 8:
+      return 0x7F;
+    case 9:
+      return bits({SegTop, SegUpperRight, SegLowerRight, SegBottom, SegUpperLeft, SegMiddle});
+    case LedMinus:
+      return bits({SegMiddle});
+    default:
+      return 0;
   }
 }
 
@@ -79,12 +93,12 @@ std::array<std::array<TPt, 6>, 7> LedSegments(int w) {
                               TPt{g.X3 - 1, r2}, TPt{g.X2 + 1, r2}, TPt{g.X1 + 1, r1}};
   };
   auto upper = [&](int c0, int c1, int c2) {
-    return std::array<TPt, 6>{TPt{c2, g.Y2 + 1}, TPt{c2, m - h - 1}, TPt{c1, m - 1},
-                              TPt{c0, m - h - 1}, TPt{c0, g.Y2 + 1}, TPt{c1, g.Y1 + 1}};
+    return std::array<TPt, 6>{TPt{c2, g.Y2 + 1},  TPt{c2, m - h - 1}, TPt{c1, m - 1},
+                              TPt{c0, m - h - 1}, TPt{c0, g.Y2 + 1},  TPt{c1, g.Y1 + 1}};
   };
   auto lower = [&](int c0, int c1, int c2) {
-    return std::array<TPt, 6>{TPt{c2, m + h + 1}, TPt{c2, g.Z2 - 1}, TPt{c1, g.Z1 - 1},
-                              TPt{c0, g.Z2 - 1}, TPt{c0, m + h + 1}, TPt{c1, m + 1}};
+    return std::array<TPt, 6>{TPt{c2, m + h + 1}, TPt{c2, g.Z2 - 1},  TPt{c1, g.Z1 - 1},
+                              TPt{c0, g.Z2 - 1},  TPt{c0, m + h + 1}, TPt{c1, m + 1}};
   };
   std::array<std::array<TPt, 6>, 7> s;
   s[SegTop] = horizontal(g.Y0, g.Y1, g.Y2);

@@ -25,8 +25,15 @@ std::vector<int> LedCells(int32_t number, bool neg, bool hiNill, int digits);
 
 // Segments in the order of the lit table: top, upper right, lower right, bottom, lower left,
 // upper left, middle.
-enum TLedSegment { SegTop, SegUpperRight, SegLowerRight, SegBottom, SegLowerLeft, SegUpperLeft,
-                   SegMiddle };
+enum TLedSegment {
+  SegTop,
+  SegUpperRight,
+  SegLowerRight,
+  SegBottom,
+  SegLowerLeft,
+  SegUpperLeft,
+  SegMiddle
+};
 
 // Bit s set when segment s is lit for the code; 0 for a blank or an unknown code.
 int LedLitMask(int code);

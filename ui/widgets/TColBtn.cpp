@@ -92,8 +92,12 @@ void TColBtn::DrawItem(QPainter& p, bool pressed, bool focused, bool enabled) co
   const TSwatchShape shape = SwatchShape(FVid, FVidStar, s);
   const QBrush brush(FBtnColor);
   switch (shape.Kind) {
-    case TSwatchShape::skRectangle: GdiRectangle(p, shape.Box, textColor, brush); break;
-    case TSwatchShape::skEllipse: GdiEllipse(p, shape.Box, textColor, brush); break;
+    case TSwatchShape::skRectangle:
+      GdiRectangle(p, shape.Box, textColor, brush);
+      break;
+    case TSwatchShape::skEllipse:
+      GdiEllipse(p, shape.Box, textColor, brush);
+      break;
     case TSwatchShape::skRoundRect:
       GdiRoundRect(p, shape.Box, shape.Corner, textColor, brush);
       break;

@@ -8,7 +8,9 @@ TKuvLabel::TKuvLabel(const QString& text, QWidget* parent) : QLabel(text, parent
   FNormalColor = FontColor();
 }
 
-QColor TKuvLabel::FontColor() const { return palette().color(QPalette::WindowText); }
+QColor TKuvLabel::FontColor() const {
+  return palette().color(QPalette::WindowText);
+}
 
 void TKuvLabel::SetFontColor(const QColor& c) {
   QPalette pal = palette();

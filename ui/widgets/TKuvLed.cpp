@@ -43,10 +43,17 @@ void TKuvLed::SetDigits(int n) {
 
 void TKuvLed::SetCol(int index, const QColor& c) {
   switch (index) {
-    case 1: FACol = c; break;
-    case 2: FNACol = c; break;
-    case 3: FBack = c; break;
-    default: return;
+    case 1:
+      FACol = c;
+      break;
+    case 2:
+      FNACol = c;
+      break;
+    case 3:
+      FBack = c;
+      break;
+    default:
+      return;
   }
   update();
 }
@@ -64,8 +71,7 @@ QImage TKuvLed::DrawCell(int code, int w, int mark) const {
   const int lit = LedLitMask(code);
   for (int s = 0; s < 7; ++s) {
     if (lit & (1 << s))
-      GdiPolygon(p, std::vector<TPt>(segments[s].begin(), segments[s].end()), FACol,
-                 QBrush(FACol));
+      GdiPolygon(p, std::vector<TPt>(segments[s].begin(), segments[s].end()), FACol, QBrush(FACol));
   }
   if (mark == 1 || mark == 3)
     for (const TBox& b : LedMarkBoxes(w, mark)) GdiRectangle(p, b, FACol, QBrush(FACol));

@@ -4,8 +4,7 @@
 
 namespace durak {
 
-TKuvTrack::TKuvTrack(Qt::Orientation orientation, QWidget* parent)
-    : QSlider(orientation, parent) {
+TKuvTrack::TKuvTrack(Qt::Orientation orientation, QWidget* parent) : QSlider(orientation, parent) {
   setTickPosition(orientation == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
 }
 

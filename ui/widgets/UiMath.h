@@ -58,6 +58,8 @@ inline uint32_t WinOfRgb(TRgb c) {
   return static_cast<uint32_t>(c.R) | (static_cast<uint32_t>(c.G) << 8) |
          (static_cast<uint32_t>(c.B) << 16);
 }
-inline bool IsSystemWinColor(uint32_t c) { return (c & 0x80000000u) != 0; }
+inline bool IsSystemWinColor(uint32_t c) {
+  return (c & 0x80000000u) != 0;
+}
 
 }  // namespace durak

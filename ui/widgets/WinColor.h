@@ -44,7 +44,9 @@ QColor ColorFromWin(int32_t value, const QPalette& palette);
 // The stored value of a colour (always plain RGB; alpha is dropped).
 int32_t WinFromColor(const QColor& c);
 
-inline QColor QColorOf(TRgb c) { return QColor(c.R, c.G, c.B); }
+inline QColor QColorOf(TRgb c) {
+  return QColor(c.R, c.G, c.B);
+}
 inline TRgb RgbOf(const QColor& c) {
   return TRgb{static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()),
               static_cast<uint8_t>(c.blue())};
