@@ -5,13 +5,20 @@
 
 namespace durak {
 
-int Nearest(double v) {
-  // nearbyint rounds in the default mode: to nearest, halves to even.
-  return static_cast<int>(std::nearbyint(v));
+int64_t Nearest(double v) {
+  if (!std::isfinite(v)) return 0;
+  // Beyond this every double is already an integer and the cast below would overflow.
+  if (v > 9.0e18) return INT64_MAX;
+  if (v < -9.0e18) return INT64_MIN;
+  const double lower = std::floor(v);
+  const double frac = v - lower;
+  int64_t r = static_cast<int64_t>(lower);
+  if (frac > 0.5 || (frac == 0.5 && r % 2 != 0)) ++r;
+  return r;
 }
 
 int SlotGap(int width, int cardWidth) {
-  int gap = (Nearest(width * 0.75) - cardWidth - 5) / 6 - cardWidth;
+  const int gap = static_cast<int>((Nearest(width * 0.75) - cardWidth - 5) / 6 - cardWidth);
   return gap < 10 ? 10 : gap;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 namespace durak {
 
@@ -29,8 +30,9 @@ struct TLayout {
   std::array<TPoint, 6> CompSlotPos{};
 };
 
-// Rounds to the nearest integer, halves to the even neighbour.
-int Nearest(double v);
+// Rounds to the nearest integer; an exact half goes to the even neighbour (2.5 -> 2,
+// 3.5 -> 4). Every layout value, glide, flip, gradient and rainbow step is rounded this way.
+int64_t Nearest(double v);
 
 // All layout values for a table of width x height and the given card size.
 TLayout ComputeLayout(int width, int height, int cardWidth, int cardHeight);

@@ -4,11 +4,9 @@
 
 #include <cstdint>
 
-namespace durak {
+#include "Layout.h"  // Nearest: the one rounding rule of the whole program
 
-// Rounds to the nearest integer; an exact half goes to the even neighbour (2.5 -> 2, 3.5 -> 4).
-// Every glide, flip, gradient and rainbow step is rounded this way.
-int64_t Nearest(double v);
+namespace durak {
 
 struct TPt {
   int X = 0;

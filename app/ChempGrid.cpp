@@ -1,0 +1,127 @@
+#include "ChempGrid.h"
+
+#include <QHeaderView>
+#include <QLocale>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <cmath>
+
+#include "Layout.h"
+
+namespace durak {
+
+namespace {
+
+const QColor kGridColor(192, 192, 192);  // silver
+const QColor kNavy(0, 0, 128);
+const QColor kLime(0, 255, 0);
+
+QFont GridFont(bool bold) {
+  QFont f(QStringLiteral("Liberation Sans"));
+  f.setPixelSize(12);
+  f.setBold(bold);
+  return f;
+}
+
+// The header row: black, bold yellow captions centred, a red frame along each cell.
+class TChempHeader : public QHeaderView {
+ public:
+  explicit TChempHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+ protected:
+  void paintSection(QPainter* p, const QRect& rect, int section) const override {
+    p->save();
+    p->fillRect(rect, Qt::black);
+    p->setFont(GridFont(true));
+    const QString text = model()->headerData(section, Qt::Horizontal).toString();
+    const QFontMetrics fm(p->font());
+    const int x = rect.left() + (rect.width() - fm.horizontalAdvance(text)) / 2;
+    const int y = rect.top() + (rect.height() - fm.height()) / 2;
+    p->setPen(QColor(255, 255, 0));
+    p->drawText(QRect(x, y, fm.horizontalAdvance(text), fm.height()), Qt::AlignLeft, text);
+    p->setPen(QColor(255, 0, 0));
+    p->drawRect(rect.adjusted(0, 0, -1, -1));
+    p->restore();
+  }
+};
+
+// Data rows: lime and bold black for the chosen row, silver and navy for the others; the
+// name left at +5, the numbers right at -5, every text centred vertically.
+class TChempDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* p, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const bool selected = option.state & QStyle::State_Selected;
+    p->save();
+    p->fillRect(option.rect, selected ? kLime : kGridColor);
+    p->setFont(GridFont(selected));
+    p->setPen(selected ? QColor(Qt::black) : kNavy);
+    const QString text = index.data().toString();
+    const QFontMetrics fm(GridFont(false));
+    const int y = option.rect.top() + (option.rect.height() - fm.height()) / 2;
+    const QRect r = index.column() == 0
+                        ? QRect(option.rect.left() + 5, y, option.rect.width() - 5, fm.height())
+                        : QRect(option.rect.left(), y, option.rect.width() - 5, fm.height());
+    p->drawText(r, (index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop, text);
+    p->restore();
+  }
+};
+
+}  // namespace
+
+void ChempColumnWidths(int gridWidth, int widths[4]) {
+  const double share[4] = {0.33, 0.24, 0.2, 0.2};
+  for (int i = 0; i < 4; ++i) widths[i] = static_cast<int>(Nearest(gridWidth * share[i]));
+}
+
+void ChempCells(const TChempRec& rec, QString cells[4]) {
+  cells[0] = QString::fromStdString(rec.NameText());
+  cells[1] = QString::number(rec.Wins);
+  cells[2] = QString::number(rec.Games);
+  cells[3] = std::isfinite(rec.Rating) ? QLocale().toString(rec.Rating, 'f', 4).rightJustified(5)
+                                       : QStringLiteral("-");
+}
+
+void SetUpChempGrid(QTableWidget* grid) {
+  grid->setColumnCount(4);
+  grid->setHorizontalHeader(new TChempHeader(grid));
+  grid->horizontalHeader()->setFixedHeight(17);
+  grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid->verticalHeader()->setVisible(false);
+  grid->verticalHeader()->setDefaultSectionSize(17);
+  grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setItemDelegate(new TChempDelegate(grid));
+  grid->setShowGrid(true);
+  grid->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: silver; background: silver; }"));
+  grid->setFocusPolicy(Qt::StrongFocus);
+  int widths[4];
+  ChempColumnWidths(244, widths);
+  for (int i = 0; i < 4; ++i) grid->setColumnWidth(i, widths[i]);
+}
+
+void FillChempGrid(QTableWidget* grid, const TChempTab& table) {
+  grid->clearContents();
+  const int rows = table.empty() ? 1 : static_cast<int>(table.size());
+  grid->setRowCount(rows);
+  for (int r = 0; r < rows; ++r) {
+    QString cells[4];
+    if (!table.empty()) ChempCells(table[r], cells);
+    for (int c = 0; c < 4; ++c) grid->setItem(r, c, new QTableWidgetItem(cells[c]));
+  }
+  if (table.empty()) grid->clearSelection();
+}
+
+void ScrollChempGrid(QTableWidget* grid, int p) {
+  const int top = p <= 9 ? 0 : p - 9;  // grid row 1 is the table's first data row
+  grid->verticalScrollBar()->setValue(top);
+}
+
+}  // namespace durak

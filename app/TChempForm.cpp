@@ -1,0 +1,214 @@
+#include "TChempForm.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <cmath>
+
+#include "ChempGrid.h"
+#include "OwnPictures.h"
+#include "TPassForm.h"
+
+namespace durak {
+
+QString ChampionsFilePath() {
+  const QString exeDir = QCoreApplication::applicationDirPath();
+  const QString beside = QDir(exeDir).filePath(QStringLiteral("durak.r"));
+  if (QFileInfo(exeDir).isWritable() && (!QFileInfo::exists(beside) || QFileInfo(beside).isWritable()))
+    return beside;
+  const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir().mkpath(dataDir);
+  const QString own = QDir(dataDir).filePath(QStringLiteral("durak.r"));
+  if (!QFileInfo::exists(own) && QFileInfo::exists(beside)) QFile::copy(beside, own);
+  return own;
+}
+
+TChempForm::TChempForm(TPassForm* passForm, QWidget* parent)
+    : QDialog(parent), PassForm(passForm) {
+  setFixedSize(351, 212);
+  StringGrid1 = new QTableWidget(this);
+  StringGrid1->setGeometry(0, 0, 244, 212);
+  SetUpChempGrid(StringGrid1);
+
+  auto* frame = new QFrame(this);
+  frame->setFrameShape(QFrame::Panel);
+  frame->setFrameShadow(QFrame::Raised);
+  frame->setGeometry(248, 0, 103, 212);
+  struct {
+    QPushButton** button;
+    const char* caption;
+    const char* glyph;
+    int top;
+  } buttons[] = {{&BNew, "Новый", "GNEW", 8},       {&BReset, "Обнулить", "GRESET", 40},
+                 {&BDelete, "Удалить", "GDELETE", 72}, {&BClose, "Закрыть", "GCLOSE", 140},
+                 {&BOK, "Дальше", "GOK", 173}};
+  for (auto& b : buttons) {
+    *b.button = new QPushButton(QString::fromUtf8(b.caption), this);
+    (*b.button)->setGeometry(257, b.top, 86, 30);
+    (*b.button)->setIcon(QPixmap::fromImage(OwnPicture(QString::fromLatin1(b.glyph))));
+    (*b.button)->setAutoDefault(false);
+  }
+  BOK->setDefault(true);
+  connect(BNew, &QPushButton::clicked, this, [this] { BNewClick(); });
+  connect(BReset, &QPushButton::clicked, this, [this] { BResetClick(); });
+  connect(BDelete, &QPushButton::clicked, this, [this] { BDeleteClick(); });
+  connect(BClose, &QPushButton::clicked, this, &QDialog::reject);
+  connect(BOK, &QPushButton::clicked, this, [this] { Button1Click(); });
+  connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] {
+    if (ChempMode == cmStartUp) Button1Click();
+  });
+
+  ChempFile = ChampionsFilePath();
+  ShowMessage = [this](const QString& text) { QMessageBox::information(this, windowTitle(), text); };
+  PassForm->NameExists = [this](const QString& name) { return NameExists(name); };
+}
+
+void TChempForm::showEvent(QShowEvent* event) {
+  FormActivate();
+  QDialog::showEvent(event);
+}
+
+void TChempForm::FormActivate() {
+  StringGrid1->setHorizontalHeaderLabels({Headers[0], Headers[1], Headers[2], Headers[3]});
+  StringGrid1->setEnabled(ChempMode == cmStartUp);
+  if (ChempMode == cmStartUp) {
+    for (QPushButton* b : {BNew, BReset, BDelete, BOK}) b->setEnabled(true);
+    BClose->setVisible(true);
+    BClose->setEnabled(true);
+    CurChemp.Name.fill(0);
+  } else if (ChempMode == cmView) {
+    for (QPushButton* b : {BNew, BReset, BDelete, BClose}) b->setEnabled(false);
+    BOK->setEnabled(true);
+  } else if (ChempMode == cmAfterDeal) {
+    BNew->setEnabled(false);
+    BDelete->setEnabled(false);
+    for (QPushButton* b : {BReset, BClose, BOK}) b->setEnabled(true);
+  }
+  ShowTab();
+}
+
+void TChempForm::ReadTab() {
+  FileUnreadable = durak::ReadTab(QFile::encodeName(ChempFile).toStdString(), &ChempTab) ==
+                   TReadResult::Unreadable;
+}
+
+void TChempForm::WriteTab() {
+  SortBy(ChempTab);
+  if (FileUnreadable) return;
+  durak::WriteTab(QFile::encodeName(ChempFile).toStdString(), ChempTab);
+}
+
+void TChempForm::ShowTab() {
+  if (ChempMode == cmView || ChempMode == cmAfterDeal) {
+    const int p = GetPos(CurChemp.Name, ChempTab);
+    if (p >= 0) ChempTab[p] = CurChemp;
+    WriteTab();
+  }
+  ReadTab();
+  FillChempGrid(StringGrid1, ChempTab);
+  const int p = GetPos(CurChemp.Name, ChempTab);
+  if (!ChempTab.empty()) SelectRow(p + 1 > 0 ? p + 1 : 1);
+  ScrollChempGrid(StringGrid1, p);
+}
+
+bool TChempForm::NameExists(const QString& name) const {
+  const QString upper = name.toUpper();
+  for (const TChempRec& r : ChempTab)
+    if (QString::fromStdString(r.NameText()).toUpper() == upper) return true;
+  return false;
+}
+
+int TChempForm::SelectedRow() const {
+  const auto rows = StringGrid1->selectionModel()->selectedRows();
+  if (rows.isEmpty()) return 0;
+  return rows.first().row() + 1;
+}
+
+void TChempForm::SelectRow(int row) {
+  if (row >= 1 && row <= StringGrid1->rowCount()) StringGrid1->selectRow(row - 1);
+}
+
+bool TChempForm::CheckPassword(const TChempRec& rec) {
+  CurChemp = rec;
+  PassForm->PassMode = 0;
+  PassForm->CurName = QString::fromStdString(rec.NameText());
+  PassForm->CurPass = QString::fromStdString(rec.PassText());
+  return PassForm->exec() == QDialog::Accepted;
+}
+
+void TChempForm::Button1Click() {
+  PassForm->PassMode = 0;
+  if (ChempMode != cmStartUp) {
+    accept();
+    return;
+  }
+  const int r = SelectedRow();
+  if (ChempTab.empty() || r == 0 || r > static_cast<int>(ChempTab.size())) {
+    ShowMessage(Text206);
+    return;
+  }
+  const TChempRec& rec = ChempTab[r - 1];
+  if (rec.PassText().empty()) {
+    CurChemp = rec;
+    accept();
+    return;
+  }
+  if (CheckPassword(rec)) accept();
+}
+
+void TChempForm::BNewClick() {
+  PassForm->PassMode = 1;
+  if (PassForm->exec() != QDialog::Accepted) return;
+  TChempRec rec;
+  rec.SetName(PassForm->Edit1->text().toStdString());
+  rec.SetPass(PassForm->MaskEdit1->text().toStdString());
+  ChempTab.push_back(rec);
+  CurChemp = rec;
+  WriteTab();
+  ShowTab();
+}
+
+void TChempForm::BResetClick() {
+  if (ChempTab.empty()) return;
+  PassForm->PassMode = 0;
+  const int a = SelectedRow() - 1;
+  if (a < 0 || a >= static_cast<int>(ChempTab.size())) return;
+  if (ChempMode == cmAfterDeal && GetPos(CurChemp.Name, ChempTab) != a) {
+    ShowMessage(QStringLiteral("Mojno tolko sebya"));
+    return;
+  }
+  if (!CheckPassword(ChempTab[a])) return;
+  TChempRec& rec = ChempTab[a];
+  rec.Games = rec.Wins = rec.Losses = 0;
+  rec.Rating = 0.5;
+  CurChemp = rec;
+  WriteTab();
+  ShowTab();
+  if (ResetScores) ResetScores();
+}
+
+void TChempForm::BDeleteClick() {
+  if (ChempTab.empty()) return;
+  PassForm->PassMode = 0;
+  const int r = SelectedRow();
+  if (r == 0 || r > static_cast<int>(ChempTab.size())) {
+    ShowMessage(Text206);
+    return;
+  }
+  if (!CheckPassword(ChempTab[r - 1])) return;
+  ChempTab.erase(ChempTab.begin() + (r - 1));
+  CurChemp.Name.fill(0);
+  WriteTab();
+  ShowTab();
+}
+
+}  // namespace durak

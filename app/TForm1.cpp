@@ -1,0 +1,300 @@
+#include "TForm1.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QLabel>
+#include <QMediaDevices>
+#include <QMenuBar>
+#include <QThread>
+
+#include "OwnPictures.h"
+#include "ProgramFonts.h"
+#include "SoundPlayer.h"
+#include "TBtn3d.h"
+#include "TChempForm.h"
+#include "THotCard.h"
+#include "TKuvLed.h"
+#include "TKuvPanel.h"
+#include "TPassForm.h"
+#include "WinColor.h"
+
+namespace durak {
+
+namespace {
+constexpr int kColumnWidth = 62;  // the right-hand column
+constexpr int kBarHeight = 45;    // the bottom bar
+constexpr int kMinWidth = 630, kMinHeight = 450;
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+  // FormCreate: settings first, then the window's parts and the 36 cards.
+  TProfileFile ini(QDir::current().filePath(QStringLiteral("durak.ini")).toStdString());
+  ini.Load();
+  Settings = ReadSettings(ini, SoundPlayer::HasAudioOutput());
+
+  setWindowTitle(QStringLiteral("//"));
+  setWindowIcon(QIcon(QPixmap::fromImage(OwnPicture(QStringLiteral("ICON")))));
+  setMinimumSize(kMinWidth, kMinHeight);
+  CreateMenus();
+  CreatePanels();
+  move(Settings.Left, Settings.Top);
+  resize(std::max(Settings.Width, kMinWidth), std::max(Settings.Height, kMinHeight));
+
+  CreateCards();
+  Engine->Options = Settings.Options;
+  Engine->ASpeed = Settings.ASpeed;
+  Engine->VidSort = Settings.VidSort;
+
+  const QImage wood = OwnPicture(QStringLiteral("PBG"));
+  Panel1->SetPicture(wood);
+  Panel2->SetPicture(wood);
+
+  PassForm_ = new TPassForm(this);
+  ChempForm_ = new TChempForm(PassForm_, this);
+  ChempForm_->ResetScores = [this] {
+    Engine->MyScore = 0;
+    Engine->HerScore = 0;
+  };
+  Engine->Busy = false;
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateMenus() {
+  auto action = [this](QMenu* menu, const char* caption) {
+    return menu->addAction(QString::fromUtf8(caption));
+  };
+  File1 = menuBar()->addMenu(QStringLiteral("Файл"));
+  N8 = action(File1, "Ноая игра");
+  N8->setShortcut(Qt::Key_F2);
+  N7 = action(File1, "Чемпионы");
+  File1->addSeparator();
+  N2 = action(File1, "Выход");
+  Options1 = menuBar()->addMenu(QStringLiteral("Параметры"));
+  N3 = action(Options1, "Настройки...");
+  Inter = action(Options1, "Интерфейс...");
+  N4 = Options1->addMenu(QStringLiteral("Картинка"));
+  auto* desk = new QActionGroup(this);
+  const char* const deskNames[] = {"Нет",   "Фон 1", "Фон 2", "Фон 3",    "Фон 4",
+                                   "Фон 5", "Фон 6", "Фон 7", "Gradient", "Rainbow"};
+  for (int i = 0; i < 10; ++i) {
+    F[i] = action(N4, deskNames[i]);
+    F[i]->setCheckable(true);
+    F[i]->setData(i);
+    desk->addAction(F[i]);
+  }
+  Language1 = Options1->addMenu(QStringLiteral("Language"));
+  auto* langs = new QActionGroup(this);
+  L1 = action(Language1, "Russian");
+  L2 = action(Language1, "English");
+  for (QAction* a : {L1, L2}) {
+    a->setCheckable(true);
+    langs->addAction(a);
+  }
+  N6 = menuBar()->addMenu(QStringLiteral("Справка"));
+  N5 = action(N6, "О программе");
+  Exit1 = menuBar()->addAction(QStringLiteral("Выход !!!"));
+
+  connect(N8, &QAction::triggered, this, [this] { Engine->N8Click(); });
+  connect(N7, &QAction::triggered, this, [this] { N7Click(); });
+  connect(N2, &QAction::triggered, this, &QWidget::close);
+  connect(Exit1, &QAction::triggered, this, &QWidget::close);
+  connect(L1, &QAction::triggered, this, [this] { L2Click(1); });
+  connect(L2, &QAction::triggered, this, [this] { L2Click(2); });
+  for (int i = 0; i < 10; ++i)
+    connect(F[i], &QAction::triggered, this, [this, i] { Settings.DeskTop = static_cast<uint8_t>(i); });
+}
+
+void TForm1::CreatePanels() {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  Panel3 = new TKuvPanel(central);
+  Panel2 = new TKuvPanel(central);
+  Panel1 = new TKuvPanel(central);
+  Panel3->SetRBright(Settings.RBright);
+  Panel3->SetFColor(ColorFromWin(Settings.FColor));
+  Panel3->SetSColor(ColorFromWin(Settings.SColor));
+  Panel3->SetColor(ColorFromWin(Settings.Color));
+  Panel3->SetMode(pmSolid);
+
+  Image2 = new QLabel(Panel3);
+  Image2->hide();
+
+  auto led = [this](int digits, int cell) {
+    auto* l = new TKuvLed(Panel2);
+    l->SetNeg(false);
+    l->SetHiNill(true);
+    l->SetW1Digit(cell);
+    l->SetDigits(digits);
+    return l;
+  };
+  HerLed1 = led(3, 17);
+  ColLed1 = led(2, 20);
+  MyLed1 = led(3, 17);
+  auto label = [this](const char* text) {
+    auto* l = new QLabel(QString::fromUtf8(text), Panel2);
+    l->setFont(ProgramPixelFont(QStringLiteral("Arial"), 12, true));
+    l->setStyleSheet(QStringLiteral("color: #ffff80; background: transparent;"));
+    return l;
+  };
+  Label7 = label("Мое");
+  Label1 = label("В колоде");
+  Label6 = label("Твое");
+
+  Label2 = new QLabel(Panel1);
+  Label2->setFont(ProgramPixelFont(QStringLiteral("Times New Roman"), 17, true));
+  const QColor words = ColorFromWin(Settings.MyWords);
+  Label2->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(words.name()));
+
+  struct {
+    TBtn3d** button;
+    const char* caption;
+    TButton id;
+  } buttons[] = {{&Button2, "Замесить", durak::Button2}, {&Button4, "Бито", durak::Button4},
+                 {&Button1, "Беру", durak::Button1},     {&Button3, "Забирай", durak::Button3},
+                 {&Button5, "Бейся", durak::Button5}};
+  for (auto& b : buttons) {
+    auto* button = new TBtn3d(QString::fromUtf8(b.caption), Panel1);
+    button->SetFCol(QColor(255, 255, 128));
+    button->SetBCol(Qt::black);
+    button->SetRad(1);
+    button->setFont(ProgramPixelFont(QStringLiteral("Times New Roman"), 19));
+    button->resize(92, 31);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->hide();
+    *b.button = button;
+  }
+  connect(Button1, &QPushButton::clicked, this, [this] { Engine->Button1Click(); });
+  connect(Button2, &QPushButton::clicked, this, [this] { Engine->Button2Click(); });
+  connect(Button3, &QPushButton::clicked, this, [this] { Engine->Button3Click(); });
+  connect(Button4, &QPushButton::clicked, this, [this] { Engine->Button4Click(); });
+  connect(Button5, &QPushButton::clicked, this, [this] { Engine->Button5Click(); });
+}
+
+void TForm1::CreateCards() {
+  std::array<ICardControl*, 36> controls{};
+  for (int i = 1; i <= 36; ++i) {
+    auto* card = new THotCard(i, Panel3);
+    card->SetBounds(-100, 0, CardWidth, CardHeight);
+    card->SetCard(i + 16, 1);
+    card->setObjectName(QStringLiteral("Card%1").arg(i));
+    card->SetHotMouseColor(ColorFromWin(Settings.HotColor));
+    card->OnClick = [this](THotCard* c) { Engine->Card1Click(*c); };
+    Cards.push_back(card);
+    controls[i - 1] = card;
+  }
+  Engine = std::make_unique<TGame>(controls, *this, *this);
+  Engine->Busy = true;  // until the window is made
+}
+
+TBtn3d* TForm1::ButtonOf(TButton button) const {
+  switch (button) {
+    case durak::Button1: return Button1;
+    case durak::Button2: return Button2;
+    case durak::Button3: return Button3;
+    case durak::Button4: return Button4;
+    default: return Button5;
+  }
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Res();
+}
+
+// Lays the window out: the table fills what the column and the bar leave, then the engine
+// recomputes where the cards go.
+void TForm1::Res() {
+  QWidget* c = centralWidget();
+  const int w = c->width(), h = c->height();
+  Panel1->setGeometry(0, h - kBarHeight, w, kBarHeight);
+  Panel2->setGeometry(w - kColumnWidth, 0, kColumnWidth, h - kBarHeight);
+  Panel3->setGeometry(0, 0, w - kColumnWidth, h - kBarHeight);
+  if (!Cards.empty()) Engine->Res(Panel3->width(), Panel3->height(), CardWidth, CardHeight);
+  ArrangeColumn();
+  ArrangeBottomBar();
+}
+
+void TForm1::ArrangeColumn() {
+  const int wc = Panel2->width(), hc = Panel2->height();
+  auto centre = [wc](QWidget* w, int top) { w->move((wc - w->width()) / 2, top); };
+  for (QLabel* l : {Label7, Label1, Label6}) l->adjustSize();
+  centre(HerLed1, 2);
+  centre(Label7, HerLed1->y() + HerLed1->height() + 2);
+  centre(MyLed1, hc - MyLed1->height() - 2);
+  // The player's name shrinks point by point until it fits the column.
+  QFont f = ProgramPixelFont(QStringLiteral("Arial"), 12, true);
+  f.setPointSize(9);
+  Label6->setFont(f);
+  Label6->adjustSize();
+  centre(Label6, MyLed1->y() - Label6->height() - 2);
+  while (Label6->x() < 3 && f.pointSize() > 1) {
+    f.setPointSize(f.pointSize() - 1);
+    Label6->setFont(f);
+    Label6->adjustSize();
+    centre(Label6, MyLed1->y() - Label6->height() - 2);
+  }
+  centre(ColLed1, (hc - ColLed1->height()) / 2);
+  centre(Label1, ColLed1->y() + ColLed1->height() + 2);
+}
+
+// The speech line on the left; the visible command buttons from the right edge inwards.
+void TForm1::ArrangeBottomBar() {
+  int x = Panel1->width() - 8;
+  for (TBtn3d* b : {Button2, Button5, Button3, Button1, Button4}) {
+    if (b->isHidden()) continue;
+    x -= b->width();
+    b->move(x, (Panel1->height() - b->height()) / 2);
+    x -= 6;
+  }
+  Label2->setGeometry(10, 0, std::max(0, x - 10), Panel1->height());
+}
+
+// ---- table view ---------------------------------------------------------------------
+
+void TForm1::SetButtonVisible(TButton button, bool visible) {
+  ButtonOf(button)->setVisible(visible);
+  ArrangeBottomBar();
+}
+
+void TForm1::SetSpeechText(const std::string& text) {
+  Label2->setText(QString::fromStdString(text));
+  Label2->repaint();
+}
+
+void TForm1::SetLed(TLed led, int value) {
+  TKuvLed* l = led == durak::MyLed1 ? MyLed1 : led == durak::HerLed1 ? HerLed1 : ColLed1;
+  l->SetNumber(value);
+}
+
+void TForm1::SetTrumpPicture(int suit) {
+  static const char* const kNames[] = {"BS", "BS", "BC", "BD", "BH"};
+  const QImage picture = OwnPicture(QString::fromLatin1(kNames[suit >= 1 && suit <= 4 ? suit : 0]));
+  Image2->setPixmap(QPixmap::fromImage(picture));
+  Image2->resize(picture.size());
+}
+
+void TForm1::SetTrumpVisible(bool visible) {
+  Image2->setVisible(visible);
+  Image2->lower();
+}
+
+void TForm1::PlaceTrumpPicture(int left, int top) { Image2->move(left, top); }
+int TForm1::TrumpPictureWidth() const { return Image2->pixmap().isNull() ? 63 : Image2->width(); }
+int TForm1::TrumpPictureHeight() const {
+  return Image2->pixmap().isNull() ? 84 : Image2->height();
+}
+
+void TForm1::Wait(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+void TForm1::ProcessMessages() { QCoreApplication::processEvents(); }
+
+void TForm1::CloseMainWindow() { close(); }
+
+uint32_t TForm1::MillisOfDay() {
+  return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+}
+
+}  // namespace durak

@@ -1,0 +1,99 @@
+// The main window: the card table with the two hands and the six pairs, the right-hand
+// column with the three counters, the bottom bar with the speech line and the command
+// buttons, and the menus. It hands the engine the 36 cards and itself as the table view.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "Game.h"
+#include "Settings.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+
+namespace durak {
+
+class TBtn3d;
+class THotCard;
+class TKuvLed;
+class TKuvPanel;
+class TChempForm;
+class TPassForm;
+
+class TForm1 : public QMainWindow, public ITableView, public IClock {
+  Q_OBJECT
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // ---- the table view the engine talks to --------------------------------------------
+  void SetButtonVisible(TButton button, bool visible) override;
+  void SetSpeechText(const std::string& text) override;
+  void SetLed(TLed led, int value) override;
+  void SetTrumpPicture(int suit) override;
+  void SetTrumpVisible(bool visible) override;
+  void PlaceTrumpPicture(int left, int top) override;
+  int TrumpPictureWidth() const override;
+  int TrumpPictureHeight() const override;
+  int PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) override;
+  void PlaySound(int id) override;
+  void Wait(int milliseconds) override;
+  void ProcessMessages() override;
+  bool ShowChampionsAfterDeal() override;
+  void CloseMainWindow() override;
+  uint32_t MillisOfDay() override;
+
+  // ---- start-up, layout and shutdown -------------------------------------------------
+  void FormActivate();
+  void Res();
+  void SetFacesAll();
+  void N7Click();
+  void L2Click(int language);
+  void ChangeLang(int language);
+  // Writes durak.ini; false (with a message shown) when the file cannot be written.
+  bool WriteSettingsFile();
+
+  TGame& Game() { return *Engine; }
+  TChempForm* ChempForm() { return ChempForm_; }
+  TSettings Settings;
+  // The 206 texts of the current language (index = text number), empty until loaded.
+  std::array<QString, 207> Texts;
+  bool Activated = false;
+
+  // The window's parts, named as the game names them.
+  TKuvPanel *Panel1, *Panel2, *Panel3;
+  QLabel *Label1, *Label2, *Label6, *Label7, *Image2;
+  TKuvLed *MyLed1, *HerLed1, *ColLed1;
+  TBtn3d *Button1, *Button2, *Button3, *Button4, *Button5;
+  std::vector<THotCard*> Cards;
+  QMenu *File1, *Options1, *N4, *Language1, *N6;
+  QAction *N8, *N7, *N2, *N3, *Inter, *N5, *Exit1, *L1, *L2;
+  std::array<QAction*, 10> F{};
+  int CardWidth = 59, CardHeight = 80;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreatePanels();
+  void CreateCards();
+  void ApplyTexts();
+  void ArrangeColumn();
+  void ArrangeBottomBar();
+  TBtn3d* ButtonOf(TButton button) const;
+
+  std::unique_ptr<TGame> Engine;
+  TPassForm* PassForm_;
+  TChempForm* ChempForm_;
+  bool Closing = false;
+};
+
+}  // namespace durak

@@ -1,0 +1,15 @@
+// Durak: one person against the computer at the Russian card game.
+#include <QApplication>
+
+#include "ProgramFonts.h"
+#include "TForm1.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("durak"));
+  QApplication::setOrganizationName(QStringLiteral("durak"));
+  durak::InstallFontSubstitutes();
+  durak::TForm1 window;
+  window.show();
+  return app.exec();
+}
