@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test clean fuzz fuzz-build test-sanitize
 
 all: build
 
@@ -28,6 +28,32 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Fuzzing every reader of outside input with libFuzzer (clang): `make fuzz FUZZ_SECONDS=N`.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= ini chemp pack step
+FUZZ_JOBS ?= 2
+
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DDURAK_FUZZ=ON -DDURAK_WITH_BENCH=OFF
+	ASAN_OPTIONS=detect_leaks=0 cmake --build $(FUZZ_BUILD) -j $(FUZZ_JOBS) \
+	  --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+
+fuzz: fuzz-build
+	./tests/fuzz/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:print_stacktrace=1 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+  QT_QPA_PLATFORM=offscreen
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DDURAK_SANITIZE=ON -DDURAK_WITH_BENCH=OFF
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD)
