@@ -1,15 +1,22 @@
 // Switching the language: every caption, the word tables, the speeches and the messages
 // come from the language library, Russian texts 1..206 and English 301..506.
 #include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include "ResourcePack.h"
 #include "TBtn3d.h"
 #include "TChempForm.h"
+#include "TColBtn.h"
 #include "TForm1.h"
+#include "TInterDlg.h"
 #include "TPassForm.h"
+#include "TRubDlg.h"
 
 namespace durak {
 
@@ -94,6 +101,51 @@ void TForm1::ApplyTexts() {
     pass->Text204 = t[204];
     pass->Text205 = t[205];
   }
+
+  // The desk entries of the right-click menu share the main menu's texts.
+  for (int i = 0; i < 10; ++i) PF[i]->setText(t[9 + i]);
+
+  // The options dialog.
+  TRubDlg& rub = *RubDlg;
+  rub.setWindowTitle(t[26]);
+  rub.HG1->setTitle(t[49]);
+  rub.CheckBox1->setText(t[50]);
+  rub.ColBtn1->setText(t[51]);
+  rub.SG->setTitle(t[52]);
+  for (int i = 0; i < 3; ++i) rub.SG->Items[i]->setText(t[53 + i]);
+  rub.DP->setTitle(t[56]);
+  for (int i = 0; i < 2; ++i) rub.DP->Items[i]->setText(t[57 + i]);
+  rub.GroupBox1->setTitle(t[59]);
+  rub.Label1->setText(t[60]);
+  rub.Label2->setText(t[61]);
+  rub.CheckBox2->setText(t[62]);
+  rub.CheckBox3->setText(t[63]);
+  rub.OKBtn->setText(t[64]);
+  rub.CancelBtn->setText(t[65]);
+
+  // The appearance dialog and its messages.
+  TInterDlg& inter = *InterDlg;
+  inter.setWindowTitle(t[27]);
+  inter.RubBox1->setTitle(t[31]);
+  inter.GGB->setTitle(t[32]);
+  inter.ColBtn1->setText(t[33]);
+  inter.ColBtn2->setText(t[34]);
+  inter.GRBHint = t[35];
+  inter.GRB->setToolTip(t[35]);
+  inter.TrackBar1Change();
+  inter.GCB->setTitle(t[36]);
+  inter.ColBtn3->setText(t[37]);
+  inter.ColBtn4->setText(t[38]);
+  inter.GPB->setTitle(t[39]);
+  inter.Button1->setText(t[40]);
+  inter.Button2->setText(t[40]);
+  inter.CardBox->setTitle(t[42]);
+  inter.OKBtn->setText(t[64]);
+  inter.CancelBtn->setText(t[65]);
+  inter.Text198 = t[198];
+  inter.Text202 = t[202];
+  inter.Text203 = t[203];
+
   ArrangeColumn();
   ArrangeBottomBar();
 }

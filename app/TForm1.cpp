@@ -104,8 +104,17 @@ void TForm1::CreateMenus() {
   connect(Exit1, &QAction::triggered, this, &QWidget::close);
   connect(L1, &QAction::triggered, this, [this] { L2Click(1); });
   connect(L2, &QAction::triggered, this, [this] { L2Click(2); });
-  for (int i = 0; i < 10; ++i)
-    connect(F[i], &QAction::triggered, this, [this, i] { Settings.DeskTop = static_cast<uint8_t>(i); });
+  connect(N3, &QAction::triggered, this, [this] { N3Click(); });
+  connect(Inter, &QAction::triggered, this, [this] { InterClick(); });
+  connect(N5, &QAction::triggered, this, [this] { N5Click(); });
+  // The desk entries and the languages are found by name too ("F3", "L2").
+  for (int i = 0; i < 10; ++i) {
+    F[i]->setObjectName(QStringLiteral("F%1").arg(i));
+    connect(F[i], &QAction::triggered, this, [this, i] { N4Click(i); });
+  }
+  L1->setObjectName(QStringLiteral("L1"));
+  L2->setObjectName(QStringLiteral("L2"));
+  CreateDialogs();
 }
 
 void TForm1::CreatePanels() {

@@ -3,8 +3,10 @@
 // buttons, and the menus. It hands the engine the 36 cards and itself as the table view.
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,7 +25,9 @@ class THotCard;
 class TKuvLed;
 class TKuvPanel;
 class TChempForm;
+class TInterDlg;
 class TPassForm;
+class TRubDlg;
 
 class TForm1 : public QMainWindow, public ITableView, public IClock {
   Q_OBJECT
@@ -58,6 +62,24 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   // Writes durak.ini; false (with a message shown) when the file cannot be written.
   bool WriteSettingsFile();
 
+  // ---- options, desk pictures, appearance, About ------------------------------------
+  void N3Click();
+  void InterClick();
+  void N4Click(int tag);
+  void PF0Click(int tag);
+  // Triggers the window's menu item of that name ("F3", "L2"); an unknown name does nothing.
+  void MenuClick(const QString& name);
+  // Rebuilds the picture of desk entry k (0..9), or of all ten for k = 100.
+  void MakeMenuPictures(int k);
+  void N5Click();
+  TRubDlg* RubDlg = nullptr;
+  TInterDlg* InterDlg = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  std::array<QAction*, 10> PF{};
+  std::array<QImage, 10> ImageList1;
+  // Shows a message box over the window; tests replace it.
+  std::function<void(const QString& text)> ShowMessage;
+
   TGame& Game() { return *Engine; }
   TChempForm* ChempForm() { return ChempForm_; }
   TSettings Settings;
@@ -83,6 +105,7 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
 
  private:
   void CreateMenus();
+  void CreateDialogs();
   void CreatePanels();
   void CreateCards();
   void ApplyTexts();

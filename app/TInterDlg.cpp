@@ -1,0 +1,218 @@
+#include "TInterDlg.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ResourcePack.h"
+#include "TColBtn.h"
+#include "TKuvPanel.h"
+#include "TKuvTrack.h"
+
+namespace durak {
+
+namespace {
+
+constexpr int kDialogWidth = 500;
+// The design sizes of the gradient and brightness groups; the rest follows from them.
+constexpr int kGGBWidth = 110, kGGBHeight = 200, kGRBWidth = 110;
+constexpr int kButtonWidth = 80, kButtonHeight = 25;
+
+}  // namespace
+
+TInterDlg::TInterDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Настройки интерфейса"));
+  RubBox1 = new QGroupBox(QStringLiteral("Рубаха"), this);
+  for (int k = 0; k < 5; ++k) {
+    Image[k] = new QLabel(RubBox1);
+    Image[k]->setProperty("Tag", k + 1);
+    Image[k]->setCursor(Qt::PointingHandCursor);
+    Image[k]->installEventFilter(this);
+  }
+  Bevel2 = new QFrame(RubBox1);
+  Bevel2->setFrameShape(QFrame::Box);
+  Bevel2->setFrameShadow(QFrame::Raised);
+  Bevel2->setLineWidth(2);
+  Bevel2->lower();
+
+  GGB = new QGroupBox(QStringLiteral("Градиент"), this);
+  GGB->resize(kGGBWidth, kGGBHeight);
+  ColBtn1 = new TColBtn(QStringLiteral("Верх"), GGB);
+  ColBtn1->SetVid(vb3Dn);
+  ColBtn1->SetLorR(lrLeft);
+  ColBtn1->setGeometry(8, 20, kGGBWidth - 16, kButtonHeight);
+  KuvPanel1 = new TKuvPanel(GGB);
+  KuvPanel1->setGeometry(8, 50, kGGBWidth - 16, kGGBHeight - 50 - 35);
+  ColBtn2 = new TColBtn(QStringLiteral("Низ"), GGB);
+  ColBtn2->SetVid(vb3Up);
+  ColBtn2->SetLorR(lrLeft);
+  ColBtn2->setGeometry(8, kGGBHeight - 8 - kButtonHeight, kGGBWidth - 16, kButtonHeight);
+
+  GRB = new QGroupBox(this);
+  GRB->resize(kGRBWidth, kGGBHeight);
+  KuvPanel2 = new TKuvPanel(GRB);
+  KuvPanel2->setGeometry(8, 20, kGRBWidth - 56, kGGBHeight - 28);
+  TrackBar1 = new TKuvTrack(Qt::Vertical, GRB);
+  TrackBar1->Setup(-10, 10, 1, 1);
+  TrackBar1->setGeometry(kGRBWidth - 44, 20, 36, kGGBHeight - 28);
+
+  GCB = new QGroupBox(QStringLiteral("Чистый цвет"), this);
+  KuvPanel3 = new TKuvPanel(GCB);
+  ColBtn3 = new TColBtn(QStringLiteral("Цвет стола"), GCB);
+  ColBtn3->SetVid(vbKrug);
+  ColBtn3->SetLorR(lrRight);
+
+  GPB = new QGroupBox(QStringLiteral("Библиотека фонов"), this);
+  Label1 = new QLabel(GPB);
+  Button1 = new QPushButton(QStringLiteral("Другая..."), GPB);
+  CardBox = new QGroupBox(QStringLiteral("CardBox1"), this);
+  Label2 = new QLabel(CardBox);
+  Button2 = new QPushButton(QStringLiteral("Другая..."), CardBox);
+  for (QPushButton* b : {Button1, Button2}) b->resize(kButtonWidth, kButtonHeight);
+  for (QLabel* l : {Label1, Label2}) l->resize(130, l->sizeHint().height());
+
+  ColBtn4 = new TColBtn(QStringLiteral("Диалог"), this);
+  ColBtn4->SetVid(vbSkosh);
+  ColBtn4->SetLorR(lrLeft);
+
+  OKBtn = new QPushButton(QStringLiteral("OK"), this);
+  CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+  for (QPushButton* b : {OKBtn, CancelBtn}) b->resize(kButtonWidth, kButtonHeight);
+  OKBtn->setDefault(true);
+
+  connect(ColBtn1, &TColBtn::ColorChanged, this,
+          [this] { KuvPanel1->SetSColor(ColBtn1->BtnColor()); });
+  connect(ColBtn2, &TColBtn::ColorChanged, this,
+          [this] { KuvPanel1->SetFColor(ColBtn2->BtnColor()); });
+  connect(ColBtn3, &TColBtn::ColorChanged, this,
+          [this] { KuvPanel3->SetColor(ColBtn3->BtnColor()); });
+  connect(TrackBar1, &QSlider::valueChanged, this, [this] { TrackBar1Change(); });
+  connect(Button1, &QPushButton::clicked, this, [this] { ChooseLibrary(true); });
+  connect(Button2, &QPushButton::clicked, this, [this] { ChooseLibrary(false); });
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+  // The file dialog opens in the program's folder and leaves the current folder alone.
+  ChooseFile = [this](const QString& filter) {
+    return QFileDialog::getOpenFileName(this, windowTitle(), QCoreApplication::applicationDirPath(),
+                                        filter);
+  };
+  ShowMessage = [this](const QString& text) {
+    QMessageBox::information(this, windowTitle(), text);
+  };
+  setFixedWidth(kDialogWidth);
+  TrackBar1Change();
+}
+
+void TInterDlg::Load(const TKuvPanel& table, const QColor& wordsColor, const QString& dtPath,
+                     const QString& colodaPath) {
+  KuvPanel1->SetSColor(table.SColor());
+  KuvPanel1->SetFColor(table.FColor());
+  ColBtn1->SetBtnColor(table.SColor());
+  ColBtn2->SetBtnColor(table.FColor());
+  TrackBar1->setValue(table.RBright());
+  TrackBar1Change();
+  KuvPanel3->SetColor(table.Color());
+  ColBtn3->SetBtnColor(table.Color());
+  ColBtn4->SetBtnColor(wordsColor);
+  Label1->setText(dtPath);
+  Label2->setText(colodaPath);
+  Arrange();
+}
+
+void TInterDlg::TrackBar1Change() {
+  KuvPanel2->SetRBright(TrackBar1->value());
+  GRB->setTitle(QStringLiteral("%1 (%2)").arg(GRBHint).arg(TrackBar1->value()));
+}
+
+void TInterDlg::SelectBack(int n) {
+  if (n < 1 || n > 5) return;
+  const QRect r = Image[n - 1]->geometry();
+  Bevel2->setGeometry(r.left() - 5, r.top() - 5, r.width() + 10, r.height() + 10);
+  Rubaha = n;
+}
+
+bool TInterDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease)
+    for (QLabel* image : Image)
+      if (watched == image) SelectBack(image->property("Tag").toInt());
+  return QDialog::eventFilter(watched, event);
+}
+
+void TInterDlg::ChooseLibrary(bool desk) {
+  const QString chosen = ChooseFile(desk ? QStringLiteral("Desk pictures (dtop*.dll)")
+                                         : QStringLiteral("Card Library (coloda*.col)"));
+  if (chosen.isEmpty()) return;
+  // Libraries are found by their bare names, as the settings keep them.
+  const QString name = QFileInfo(chosen).fileName();
+  ResourcePack pack;
+  if (!pack.Open(name)) {
+    ShowMessage(Text198);
+    return;
+  }
+  if (pack.HasImage(desk ? QStringLiteral("DT7") : QStringLiteral("BK1")))
+    (desk ? Label1 : Label2)->setText(name);
+  else
+    ShowMessage(Text203 + QStringLiteral(" ") + name + QStringLiteral("\n") + Text202);
+  pack.Close();
+  if (!desk) Arrange();
+}
+
+void TInterDlg::Arrange() {
+  const int dlgW = width();
+  int bw = 0, bh = 0;
+  {
+    ResourcePack pack;
+    if (!pack.Open(Label2->text())) return;
+    for (int k = 0; k < 5; ++k) {
+      const QImage back = pack.LoadImage(QStringLiteral("BK%1").arg(k + 1));
+      Image[k]->setPixmap(QPixmap::fromImage(back));
+      bw = std::max(bw, back.width());
+      bh = std::max(bh, back.height());
+    }
+  }
+  RubBox1->setGeometry(10, 10, dlgW - 20, bh + 30);
+  const int gap = (RubBox1->contentsRect().width() - 5 * bw) / 6;
+  for (int k = 1; k <= 5; ++k) Image[k - 1]->setGeometry((k - 1) * bw + k * gap, 20, bw, bh);
+
+  KuvPanel1->SetMode(pmGradient);
+  KuvPanel2->SetMode(pmRainbow);
+  KuvPanel3->SetMode(pmSolid);
+
+  const int y = RubBox1->geometry().bottom() + 1 + 10;
+  const int q = GGB->height() / 4;
+  GGB->move(10, y);
+  GRB->move(GGB->geometry().right() + 1 + 10, y);
+  const int gcbLeft = GRB->geometry().right() + 1 + 10;
+  GCB->setGeometry(gcbLeft, y, RubBox1->geometry().right() + 1 - gcbLeft, q);
+
+  const int pw = (GCB->width() - 30) / 2, ph = GCB->height() - 20;
+  KuvPanel3->setGeometry(10, GCB->height() - ph - 5, pw, ph);
+  ColBtn3->setGeometry(pw + 20, KuvPanel3->y(), pw, ph);
+
+  GPB->setGeometry(GCB->x(), GCB->geometry().bottom() + 1 + 5, GCB->width(), q);
+  CardBox->setGeometry(GCB->x(), GPB->geometry().bottom() + 1 + 5, GCB->width(), q);
+  for (QGroupBox* box : {GPB, CardBox}) {
+    QLabel* label = box == GPB ? Label1 : Label2;
+    QPushButton* button = box == GPB ? Button1 : Button2;
+    label->resize(box->width() - button->width() - 30, label->height());
+    label->move(10, (box->height() - label->height()) / 2 + 10);
+    button->move(box->width() - 10 - button->width(), (box->height() - button->height() + 10) / 2);
+  }
+  ColBtn4->setGeometry(GCB->x(), CardBox->geometry().bottom() + 1 + 10, GCB->width() / 2,
+                       (GCB->height() / 3) * 2);
+
+  const int buttonTop = GGB->geometry().bottom() + 1 + 10;
+  OKBtn->move(dlgW / 4 - OKBtn->width() / 2, buttonTop);
+  CancelBtn->move(dlgW / 4 * 3 - CancelBtn->width() / 2, buttonTop);
+  setFixedHeight(OKBtn->geometry().bottom() + 1 + 10);
+  SelectBack(Rubaha);
+}
+
+}  // namespace durak

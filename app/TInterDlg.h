@@ -1,0 +1,67 @@
+// The appearance dialog: the card back, the gradient colours, the rainbow brightness, the
+// solid table colour, the desk-picture and card libraries, and the speech line's colour.
+// The window loads it before each showing and applies what changed after OK.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <array>
+#include <functional>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace durak {
+
+class TColBtn;
+class TKuvPanel;
+class TKuvTrack;
+
+class TInterDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TInterDlg(QWidget* parent = nullptr);
+
+  // Fills the previews, colour buttons, brightness and library names from the table and
+  // the settings, then arranges the dialog for the backs of the named card library.
+  void Load(const TKuvPanel& table, const QColor& wordsColor, const QString& dtPath,
+            const QString& colodaPath);
+  // Lays the dialog out around the back pictures of the card library named in Label2. A
+  // library that cannot be opened leaves the dialog as it was.
+  void Arrange();
+  // Lets the user pick another desk-picture (desk = true) or card library; only a library
+  // that opens and holds "DT7" (or "BK1") is taken, by its bare file name.
+  void ChooseLibrary(bool desk);
+  // Selects back n (1..5) and frames its preview.
+  void SelectBack(int n);
+  void TrackBar1Change();
+
+  // The back chosen in the dialog.
+  int Rubaha = 1;
+  // Hint of the brightness group; its caption reads "<hint> (<position>)".
+  QString GRBHint = QStringLiteral("Яркость");
+  // Texts 198 (cannot be opened), 202 and 203 (lacks the picture it needs).
+  QString Text198, Text202, Text203;
+
+  // Asks for a library file with the given filter, starting in the program's folder;
+  // empty when the user cancels. Tests replace it.
+  std::function<QString(const QString& filter)> ChooseFile;
+  // Shows a message; tests replace it.
+  std::function<void(const QString& text)> ShowMessage;
+
+  QGroupBox *RubBox1, *GGB, *GRB, *GCB, *GPB, *CardBox;
+  std::array<QLabel*, 5> Image{};  // Image1..Image5, the back previews
+  QFrame* Bevel2;
+  TColBtn *ColBtn1, *ColBtn2, *ColBtn3, *ColBtn4;
+  TKuvPanel *KuvPanel1, *KuvPanel2, *KuvPanel3;
+  TKuvTrack* TrackBar1;
+  QLabel *Label1, *Label2;
+  QPushButton *Button1, *Button2, *OKBtn, *CancelBtn;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace durak

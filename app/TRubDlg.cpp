@@ -1,0 +1,180 @@
+#include "TRubDlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "SoundPlayer.h"
+#include "TBtn3d.h"
+#include "TColBtn.h"
+#include "TForm1.h"
+#include "THotCard.h"
+#include "TKuvLed.h"
+#include "TKuvTrack.h"
+#include "WinColor.h"
+
+namespace durak {
+
+TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+    : QGroupBox(caption, parent) {
+  auto* layout = new QVBoxLayout(this);
+  auto* group = new QButtonGroup(this);
+  for (const QString& text : items) {
+    auto* item = new QRadioButton(text, this);
+    group->addButton(item, static_cast<int>(Items.size()));
+    layout->addWidget(item);
+    Items.push_back(item);
+  }
+  layout->addStretch(1);
+}
+
+int TRadioGroup::ItemIndex() const {
+  for (size_t i = 0; i < Items.size(); ++i)
+    if (Items[i]->isChecked()) return static_cast<int>(i);
+  return -1;
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+  if (index >= 0 && index < static_cast<int>(Items.size())) Items[index]->setChecked(true);
+}
+
+TRubDlg::TRubDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Настроечки"));
+  SG = new TRadioGroup(
+      QStringLiteral("Сортировка"),
+      {QStringLiteral("Нет"), QStringLiteral("По масти"), QStringLiteral("По старшинству")}, this);
+  DP = new TRadioGroup(QStringLiteral("Дурак типа"),
+                       {QStringLiteral("Подкидной"), QStringLiteral("Переводной")}, this);
+  CheckBox2 = new QCheckBox(QStringLiteral("Заход с нескольких карт"), this);
+
+  // Animation speed: the bar with its end labels under it and the counter beside it.
+  GroupBox1 = new QGroupBox(QStringLiteral("Скорость анимации"), this);
+  TrackBar1 = new TKuvTrack(Qt::Horizontal, GroupBox1);
+  TrackBar1->Setup(10, 100, 5, 5);
+  TrackBar1->setSingleStep(5);
+  TrackBar1->setMinimumWidth(150);
+  KuvLed1 = new TKuvLed(GroupBox1);
+  KuvLed1->SetNeg(false);
+  KuvLed1->SetHiNill(false);
+  KuvLed1->SetW1Digit(13);
+  KuvLed1->SetDigits(3);
+  KuvLed1->setFixedSize(KuvLed1->sizeHint());
+  Label1 = new QLabel(QStringLiteral("Тормоз"), GroupBox1);
+  Label2 = new QLabel(QStringLiteral("Газ"), GroupBox1);
+  auto* speed = new QGridLayout(GroupBox1);
+  speed->addWidget(TrackBar1, 0, 0, 1, 2);
+  speed->addWidget(KuvLed1, 0, 2, 2, 1, Qt::AlignCenter);
+  speed->addWidget(Label1, 1, 0, Qt::AlignLeft);
+  speed->addWidget(Label2, 1, 1, Qt::AlignRight);
+
+  HG1 = new QGroupBox(QStringLiteral("Горячие карты"), this);
+  CheckBox1 = new QCheckBox(QStringLiteral("Использовать"), HG1);
+  ColBtn1 = new TColBtn(QStringLiteral("Цвет"), HG1);
+  ColBtn1->SetVid(vbRomb);
+  ColBtn1->SetLorR(lrLeft);
+  ColBtn1->setMinimumSize(97, 25);
+  auto* hot = new QVBoxLayout(HG1);
+  hot->addWidget(CheckBox1);
+  hot->addWidget(ColBtn1);
+  hot->addStretch(1);
+
+  CheckBox3 = new QCheckBox(QStringLiteral("Sound"), this);
+
+  OKBtn = new TBtn3d(QStringLiteral("OK"), this);
+  CancelBtn = new TBtn3d(QStringLiteral("Cancel"), this);
+  for (TBtn3d* b : {OKBtn, CancelBtn}) {
+    b->setMinimumSize(75, 27);
+    b->SetFCol(SysColor(SysBtnText));
+    b->SetBCol(SysColor(SysBtnHighlight));
+  }
+  OKBtn->setDefault(true);
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(SG, 0, 0);
+  grid->addWidget(GroupBox1, 0, 1);
+  grid->addWidget(DP, 1, 0);
+  grid->addWidget(HG1, 1, 1);
+  grid->addWidget(CheckBox2, 2, 0);
+  grid->addWidget(CheckBox3, 2, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(OKBtn);
+  buttons->addSpacing(12);
+  buttons->addWidget(CancelBtn);
+  grid->addLayout(buttons, 3, 0, 1, 2);
+  // A fixed-size dialog that fits its captions in either language.
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(TrackBar1, &QSlider::valueChanged, this, [this] { TrackBar1Change(); });
+  connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TRubDlg::showEvent(QShowEvent* event) {
+  FormActivate();
+  QDialog::showEvent(event);
+}
+
+void TRubDlg::FormActivate() {
+  TrackBar1->setValue(ASpeed);  // the bar keeps it within 10..100
+  TrackBar1Change();
+  SG->SetItemIndex(VidSort == 0 ? 0 : VidSort == 1 ? 1 : 2);
+}
+
+void TRubDlg::TrackBar1Change() {
+  KuvLed1->SetNumber(TrackBar1->value());
+}
+
+void TRubDlg::CheckBox1Click() {
+  ColBtn1->setEnabled(CheckBox1->isChecked());
+}
+
+// The options command: load the dialog, and on OK put the choices into the game. Hot cards,
+// their colour, speed and hand order act at once; the variant and several-card leads wait
+// for the next deal, which latches them.
+void TForm1::N3Click() {
+  TGame& g = *Engine;
+  const int32_t oldOptions = g.Options;
+  const int32_t oldHotColor = Settings.HotColor;
+  const int oldVidSort = g.VidSort;
+
+  TRubDlg& d = *RubDlg;
+  d.CheckBox1->setChecked(oldOptions & arHotCards);
+  d.CheckBox2->setChecked(oldOptions & arMultiLead);
+  d.CheckBox3->setEnabled(SoundPlayer::HasAudioOutput());
+  d.CheckBox3->setChecked(oldOptions & arSound);
+  d.DP->SetItemIndex((oldOptions & arTransfer) ? 1 : 0);
+  d.ColBtn1->SetBtnColor(ColorFromWin(oldHotColor));
+  d.CheckBox1Click();
+  d.ASpeed = g.ASpeed;
+  d.VidSort = g.VidSort;
+  if (d.exec() != QDialog::Accepted) return;
+
+  auto setBit = [&g](int32_t bit, bool on) {
+    g.Options = on ? (g.Options | bit) : (g.Options & ~bit);
+  };
+  Settings.HotColor = WinFromColor(d.ColBtn1->BtnColor());
+  setBit(arHotCards, d.CheckBox1->isChecked());
+  setBit(arSound, d.CheckBox3->isChecked());
+  if (Settings.HotColor != oldHotColor)
+    for (THotCard* card : Cards) card->SetHotMouseColor(ColorFromWin(Settings.HotColor));
+  if ((g.Options ^ oldOptions) & arHotCards) g.MarkHot(g.PlayMode);
+
+  g.ASpeed = d.TrackBar1->value();
+  g.VidSort = d.SG->ItemIndex() < 0 ? oldVidSort : d.SG->ItemIndex();
+  if (g.VidSort != oldVidSort)
+    g.PlaceCards(g.Layout.PlayerHandLeft, g.Layout.HandRight, g.Layout.PlayerHandTop, g.VidSort,
+                 g.PlayerHand);
+
+  setBit(arTransfer, d.DP->ItemIndex() == 1);
+  setBit(arMultiLead, d.CheckBox2->isChecked());
+  const bool rulesChanged = ((g.Options ^ oldOptions) & (arTransfer | arMultiLead)) != 0;
+  if (rulesChanged && !g.ButtonVisible[durak::Button2]) ShowMessage(Texts[199]);
+}
+
+}  // namespace durak

@@ -1,0 +1,258 @@
+// The desk menus and the appearance dialog: what each entry puts on the table, and what the
+// dialog applies after OK, and only that.
+#include <QAction>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ResourcePack.h"
+#include "TColBtn.h"
+#include "THotCard.h"
+#include "TInterDlg.h"
+#include "TKuvPanel.h"
+#include "TKuvTrack.h"
+#include "TestPacks.h"
+#include "WindowFixture.h"
+
+namespace durak::testing {
+namespace {
+
+using durak::test::PngOf;
+using durak::test::WriteZip;
+
+class Appearance : public WindowFixture {
+ protected:
+  void Run(const std::function<void(TInterDlg&)>& change, bool ok) {
+    TInterDlg& d = *Form->InterDlg;
+    Answer(
+        [&d, change, ok] {
+          change(d);
+          (ok ? d.OKBtn : d.CancelBtn)->click();
+        },
+        [this] { Form->InterClick(); });
+  }
+  // A desk library in the scratch folder (searched as the current folder) with pictures
+  // DT1..DTn, picture k filled with a colour of its own.
+  QString MakeDeskLibrary(const QString& name, int n) {
+    durak::test::Entries entries;
+    for (int k = 1; k <= n; ++k)
+      entries.push_back({QStringLiteral("DT%1.png").arg(k), PngOf({40, 30}, DeskColour(k))});
+    WriteZip(QDir(Scratch.path()).filePath(name), entries);
+    return QDir(Scratch.path()).filePath(name);
+  }
+  static QColor DeskColour(int k) { return QColor(20 * k, 255 - 20 * k, 7 * k); }
+  std::array<qint64, 10> PictureKeys() const {
+    std::array<qint64, 10> keys{};
+    for (int i = 0; i < 10; ++i) keys[i] = Form->ImageList1[i].cacheKey();
+    return keys;
+  }
+};
+
+TEST_F(Appearance, RightClickGradientDoesWhatTheMainMenuDoes) {
+  Form->PF[8]->trigger();
+  EXPECT_TRUE(Form->F[8]->isChecked());
+  EXPECT_EQ(Form->Settings.DeskTop, 8);
+  EXPECT_EQ(Form->Panel3->Mode(), pmGradient);
+  Form->PF[0]->trigger();
+  EXPECT_TRUE(Form->F[0]->isChecked());
+  EXPECT_FALSE(Form->F[8]->isChecked());
+  EXPECT_EQ(Form->Panel3->Mode(), pmSolid);
+  Form->MenuClick(QStringLiteral("F12"));  // no such entry: nothing happens
+  EXPECT_EQ(Form->Settings.DeskTop, 0);
+}
+
+TEST_F(Appearance, DeskPictureEntryTilesThePictureOfTheLibrary) {
+  Form->Settings.DTPath = "dtop-mine.dll";
+  MakeDeskLibrary(QStringLiteral("dtop-mine.dll"), 7);
+  Form->MenuClick(QStringLiteral("F5"));
+  EXPECT_EQ(Form->Settings.DeskTop, 5);
+  ASSERT_EQ(Form->Panel3->Mode(), pmPicture);
+  EXPECT_EQ(Form->Panel3->Strip().pixelColor(0, 0), DeskColour(5));
+}
+
+TEST_F(Appearance, MissingDeskLibraryIsReportedAndTheTableTurnsSolid) {
+  Form->Settings.DTPath = "dtop-gone.dll";
+  Form->F[3]->trigger();
+  ASSERT_EQ(Messages.size(), 1);
+  EXPECT_EQ(Messages[0], QStringLiteral("dtop-gone.dll ") + Form->Texts[197]);
+  EXPECT_EQ(Form->Panel3->Mode(), pmSolid);
+  EXPECT_EQ(Form->Settings.DeskTop, 3);
+  Form->MakeMenuPictures(100);
+  EXPECT_EQ(Messages.size(), 2);
+  EXPECT_TRUE(Form->ImageList1[0].isNull()) << "no entry picture is made without the library";
+}
+
+TEST_F(Appearance, EntryPicturesShowWhatEachEntryGives) {
+  Form->Panel3->SetColor(QColor(10, 20, 30));
+  Form->MakeMenuPictures(100);
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(Form->ImageList1[i].size(), QSize(32, 32)) << i;
+    EXPECT_FALSE(Form->F[i]->icon().isNull()) << i;
+    EXPECT_FALSE(Form->PF[i]->icon().isNull()) << i;
+  }
+  EXPECT_EQ(Form->ImageList1[0].pixelColor(16, 16), QColor(10, 20, 30));
+  // The rainbow runs from red at the top to magenta at the bottom.
+  EXPECT_EQ(Form->ImageList1[9].pixelColor(0, 0), QColor(255, 0, 0));
+}
+
+TEST_F(Appearance, BrightnessAloneRebuildsOnlyTheRainbowPicture) {
+  Form->MakeMenuPictures(100);
+  Form->F[9]->trigger();
+  const auto before = PictureKeys();
+  Run([](TInterDlg& d) { d.TrackBar1->setValue(6); }, true);
+  EXPECT_EQ(Form->Panel3->RBright(), 6);
+  const auto after = PictureKeys();
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(after[i], before[i]) << "entry " << i;
+  EXPECT_NE(after[9], before[9]);
+  EXPECT_TRUE(Form->Panel3->Dirty()) << "the rainbow table repaints with the new brightness";
+  EXPECT_TRUE(Messages.isEmpty());
+}
+
+TEST_F(Appearance, ColoursChangedInTheDialogReachTheTableAndTheirPictures) {
+  Form->MakeMenuPictures(100);
+  const auto before = PictureKeys();
+  Run(
+      [](TInterDlg& d) {
+        d.ColBtn3->SetBtnColor(QColor(200, 0, 0));
+        emit d.ColBtn3->ColorChanged(d.ColBtn3);
+        d.ColBtn1->SetBtnColor(QColor(0, 0, 200));
+        emit d.ColBtn1->ColorChanged(d.ColBtn1);
+        d.ColBtn4->SetBtnColor(QColor(0, 128, 0));
+      },
+      true);
+  EXPECT_EQ(Form->Panel3->Color(), QColor(200, 0, 0));
+  EXPECT_EQ(Form->Panel3->SColor(), QColor(0, 0, 200));
+  EXPECT_EQ(Form->ImageList1[0].pixelColor(5, 5), QColor(200, 0, 0));
+  EXPECT_EQ(Form->ImageList1[8].pixelColor(0, 0), QColor(0, 0, 200));
+  const auto after = PictureKeys();
+  for (int i = 1; i <= 7; ++i) EXPECT_EQ(after[i], before[i]) << "entry " << i;
+  EXPECT_EQ(after[9], before[9]);
+  EXPECT_EQ(Form->Settings.MyWords, 0x008000);
+}
+
+TEST_F(Appearance, CancelLeavesTheBackAndEverythingElse) {
+  Form->MakeMenuPictures(100);
+  const int rubaha = Form->Settings.Rubaha;
+  const qint64 back = Form->Cards[0]->BackImage().cacheKey();
+  const QColor colour = Form->Panel3->Color();
+  const auto pictures = PictureKeys();
+  Run(
+      [](TInterDlg& d) {
+        d.SelectBack(4);
+        d.TrackBar1->setValue(-7);
+        d.ColBtn3->SetBtnColor(QColor(1, 2, 3));
+        emit d.ColBtn3->ColorChanged(d.ColBtn3);
+      },
+      false);
+  EXPECT_EQ(Form->Settings.Rubaha, rubaha);
+  EXPECT_EQ(Form->Cards[0]->BackImage().cacheKey(), back);
+  EXPECT_EQ(Form->Panel3->Color(), colour);
+  EXPECT_EQ(Form->Panel3->RBright(), 0);
+  EXPECT_EQ(PictureKeys(), pictures);
+  // The next showing starts from the settings again, not from the cancelled choices.
+  int shownBack = 0, shownBright = 99;
+  Run([&](TInterDlg& d) { shownBack = d.Rubaha, shownBright = d.TrackBar1->value(); }, false);
+  EXPECT_EQ(shownBack, rubaha);
+  EXPECT_EQ(shownBright, 0);
+}
+
+TEST_F(Appearance, NewBackAloneChangesEveryCardsBack) {
+  ResourcePack pack;
+  ASSERT_TRUE(pack.Open(QString::fromStdString(Form->Settings.ColodaPath)));
+  const QImage back3 = pack.LoadImage(QStringLiteral("BK3"));
+  Run([](TInterDlg& d) { d.SelectBack(3); }, true);
+  EXPECT_EQ(Form->Settings.Rubaha, 3);
+  EXPECT_EQ(Form->Cards[20]->BackImage(),
+            back3.convertToFormat(Form->Cards[20]->BackImage().format()));
+}
+
+TEST_F(Appearance, NewBackAndNewCardLibraryLoadTheNewLibraryOnly) {
+  // The old library is gone: giving the old library the new back first would fail.
+  Form->Settings.ColodaPath = "coloda-gone.col";
+  Form->InterDlg->ChooseFile = [](const QString& filter) {
+    EXPECT_TRUE(filter.contains(QStringLiteral("coloda*.col"))) << qPrintable(filter);
+    return QStringLiteral("/somewhere/else/coloda-paris.col");
+  };
+  Run(
+      [](TInterDlg& d) {
+        d.Button2->click();
+        d.SelectBack(2);
+      },
+      true);
+  EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
+  EXPECT_EQ(Form->Settings.ColodaPath, "coloda-paris.col");
+  EXPECT_EQ(Form->Settings.Rubaha, 2);
+  ResourcePack pack;
+  ASSERT_TRUE(pack.Open(QStringLiteral("coloda-paris.col")));
+  const QImage back2 = pack.LoadImage(QStringLiteral("BK2"));
+  EXPECT_EQ(Form->Cards[0]->BackImage(),
+            back2.convertToFormat(Form->Cards[0]->BackImage().format()));
+  EXPECT_EQ(Form->CardWidth, back2.width());
+}
+
+TEST_F(Appearance, DeskLibraryWithoutItsLastPictureIsRefused) {
+  const QString path = MakeDeskLibrary(QStringLiteral("dtop-short.dll"), 6);
+  TInterDlg& d = *Form->InterDlg;
+  d.ChooseFile = [path](const QString&) { return path; };
+  QString label;
+  Run(
+      [&](TInterDlg& dlg) {
+        dlg.Button1->click();
+        label = dlg.Label1->text();
+      },
+      true);
+  ASSERT_EQ(Messages.size(), 1);
+  EXPECT_EQ(Messages[0], Form->Texts[203] + QStringLiteral(" dtop-short.dll\n") + Form->Texts[202]);
+  EXPECT_EQ(label, QStringLiteral("dtop.dll"));
+  EXPECT_EQ(Form->Settings.DTPath, "dtop.dll");
+}
+
+TEST_F(Appearance, FileThatIsNotALibraryOrCannotBeFoundByNameIsRefused) {
+  const QString junk = QDir(Scratch.path()).filePath(QStringLiteral("dtop-junk.dll"));
+  durak::test::WriteAll(junk, "this is not a library");
+  QStringList picks = {junk, QStringLiteral("/no/such/folder/dtop-elsewhere.dll")};
+  Form->InterDlg->ChooseFile = [&picks](const QString&) { return picks.takeFirst(); };
+  Run(
+      [](TInterDlg& d) {
+        d.Button1->click();
+        d.Button1->click();
+      },
+      true);
+  ASSERT_EQ(Messages.size(), 2);
+  EXPECT_EQ(Messages[0], Form->Texts[198]);
+  EXPECT_EQ(Messages[1], Form->Texts[198]);
+  EXPECT_EQ(Form->Settings.DTPath, "dtop.dll");
+}
+
+TEST_F(Appearance, NewDeskLibraryRepaintsTheChosenPictureAndTheEntries) {
+  MakeDeskLibrary(QStringLiteral("dtop-mine.dll"), 7);
+  Form->MakeMenuPictures(100);
+  Form->MenuClick(QStringLiteral("F3"));
+  const auto before = PictureKeys();
+  Form->InterDlg->ChooseFile = [this](const QString& filter) {
+    EXPECT_TRUE(filter.contains(QStringLiteral("dtop*.dll"))) << qPrintable(filter);
+    return QDir(Scratch.path()).filePath(QStringLiteral("dtop-mine.dll"));
+  };
+  Run([](TInterDlg& d) { d.Button1->click(); }, true);
+  EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
+  EXPECT_EQ(Form->Settings.DTPath, "dtop-mine.dll");
+  ASSERT_EQ(Form->Panel3->Mode(), pmPicture);
+  EXPECT_EQ(Form->Panel3->Strip().pixelColor(0, 0), DeskColour(3));
+  const auto after = PictureKeys();
+  for (int i = 1; i <= 7; ++i) {
+    EXPECT_NE(after[i], before[i]) << "entry " << i;
+    EXPECT_EQ(Form->ImageList1[i].pixelColor(16, 16), DeskColour(i)) << "entry " << i;
+  }
+  EXPECT_EQ(after[0], before[0]);
+  EXPECT_EQ(after[8], before[8]);
+}
+
+TEST_F(Appearance, BrightnessCaptionFollowsTheBar) {
+  TInterDlg& d = *Form->InterDlg;
+  d.TrackBar1->setValue(-4);
+  EXPECT_EQ(d.GRB->title(), Form->Texts[35] + QStringLiteral(" (-4)"));
+}
+
+}  // namespace
+}  // namespace durak::testing

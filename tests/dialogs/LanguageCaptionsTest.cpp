@@ -1,0 +1,202 @@
+// Switching the language rewrites every caption of the window, its menus and its dialogs;
+// every caption fits its control in both languages. Pictures of each dialog in each
+// language are left in DURAK_DIALOG_SHOTS when it is set.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "TBtn3d.h"
+#include "TChempForm.h"
+#include "TColBtn.h"
+#include "TInterDlg.h"
+#include "TOKDlg.h"
+#include "TPassForm.h"
+#include "TRubDlg.h"
+#include "WindowFixture.h"
+
+namespace durak::testing {
+namespace {
+
+class LanguageCaptions : public WindowFixture {
+ protected:
+  // Every caption that does not fit its control, as "window: text".
+  static QStringList Clipped(QWidget* window) {
+    QStringList clipped;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+      if (!w->isVisibleTo(window)) continue;
+      const QFontMetrics fm(w->font());
+      int need = 0;
+      QString text;
+      if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        text = box->title();
+        need = fm.horizontalAdvance(text) + 16;
+      } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+        text = static_cast<QAbstractButton*>(w)->text();
+        need = w->sizeHint().width();
+      } else if (auto* colour = qobject_cast<TColBtn*>(w)) {
+        text = colour->text();
+        need = fm.horizontalAdvance(text) + colour->height() + 4;
+      } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        text = button->text();
+        need = fm.horizontalAdvance(text) + 6;
+      } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (label->pixmap().isNull() && !label->text().isEmpty()) {
+          text = label->text();
+          need = fm.horizontalAdvance(text);
+          // A label must also stay inside its parent.
+          if (label->geometry().right() >= label->parentWidget()->width())
+            clipped << QStringLiteral("%1: %2 (outside)").arg(window->objectName(), text);
+        }
+      }
+      if (need > w->width())
+        clipped << QStringLiteral("%1: %2 (%3 > %4)")
+                       .arg(window->objectName(), text)
+                       .arg(need)
+                       .arg(w->width());
+    }
+    return clipped;
+  }
+
+  static void Shot(QWidget* window, const QString& name) {
+    const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
+    if (!dir.isEmpty()) window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+  }
+
+  // Shows each dialog in the current language, checks that its texts fit, and takes its
+  // picture.
+  void CheckWindows(int language) {
+    const QString suffix = language == 2 ? QStringLiteral("-en") : QStringLiteral("-ru");
+    TRubDlg& rub = *Form->RubDlg;
+    rub.setObjectName(QStringLiteral("options"));
+    rub.show();
+    QApplication::processEvents();
+    EXPECT_EQ(Clipped(&rub), QStringList());
+    Shot(&rub, QStringLiteral("options") + suffix);
+    rub.hide();
+
+    TInterDlg& inter = *Form->InterDlg;
+    inter.setObjectName(QStringLiteral("appearance"));
+    inter.Load(*Form->Panel3, Qt::black, QStringLiteral("dtop.dll"), QStringLiteral("c36.dll"));
+    inter.show();
+    QApplication::processEvents();
+    EXPECT_EQ(Clipped(&inter), QStringList());
+    Shot(&inter, QStringLiteral("appearance") + suffix);
+    inter.hide();
+
+    TChempForm& chemp = *Form->ChempForm();
+    chemp.setObjectName(QStringLiteral("champions"));
+    chemp.show();
+    QApplication::processEvents();
+    EXPECT_EQ(Clipped(&chemp), QStringList());
+    Shot(&chemp, QStringLiteral("champions") + suffix);
+    chemp.hide();
+
+    QTimer::singleShot(0, [suffix] {
+      auto* about = qobject_cast<TOKDlg*>(QApplication::activeModalWidget());
+      ASSERT_NE(about, nullptr);
+      about->setObjectName(QStringLiteral("about"));
+      EXPECT_EQ(Clipped(about), QStringList());
+      Shot(about, QStringLiteral("about") + suffix);
+      about->accept();
+    });
+    Form->N5Click();
+
+    Form->MakeMenuPictures(100);
+    Form->PopupMenu1->popup(QPoint(10, 10));
+    QApplication::processEvents();
+    Shot(Form->PopupMenu1, QStringLiteral("desk-menu") + suffix);
+    Form->PopupMenu1->hide();
+  }
+
+  // The captions that follow the language, with the number of the text each one shows.
+  std::vector<std::pair<QString, int>> Captions() {
+    std::vector<std::pair<QString, int>> c;
+    TForm1& f = *Form;
+    for (int i = 0; i < 10; ++i) c.push_back({f.PF[i]->text(), 9 + i});
+    for (int i = 0; i < 10; ++i) c.push_back({f.F[i]->text(), 9 + i});
+    c.push_back({f.N3->text(), 6});
+    c.push_back({f.Inter->text(), 7});
+    c.push_back({f.N5->text(), 23});
+    TRubDlg& r = *f.RubDlg;
+    c.push_back({r.windowTitle(), 26});
+    c.push_back({r.HG1->title(), 49});
+    c.push_back({r.CheckBox1->text(), 50});
+    c.push_back({r.ColBtn1->text(), 51});
+    c.push_back({r.SG->title(), 52});
+    for (int i = 0; i < 3; ++i) c.push_back({r.SG->Items[i]->text(), 53 + i});
+    c.push_back({r.DP->title(), 56});
+    for (int i = 0; i < 2; ++i) c.push_back({r.DP->Items[i]->text(), 57 + i});
+    c.push_back({r.GroupBox1->title(), 59});
+    c.push_back({r.Label1->text(), 60});
+    c.push_back({r.Label2->text(), 61});
+    c.push_back({r.CheckBox2->text(), 62});
+    c.push_back({r.CheckBox3->text(), 63});
+    c.push_back({r.OKBtn->text(), 64});
+    c.push_back({r.CancelBtn->text(), 65});
+    TInterDlg& d = *f.InterDlg;
+    c.push_back({d.windowTitle(), 27});
+    c.push_back({d.RubBox1->title(), 31});
+    c.push_back({d.GGB->title(), 32});
+    c.push_back({d.ColBtn1->text(), 33});
+    c.push_back({d.ColBtn2->text(), 34});
+    c.push_back({d.GRB->toolTip(), 35});
+    c.push_back({d.GCB->title(), 36});
+    c.push_back({d.ColBtn3->text(), 37});
+    c.push_back({d.ColBtn4->text(), 38});
+    c.push_back({d.GPB->title(), 39});
+    c.push_back({d.Button1->text(), 40});
+    c.push_back({d.Button2->text(), 40});
+    c.push_back({d.CardBox->title(), 42});
+    c.push_back({d.OKBtn->text(), 64});
+    c.push_back({d.CancelBtn->text(), 65});
+    c.push_back({d.Text198, 198});
+    c.push_back({d.Text202, 202});
+    c.push_back({d.Text203, 203});
+    TChempForm& ch = *f.ChempForm();
+    c.push_back({ch.windowTitle(), 29});
+    c.push_back({ch.BNew->text(), 90});
+    c.push_back({ch.BOK->text(), 94});
+    TPassForm* pass = f.findChild<TPassForm*>();
+    c.push_back({pass->windowTitle(), 30});
+    c.push_back({pass->Label1->text(), 99});
+    return c;
+  }
+
+  void ExpectLanguage(int language) {
+    for (const auto& [caption, n] : Captions()) {
+      const QString expected = PackText(n, language);
+      EXPECT_FALSE(expected.isEmpty()) << "text " << n;
+      EXPECT_EQ(caption, expected) << "text " << n << " in language " << language;
+    }
+  }
+};
+
+TEST_F(LanguageCaptions, EnglishAndBackRestoresEveryCaption) {
+  ExpectLanguage(1);
+  // Before any switch the right-click menu has its own English names; afterwards it
+  // follows the language.
+  Form->L2Click(2);
+  ExpectLanguage(2);
+  EXPECT_TRUE(Form->L2->isChecked());
+  Form->L2Click(1);
+  ExpectLanguage(1);
+  EXPECT_EQ(Form->InterDlg->Button1->text(), QStringLiteral("Другая..."));
+  EXPECT_EQ(Form->InterDlg->Button2->text(), QStringLiteral("Другая..."));
+  EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
+}
+
+TEST_F(LanguageCaptions, EveryDialogShowsItsTextsWholeInBothLanguages) {
+  CheckWindows(1);
+  Form->L2Click(2);
+  CheckWindows(2);
+}
+
+}  // namespace
+}  // namespace durak::testing

@@ -1,0 +1,177 @@
+// The options dialog as the player uses it: what it shows, and what OK and Cancel change.
+#include <QCheckBox>
+#include <QRadioButton>
+
+#include "TBtn3d.h"
+#include "TColBtn.h"
+#include "THotCard.h"
+#include "TKuvLed.h"
+#include "TKuvTrack.h"
+#include "TRubDlg.h"
+#include "WinColor.h"
+#include "WindowFixture.h"
+
+namespace durak::testing {
+namespace {
+
+class OptionsDialog : public WindowFixture {
+ protected:
+  // Opens the dialog, lets `change` work on it, then closes it with OK or Cancel.
+  void Run(const std::function<void(TRubDlg&)>& change, bool ok) {
+    TRubDlg& d = *Form->RubDlg;
+    Answer(
+        [&d, change, ok] {
+          change(d);
+          (ok ? d.OKBtn : d.CancelBtn)->click();
+        },
+        [this] { Form->N3Click(); });
+  }
+  THotCard* Card(int tag) { return Form->Cards[tag - 1]; }
+};
+
+TEST_F(OptionsDialog, SpeedBelowTheBarShowsAsTenAndIsStoredOnlyOnOk) {
+  Game().ASpeed = 5;
+  int shown = 0, led = 0;
+  Run([&](TRubDlg& d) { shown = d.TrackBar1->value(), led = d.KuvLed1->Number(); }, false);
+  EXPECT_EQ(shown, 10);
+  EXPECT_EQ(led, 10);
+  EXPECT_EQ(Game().ASpeed, 5) << "Cancel keeps the value from the settings file";
+  Run([](TRubDlg&) {}, true);
+  EXPECT_EQ(Game().ASpeed, 10);
+  Run([](TRubDlg& d) { d.TrackBar1->setValue(75); }, true);
+  EXPECT_EQ(Game().ASpeed, 75);
+}
+
+TEST_F(OptionsDialog, UnknownSortKindShowsByRankAndIsStoredAsTwo) {
+  Game().VidSort = 7;
+  int selected = -1;
+  Run([&](TRubDlg& d) { selected = d.SG->ItemIndex(); }, true);
+  EXPECT_EQ(selected, 2);
+  EXPECT_EQ(Game().VidSort, 2);
+}
+
+TEST_F(OptionsDialog, NewSortKindLaysTheHandOutAtOnce) {
+  Game().VidSort = 0;
+  Form->Res();
+  // Ace, six and ten of clubs, in that order in the hand.
+  for (int tag : {34, 2, 18}) Game().PlayerHand.push_back(KartOfTag(tag));
+  Game().PlaceCards(Game().Layout.PlayerHandLeft, Game().Layout.HandRight,
+                    Game().Layout.PlayerHandTop, 0, Game().PlayerHand);
+  ASSERT_LT(Card(34)->x(), Card(2)->x());
+  Run([](TRubDlg& d) { d.SG->SetItemIndex(2); }, true);
+  EXPECT_EQ(Game().VidSort, 2);
+  // By rank: the order runs one way or the other, but the ace no longer sits between.
+  const int six = Card(2)->x(), ten = Card(18)->x(), ace = Card(34)->x();
+  EXPECT_TRUE((six < ten && ten < ace) || (ace < ten && ten < six))
+      << six << " " << ten << " " << ace;
+}
+
+TEST_F(OptionsDialog, VariantChangeBetweenDealsIsSilentAndDuringADealWaits) {
+  Game().Options &= ~(arTransfer | arMultiLead);
+  Game().N8Click();  // a new game: "Замесить" is shown, no deal runs
+  ASSERT_TRUE(Game().ButtonVisible[durak::Button2]);
+  Run([](TRubDlg& d) { d.DP->SetItemIndex(1); }, true);
+  EXPECT_TRUE(Messages.isEmpty());
+  EXPECT_TRUE(Game().Options & arTransfer);
+
+  // Back to throw-in, then a deal starts with it latched.
+  Run([](TRubDlg& d) { d.DP->SetItemIndex(0); }, true);
+  Game().ASpeed = 100;
+  Game().Button2Click();
+  ASSERT_FALSE(Game().ButtonVisible[durak::Button2]);
+  ASSERT_FALSE(Game().TransferOn);
+
+  Run([](TRubDlg& d) { d.DP->SetItemIndex(1); }, true);
+  ASSERT_EQ(Messages.size(), 1);
+  EXPECT_EQ(Messages[0], Form->Texts[199]);
+  EXPECT_TRUE(Game().Options & arTransfer);
+  EXPECT_FALSE(Game().TransferOn) << "the running deal keeps refusing transfers";
+
+  Run([](TRubDlg& d) { d.CheckBox2->setChecked(!d.CheckBox2->isChecked()); }, true);
+  EXPECT_EQ(Messages.size(), 2) << "several-card leads wait for the next deal too";
+  Run([](TRubDlg& d) { d.TrackBar1->setValue(50); }, true);
+  EXPECT_EQ(Messages.size(), 2) << "no rule changed, no message";
+}
+
+TEST_F(OptionsDialog, HotCardsSwitchedDuringADefenceChangeTheHighlightsAtOnce) {
+  TGame& g = Game();
+  g.Trump = 1;  // spades
+  g.Options |= arHotCards;
+  // The computer led the seven of hearts; the player holds the eight of hearts, the six of
+  // hearts, the six of spades (a trump) and the nine of clubs.
+  g.CompRow[0] = KartOfTag(8);
+  g.TableCards.push_back(KartOfTag(8));
+  for (int tag : {12, 4, 1, 14}) g.PlayerHand.push_back(KartOfTag(tag));
+  g.MarkHot(pmDefend);
+  auto hot = [this] {
+    std::vector<int> tags;
+    for (int tag : {12, 4, 1, 14})
+      if (Card(tag)->HotMouse()) tags.push_back(tag);
+    return tags;
+  };
+  ASSERT_EQ(hot(), (std::vector<int>{12, 1}));
+
+  bool colourButtonOn = true;
+  Run(
+      [&](TRubDlg& d) {
+        d.CheckBox1->setChecked(false);
+        colourButtonOn = d.ColBtn1->isEnabled();
+      },
+      true);
+  EXPECT_FALSE(colourButtonOn);
+  EXPECT_TRUE(hot().empty());
+  EXPECT_EQ(g.PlayMode, pmDefend);
+
+  Run([](TRubDlg& d) { d.CheckBox1->setChecked(true); }, true);
+  EXPECT_EQ(hot(), (std::vector<int>{12, 1}));
+}
+
+TEST_F(OptionsDialog, NewHotColourReachesEveryCard) {
+  Run([](TRubDlg& d) { d.ColBtn1->SetBtnColor(QColor(0, 0, 255)); }, true);
+  EXPECT_EQ(Form->Settings.HotColor, 0xFF0000);
+  for (THotCard* card : Form->Cards) EXPECT_EQ(card->HotMouseColor(), QColor(0, 0, 255));
+}
+
+TEST_F(OptionsDialog, CancelChangesNothing) {
+  TGame& g = Game();
+  g.Options = arHotCards;
+  g.ASpeed = 40;
+  g.VidSort = 1;
+  const int32_t hotColor = Form->Settings.HotColor;
+  Run(
+      [](TRubDlg& d) {
+        d.CheckBox1->setChecked(false);
+        d.CheckBox2->setChecked(true);
+        d.DP->SetItemIndex(1);
+        d.SG->SetItemIndex(0);
+        d.TrackBar1->setValue(90);
+        d.ColBtn1->SetBtnColor(QColor(1, 2, 3));
+      },
+      false);
+  EXPECT_EQ(g.Options, arHotCards);
+  EXPECT_EQ(g.ASpeed, 40);
+  EXPECT_EQ(g.VidSort, 1);
+  EXPECT_EQ(Form->Settings.HotColor, hotColor);
+  EXPECT_TRUE(Messages.isEmpty());
+}
+
+TEST_F(OptionsDialog, ShowsTheCurrentChoices) {
+  Game().Options = arTransfer | arMultiLead;
+  bool hot = true, multi = false, colourOn = true;
+  int variant = -1;
+  Run(
+      [&](TRubDlg& d) {
+        hot = d.CheckBox1->isChecked();
+        multi = d.CheckBox2->isChecked();
+        variant = d.DP->ItemIndex();
+        colourOn = d.ColBtn1->isEnabled();
+      },
+      false);
+  EXPECT_FALSE(hot);
+  EXPECT_TRUE(multi);
+  EXPECT_EQ(variant, 1);
+  EXPECT_FALSE(colourOn);
+}
+
+}  // namespace
+}  // namespace durak::testing

@@ -1,0 +1,44 @@
+#include "WindowFixture.h"
+
+#include <QDir>
+#include <QTimer>
+
+#include "ResourcePack.h"
+#include "TInterDlg.h"
+
+namespace durak::testing {
+
+void WindowFixture::SetUp() {
+  ASSERT_TRUE(Scratch.isValid());
+  OldDir = QDir::currentPath();
+  QDir::setCurrent(Scratch.path());
+  Form = std::make_unique<TForm1>();
+  Form->ShowMessage = [this](const QString& text) { Messages << text; };
+  Form->InterDlg->ShowMessage = [this](const QString& text) { Messages << text; };
+  Form->Activated = true;  // no start-up round: no champions table, no first deal
+  Form->resize(800, 600);
+  Form->show();
+  Form->L2Click(1);
+  Form->SetFacesAll();
+  ASSERT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
+  ASSERT_FALSE(Form->Texts[199].isEmpty()) << "the language pack was not found";
+}
+
+void WindowFixture::TearDown() {
+  Form.reset();
+  QDir::setCurrent(OldDir);
+}
+
+void WindowFixture::Answer(const std::function<void()>& answer,
+                           const std::function<void()>& command) {
+  QTimer::singleShot(0, answer);
+  command();
+}
+
+QString WindowFixture::PackText(int n, int language) {
+  ResourcePack pack;
+  if (!pack.Open(QStringLiteral("durlang.dll"))) return QString();
+  return pack.LoadText(n + (language == 2 ? 300 : 0));
+}
+
+}  // namespace durak::testing
