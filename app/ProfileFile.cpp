@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -95,16 +96,31 @@ TProfileFile::TProfileFile(std::string path) : path_(std::move(path)) {}
 
 bool TProfileFile::Load() {
   lines_.clear();
+  unreadable_ = false;
   std::ifstream in(path_, std::ios::binary);
-  if (!in) return false;
+  if (!in) {
+    // Something that is there but cannot be read is not ours to replace.
+    std::error_code ec;
+    unreadable_ = std::filesystem::symlink_status(path_, ec).type() !=
+                  std::filesystem::file_type::not_found;
+    return false;
+  }
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
-  if (size < 0 || size > kMaxFileSize) return false;
+  if (size < 0 || size > kMaxFileSize) {
+    unreadable_ = true;
+    return false;
+  }
   in.seekg(0);
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines_.push_back(line);
+  }
+  if (in.bad()) {
+    lines_.clear();
+    unreadable_ = true;
+    return false;
   }
   return true;
 }
@@ -185,7 +201,7 @@ void TProfileFile::WriteString(const std::string& section, const std::string& ke
 bool TProfileFile::Save(std::string* error) {
   const std::string temp = path_ + ".tmp";
   bool ok = false;
-  {
+  if (!unreadable_) {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (out) {
       for (const std::string& l : lines_) out << l << "\n";

@@ -14,6 +14,8 @@ class TProfileFile {
   explicit TProfileFile(std::string path);
 
   // Reads the file; a missing or unreadable file reads as empty. Returns whether it was read.
+  // A file that is there but cannot be read (or is far too big to be a settings file) is
+  // never replaced: Save then fails.
   bool Load();
 
   // An integer in decimal, or in hexadecimal after "$", "0x" or "0X"; the default when the
@@ -28,8 +30,8 @@ class TProfileFile {
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
 
   // Writes the file through a temporary file in the same folder renamed over the old one,
-  // so that a failed write never destroys the old file. On failure returns false and sets
-  // the message "Unable to write to <path>".
+  // so that a failed write never destroys the old file. On failure (also after a Load that
+  // found the file unreadable) returns false and sets the message "Unable to write to <path>".
   bool Save(std::string* error);
 
   const std::string& Path() const { return path_; }
@@ -42,6 +44,7 @@ class TProfileFile {
 
   std::string path_;
   std::vector<std::string> lines_;
+  bool unreadable_ = false;
 };
 
 // Parses an integer as the settings file stores it; false when it is not one.

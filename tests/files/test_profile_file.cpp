@@ -1,4 +1,8 @@
 // The settings file layer: reading integers and strings, updating keys in place.
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "ProfileFile.h"
 #include "TempDir.h"
 
@@ -71,6 +75,55 @@ TEST_F(ProfileFileTest, FailedWriteKeepsTheOldFileAndSaysWhy) {
   EXPECT_FALSE(f.Save(&error));
   EXPECT_EQ(error, "Unable to write to " + PathOf("missing-folder/durak.ini"));
   EXPECT_EQ(ReadFile("durak.ini"), "[Settings]\nASpeed=55\n");
+}
+
+TEST_F(ProfileFileTest, FileTooBigToReadIsNeverReplaced) {
+  // Not a settings file, whatever it is; the user may still want it.
+  const std::string big = "[Settings]\nASpeed=55\n" + std::string(5 * 1024 * 1024, 'x');
+  WriteFile("durak.ini", big);
+  TProfileFile f(PathOf("durak.ini"));
+  EXPECT_FALSE(f.Load());
+  EXPECT_EQ(f.ReadInteger("Settings", "ASpeed", 40), 40);
+  f.WriteInteger("Settings", "ASpeed", 1);
+  std::string error;
+  EXPECT_FALSE(f.Save(&error));
+  EXPECT_EQ(error, "Unable to write to " + PathOf("durak.ini"));
+  EXPECT_EQ(ReadFile("durak.ini"), big);
+  EXPECT_FALSE(std::filesystem::exists(PathOf("durak.ini.tmp")));
+}
+
+TEST_F(ProfileFileTest, FolderWhereTheFileShouldBeIsLeftAlone) {
+  std::filesystem::create_directory(PathOf("durak.ini"));
+  WriteFile("durak.ini/notes.txt", "mine");
+  TProfileFile f(PathOf("durak.ini"));
+  EXPECT_FALSE(f.Load());
+  f.WriteInteger("Settings", "ASpeed", 1);
+  std::string error;
+  EXPECT_FALSE(f.Save(&error));
+  EXPECT_EQ(error, "Unable to write to " + PathOf("durak.ini"));
+  EXPECT_EQ(ReadFile("durak.ini/notes.txt"), "mine");
+}
+
+TEST_F(ProfileFileTest, UnreadableFileIsNeverReplaced) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  WriteFile("durak.ini", "[Settings]\nASpeed=55\n; my notes\n");
+  std::filesystem::permissions(PathOf("durak.ini"), std::filesystem::perms::owner_write);
+  TProfileFile f(PathOf("durak.ini"));
+  EXPECT_FALSE(f.Load());
+  f.WriteInteger("Settings", "ASpeed", 1);
+  std::string error;
+  EXPECT_FALSE(f.Save(&error));
+  std::filesystem::permissions(PathOf("durak.ini"), std::filesystem::perms::owner_all);
+  EXPECT_EQ(ReadFile("durak.ini"), "[Settings]\nASpeed=55\n; my notes\n");
+}
+
+TEST_F(ProfileFileTest, MissingFileIsCreatedOnSave) {
+  TProfileFile f(PathOf("durak.ini"));
+  EXPECT_FALSE(f.Load());
+  f.WriteInteger("Settings", "ASpeed", 7);
+  std::string error;
+  ASSERT_TRUE(f.Save(&error)) << error;
+  EXPECT_EQ(ReadFile("durak.ini"), "[Settings]\nASpeed=7\n");
 }
 
 TEST_F(ProfileFileTest, ValueWithALineBreakStaysOneLine) {
