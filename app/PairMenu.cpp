@@ -50,6 +50,7 @@ class TPairMenuStyle : public QProxyStyle {
 }  // namespace
 
 int TForm1::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) {
+  if (ChoosePair) return ChoosePair(items);
   QMenu menu(this);
   TPairMenuStyle style;
   menu.setStyle(&style);

@@ -109,6 +109,9 @@ void TChempForm::WriteTab() {
 
 void TChempForm::ShowTab() {
   if (ChempMode == cmView || ChempMode == cmAfterDeal) {
+    // Merge into the file as it is now, so that a table not yet read in this run (or
+    // changed since) is never written back without its players.
+    ReadTab();
     const int p = GetPos(CurChemp.Name, ChempTab);
     if (p >= 0) ChempTab[p] = CurChemp;
     WriteTab();

@@ -61,6 +61,11 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   void ChangeLang(int language);
   // Writes durak.ini; false (with a message shown) when the file cannot be written.
   bool WriteSettingsFile();
+  // Puts the texts of the current language on every caption and into the word tables.
+  void ApplyTexts();
+
+  // When set, answers the pick-a-pair menu instead of popping it up (tests, automation).
+  std::function<int(const std::vector<TPairMenuItem>&)> ChoosePair;
 
   // ---- options, desk pictures, appearance, About ------------------------------------
   void N3Click();
@@ -108,7 +113,6 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   void CreateDialogs();
   void CreatePanels();
   void CreateCards();
-  void ApplyTexts();
   void ArrangeColumn();
   void ArrangeBottomBar();
   TBtn3d* ButtonOf(TButton button) const;

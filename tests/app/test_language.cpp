@@ -1,0 +1,76 @@
+// Switching languages: every caption from the language pack, English from its own numbers,
+// the word tables cut to their size, the speech shown again in the new language.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "ModalDriver.h"
+#include "ResourcePack.h"
+#include "TBtn3d.h"
+#include "TChempForm.h"
+#include "TForm1.h"
+
+namespace durak::testing {
+namespace {
+
+class LanguageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(pack.Open(QStringLiteral("durlang.dll"))) << "the language pack is built";
+    previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+  }
+  void TearDown() override { QDir::setCurrent(previous); }
+  ResourcePack pack;
+  QTemporaryDir dir;
+  QString previous;
+};
+
+TEST_F(LanguageTest, EnglishComesFromItsOwnNumbersAndBackAgain) {
+  TForm1 form;
+  form.ChangeLang(2);
+  EXPECT_EQ(form.Texts[66], pack.LoadText(366));
+  EXPECT_EQ(form.Button2->text(), pack.LoadText(366));
+  EXPECT_EQ(form.N8->text(), pack.LoadText(302));
+  EXPECT_EQ(form.ChempForm()->BOK->text(), pack.LoadText(394));
+  EXPECT_NE(form.Button2->text(), pack.LoadText(66));
+  form.ChangeLang(1);
+  EXPECT_EQ(form.Button2->text(), pack.LoadText(66));
+  EXPECT_EQ(form.windowTitle(), pack.LoadText(25));
+  EXPECT_EQ(form.Label7->text(), pack.LoadText(72));
+  const TGameTexts& g = form.Game().Texts;
+  EXPECT_EQ(QString::fromStdString(g.RankWords[14]), pack.LoadText(87).left(10));
+  EXPECT_EQ(QString::fromStdString(g.SuitWords[4]), pack.LoadText(78).left(10));
+  EXPECT_EQ(QString::fromStdString(g.Speeches[19][4]), pack.LoadText(196));
+}
+
+TEST_F(LanguageTest, WordTablesKeepTheirCapacity) {
+  TForm1 form;
+  form.Texts[102] = QString(60, QChar(u'ы'));
+  form.Texts[75] = QString(12, QChar(u'п'));
+  form.ApplyTexts();
+  EXPECT_EQ(QString::fromStdString(form.Game().Texts.Speeches[1][0]).size(), 49);
+  EXPECT_EQ(QString::fromStdString(form.Game().Texts.SuitWords[1]).size(), 10);
+}
+
+TEST_F(LanguageTest, TheSpeechSituationFollowsTheLanguage) {
+  TForm1 form;
+  form.ChangeLang(1);
+  form.Game().ShowSpeech(14);
+  const QLabel* line = form.Label2;
+  bool russian = false;
+  for (int v = 0; v < 5; ++v) russian = russian || line->text() == pack.LoadText(167 + v);
+  EXPECT_TRUE(russian) << line->text().toStdString();
+  form.ChangeLang(2);
+  bool english = false;
+  for (int v = 0; v < 5; ++v) english = english || line->text() == pack.LoadText(467 + v);
+  EXPECT_TRUE(english) << line->text().toStdString();
+  EXPECT_EQ(form.Game().LastSpeech, 14);
+}
+
+}  // namespace
+}  // namespace durak::testing

@@ -1,0 +1,127 @@
+// The whole window at work: start in a fresh folder, register a player, play a deal to its
+// end by clicking cards and buttons, close, and look at durak.r and durak.ini.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ModalDriver.h"
+#include "TBtn3d.h"
+#include "TChempForm.h"
+#include "TForm1.h"
+#include "THotCard.h"
+
+namespace durak::testing {
+namespace {
+
+class WindowFlowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+  }
+  void TearDown() override { QDir::setCurrent(previous); }
+  QString ReadText(const QString& name) {
+    QFile f(dir.filePath(name));
+    f.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(f.readAll());
+  }
+  void WriteText(const QString& name, const QByteArray& text) {
+    QFile f(dir.filePath(name));
+    f.open(QIODevice::WriteOnly);
+    f.write(text);
+  }
+  // Starts the window and waits for its first activation to finish.
+  void Start(TForm1& form) {
+    form.ChempForm()->ChempFile = dir.filePath("durak.r");
+    form.show();
+    for (int i = 0; i < 200 && (!form.Activated || QApplication::activeModalWidget()); ++i)
+      QTest::qWait(10);
+    QTest::qWait(50);
+  }
+
+  QTemporaryDir dir;
+  QString previous;
+};
+
+// One step of a player who plays the first card the rules accept, else presses a button.
+bool PlayOneStep(TForm1& form) {
+  TGame& g = form.Game();
+  if (g.PlayMode != pmNone) {
+    const TKarts hand = g.PlayerHand;
+    for (const TKart& k : hand) {
+      const size_t before = g.PlayerHand.size();
+      const int mode = g.PlayMode;
+      QTest::mouseClick(form.Cards[k.Tag - 1], Qt::LeftButton);
+      if (g.PlayerHand.size() != before || g.PlayMode != mode) return true;
+    }
+  }
+  for (TBtn3d* b : {form.Button5, form.Button4, form.Button3, form.Button1}) {
+    if (b->isVisible()) {
+      QTest::mouseClick(b, Qt::LeftButton);
+      return true;
+    }
+  }
+  return false;
+}
+
+TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
+  {
+    TModalDriver driver;
+    TForm1 form;
+    form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
+    form.Game().ASpeed = 100;
+    Start(form);
+    ASSERT_EQ(form.Label6->text(), "Tester");
+    ASSERT_TRUE(form.Button2->isVisible());
+    EXPECT_EQ(form.CardWidth, form.Cards[0]->BackImage().width());
+
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_EQ(form.Game().PlayerHand.size() + form.Game().CompHand.size(), 12u - form.Game().TableCards.size());
+    int steps = 0;
+    while (form.Game().DealResult == drGoesOn && steps < 500) {
+      ASSERT_TRUE(PlayOneStep(form)) << "no move at step " << steps;
+      ++steps;
+    }
+    ASSERT_NE(form.Game().DealResult, drGoesOn);
+    EXPECT_TRUE(form.Button2->isVisible());
+    EXPECT_EQ(form.Game().MyScore + form.Game().HerScore,
+              form.Game().DealResult == drDraw ? 0 : 1);
+    EXPECT_TRUE(driver.Messages.isEmpty()) << driver.Messages.join("; ").toStdString();
+    form.resize(900, 700);
+    form.close();
+  }
+  TChempTab table;
+  ASSERT_EQ(ReadTab(dir.filePath("durak.r").toStdString(), &table), TReadResult::Read);
+  ASSERT_EQ(table.size(), 1u);
+  EXPECT_EQ(table[0].NameText(), "Tester");
+  EXPECT_EQ(table[0].Games, 1);
+  const QString ini = ReadText("durak.ini");
+  EXPECT_TRUE(ini.contains("[Settings]\nRubaha=1\nASpeed=100\n")) << ini.toStdString();
+  EXPECT_TRUE(ini.contains("Width=900\nHeight=700\n")) << ini.toStdString();
+}
+
+TEST_F(WindowFlowTest, GarbageSettingsGiveDefaults) {
+  WriteText("durak.ini", QByteArray("\x01\xff[Settings\nASpeed=fast\nLanguage=abc\n[Position]\nWidth=-5\n", 52));
+  TModalDriver driver;
+  TForm1 form;
+  EXPECT_EQ(form.Settings.ASpeed, 40);
+  EXPECT_EQ(form.Settings.Language, 1);
+  EXPECT_GE(form.width(), 630);
+}
+
+TEST_F(WindowFlowTest, MissingCardPackIsReportedAndTheWindowCloses) {
+  WriteText("durak.ini", "[Settings]\nColodaPath=no-such-deck.dll\n");
+  TModalDriver driver;
+  TForm1 form;
+  Start(form);
+  ASSERT_FALSE(driver.Messages.isEmpty());
+  EXPECT_TRUE(driver.Messages.first().contains("no-such-deck.dll not found !"));
+  EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace
+}  // namespace durak::testing
