@@ -27,6 +27,11 @@ QStringList PackSearchDirs() {
 #ifdef DURAK_PACK_DATA_DIR
   dirs << QStringLiteral(DURAK_PACK_DATA_DIR);
 #endif
+  // An installed program moved with its tree (bin/durak beside share/durak).
+  if (!program.isEmpty()) {
+    const QString relative = QDir::cleanPath(program + QStringLiteral("/../share/durak"));
+    if (!dirs.contains(relative)) dirs << relative;
+  }
   return dirs;
 }
 
