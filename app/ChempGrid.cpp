@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <cmath>
@@ -102,8 +103,11 @@ void SetUpChempGrid(QTableWidget* grid) {
   grid->setShowGrid(true);
   grid->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: silver; background: silver; }"));
   grid->setFocusPolicy(Qt::StrongFocus);
+  // The shares are taken of the room beside the vertical scroll bar, so the rating column
+  // is not hidden under it.
   int widths[4];
-  ChempColumnWidths(244, widths);
+  const int scroll = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  ChempColumnWidths(244 - scroll - 2 * grid->frameWidth(), widths);
   for (int i = 0; i < 4; ++i) grid->setColumnWidth(i, widths[i]);
 }
 

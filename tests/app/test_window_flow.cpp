@@ -87,6 +87,8 @@ TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
       ++steps;
     }
     ASSERT_NE(form.Game().DealResult, drGoesOn);
+    // A picture of the table at the end of the deal, for a person to look at.
+    form.grab().save(QDir::temp().filePath("durak-window-end-of-deal.png"));
     EXPECT_TRUE(form.Button2->isVisible());
     EXPECT_EQ(form.Game().MyScore + form.Game().HerScore,
               form.Game().DealResult == drDraw ? 0 : 1);
