@@ -155,6 +155,9 @@ void TForm1::CreatePanels() {
 
   Label2 = new QLabel(Panel1);
   Label2->setFont(ProgramPixelFont(QStringLiteral("Times New Roman"), 17, true));
+  // A long line in a narrow window breaks in two rather than losing its end.
+  Label2->setWordWrap(true);
+  Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   const QColor words = ColorFromWin(Settings.MyWords);
   Label2->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(words.name()));
 

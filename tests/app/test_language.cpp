@@ -72,5 +72,25 @@ TEST_F(LanguageTest, TheSpeechSituationFollowsTheLanguage) {
   EXPECT_EQ(form.Game().LastSpeech, 14);
 }
 
+TEST_F(LanguageTest, EverySpeechFitsTheSpeechLineOfTheSmallestWindow) {
+  TForm1 form;
+  form.resize(630, 450);
+  form.show();
+  // The widest moment: two command buttons beside the line.
+  form.SetButtonVisible(durak::Button1, true);
+  form.SetButtonVisible(durak::Button5, true);
+  const QLabel* line = form.Label2;
+  ASSERT_TRUE(line->wordWrap());
+  const QFontMetrics fm(line->font());
+  for (int base : {0, 300})
+    for (int i = 102; i <= 196; ++i) {
+      const QString text = pack.LoadText(base + i);
+      const QRect need = fm.boundingRect(QRect(0, 0, line->width(), 1000), Qt::TextWordWrap, text);
+      EXPECT_LE(need.height(), line->height()) << (base + i) << ": " << text.toStdString();
+      EXPECT_LE(need.width(), line->width()) << (base + i) << ": " << text.toStdString();
+    }
+  form.hide();
+}
+
 }  // namespace
 }  // namespace durak::testing
