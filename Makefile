@@ -53,7 +53,7 @@ SANITIZE_ENV = ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:prin
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DDURAK_SANITIZE=ON -DDURAK_WITH_BENCH=OFF
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure --timeout 900 -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD)
