@@ -1,16 +1,18 @@
 #include "WavData.h"
 
-#include <QtEndian>
 
 namespace durak {
 
 namespace {
 
+// Little-endian numbers byte by byte; the callers have checked that the bytes are there.
 quint32 U32(const QByteArray& b, qsizetype at) {
-  return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(b.constData()) + at);
+  quint32 v = 0;
+  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<uchar>(b.at(at + i));
+  return v;
 }
 quint16 U16(const QByteArray& b, qsizetype at) {
-  return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(b.constData()) + at);
+  return static_cast<quint16>(static_cast<uchar>(b.at(at)) | (static_cast<uchar>(b.at(at + 1)) << 8));
 }
 
 }  // namespace
