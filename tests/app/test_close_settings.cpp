@@ -10,30 +10,14 @@
 #include <QTest>
 
 #include "ModalDriver.h"
+#include "WindowFixture.h"
 #include "TChempForm.h"
 #include "TForm1.h"
 
 namespace durak::testing {
 namespace {
 
-class CloseSettingsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-  }
-  void TearDown() override { QDir::setCurrent(previous); }
-  void Start(TForm1& form) {
-    form.ChempForm()->ChempFile = dir.filePath("durak.r");
-    form.show();
-    for (int i = 0; i < 200 && (!form.Activated || QApplication::activeModalWidget()); ++i)
-      QTest::qWait(10);
-    QTest::qWait(50);
-  }
-
-  QTemporaryDir dir;
-  QString previous;
-};
+class CloseSettingsTest : public TWindowTest {};
 
 TEST_F(CloseSettingsTest, UnwritableSettingsAreReportedOnceAndTheGameStillCloses) {
   // A folder where durak.ini should be: it can be neither read nor replaced, even by root.

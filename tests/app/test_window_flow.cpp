@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "ModalDriver.h"
+#include "WindowFixture.h"
 #include "TBtn3d.h"
 #include "TChempForm.h"
 #include "TForm1.h"
@@ -17,35 +18,7 @@
 namespace durak::testing {
 namespace {
 
-class WindowFlowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-  }
-  void TearDown() override { QDir::setCurrent(previous); }
-  QString ReadText(const QString& name) {
-    QFile f(dir.filePath(name));
-    f.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(f.readAll());
-  }
-  void WriteText(const QString& name, const QByteArray& text) {
-    QFile f(dir.filePath(name));
-    f.open(QIODevice::WriteOnly);
-    f.write(text);
-  }
-  // Starts the window and waits for its first activation to finish.
-  void Start(TForm1& form) {
-    form.ChempForm()->ChempFile = dir.filePath("durak.r");
-    form.show();
-    for (int i = 0; i < 200 && (!form.Activated || QApplication::activeModalWidget()); ++i)
-      QTest::qWait(10);
-    QTest::qWait(50);
-  }
-
-  QTemporaryDir dir;
-  QString previous;
-};
+class WindowFlowTest : public TWindowTest {};
 
 // One step of a player who plays the first card the rules accept, else presses a button.
 bool PlayOneStep(TForm1& form) {
