@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean fuzz fuzz-build test-sanitize
+.PHONY: all deps configure build run test clean fuzz fuzz-build test-sanitize format format-check
 
 all: build
 
@@ -54,6 +54,15 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DDURAK_SANITIZE=ON -DDURAK_WITH_BENCH=OFF
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure --timeout 900 -j $(JOBS)
+
+# Formatting with the repository's .clang-format: `make format` rewrites, `make format-check` only checks.
+FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
+
+format:
+	clang-format -i $(FORMAT_FILES)
+
+format-check:
+	clang-format --dry-run -Werror $(FORMAT_FILES)
 
 clean:
 	rm -rf $(BUILD)

@@ -68,13 +68,25 @@ int32_t GetI32(const uint8_t* p) {
 
 }  // namespace
 
-std::string Cp1251ToUtf8(const std::string& bytes) { return Convert(bytes, "CP1251", "UTF-8"); }
-std::string Utf8ToCp1251(const std::string& utf8) { return Convert(utf8, "UTF-8", "CP1251"); }
+std::string Cp1251ToUtf8(const std::string& bytes) {
+  return Convert(bytes, "CP1251", "UTF-8");
+}
+std::string Utf8ToCp1251(const std::string& utf8) {
+  return Convert(utf8, "UTF-8", "CP1251");
+}
 
-std::string TChempRec::NameText() const { return ShortText(Name.data(), kNameChars); }
-std::string TChempRec::PassText() const { return ShortText(Pass.data(), kPassChars); }
-void TChempRec::SetName(const std::string& utf8) { SetShort(Name, utf8); }
-void TChempRec::SetPass(const std::string& utf8) { SetShort(Pass, utf8); }
+std::string TChempRec::NameText() const {
+  return ShortText(Name.data(), kNameChars);
+}
+std::string TChempRec::PassText() const {
+  return ShortText(Pass.data(), kPassChars);
+}
+void TChempRec::SetName(const std::string& utf8) {
+  SetShort(Name, utf8);
+}
+void TChempRec::SetPass(const std::string& utf8) {
+  SetShort(Pass, utf8);
+}
 
 std::array<uint8_t, TChempRec::kSize> TChempRec::Encode() const {
   std::array<uint8_t, kSize> b{};
@@ -124,7 +136,8 @@ TReadResult ReadTab(const std::string& path, TChempTab* table) {
     return TReadResult::Created;
   }
   uint8_t rec[TChempRec::kSize];
-  while (in.read(reinterpret_cast<char*>(rec), sizeof rec)) table->push_back(TChempRec::Decode(rec));
+  while (in.read(reinterpret_cast<char*>(rec), sizeof rec))
+    table->push_back(TChempRec::Decode(rec));
   if (in.bad()) {
     table->clear();
     return TReadResult::Unreadable;

@@ -101,7 +101,8 @@ void SetUpChempGrid(QTableWidget* grid) {
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->setItemDelegate(new TChempDelegate(grid));
   grid->setShowGrid(true);
-  grid->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: silver; background: silver; }"));
+  grid->setStyleSheet(
+      QStringLiteral("QTableWidget { gridline-color: silver; background: silver; }"));
   grid->setFocusPolicy(Qt::StrongFocus);
   // The shares are taken of the room beside the vertical scroll bar, so the rating column
   // is not hidden under it.

@@ -1,8 +1,8 @@
 // The main window's first activation, the champions table around a deal, the card
 // pictures, and closing with the settings written back.
 #include <QCloseEvent>
-#include <QLabel>
 #include <QDir>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 

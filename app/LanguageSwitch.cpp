@@ -22,7 +22,9 @@ namespace durak {
 
 namespace {
 
-std::string Cut(const QString& text, int capacity) { return text.left(capacity).toStdString(); }
+std::string Cut(const QString& text, int capacity) {
+  return text.left(capacity).toStdString();
+}
 
 }  // namespace
 
@@ -50,8 +52,8 @@ void TForm1::ChangeLang(int language) {
 
 void TForm1::ApplyTexts() {
   const auto& t = Texts;
-  QAction* menu[] = {nullptr, File1->menuAction(), N8, N7, N2, Options1->menuAction(), N3, Inter,
-                     N4->menuAction()};
+  QAction* menu[] = {nullptr, File1->menuAction(), N8, N7, N2, Options1->menuAction(), N3,
+                     Inter,   N4->menuAction()};
   for (int i = 1; i <= 8; ++i) menu[i]->setText(t[i]);
   for (int i = 0; i < 10; ++i) F[i]->setText(t[9 + i]);
   Language1->menuAction()->setText(t[19]);

@@ -76,7 +76,8 @@ bool ParseProfileInteger(const std::string& raw, int32_t* value) {
   if (i >= text.size()) return false;
   uint64_t v = 0;
   for (; i < text.size(); ++i) {
-    const int d = hex ? HexDigit(text[i]) : (std::isdigit(static_cast<unsigned char>(text[i])) ? text[i] - '0' : -1);
+    const int d = hex ? HexDigit(text[i])
+                      : (std::isdigit(static_cast<unsigned char>(text[i])) ? text[i] - '0' : -1);
     if (d < 0) return false;
     v = v * (hex ? 16 : 10) + static_cast<uint64_t>(d);
     if (v > 0xFFFFFFFFull) return false;
@@ -101,8 +102,8 @@ bool TProfileFile::Load() {
   if (!in) {
     // Something that is there but cannot be read is not ours to replace.
     std::error_code ec;
-    unreadable_ = std::filesystem::symlink_status(path_, ec).type() !=
-                  std::filesystem::file_type::not_found;
+    unreadable_ =
+        std::filesystem::symlink_status(path_, ec).type() != std::filesystem::file_type::not_found;
     return false;
   }
   in.seekg(0, std::ios::end);
@@ -160,13 +161,13 @@ std::string TProfileFile::ReadString(const std::string& section, const std::stri
   std::string k, v;
   KeyOf(lines_[i], &k, &v);
   // A value in quotes is read without them.
-  if (v.size() >= 2 && ((v.front() == '"' && v.back() == '"') || (v.front() == '\'' && v.back() == '\'')))
+  if (v.size() >= 2 &&
+      ((v.front() == '"' && v.back() == '"') || (v.front() == '\'' && v.back() == '\'')))
     v = v.substr(1, v.size() - 2);
   return v.substr(0, kMaxValue);
 }
 
-void TProfileFile::WriteInteger(const std::string& section, const std::string& key,
-                                int32_t value) {
+void TProfileFile::WriteInteger(const std::string& section, const std::string& key, int32_t value) {
   WriteString(section, key, std::to_string(value));
 }
 

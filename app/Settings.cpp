@@ -8,8 +8,12 @@ const char kPosition[] = "Position";
 constexpr uint16_t kSoundBit = 8;
 }  // namespace
 
-uint16_t IntToSet(int32_t value) { return static_cast<uint16_t>(value & 0xFFFF); }
-int32_t SetToInt(uint16_t set) { return static_cast<int32_t>(set); }
+uint16_t IntToSet(int32_t value) {
+  return static_cast<uint16_t>(value & 0xFFFF);
+}
+int32_t SetToInt(uint16_t set) {
+  return static_cast<int32_t>(set);
+}
 
 TSettings ReadSettings(const TProfileFile& f, bool haveWaveOut) {
   TSettings s;

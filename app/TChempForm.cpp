@@ -23,7 +23,8 @@ namespace durak {
 QString ChampionsFilePath() {
   const QString exeDir = QCoreApplication::applicationDirPath();
   const QString beside = QDir(exeDir).filePath(QStringLiteral("durak.r"));
-  if (QFileInfo(exeDir).isWritable() && (!QFileInfo::exists(beside) || QFileInfo(beside).isWritable()))
+  if (QFileInfo(exeDir).isWritable() &&
+      (!QFileInfo::exists(beside) || QFileInfo(beside).isWritable()))
     return beside;
   const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   QDir().mkpath(dataDir);
@@ -32,8 +33,7 @@ QString ChampionsFilePath() {
   return own;
 }
 
-TChempForm::TChempForm(TPassForm* passForm, QWidget* parent)
-    : QDialog(parent), PassForm(passForm) {
+TChempForm::TChempForm(TPassForm* passForm, QWidget* parent) : QDialog(parent), PassForm(passForm) {
   setFixedSize(351, 212);
   StringGrid1 = new QTableWidget(this);
   StringGrid1->setGeometry(0, 0, 244, 212);
@@ -48,8 +48,10 @@ TChempForm::TChempForm(TPassForm* passForm, QWidget* parent)
     const char* caption;
     const char* glyph;
     int top;
-  } buttons[] = {{&BNew, "Новый", "GNEW", 8},       {&BReset, "Обнулить", "GRESET", 40},
-                 {&BDelete, "Удалить", "GDELETE", 72}, {&BClose, "Закрыть", "GCLOSE", 140},
+  } buttons[] = {{&BNew, "Новый", "GNEW", 8},
+                 {&BReset, "Обнулить", "GRESET", 40},
+                 {&BDelete, "Удалить", "GDELETE", 72},
+                 {&BClose, "Закрыть", "GCLOSE", 140},
                  {&BOK, "Дальше", "GOK", 173}};
   for (auto& b : buttons) {
     *b.button = new QPushButton(QString::fromUtf8(b.caption), this);
@@ -68,7 +70,9 @@ TChempForm::TChempForm(TPassForm* passForm, QWidget* parent)
   });
 
   ChempFile = ChampionsFilePath();
-  ShowMessage = [this](const QString& text) { QMessageBox::information(this, windowTitle(), text); };
+  ShowMessage = [this](const QString& text) {
+    QMessageBox::information(this, windowTitle(), text);
+  };
   PassForm->NameExists = [this](const QString& name) { return NameExists(name); };
 }
 

@@ -165,8 +165,10 @@ void TForm1::CreatePanels() {
     TBtn3d** button;
     const char* caption;
     TButton id;
-  } buttons[] = {{&Button2, "Замесить", durak::Button2}, {&Button4, "Бито", durak::Button4},
-                 {&Button1, "Беру", durak::Button1},     {&Button3, "Забирай", durak::Button3},
+  } buttons[] = {{&Button2, "Замесить", durak::Button2},
+                 {&Button4, "Бито", durak::Button4},
+                 {&Button1, "Беру", durak::Button1},
+                 {&Button3, "Забирай", durak::Button3},
                  {&Button5, "Бейся", durak::Button5}};
   for (auto& b : buttons) {
     auto* button = new TBtn3d(QString::fromUtf8(b.caption), Panel1);
@@ -204,11 +206,16 @@ void TForm1::CreateCards() {
 
 TBtn3d* TForm1::ButtonOf(TButton button) const {
   switch (button) {
-    case durak::Button1: return Button1;
-    case durak::Button2: return Button2;
-    case durak::Button3: return Button3;
-    case durak::Button4: return Button4;
-    default: return Button5;
+    case durak::Button1:
+      return Button1;
+    case durak::Button2:
+      return Button2;
+    case durak::Button3:
+      return Button3;
+    case durak::Button4:
+      return Button4;
+    default:
+      return Button5;
   }
 }
 
@@ -294,16 +301,26 @@ void TForm1::SetTrumpVisible(bool visible) {
   Image2->lower();
 }
 
-void TForm1::PlaceTrumpPicture(int left, int top) { Image2->move(left, top); }
-int TForm1::TrumpPictureWidth() const { return Image2->pixmap().isNull() ? 63 : Image2->width(); }
+void TForm1::PlaceTrumpPicture(int left, int top) {
+  Image2->move(left, top);
+}
+int TForm1::TrumpPictureWidth() const {
+  return Image2->pixmap().isNull() ? 63 : Image2->width();
+}
 int TForm1::TrumpPictureHeight() const {
   return Image2->pixmap().isNull() ? 84 : Image2->height();
 }
 
-void TForm1::Wait(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
-void TForm1::ProcessMessages() { QCoreApplication::processEvents(); }
+void TForm1::Wait(int milliseconds) {
+  QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+void TForm1::ProcessMessages() {
+  QCoreApplication::processEvents();
+}
 
-void TForm1::CloseMainWindow() { close(); }
+void TForm1::CloseMainWindow() {
+  close();
+}
 
 uint32_t TForm1::MillisOfDay() {
   return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());

@@ -23,13 +23,7 @@ enum TArulFlag : int { arHotCards = 1, arTransfer = 2, arMultiLead = 4, arSound 
 enum TPlayMode : uint8_t { pmLead = 0, pmDefend = 1, pmThrowIn = 3, pmNone = 4 };
 
 // The kind of move the computer makes next.
-enum TCompAction : uint8_t {
-  caLead = 0,
-  caDefend = 1,
-  caThrowIn = 3,
-  caNothing = 4,
-  caTakes = 5
-};
+enum TCompAction : uint8_t { caLead = 0, caDefend = 1, caThrowIn = 3, caNothing = 4, caTakes = 5 };
 
 // End of a deal as CheckGameOver reports it.
 enum TDealResult : int { drGoesOn = 0, drPlayerWon = -1, drComputerWon = 1, drDraw = 2 };
@@ -44,9 +38,9 @@ struct TRecord {
 
 // Words the engine shows: the pick-a-pair menu captions and the speeches.
 struct TGameTexts {
-  std::array<std::string, 5> SuitWords{};   // suits 1..4
-  std::array<std::string, 15> RankWords{};  // ranks 6..14
-  std::array<std::string, 2> PopupWords{};  // beat-item prefix, transfer caption
+  std::array<std::string, 5> SuitWords{};                 // suits 1..4
+  std::array<std::string, 15> RankWords{};                // ranks 6..14
+  std::array<std::string, 2> PopupWords{};                // beat-item prefix, transfer caption
   std::array<std::array<std::string, 5>, 20> Speeches{};  // situations 1..19, 5 variants
 };
 

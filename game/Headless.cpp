@@ -21,7 +21,9 @@ void THeadlessCard::FlipMoveTo(int x, int y, int, int) {
   top_ = y;
 }
 
-void THeadlessCard::FlipInPlace(int, bool) { state_ = state_ == 1 ? 0 : 1; }
+void THeadlessCard::FlipInPlace(int, bool) {
+  state_ = state_ == 1 ? 0 : 1;
+}
 
 void THeadlessCard::Turn() {
   std::swap(width_, height_);

@@ -9,10 +9,18 @@ namespace durak {
 // Suits: 1 spades, 2 clubs, 3 diamonds, 4 hearts. Ranks 6..14 (11 jack ... 14 ace).
 enum TSuit : uint8_t { Spades = 1, Clubs = 2, Diamonds = 3, Hearts = 4 };
 
-inline int SuitOfTag(int tag) { return (tag - 1) % 4 + 1; }
-inline int RankOfTag(int tag) { return (tag - 1) / 4 + 6; }
-inline int CardNoOfTag(int tag) { return tag + 16; }
-inline int TagOf(int rank, int suit) { return (rank - 6) * 4 + suit; }
+inline int SuitOfTag(int tag) {
+  return (tag - 1) % 4 + 1;
+}
+inline int RankOfTag(int tag) {
+  return (tag - 1) / 4 + 6;
+}
+inline int CardNoOfTag(int tag) {
+  return tag + 16;
+}
+inline int TagOf(int rank, int suit) {
+  return (rank - 6) * 4 + suit;
+}
 
 // The 8-byte card entry: face number, rank, suit, identity and the computer's working score.
 struct TKart {

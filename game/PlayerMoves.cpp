@@ -71,8 +71,7 @@ bool TGame::DefendBranch(ICardControl& card, const TKart& kart, int& slot) {
   if (attack == 0 || attack <= answered) return false;
 
   const bool transfer = TransferOn && answered == 0 && attack >= 1 &&
-                        kart.Rank == CompRow[0].Rank &&
-                        attack < static_cast<int>(CompHand.size());
+                        kart.Rank == CompRow[0].Rank && attack < static_cast<int>(CompHand.size());
   std::vector<int> candidates;
   for (int i = 0; i < 6; ++i)
     if (SlotOpen(i) == -1 && CanBeat(kart.Rank, kart.Suit, CompRow[i].Rank, CompRow[i].Suit, Trump))

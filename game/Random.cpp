@@ -4,6 +4,8 @@
 
 namespace durak {
 
-void TRandom::Reseed(IClock& clock) { Seed = clock.MillisOfDay(); }
+void TRandom::Reseed(IClock& clock) {
+  Seed = clock.MillisOfDay();
+}
 
 }  // namespace durak

@@ -83,8 +83,8 @@ void TGame::MarkHot(int mode) {
                                  RowCount(CompRow) + 1 <= static_cast<int>(CompHand.size());
         bool mayBeat = false;
         for (int i = 0; i < 6 && !mayBeat; ++i)
-          mayBeat = SlotOpen(i) == -1 &&
-                    CanBeat(k.Rank, k.Suit, CompRow[i].Rank, CompRow[i].Suit, Trump);
+          mayBeat =
+              SlotOpen(i) == -1 && CanBeat(k.Rank, k.Suit, CompRow[i].Rank, CompRow[i].Suit, Trump);
         if (mayTransfer || mayBeat) card.SetHotMouse(true);
         break;
       }

@@ -17,10 +17,10 @@ enum TLed { MyLed1 = 0, HerLed1 = 1, ColLed1 = 2 };
 
 // One item of the pick-a-pair menu.
 struct TPairMenuItem {
-  int Tag = -1;          // 0..5 the pair whose computer card is beaten, 6 transfer
-  std::string Caption;   // "<prefix> <rank word> <suit word>" or the transfer caption
-  int PictureCard = 0;   // card whose face corner is the item's picture
-  bool Arrow = false;    // the transfer item carries an upward arrow over its picture
+  int Tag = -1;         // 0..5 the pair whose computer card is beaten, 6 transfer
+  std::string Caption;  // "<prefix> <rank word> <suit word>" or the transfer caption
+  int PictureCard = 0;  // card whose face corner is the item's picture
+  bool Arrow = false;   // the transfer item carries an upward arrow over its picture
 };
 
 class ITableView {

@@ -1,6 +1,5 @@
 #include "WavData.h"
 
-
 namespace durak {
 
 namespace {
@@ -12,7 +11,8 @@ quint32 U32(const QByteArray& b, qsizetype at) {
   return v;
 }
 quint16 U16(const QByteArray& b, qsizetype at) {
-  return static_cast<quint16>(static_cast<uchar>(b.at(at)) | (static_cast<uchar>(b.at(at + 1)) << 8));
+  return static_cast<quint16>(static_cast<uchar>(b.at(at)) |
+                              (static_cast<uchar>(b.at(at + 1)) << 8));
 }
 
 }  // namespace

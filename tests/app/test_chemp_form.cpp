@@ -127,7 +127,8 @@ TEST_F(ChempFormTest, ResultOfADealReachesTheFileAndOthersCannotBeReset) {
 
 TEST_F(ChempFormTest, CurrentPlayerFarDownIsScrolledIntoView) {
   TChempTab t;
-  for (int i = 0; i < 20; ++i) t.push_back(Player(QString("P%1").arg(i).toUtf8().constData(), 1.0 - i * 0.01));
+  for (int i = 0; i < 20; ++i)
+    t.push_back(Player(QString("P%1").arg(i).toUtf8().constData(), 1.0 - i * 0.01));
   WriteTab(chemp.ChempFile.toStdString(), t);
   chemp.CurChemp = t[15];
   chemp.ChempMode = cmView;

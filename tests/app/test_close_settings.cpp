@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "ModalDriver.h"
-#include "WindowFixture.h"
 #include "TChempForm.h"
 #include "TForm1.h"
+#include "WindowFixture.h"
 
 namespace durak::testing {
 namespace {

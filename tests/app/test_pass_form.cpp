@@ -62,7 +62,7 @@ TEST_F(PassFormTest, NewPlayerChecksInOrder) {
   form.FormActivate();
   EXPECT_TRUE(form.Edit1->isEnabled());
   EXPECT_FALSE(form.MaskEdit2->isHidden());
-  form.Button1Click();  // empty name
+  form.Button1Click();          // empty name
   form.Edit1->setText("вАСЯ");  // exists, other letter case
   form.MaskEdit1->setText("a");
   form.MaskEdit2->setText("a");

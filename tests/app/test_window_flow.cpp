@@ -9,11 +9,11 @@
 #include <QTest>
 
 #include "ModalDriver.h"
-#include "WindowFixture.h"
 #include "TBtn3d.h"
 #include "TChempForm.h"
 #include "TForm1.h"
 #include "THotCard.h"
+#include "WindowFixture.h"
 
 namespace durak::testing {
 namespace {
@@ -53,7 +53,8 @@ TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
     EXPECT_EQ(form.CardWidth, form.Cards[0]->BackImage().width());
 
     QTest::mouseClick(form.Button2, Qt::LeftButton);
-    EXPECT_EQ(form.Game().PlayerHand.size() + form.Game().CompHand.size(), 12u - form.Game().TableCards.size());
+    EXPECT_EQ(form.Game().PlayerHand.size() + form.Game().CompHand.size(),
+              12u - form.Game().TableCards.size());
     int steps = 0;
     while (form.Game().DealResult == drGoesOn && steps < 500) {
       ASSERT_TRUE(PlayOneStep(form)) << "no move at step " << steps;
@@ -63,8 +64,7 @@ TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
     // A picture of the table at the end of the deal, for a person to look at.
     form.grab().save(QDir::temp().filePath("durak-window-end-of-deal.png"));
     EXPECT_TRUE(form.Button2->isVisible());
-    EXPECT_EQ(form.Game().MyScore + form.Game().HerScore,
-              form.Game().DealResult == drDraw ? 0 : 1);
+    EXPECT_EQ(form.Game().MyScore + form.Game().HerScore, form.Game().DealResult == drDraw ? 0 : 1);
     EXPECT_TRUE(driver.Messages.isEmpty()) << driver.Messages.join("; ").toStdString();
     form.resize(900, 700);
     form.close();
@@ -80,7 +80,8 @@ TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
 }
 
 TEST_F(WindowFlowTest, GarbageSettingsGiveDefaults) {
-  WriteText("durak.ini", QByteArray("\x01\xff[Settings\nASpeed=fast\nLanguage=abc\n[Position]\nWidth=-5\n", 52));
+  WriteText("durak.ini",
+            QByteArray("\x01\xff[Settings\nASpeed=fast\nLanguage=abc\n[Position]\nWidth=-5\n", 52));
   TModalDriver driver;
   TForm1 form;
   EXPECT_EQ(form.Settings.ASpeed, 40);

@@ -59,8 +59,8 @@ TEST_F(ProfileFileTest, NamesMatchWithoutRegardToCaseAndOtherLinesSurvive) {
 }
 
 TEST_F(ProfileFileTest, LongStringsAreCutAndQuotesDropped) {
-  WriteFile("durak.ini", "[Settings]\nDTPath=\"my desk.dll\"\nColodaPath=" +
-                             std::string(3000, 'c') + "\n");
+  WriteFile("durak.ini",
+            "[Settings]\nDTPath=\"my desk.dll\"\nColodaPath=" + std::string(3000, 'c') + "\n");
   TProfileFile f(PathOf("durak.ini"));
   f.Load();
   EXPECT_EQ(f.ReadString("Settings", "DTPath", ""), "my desk.dll");

@@ -2,14 +2,14 @@
 // property (libFuzzer saves the input that caused it).
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include <unistd.h>
 
 namespace durak::fuzz {
 
@@ -31,7 +31,9 @@ inline const std::filesystem::path& ScratchDir() {
   return dir;
 }
 
-inline std::string ScratchPath(const char* name) { return (ScratchDir() / name).string(); }
+inline std::string ScratchPath(const char* name) {
+  return (ScratchDir() / name).string();
+}
 
 inline void WriteBytes(const std::string& path, const uint8_t* data, size_t size) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -48,12 +50,12 @@ inline std::string ReadBytes(const std::string& path) {
 }
 
 // A property every input must keep.
-#define FUZZ_CHECK(cond)                                                          \
-  do {                                                                            \
-    if (!(cond)) {                                                                \
+#define FUZZ_CHECK(cond)                                                               \
+  do {                                                                                 \
+    if (!(cond)) {                                                                     \
       std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #cond); \
-      std::abort();                                                               \
-    }                                                                             \
+      std::abort();                                                                    \
+    }                                                                                  \
   } while (0)
 
 }  // namespace durak::fuzz

@@ -54,14 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   TChempTab written = table;
   FUZZ_CHECK(WriteTab(path, written));
-  for (size_t i = 0; i < written.size(); ++i)
-    FUZZ_CHECK(written[i].Encode() == sorted[i].Encode());
+  for (size_t i = 0; i < written.size(); ++i) FUZZ_CHECK(written[i].Encode() == sorted[i].Encode());
   const std::string file = fuzz::ReadBytes(path);
   FUZZ_CHECK(file.size() == written.size() * TChempRec::kSize);
   for (size_t i = 0; i < written.size(); ++i) {
     const auto encoded = written[i].Encode();
-    FUZZ_CHECK(std::memcmp(encoded.data(), file.data() + i * TChempRec::kSize,
-                           TChempRec::kSize) == 0);
+    FUZZ_CHECK(std::memcmp(encoded.data(), file.data() + i * TChempRec::kSize, TChempRec::kSize) ==
+               0);
   }
   TChempTab reread;
   FUZZ_CHECK(ReadTab(path, &reread) == TReadResult::Read);

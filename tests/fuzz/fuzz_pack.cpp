@@ -40,8 +40,10 @@ void ReadEverything(const QString& path) {
       FUZZ_CHECK(picture.isNull() || has);
     }
   }
-  for (int n = 1; n <= 206; ++n) FUZZ_CHECK(pack.LoadText(n).size() <= 2 * ResourcePack::kMaxTextChars);
-  for (int n = 301; n <= 506; ++n) FUZZ_CHECK(pack.LoadText(n).size() <= 2 * ResourcePack::kMaxTextChars);
+  for (int n = 1; n <= 206; ++n)
+    FUZZ_CHECK(pack.LoadText(n).size() <= 2 * ResourcePack::kMaxTextChars);
+  for (int n = 301; n <= 506; ++n)
+    FUZZ_CHECK(pack.LoadText(n).size() <= 2 * ResourcePack::kMaxTextChars);
   const QByteArray sound = pack.LoadSoundData(QStringLiteral("SND1"));
   FUZZ_CHECK(sound.size() <= ResourcePack::kMaxEntryBytes);
   WavData wav;

@@ -1,8 +1,7 @@
 // One request of the engine harness: any line gets exactly one line of valid JSON back,
 // either a whole response or an error, without a crash and without a hang.
-#include <nlohmann/json.hpp>
-
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "FuzzSupport.h"

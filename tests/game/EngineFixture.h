@@ -13,7 +13,9 @@
 
 namespace durak::testing {
 
-inline TKart K(int rank, int suit) { return KartOfTag(TagOf(rank, suit)); }
+inline TKart K(int rank, int suit) {
+  return KartOfTag(TagOf(rank, suit));
+}
 
 inline TKarts L(std::initializer_list<std::pair<int, int>> cards) {
   TKarts list;

@@ -17,9 +17,9 @@ TEST(CardIdentity, TagsMapToSuitRankAndFaceNumber) {
 
 TEST(BeatingRule, SameSuitHigherTrumpOverPlainNothingElse) {
   const int trump = Hearts;
-  EXPECT_TRUE(CanBeat(6, Hearts, 14, Spades, trump));    // trump six beats a plain ace
-  EXPECT_FALSE(CanBeat(14, Spades, 6, Hearts, trump));   // a plain ace never beats a trump
-  EXPECT_TRUE(CanBeat(7, Hearts, 6, Hearts, trump));     // higher trump beats a trump
+  EXPECT_TRUE(CanBeat(6, Hearts, 14, Spades, trump));   // trump six beats a plain ace
+  EXPECT_FALSE(CanBeat(14, Spades, 6, Hearts, trump));  // a plain ace never beats a trump
+  EXPECT_TRUE(CanBeat(7, Hearts, 6, Hearts, trump));    // higher trump beats a trump
   EXPECT_FALSE(CanBeat(6, Hearts, 7, Hearts, trump));
   EXPECT_FALSE(CanBeat(8, Clubs, 7, Hearts, Spades));    // eight of clubs vs seven of hearts
   EXPECT_FALSE(CanBeat(8, Clubs, 7, Diamonds, Hearts));  // other plain suit

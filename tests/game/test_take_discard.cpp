@@ -114,8 +114,16 @@ TEST_F(TakeDiscardTest, PlayerTakingTellsTheComputerWhatWasTaken) {
 }
 
 TEST_F(TakeDiscardTest, ComputerTakingTurnsTheCardsFaceDown) {
-  SetDeck(L({{14, Hearts}, {6, Diamonds}, {7, Diamonds}, {8, Diamonds}, {9, Diamonds},
-             {10, Diamonds}, {11, Diamonds}, {12, Diamonds}, {13, Diamonds}, {14, Diamonds}}));
+  SetDeck(L({{14, Hearts},
+             {6, Diamonds},
+             {7, Diamonds},
+             {8, Diamonds},
+             {9, Diamonds},
+             {10, Diamonds},
+             {11, Diamonds},
+             {12, Diamonds},
+             {13, Diamonds},
+             {14, Diamonds}}));
   GivePlayer(L({{9, Clubs}}));
   GiveComputer(L({{6, Spades}}));
   PlayerPlays(8, Clubs, 0);

@@ -55,7 +55,8 @@ TEST(HarnessCases, EveryCaseGetsItsExpectedResponse) {
   ASSERT_GE(cases.size(), 10u);
   for (const THarnessCase& c : cases) {
     SCOPED_TRACE(c.File + " " + c.Name);
-    const std::string line = c.Request.is_string() ? c.Request.get<std::string>() : c.Request.dump();
+    const std::string line =
+        c.Request.is_string() ? c.Request.get<std::string>() : c.Request.dump();
     const json response = json::parse(durak::StepLine(line));
     ExpectSubset(c.Expect, response, "response");
   }

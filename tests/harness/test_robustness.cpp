@@ -25,8 +25,9 @@ const char* const kSeeds[] = {
 // One random change to a request text: a byte replaced, dropped or duplicated, a span cut,
 // or a number swapped for an extreme one.
 std::string Mutate(std::string s, std::mt19937& rng) {
-  static const char* const kTokens[] = {"-1", "37", "0", "4294967296", "1e309", "null", "[]",
-                                        "{}", "\"x\"", "true", "99999999999999999999", "[[[["};
+  static const char* const kTokens[] = {
+      "-1", "37",    "0",    "4294967296",           "1e309", "null", "[]",
+      "{}", "\"x\"", "true", "99999999999999999999", "[[[["};
   const int kinds = 5;
   const int times = 1 + static_cast<int>(rng() % 4);
   for (int t = 0; t < times && !s.empty(); ++t) {
@@ -67,7 +68,8 @@ TEST(HarnessRobustness, MutatedRequestsEachGetOneJsonLine) {
   }
   requests.push_back(std::string(100000, '[') + std::string(100000, ']'));
   requests.push_back(R"({"state":{"playerHand":[1,1]},"event":{"type":"newgame"}})");
-  requests.push_back(R"({"state":{"tableCards":[],"playerRow":[5,0,0,0,0,0]},"event":{"type":"newgame"}})");
+  requests.push_back(
+      R"({"state":{"tableCards":[],"playerRow":[5,0,0,0,0,0]},"event":{"type":"newgame"}})");
   requests.push_back(R"({"state":{"deck":[40]},"event":{"type":"newgame"}})");
   requests.push_back(R"({"state":{},"event":{"type":"fly"}})");
 
@@ -77,8 +79,8 @@ TEST(HarnessRobustness, MutatedRequestsEachGetOneJsonLine) {
     std::ofstream f(in, std::ios::binary);
     for (const std::string& r : requests) f << r << '\n';
   }
-  const std::string cmd = std::string("\"") + DURAK_SIM_PATH + "\" step < \"" + in + "\" > \"" +
-                          out + "\"";
+  const std::string cmd =
+      std::string("\"") + DURAK_SIM_PATH + "\" step < \"" + in + "\" > \"" + out + "\"";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
 
   std::ifstream f(out, std::ios::binary);

@@ -28,7 +28,8 @@ std::string ListText(const TKarts& list) {
 int RunDemo(int argc, char** argv, std::ostream& out) {
   uint32_t seed = 2026;
   for (int i = 0; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], "--seed") == 0) seed = static_cast<uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
+    if (std::strcmp(argv[i], "--seed") == 0)
+      seed = static_cast<uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
 
   THeadlessCards cards;
   THeadlessTable table;
@@ -48,8 +49,7 @@ int RunDemo(int argc, char** argv, std::ostream& out) {
   if (game.Leader == 0 && !game.PlayerHand.empty()) {
     const TKart lead = game.PlayerHand.front();
     game.Card1Click(*cards.Cards[lead.Tag - 1]);
-    out << "You lead " << CardName(lead) << "; on the table: " << ListText(game.TableCards)
-        << "\n";
+    out << "You lead " << CardName(lead) << "; on the table: " << ListText(game.TableCards) << "\n";
   }
   return 0;
 }

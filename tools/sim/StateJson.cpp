@@ -11,7 +11,9 @@ using nlohmann::ordered_json;
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& message) { throw THarnessError{message}; }
+[[noreturn]] void Fail(const std::string& message) {
+  throw THarnessError{message};
+}
 
 int64_t IntOf(const json& v, const std::string& key, int64_t lo, int64_t hi) {
   if (!v.is_number_integer()) Fail("'" + key + "' must be an integer");
