@@ -2,6 +2,7 @@
 // pictures, and closing with the settings written back.
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
@@ -100,7 +101,7 @@ bool TForm1::WriteSettingsFile() {
     Settings.Width = width();
     Settings.Height = height();
   }
-  TProfileFile ini(QDir::current().filePath(QStringLiteral("durak.ini")).toStdString());
+  TProfileFile ini(QFile::encodeName(SettingsFile).toStdString());
   ini.Load();
   WriteSettings(ini, Settings);
   std::string error;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMediaDevices>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 
 #include "OwnPictures.h"
 #include "ProgramFonts.h"
+#include "SettingsPath.h"
 #include "SoundPlayer.h"
 #include "TBtn3d.h"
 #include "TChempForm.h"
@@ -31,7 +33,8 @@ constexpr int kMinWidth = 630, kMinHeight = 450;
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   // FormCreate: settings first, then the window's parts and the 36 cards.
-  TProfileFile ini(QDir::current().filePath(QStringLiteral("durak.ini")).toStdString());
+  SettingsFile = SettingsFilePath();
+  TProfileFile ini(QFile::encodeName(SettingsFile).toStdString());
   ini.Load();
   Settings = ReadSettings(ini, SoundPlayer::HasAudioOutput());
 

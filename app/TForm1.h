@@ -88,6 +88,8 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   TGame& Game() { return *Engine; }
   TChempForm* ChempForm() { return ChempForm_; }
   TSettings Settings;
+  // The durak.ini of this run, fixed when the window is made.
+  QString SettingsFile;
   // The 206 texts of the current language (index = text number), empty until loaded.
   std::array<QString, 207> Texts;
   bool Activated = false;

@@ -1,0 +1,66 @@
+#include "SettingsPath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace durak {
+
+namespace {
+
+const QString kIniName = QStringLiteral("durak.ini");
+
+// A folder's path with links resolved, so "~" and a link to it count as the same folder.
+QString SameFolderKey(const QString& path) {
+  const QString canonical = QFileInfo(path).canonicalFilePath();
+  return canonical.isEmpty() ? QDir::cleanPath(QDir(path).absolutePath()) : canonical;
+}
+
+// A settings file is something to take over only when it is a file (or a link to one).
+bool IsSettingsFile(const QString& path) {
+  return QFileInfo(path).isFile();
+}
+
+}  // namespace
+
+QString ConfigFolder() {
+  QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+  if (base.isEmpty() || QDir::isRelativePath(base))
+    base = QDir(QDir::homePath()).filePath(QStringLiteral(".config"));
+  return QDir::cleanPath(QDir(base).filePath(QStringLiteral("durak")));
+}
+
+QString ChooseSettingsFolder(const QString& current, const QString& home, bool currentWritable,
+                             const QString& config) {
+  if (!currentWritable || SameFolderKey(current) == SameFolderKey(home)) return config;
+  return current;
+}
+
+QString PrepareSettingsFile(const QString& current, const QString& home, bool currentWritable,
+                            const QString& config) {
+  const QString folder = ChooseSettingsFolder(current, home, currentWritable, config);
+  const QString inCurrent = QDir(current).filePath(kIniName);
+  if (folder == current) return inCurrent;
+
+  if (!QDir().mkpath(config)) return inCurrent;
+  const QString target = QDir(config).filePath(kIniName);
+  if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) return target;
+
+  // An earlier version kept durak.ini in the home folder: move it here once. Should the
+  // move fail, the old file stays where it is and is used there, so nothing is lost.
+  const QString old = QDir(home).filePath(kIniName);
+  if (IsSettingsFile(old)) return QFile::rename(old, target) ? target : old;
+
+  // Settings left in a folder the game cannot write are read from here on as a copy.
+  if (IsSettingsFile(inCurrent) && QFile::copy(inCurrent, target))
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+  return target;
+}
+
+QString SettingsFilePath() {
+  const QString current = QDir::currentPath();
+  return PrepareSettingsFile(current, QDir::homePath(), QFileInfo(current).isWritable(),
+                             ConfigFolder());
+}
+
+}  // namespace durak
