@@ -37,6 +37,10 @@ QImage SvgDeck::Render(const QString& id, QSize size) const {
   return image;
 }
 
+void SvgDeck::Paint(QPainter& painter, const QString& id, const QRectF& bounds) const {
+  renderer_.render(&painter, id, bounds);
+}
+
 QSize ScaledCardSize(QSizeF card, int width) {
   if (card.width() <= 0 || card.height() <= 0) return {width, width * 3 / 2};
   return {width, static_cast<int>(std::lround(width * card.height() / card.width()))};

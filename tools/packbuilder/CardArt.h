@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QSvgRenderer>
 
@@ -24,6 +25,8 @@ class SvgDeck {
   QSizeF CardSize(const QString& id) const;
   // Draws one card into a picture of exactly "size" pixels, the card filling it.
   QImage Render(const QString& id, QSize size) const;
+  // Draws one card as shapes into "bounds" of a painter.
+  void Paint(QPainter& painter, const QString& id, const QRectF& bounds) const;
 
  private:
   mutable QSvgRenderer renderer_;

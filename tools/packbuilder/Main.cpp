@@ -3,6 +3,7 @@
 //   durak-packbuilder pack RECIPE OUT [--svg-dir DIR]   build one pack
 //   durak-packbuilder sheet PACK OUT.png                 contact sheet of a pack
 //   durak-packbuilder own OUTDIR [--svg-dir DIR]         the program's own pictures
+//   durak-packbuilder icons OUTDIR SIZE... [--svg-dir DIR]  the icon for the desktop's theme
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <cstdio>
 
 #include "ContactSheet.h"
+#include "IconArt.h"
 #include "OwnArt.h"
 #include "PackWriter.h"
 #include "Recipe.h"
@@ -28,7 +30,8 @@ int Usage() {
   return Fail(
       QStringLiteral("usage: durak-packbuilder pack RECIPE OUT [--svg-dir DIR]\n"
                      "       durak-packbuilder sheet PACK OUT.png\n"
-                     "       durak-packbuilder own OUTDIR [--svg-dir DIR]"));
+                     "       durak-packbuilder own OUTDIR [--svg-dir DIR]\n"
+                     "       durak-packbuilder icons OUTDIR SIZE... [--svg-dir DIR]"));
 }
 
 int BuildPack(const QString& recipe, const QString& out, const QString& svgDir) {
@@ -72,6 +75,17 @@ int main(int argc, char** argv) {
   if (args.size() == 2 && args[0] == QLatin1String("own")) {
     QString error;
     return WriteOwnPictures(args[1], svgDir, &error) ? 0 : Fail(error);
+  }
+  if (args.size() >= 3 && args[0] == QLatin1String("icons")) {
+    QList<int> sizes;
+    for (const QString& arg : args.mid(2)) {
+      bool ok = false;
+      const int size = arg.toInt(&ok);
+      if (!ok || size < 1 || size > 1024) return Usage();
+      sizes << size;
+    }
+    QString error;
+    return WriteIconTheme(args[1], svgDir, sizes, &error) ? 0 : Fail(error);
   }
   return Usage();
 }

@@ -6,6 +6,7 @@
 
 #include "CardArt.h"
 #include "DeskArt.h"
+#include "IconArt.h"
 
 namespace packbuilder {
 
@@ -79,29 +80,6 @@ QImage Glyph(const QString& name) {
   return image;
 }
 
-// Two aces fanned out over each other.
-QImage Icon(const SvgDeck& deck) {
-  QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  const QSize card = ScaledCardSize(deck.CardSize(SvgCardId(14, 1)), 38);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  const struct {
-    int suit;
-    double angle, dx;
-  } kCards[] = {{1, -16, -9}, {4, 14, 9}};
-  for (const auto& c : kCards) {
-    p.save();
-    p.translate(32 + c.dx, 34);
-    p.rotate(c.angle);
-    p.drawImage(QPointF(-card.width() / 2.0, -card.height() / 2.0),
-                deck.Render(SvgCardId(14, c.suit), card));
-    p.restore();
-  }
-  return image;
-}
-
 }  // namespace
 
 bool WriteOwnPictures(const QString& outDir, const QString& svgDir, QString* error) {
@@ -131,7 +109,7 @@ bool WriteOwnPictures(const QString& outDir, const QString& svgDir, QString* err
   for (const char* g : {"GNEW", "GRESET", "GDELETE", "GCLOSE", "GOK"}) {
     ok = ok && Glyph(QLatin1String(g)).save(dir.filePath(QLatin1String(g) + ".png"));
   }
-  ok = ok && Icon(deck).save(dir.filePath(QStringLiteral("ICON.png")));
+  ok = ok && IconPicture(deck).save(dir.filePath(QStringLiteral("ICON.png")));
   if (!ok) *error = QStringLiteral("cannot write the pictures into %1").arg(outDir);
   return ok;
 }
