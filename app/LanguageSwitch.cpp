@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "AddedTexts.h"
 #include "ResourcePack.h"
 #include "TBtn3d.h"
 #include "TChempForm.h"
@@ -17,6 +18,7 @@
 #include "TInterDlg.h"
 #include "TPassForm.h"
 #include "TRubDlg.h"
+#include "TRulesForm.h"
 
 namespace durak {
 
@@ -44,7 +46,10 @@ void TForm1::ChangeLang(int language) {
     close();
     return;
   }
-  for (int i = 1; i <= 206; ++i) Texts[i] = pack.LoadText(base + i);
+  for (int i = 1; i < kTextCount; ++i) {
+    // The rules window's paragraphs are longer than a caption.
+    Texts[i] = i >= kFirstRulesText ? pack.LoadLongText(base + i) : pack.LoadText(base + i);
+  }
   pack.Close();
   ApplyTexts();
   Engine->ShowSpeech(Engine->LastSpeech);
@@ -68,6 +73,12 @@ void TForm1::ApplyTexts() {
   Button1->setText(t[68]);
   Button3->setText(t[69]);
   Button5->setText(t[70]);
+  // The key letters, in the order of the captions 66..70.
+  const std::array<TBtn3d*, 5> byCaption = {Button2, Button4, Button1, Button3, Button5};
+  for (int i = 0; i < 5; ++i) {
+    const QString letter = t[kFirstKeyLetterText + i];
+    byCaption[i]->SetKeyLetter(letter.size() == 1 ? letter.at(0) : QChar());
+  }
   Label7->setText(t[72]);
   Label1->setText(t[73]);
   Label6->setText(QString::fromStdString(ChempForm_->CurChemp.NameText()));
@@ -148,6 +159,9 @@ void TForm1::ApplyTexts() {
   inter.Text202 = t[202];
   inter.Text203 = t[203];
 
+  RulesItem->setText(t[kRulesMenuText]);
+  if (RulesForm) RulesForm->ApplyTexts(t.data(), kTextCount);
+  UpdateAccessibleTexts();
   ArrangeColumn();
   ArrangeBottomBar();
 }

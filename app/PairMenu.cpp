@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QTimer>
 
 #include "ResourcePack.h"
 #include "TForm1.h"
@@ -59,6 +60,12 @@ int TForm1::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y)
     QAction* a = menu.addAction(QIcon(ItemPicture(card->FaceImage(), item.Arrow)),
                                 QString::fromStdString(item.Caption));
     a->setData(item.Tag);
+  }
+  // Opened from the keyboard, the menu starts on its first item, so Enter alone chooses it
+  // and the arrows move from there.
+  if (KeyboardPlay && !menu.actions().isEmpty()) {
+    QAction* first = menu.actions().first();
+    QTimer::singleShot(0, &menu, [&menu, first] { menu.setActiveAction(first); });
   }
   QAction* chosen = menu.exec(Panel3->mapToGlobal(QPoint(x, y)));
   return chosen ? chosen->data().toInt() : -1;

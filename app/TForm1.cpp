@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QThread>
 
+#include "HandFocus.h"
 #include "OwnPictures.h"
 #include "ProgramFonts.h"
 #include "SettingsPath.h"
@@ -21,6 +22,7 @@
 #include "TKuvLed.h"
 #include "TKuvPanel.h"
 #include "TPassForm.h"
+#include "TRulesForm.h"
 #include "WinColor.h"
 
 namespace durak {
@@ -47,6 +49,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   resize(std::max(Settings.Width, kMinWidth), std::max(Settings.Height, kMinHeight));
 
   CreateCards();
+  CreateHandFocus();
+  SetUpAccessibility();
   Engine->Options = Settings.Options;
   Engine->ASpeed = Settings.ASpeed;
   Engine->VidSort = Settings.VidSort;
@@ -64,7 +68,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   Engine->Busy = false;
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The cards outlive this part of the window; a reader asking about them now gets their
+  // plain defaults.
+  ForgetAccessibility();
+  // The mark watches the cards, which are hidden and freed after the engine is gone.
+  delete HandFocus;
+  HandFocus = nullptr;
+}
 
 void TForm1::CreateMenus() {
   auto action = [this](QMenu* menu, const char* caption) {
@@ -99,6 +110,10 @@ void TForm1::CreateMenus() {
   }
   N6 = menuBar()->addMenu(QStringLiteral("Справка"));
   N5 = action(N6, "О программе");
+  RulesItem = new QAction(QStringLiteral("Правила игры"), this);
+  RulesItem->setObjectName(QStringLiteral("Rules"));
+  RulesItem->setShortcut(QKeySequence::HelpContents);
+  N6->insertAction(N5, RulesItem);
   Exit1 = menuBar()->addAction(QStringLiteral("Выход !!!"));
 
   connect(N8, &QAction::triggered, this, [this] { Engine->N8Click(); });
@@ -110,6 +125,7 @@ void TForm1::CreateMenus() {
   connect(N3, &QAction::triggered, this, [this] { N3Click(); });
   connect(Inter, &QAction::triggered, this, [this] { InterClick(); });
   connect(N5, &QAction::triggered, this, [this] { N5Click(); });
+  connect(RulesItem, &QAction::triggered, this, [this] { RulesClick(); });
   // The desk entries and the languages are found by name too ("F3", "L2").
   for (int i = 0; i < 10; ++i) {
     F[i]->setObjectName(QStringLiteral("F%1").arg(i));
@@ -207,6 +223,16 @@ void TForm1::CreateCards() {
   Engine->Busy = true;  // until the window is made
 }
 
+void TForm1::RulesClick() {
+  if (!RulesForm) {
+    RulesForm = new TRulesForm(this);
+    RulesForm->ApplyTexts(Texts.data(), kTextCount);
+  }
+  RulesForm->show();
+  RulesForm->raise();
+  RulesForm->activateWindow();
+}
+
 TBtn3d* TForm1::ButtonOf(TButton button) const {
   switch (button) {
     case durak::Button1:
@@ -283,13 +309,17 @@ void TForm1::SetButtonVisible(TButton button, bool visible) {
 }
 
 void TForm1::SetSpeechText(const std::string& text) {
-  Label2->setText(QString::fromStdString(text));
+  const QString line = QString::fromStdString(text);
+  const bool changed = line != Label2->text();
+  Label2->setText(line);
   Label2->repaint();
+  if (changed && !line.isEmpty()) AnnounceSpeech();
 }
 
 void TForm1::SetLed(TLed led, int value) {
   TKuvLed* l = led == durak::MyLed1 ? MyLed1 : led == durak::HerLed1 ? HerLed1 : ColLed1;
   l->SetNumber(value);
+  UpdateAccessibleTexts();
 }
 
 void TForm1::SetTrumpPicture(int suit) {

@@ -21,6 +21,7 @@ class QMenu;
 namespace durak {
 
 class TBtn3d;
+class THandFocus;
 class THotCard;
 class TKuvLed;
 class TKuvPanel;
@@ -28,6 +29,7 @@ class TChempForm;
 class TInterDlg;
 class TPassForm;
 class TRubDlg;
+class TRulesForm;
 
 class TForm1 : public QMainWindow, public ITableView, public IClock {
   Q_OBJECT
@@ -67,6 +69,25 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   // When set, answers the pick-a-pair menu instead of popping it up (tests, automation).
   std::function<int(const std::vector<TPairMenuItem>&)> ChoosePair;
 
+  // ---- keyboard play -------------------------------------------------------------------
+  // The mark the arrow keys move along the player's hand.
+  THandFocus* HandFocus = nullptr;
+  // The cards of the player's hand, in the engine's order.
+  std::vector<THotCard*> HandCards() const;
+  // The command button Enter presses: the rightmost one shown, or nullptr.
+  TBtn3d* RightmostButton() const;
+  // Set while a card played from the keyboard is being played.
+  bool KeyboardPlay = false;
+
+  // ---- what a screen reader hears ------------------------------------------------------
+  // A card's name in the current language ("Дама треф, козырь"); a face-down card's name
+  // does not give it away.
+  QString CardName(const THotCard* card) const;
+  // Pair 0..5 on the table: "attack, beaten by" or "attack, not beaten"; empty when free.
+  QString PairText(int slot) const;
+  QString CardDescription(const THotCard* card) const;
+  QString TableDescription() const;
+
   // ---- options, desk pictures, appearance, About ------------------------------------
   void N3Click();
   void InterClick();
@@ -77,6 +98,10 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   // Rebuilds the picture of desk entry k (0..9), or of all ten for k = 100.
   void MakeMenuPictures(int k);
   void N5Click();
+  // Help > Rules: shows the rules window (not modal) and brings it to the front.
+  void RulesClick();
+  TRulesForm* RulesForm = nullptr;
+  QAction* RulesItem = nullptr;
   TRubDlg* RubDlg = nullptr;
   TInterDlg* InterDlg = nullptr;
   QMenu* PopupMenu1 = nullptr;
@@ -90,8 +115,10 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   TSettings Settings;
   // The durak.ini of this run, fixed when the window is made.
   QString SettingsFile;
-  // The 206 texts of the current language (index = text number), empty until loaded.
-  std::array<QString, 207> Texts;
+  // The texts of the current language (index = text number): the 206 described ones and
+  // the game's own from 207 on; empty until loaded.
+  static constexpr int kTextCount = 300;
+  std::array<QString, kTextCount> Texts;
   bool Activated = false;
 
   // The window's parts, named as the game names them.
@@ -109,6 +136,7 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateMenus();
@@ -118,6 +146,19 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   void ArrangeColumn();
   void ArrangeBottomBar();
   TBtn3d* ButtonOf(TButton button) const;
+  void CreateHandFocus();
+  std::array<TBtn3d*, 5> ButtonsFromTheRight() const;
+  bool HandleKey(const QKeyEvent& event);
+  void PlayCardFromKeyboard(THotCard* card);
+  // Tells a screen reader which card the keyboard mark is on now.
+  void CardFocusMoved(THotCard* card);
+  int KeyDepth = 0;
+  void SetUpAccessibility();
+  void ForgetAccessibility();
+  int AttackRow() const;
+  // The counters' names and the buttons' key descriptions in the current language.
+  void UpdateAccessibleTexts();
+  void AnnounceSpeech();
 
   std::unique_ptr<TGame> Engine;
   TPassForm* PassForm_;

@@ -143,11 +143,17 @@ void ResourcePack::LoadTexts() {
     bool ok = false;
     const int number = line.left(tab).trimmed().toInt(&ok);
     if (!ok) continue;
-    texts_.insert(number, CutToChars(Unescape(line.mid(tab + 1)), kMaxTextChars));
+    texts_.insert(number, CutToChars(Unescape(line.mid(tab + 1)), kMaxLongTextChars));
   }
 }
 
 QString ResourcePack::LoadText(int number) {
+  if (!archive_) return {};
+  if (!textsLoaded_) LoadTexts();
+  return CutToChars(texts_.value(number), kMaxTextChars);
+}
+
+QString ResourcePack::LoadLongText(int number) {
   if (!archive_) return {};
   if (!textsLoaded_) LoadTexts();
   return texts_.value(number);

@@ -19,6 +19,8 @@ class ResourcePack {
   static constexpr int kMaxPictureSide = 4096;
   // Texts are cut to this many characters.
   static constexpr int kMaxTextChars = 49;
+  // The longer texts of the game's own windows (the rules) are cut to this many.
+  static constexpr int kMaxLongTextChars = 3000;
 
   ResourcePack() = default;
   ~ResourcePack();
@@ -42,6 +44,8 @@ class ResourcePack {
   bool HasImage(const QString& name);
   // Text number n, at most kMaxTextChars characters; empty when missing.
   QString LoadText(int number);
+  // Text number n at up to kMaxLongTextChars characters; empty when missing.
+  QString LoadLongText(int number);
   // The raw bytes of the sound "name" (a WAV file); empty when missing.
   QByteArray LoadSoundData(const QString& name);
   // Starts the sound "name" and returns at once; nothing happens when it is

@@ -14,15 +14,23 @@ import os
 import re
 import sys
 
-RUSSIAN = range(1, 207)           # Russian texts 1..206
+RUSSIAN = range(1, 207)           # Russian texts 1..206, every one present
+ADDED = range(207, 300)           # texts the game added later: optional, but in pairs
 ENGLISH_OFFSET = 300              # English text i has number 300 + i
 MAX_LEN = 49                      # the program reads a text into 50 characters
+RULES = range(270, 300)           # the rules window: headings and longer paragraphs
+RULES_LEN = 3000
 SHORT_LEN = 10                    # suit, rank, pop-up and column-head words
 SHORT = set(range(75, 79)) | set(range(79, 88)) | {88, 89} | set(range(95, 99))
 SPEECH_FIRST, SITUATIONS, VARIANTS = 102, 19, 5
 BUTTONS = range(66, 71)           # command-button captions named in speeches
 CONTINUATIONS = {197, 202}        # texts that continue a sentence after a file name
 ENGLISH_MAY_HOLD_CYRILLIC = {20}  # the "Russian" language item names itself
+# The key letter of each command button (caption number: letter number); the letter
+# must be in the caption, and no two buttons of one language share a letter.
+KEY_LETTERS = {66: 243, 67: 244, 68: 245, 69: 246, 70: 247}
+# Texts the program fills in: how many numbered places (%1, %2) each must hold.
+PLACES = {248: 2, 249: 1, 260: 1, 261: 1, 262: 1, 263: 2, 264: 1, 268: 1}
 
 # Texts whose Russian wording is the caption the windows carry before any
 # language is loaded; the pack must repeat them exactly.
@@ -48,6 +56,10 @@ CYRILLIC = re.compile("[\u0400-\u04ff]")
 
 def expected_numbers():
     return set(RUSSIAN) | {i + ENGLISH_OFFSET for i in RUSSIAN}
+
+
+def allowed_numbers():
+    return expected_numbers() | set(ADDED) | {i + ENGLISH_OFFSET for i in ADDED}
 
 
 def unescape(raw):
@@ -123,18 +135,23 @@ def base_number(num):
 
 def check_texts(texts, errors):
     want = expected_numbers()
+    allowed = allowed_numbers()
     missing = sorted(want - texts.keys())
-    extra = sorted(texts.keys() - want)
+    extra = sorted(texts.keys() - allowed)
     if missing:
         errors.append(f"missing texts: {missing}")
     if extra:
-        errors.append(f"texts with numbers outside 1..206 and 301..506: {extra}")
+        errors.append(f"texts with numbers outside 1..299 and 301..599: {extra}")
+    for i in ADDED:
+        if (i in texts) != (i + ENGLISH_OFFSET in texts):
+            have, lack = (i, i + ENGLISH_OFFSET) if i in texts else (i + ENGLISH_OFFSET, i)
+            errors.append(f"text {have} has no counterpart {lack} in the other language")
 
     for num, value in sorted(texts.items()):
-        if num not in want:
+        if num not in allowed:
             continue
         i = base_number(num)
-        limit = SHORT_LEN if i in SHORT else MAX_LEN
+        limit = SHORT_LEN if i in SHORT else RULES_LEN if i in RULES else MAX_LEN
         if len(value) > limit:
             errors.append(f"text {num}: {len(value)} characters, at most {limit}: {value!r}")
         if value == "":
@@ -152,15 +169,44 @@ def check_texts(texts, errors):
         if i in CONTINUATIONS and not value[0].islower():
             errors.append(f"text {num}: continues a sentence after a file name, "
                           f"should start in lower case: {value!r}")
+        if i in PLACES:
+            places = sorted(set(re.findall(r"%([0-9])", value)))
+            want_places = [str(n) for n in range(1, PLACES[i] + 1)]
+            if places != want_places:
+                errors.append(f"text {num}: should hold the places "
+                              f"{', '.join('%' + n for n in want_places)}: {value!r}")
 
     for num, default in RUSSIAN_DEFAULTS.items():
         if num in texts and texts[num] != default:
             errors.append(f"text {num}: Russian caption {texts[num]!r} differs from "
                           f"the window's own caption {default!r}")
 
+    for offset in (0, ENGLISH_OFFSET):
+        letters = {}
+        for caption, letter in KEY_LETTERS.items():
+            key = texts.get(letter + offset)
+            name = texts.get(caption + offset)
+            if key is None or name is None:
+                continue
+            if len(key) != 1 or not key.isalpha():
+                errors.append(f"text {letter + offset}: a key letter must be one letter: {key!r}")
+                continue
+            if key.upper() not in name.upper():
+                errors.append(f"text {letter + offset}: key letter {key!r} is not in the "
+                              f"button caption {name!r}")
+            if key.upper() in letters:
+                errors.append(f"text {letter + offset}: key letter {key!r} is also the key of "
+                              f"text {letters[key.upper()]}")
+            letters[key.upper()] = letter + offset
+
     for offset, quote in ((0, re.compile("«([^»]*)»")),
                           (ENGLISH_OFFSET, re.compile('"([^"]*)"'))):
         buttons = {texts.get(b + offset) for b in BUTTONS}
+        for i in RULES:
+            for name in quote.findall(texts.get(i + offset) or ""):
+                if name not in buttons:
+                    errors.append(f"text {i + offset}: names button {name!r}, "
+                                  "which is not a command-button caption")
         for k in range(SITUATIONS):
             first = SPEECH_FIRST + VARIANTS * k + offset
             variants = [texts.get(first + v) for v in range(VARIANTS)]
@@ -207,8 +253,10 @@ def _self_test(good):
         "missing Russian text": without(150),
         "missing English text": without(506),
         "duplicate number": ("\n".join(lines + [lines[0]]) + "\n").encode(),
-        "number out of range": ("\n".join(lines + ["207\tлишний"]) + "\n").encode(),
+        "number out of range": ("\n".join(lines + ["600\tlonely"]) + "\n").encode(),
         "number 300": ("\n".join(lines + ["300\tx"]) + "\n").encode(),
+        "added text without English": ("\n".join(lines + ["298\tлишний"]) + "\n").encode(),
+        "added English without Russian": ("\n".join(lines + ["598\textra"]) + "\n").encode(),
         "raw tab inside text": with_text(102, "Мой\tход"),
         "50-character speech": with_text(102, "ж" * 50),
         "11-character suit word": with_text(375, "diamondsss!"),
@@ -228,6 +276,13 @@ def _self_test(good):
         "capital continuation": with_text(497, "Cannot be opened."),
         "blank line": good + b"\n",
         "trailing blank": with_text(1, "Файл "),
+        "key letter not in caption": with_text(243, "Ы"),
+        "two buttons on one key": with_text(544, "D"),
+        "key of two letters": with_text(545, "Ta"),
+        "card name without its second place": with_text(548, "%1 of"),
+        "long added text outside the rules": with_text(260, "ж" * 50 + " %1"),
+        "too long rules text": with_text(272, "ж" * 3001),
+        "rules naming an unknown button": with_text(592, 'Press "Pass".'),
     }
     for name, data in cases.items():
         if not check(data):
@@ -236,6 +291,9 @@ def _self_test(good):
     # characters, not bytes: 49 Cyrillic letters (98 bytes) are allowed
     if check(with_text(102, "ж" * 49)):
         failures.append("49 Cyrillic characters wrongly rejected")
+    # the rules window shows long paragraphs
+    if check(with_text(272, "ж" * 3000)):
+        failures.append("3000-character rules paragraph wrongly rejected")
     # an escaped newline counts as one character
     if check(with_text(102, "ж" * 47 + "\\n" + "ж")):
         failures.append("escaped newline counted as two characters")
@@ -264,7 +322,7 @@ def main(argv):
         return 1
     texts = parse(data, [])
     print(f"{path}: OK, {len(texts)} texts "
-          f"({sum(1 for n in texts if n <= 206)} Russian, "
+          f"({sum(1 for n in texts if n < ENGLISH_OFFSET)} Russian, "
           f"{sum(1 for n in texts if n > ENGLISH_OFFSET)} English)")
     return 0
 

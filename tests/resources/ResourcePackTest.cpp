@@ -84,6 +84,23 @@ TEST_F(ResourcePackTest, TextsAreCutTo49CharactersNotBytes) {
   EXPECT_EQ(pack_.LoadText(9), QString(49, QLatin1Char('x')));
 }
 
+TEST_F(ResourcePackTest, LongTextsKeepTheirWholeParagraphUpToTheirOwnLimit) {
+  EXPECT_EQ(pack_.LoadLongText(8), QString(60, QChar(0x0416)));
+  EXPECT_EQ(pack_.LoadLongText(7), QStringLiteral("Two\nlines\tand a \\ backslash"));
+  EXPECT_TRUE(pack_.LoadLongText(6).isEmpty());
+  // Asking for the long form first does not leave the short form uncut.
+  EXPECT_EQ(pack_.LoadText(8).size(), 49);
+
+  const QString path = dir_.filePath(QStringLiteral("long.dll"));
+  WriteZip(path,
+           {{QStringLiteral("strings.tsv"), "270\t" + QByteArray(5000, 'r') + "\n271\tshort\n"}});
+  ResourcePack pack;
+  ASSERT_TRUE(pack.OpenFile(path));
+  EXPECT_EQ(pack.LoadLongText(270).size(), ResourcePack::kMaxLongTextChars);
+  EXPECT_EQ(pack.LoadText(270).size(), ResourcePack::kMaxTextChars);
+  EXPECT_EQ(pack.LoadLongText(271), QStringLiteral("short"));
+}
+
 TEST_F(ResourcePackTest, ClosedPackAnswersNothing) {
   pack_.Close();
   EXPECT_FALSE(pack_.IsOpen());

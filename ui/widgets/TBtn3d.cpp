@@ -3,6 +3,7 @@
 #include <QEnterEvent>
 #include <QEvent>
 #include <QFontMetrics>
+#include <algorithm>
 
 #include "GdiDraw.h"
 #include "WinColor.h"
@@ -28,6 +29,12 @@ void TBtn3d::SetBCol(const QColor& c) {
 void TBtn3d::SetRad(int r) {
   if (r == FRad) return;
   FRad = r;
+  update();
+}
+
+void TBtn3d::SetKeyLetter(QChar letter) {
+  if (letter == FKeyLetter) return;
+  FKeyLetter = letter;
   update();
 }
 
@@ -71,10 +78,17 @@ void TBtn3d::DrawItem(QPainter& p, bool pressed, bool focused, bool enabled, boo
   const int fxText = (w - tw) / 2 - ho;
   const int fyText = (h - th) / 2 - ho;
   const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+  // The key letter's underline, drawn with each copy of the caption so it embosses too.
+  const int key = FKeyLetter.isNull() ? -1 : caption.indexOf(FKeyLetter, 0, Qt::CaseInsensitive);
+  const int ux = key < 0 ? 0 : fm.horizontalAdvance(caption.left(key));
+  const int uw = key < 0 ? 0 : fm.horizontalAdvance(caption.mid(key, 1));
+  const int uy = fm.ascent() + std::max(1, fm.underlinePos());
   p.setPen(enabled ? FBCol : SysColor(SysHighlightText));
   p.drawText(QRect(bx, by, tw + 1, th), flags, caption);
+  if (key >= 0) p.drawLine(bx + ux, by + uy, bx + ux + uw - 1, by + uy);
   p.setPen(enabled ? FFCol : SysColor(Sys3dDkShadow));
   p.drawText(QRect(fxText, fyText, tw + 1, th), flags, caption);
+  if (key >= 0) p.drawLine(fxText + ux, fyText + uy, fxText + ux + uw - 1, fyText + uy);
   if (focused) DrawFocusBox(p, focus, SysColor(SysBtnText));
 }
 

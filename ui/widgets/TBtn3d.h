@@ -22,6 +22,10 @@ class TBtn3d : public QPushButton {
   int Rad() const { return FRad; }
   void SetRad(int r);
   bool Hot() const { return FHot; }
+  // The letter key that presses the button, underlined in the caption where it first
+  // occurs (in either case); a null character for none.
+  QChar KeyLetter() const { return FKeyLetter; }
+  void SetKeyLetter(QChar letter);
 
   // Draws the button in the given state; paintEvent passes the live state.
   void DrawItem(QPainter& p, bool pressed, bool focused, bool enabled, bool hot) const;
@@ -37,6 +41,7 @@ class TBtn3d : public QPushButton {
   QColor FBCol;
   int FRad = 1;
   bool FHot = false;
+  QChar FKeyLetter;
 };
 
 }  // namespace durak

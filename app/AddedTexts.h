@@ -1,0 +1,32 @@
+// Numbers of the texts the game shows beyond the described ones: the keyboard letters of
+// the command buttons, the names a screen reader hears, and the rules window. English
+// text n is number n + 300, as for every other text.
+#pragma once
+
+namespace durak {
+
+constexpr int kRulesMenuText = 240;     // Help menu item
+constexpr int kRulesCaptionText = 241;  // the rules window's caption
+constexpr int kRulesCloseText = 242;    // its close button
+// The key letter of each command button, in the order of their captions 66..70
+// (Button2, Button4, Button1, Button3, Button5).
+constexpr int kFirstKeyLetterText = 243;
+constexpr int kCardNameText = 248;       // "%1 %2": rank name, suit word
+constexpr int kTrumpCardText = 249;      // "%1, козырь"
+constexpr int kFaceDownText = 250;       // a card lying face down
+constexpr int kFirstRankNameText = 251;  // ranks 6..14: 251..259
+constexpr int kStockLedText = 260;
+constexpr int kHerLedText = 261;
+constexpr int kMyLedText = 262;
+constexpr int kBeatenPairText = 263;  // "%1, побита: %2"
+constexpr int kOpenPairText = 264;    // "%1, не побита"
+constexpr int kTableText = 265;
+constexpr int kEmptyTableText = 266;
+constexpr int kPlayableText = 267;
+constexpr int kButtonKeyText = 268;  // "Клавиша %1"
+constexpr int kSpeechLineText = 269;
+// The rules window: an opening line, then heading and paragraph pairs to the end.
+constexpr int kFirstRulesText = 270;
+constexpr int kLastRulesText = 299;
+
+}  // namespace durak

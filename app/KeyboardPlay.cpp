@@ -1,0 +1,120 @@
+// Playing from the keyboard: the arrows move a mark along the hand, Enter or Space plays
+// the marked card as a click would, Enter alone presses the command button shown, each
+// command button answers to its letter, Escape takes the mark away.
+#include <QKeyEvent>
+#include <QWindow>
+
+#include "AddedTexts.h"
+#include "HandFocus.h"
+#include "TBtn3d.h"
+#include "TForm1.h"
+#include "THotCard.h"
+#include "TKuvPanel.h"
+
+namespace durak {
+
+std::vector<THotCard*> TForm1::HandCards() const {
+  std::vector<THotCard*> hand;
+  for (const TKart& k : Engine->PlayerHand) {
+    if (k.Tag >= 1 && k.Tag <= 36) hand.push_back(Cards[k.Tag - 1]);
+  }
+  return hand;
+}
+
+void TForm1::CreateHandFocus() {
+  HandFocus = new THandFocus([this] { return HandCards(); }, Panel3, Cards);
+  HandFocus->OnMoved = [this](THotCard* card) { CardFocusMoved(card); };
+}
+
+// The command buttons from the right edge of the bar inwards, as they are laid out.
+std::array<TBtn3d*, 5> TForm1::ButtonsFromTheRight() const {
+  return {Button2, Button5, Button3, Button1, Button4};
+}
+
+TBtn3d* TForm1::RightmostButton() const {
+  for (TBtn3d* b : ButtonsFromTheRight()) {
+    if (!b->isHidden()) return b;
+  }
+  return nullptr;
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+  if (mods != Qt::NoModifier) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  // A key that arrives while a move is still being played out (the game lets pending
+  // input run between card moves) is dropped: it was pressed for the table as it was.
+  if (KeyDepth > 0) {
+    event->accept();
+    return;
+  }
+  HandFocus->WatchMouse(windowHandle());
+  ++KeyDepth;
+  const bool handled = HandleKey(*event);
+  --KeyDepth;
+  if (handled) {
+    event->accept();
+  } else {
+    QMainWindow::keyPressEvent(event);
+  }
+}
+
+bool TForm1::HandleKey(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Left:
+      HandFocus->Step(THandFocus::stLeft);
+      return true;
+    case Qt::Key_Right:
+      HandFocus->Step(THandFocus::stRight);
+      return true;
+    case Qt::Key_Home:
+      HandFocus->Step(THandFocus::stFirst);
+      return true;
+    case Qt::Key_End:
+      HandFocus->Step(THandFocus::stLast);
+      return true;
+    case Qt::Key_Escape:
+      HandFocus->Clear();
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: {
+      if (event.isAutoRepeat()) return true;  // holding the key down plays one card only
+      if (THotCard* card = HandFocus->Card()) {
+        PlayCardFromKeyboard(card);
+      } else if (event.key() != Qt::Key_Space) {
+        if (TBtn3d* b = RightmostButton()) b->click();
+      }
+      return true;
+    }
+    default:
+      break;
+  }
+  // The letter typed, or failing a text the key itself (a letter key's code is its
+  // capital letter, Cyrillic ones included).
+  QChar letter;
+  if (event.text().size() == 1 && event.text().at(0).isLetter()) {
+    letter = event.text().at(0).toUpper();
+  } else if (event.key() > 0 && event.key() <= 0xffff && QChar(event.key()).isLetter()) {
+    letter = QChar(event.key()).toUpper();
+  }
+  if (letter.isNull()) return false;
+  for (TBtn3d* b : ButtonsFromTheRight()) {
+    if (b->isHidden() || b->KeyLetter().isNull() || b->KeyLetter().toUpper() != letter) continue;
+    if (!event.isAutoRepeat()) b->click();
+    return true;
+  }
+  return false;
+}
+
+void TForm1::PlayCardFromKeyboard(THotCard* card) {
+  // Exactly what a click does; only a card that takes clicks answers.
+  if (!card->Clickable() || !card->OnClick) return;
+  KeyboardPlay = true;
+  card->OnClick(card);
+  KeyboardPlay = false;
+}
+
+}  // namespace durak

@@ -1,0 +1,59 @@
+#include "TRulesForm.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "AddedTexts.h"
+
+namespace durak {
+
+QString RulesHtml(const QString& opening, const QList<QPair<QString, QString>>& sections) {
+  QString html = QStringLiteral("<html><body>");
+  if (!opening.isEmpty()) html += QStringLiteral("<p><i>%1</i></p>").arg(opening.toHtmlEscaped());
+  for (const auto& [heading, paragraph] : sections) {
+    html += QStringLiteral("<h3>%1</h3>").arg(heading.toHtmlEscaped());
+    for (const QString& line : paragraph.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+      html += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
+  }
+  return html + QStringLiteral("</body></html>");
+}
+
+TRulesForm::TRulesForm(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("RulesForm"));
+  setModal(false);
+  resize(600, 560);
+  auto* layout = new QVBoxLayout(this);
+  Browser = new QTextBrowser(this);
+  Browser->setOpenLinks(false);
+  Browser->document()->setDocumentMargin(10);
+  layout->addWidget(Browser);
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  CloseBtn = new QPushButton(QStringLiteral("Закрыть"), this);
+  CloseBtn->setDefault(true);
+  row->addWidget(CloseBtn);
+  layout->addLayout(row);
+  connect(CloseBtn, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TRulesForm::ApplyTexts(const QString* texts, int count) {
+  auto text = [texts, count](int n) { return n >= 0 && n < count ? texts[n] : QString(); };
+  setWindowTitle(text(kRulesCaptionText));
+  if (!text(kRulesCloseText).isEmpty()) CloseBtn->setText(text(kRulesCloseText));
+  QList<QPair<QString, QString>> sections;
+  for (int n = kFirstRulesText + 1; n + 1 <= kLastRulesText; n += 2) {
+    if (text(n).isEmpty()) break;  // the pages end at the first missing heading
+    sections.append({text(n), text(n + 1)});
+  }
+  FHtml = RulesHtml(text(kFirstRulesText), sections);
+  // Switching the language keeps the reader where they were, as near as the new text allows.
+  QScrollBar* bar = Browser->verticalScrollBar();
+  const double at = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0.0;
+  Browser->setHtml(FHtml);
+  bar->setValue(int(at * bar->maximum()));
+}
+
+}  // namespace durak

@@ -1,0 +1,152 @@
+// The table as a screen reader hears it, in the current language: each card by its name
+// ("Дама треф, козырь"), a face-down card without giving it away, the pairs on the table
+// ("attack, beaten by"), the counters with their numbers, and the computer's speech line,
+// which is announced whenever it changes.
+#include <QAccessible>
+#include <QLabel>
+
+#include "Accessibility.h"
+#include "AddedTexts.h"
+#include "HandFocus.h"
+#include "TBtn3d.h"
+#include "TForm1.h"
+#include "THotCard.h"
+#include "TKuvLed.h"
+#include "TKuvPanel.h"
+
+namespace durak {
+
+namespace {
+
+QString LowerFirst(QString text) {
+  if (!text.isEmpty()) text[0] = text[0].toLower();
+  return text;
+}
+
+// The text with its place filled in; nothing before the language is loaded.
+QString Filled(const QString& pattern, int number) {
+  return pattern.isEmpty() ? QString() : pattern.arg(number);
+}
+
+bool InHand(const TKarts& hand, int tag) {
+  for (const TKart& k : hand) {
+    if (k.Tag == tag) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void TForm1::SetUpAccessibility() {
+  InstallGameAccessibility();
+  for (THotCard* card : Cards) {
+    TAccessibleParts parts;
+    parts.Role = QAccessible::Graphic;
+    parts.Text = [this, card](QAccessible::Text t) {
+      return t == QAccessible::Name ? CardName(card) : CardDescription(card);
+    };
+    parts.State = [this, card](QAccessible::State& s) {
+      const bool inHand = InHand(Engine->PlayerHand, card->Tag());
+      s.focusable = inHand;
+      s.focused = HandFocus->Card() == card;
+      // A card swept off the table is not there for the reader either.
+      if (!card->geometry().intersects(Panel3->rect())) s.invisible = true;
+    };
+    parts.Press = [this, card] {
+      if (InHand(Engine->PlayerHand, card->Tag())) PlayCardFromKeyboard(card);
+    };
+    SetAccessibleParts(card, std::move(parts));
+  }
+  TAccessibleParts table;
+  table.Role = QAccessible::Pane;
+  table.Text = [this](QAccessible::Text t) {
+    return t == QAccessible::Name ? Texts[kTableText] : TableDescription();
+  };
+  SetAccessibleParts(Panel3, std::move(table));
+}
+
+void TForm1::ForgetAccessibility() {
+  for (THotCard* card : Cards) ForgetAccessibleParts(card);
+  ForgetAccessibleParts(Panel3);
+}
+
+QString TForm1::CardName(const THotCard* card) const {
+  if (Texts[kCardNameText].isEmpty() || Texts[kTrumpCardText].isEmpty()) return {};  // not loaded
+  if (card->CardState() != 1) return Texts[kFaceDownText];
+  const int rank = card->Rank(), suit = card->Suit();
+  if (rank < 6 || rank > 14 || suit < 1 || suit > 4) return Texts[kFaceDownText];
+  const QString name =
+      Texts[kCardNameText].arg(Texts[kFirstRankNameText + rank - 6], Texts[74 + suit]);
+  return suit == Engine->Trump ? Texts[kTrumpCardText].arg(name) : name;
+}
+
+// Which row holds the attack: the one with the bout's first card, since a transfer moves
+// the whole attack across. 0 the player's row, 1 the computer's, -1 an empty table.
+int TForm1::AttackRow() const {
+  if (Engine->TableCards.empty()) return -1;
+  const int first = Engine->TableCards.front().Tag;
+  for (const TKart& k : Engine->PlayerRow) {
+    if (k.Rank != 0 && k.Tag == first) return 0;
+  }
+  return 1;
+}
+
+QString TForm1::PairText(int slot) const {
+  const int attack = AttackRow();
+  if (attack < 0 || slot < 0 || slot > 5) return {};
+  if (Texts[kOpenPairText].isEmpty() || Texts[kBeatenPairText].isEmpty()) return {};
+  const TKart& a = attack == 0 ? Engine->PlayerRow[slot] : Engine->CompRow[slot];
+  const TKart& d = attack == 0 ? Engine->CompRow[slot] : Engine->PlayerRow[slot];
+  if (a.Rank == 0) return {};
+  const QString attackName = CardName(Cards[a.Tag - 1]);
+  if (d.Rank == 0) return Texts[kOpenPairText].arg(attackName);
+  return Texts[kBeatenPairText].arg(attackName, LowerFirst(CardName(Cards[d.Tag - 1])));
+}
+
+QString TForm1::CardDescription(const THotCard* card) const {
+  const int tag = card->Tag();
+  if (InHand(Engine->PlayerHand, tag)) return card->HotMouse() ? Texts[kPlayableText] : QString();
+  for (int i = 0; i < 6; ++i) {
+    if ((Engine->PlayerRow[i].Rank != 0 && Engine->PlayerRow[i].Tag == tag) ||
+        (Engine->CompRow[i].Rank != 0 && Engine->CompRow[i].Tag == tag)) {
+      return PairText(i);
+    }
+  }
+  return {};
+}
+
+QString TForm1::TableDescription() const {
+  QStringList pairs;
+  for (int i = 0; i < 6; ++i) {
+    const QString pair = PairText(i);
+    if (!pair.isEmpty()) pairs << pair;
+  }
+  return pairs.isEmpty() ? Texts[kEmptyTableText] : pairs.join(QStringLiteral("; "));
+}
+
+void TForm1::UpdateAccessibleTexts() {
+  MyLed1->setAccessibleName(Filled(Texts[kMyLedText], MyLed1->Number()));
+  HerLed1->setAccessibleName(Filled(Texts[kHerLedText], HerLed1->Number()));
+  ColLed1->setAccessibleName(Filled(Texts[kStockLedText], ColLed1->Number()));
+  Label2->setAccessibleDescription(Texts[kSpeechLineText]);
+  const std::array<TBtn3d*, 5> byCaption = {Button2, Button4, Button1, Button3, Button5};
+  for (int i = 0; i < 5; ++i) {
+    const QChar key = byCaption[i]->KeyLetter();
+    const QString& pattern = Texts[kButtonKeyText];
+    byCaption[i]->setAccessibleDescription(key.isNull() || pattern.isEmpty() ? QString()
+                                                                             : pattern.arg(key));
+  }
+}
+
+void TForm1::AnnounceSpeech() {
+  // The label reports its new name itself; the alert makes a reader say it even though
+  // the focus is elsewhere.
+  SendAccessibleEvent(Label2, QAccessible::Alert);
+}
+
+void TForm1::CardFocusMoved(THotCard* card) {
+  if (!card) return;
+  SendAccessibleEvent(card, QAccessible::Focus);
+}
+
+}  // namespace durak

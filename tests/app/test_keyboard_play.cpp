@@ -1,0 +1,270 @@
+// Playing from the keyboard alone: whole deals of both variants played with key events
+// only, the focus mark on the hand, the command buttons' letters, and Enter in the
+// champions table at start-up.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include "HandFocus.h"
+#include "ModalDriver.h"
+#include "TBtn3d.h"
+#include "TChempForm.h"
+#include "TForm1.h"
+#include "THotCard.h"
+#include "WindowFixture.h"
+
+namespace durak::testing {
+namespace {
+
+// Answers the pick-a-pair menu from the keyboard when it pops up: down the list by the
+// given number of items, then Enter.
+class TMenuKeys : public QObject {
+ public:
+  explicit TMenuKeys(int downs) : downs_(downs) {
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu || !menu->activeAction()) return;
+      ++Opened;
+      const int steps = std::min<int>(downs_, menu->actions().size() - 1);
+      for (int i = 0; i < steps; ++i) QTest::keyClick(menu, Qt::Key_Down);
+      QTest::keyClick(menu, Qt::Key_Return);
+    });
+    timer_.start(10);
+  }
+  int Opened = 0;
+
+ private:
+  int downs_;
+  QTimer timer_;
+};
+
+class KeyboardPlayTest : public TWindowTest {
+ protected:
+  static void Key(TForm1& form, int key) {
+    QTest::keyClick(form.windowHandle(), static_cast<Qt::Key>(key));
+  }
+  // A letter key as a keyboard sends it: the capital's code with the typed letter.
+  static void Letter(TForm1& form, QChar typed) {
+    QTest::sendKeyEvent(QTest::Click, form.windowHandle(),
+                        static_cast<Qt::Key>(typed.toUpper().unicode()), QString(typed),
+                        Qt::NoModifier);
+  }
+  // The state a key may change: if none of it moved, the key did nothing.
+  static std::tuple<size_t, size_t, int, int, int, bool> Snapshot(TForm1& form) {
+    TGame& g = form.Game();
+    return {g.PlayerHand.size(),
+            g.TableCards.size(),
+            g.PlayMode,
+            g.DealResult,
+            static_cast<int>(g.CompHand.size()),
+            form.RightmostButton() != nullptr};
+  }
+
+  // One move of a player who has only the keyboard: tries the cards from the left with
+  // the arrows and Enter (or Space), else presses the button shown, by Enter or by its
+  // letter.
+  static bool PlayOneStep(TForm1& form, bool letters) {
+    TGame& g = form.Game();
+    if (g.PlayMode != pmNone && !g.PlayerHand.empty()) {
+      Key(form, Qt::Key_Home);
+      for (size_t i = 0; i < g.PlayerHand.size(); ++i) {
+        const auto before = Snapshot(form);
+        Key(form, i % 2 ? Qt::Key_Space : Qt::Key_Return);
+        if (Snapshot(form) != before) return true;
+        Key(form, Qt::Key_Right);
+      }
+    }
+    TBtn3d* button = form.RightmostButton();
+    if (!button) return false;
+    Key(form, Qt::Key_Escape);  // no card marked: Enter goes to the button
+    if (letters) {
+      Letter(form, button->KeyLetter().toLower());
+    } else {
+      Key(form, Qt::Key_Return);
+    }
+    return true;
+  }
+
+  void PlayADeal(int options, int language, int menuDowns) {
+    TModalDriver driver;
+    TForm1 form;
+    form.Game().ASpeed = 100;
+    Start(form);
+    ASSERT_TRUE(form.isVisible());
+    form.L2Click(language);
+    form.Game().Options = options;
+    TMenuKeys menuKeys(menuDowns);
+    ASSERT_TRUE(form.Button2->isVisible());
+    Key(form, Qt::Key_Return);  // "Замесить"
+    ASSERT_FALSE(form.Button2->isVisible());
+    EXPECT_EQ(form.Game().TransferOn, (options & arTransfer) != 0);
+    int steps = 0;
+    while (form.Game().DealResult == drGoesOn && steps < 500) {
+      ASSERT_TRUE(PlayOneStep(form, language == 1)) << "no move at step " << steps;
+      ++steps;
+    }
+    ASSERT_NE(form.Game().DealResult, drGoesOn);
+    EXPECT_TRUE(form.Button2->isVisible());
+    EXPECT_EQ(form.Game().MyScore + form.Game().HerScore, form.Game().DealResult == drDraw ? 0 : 1);
+    EXPECT_GE(driver.ChampionsShown, 2);  // at start-up and after the deal
+    EXPECT_TRUE(driver.Messages.isEmpty()) << driver.Messages.join("; ").toStdString();
+    // The next deal starts from the keyboard too, by the letter of "Замесить".
+    Letter(form, form.Button2->KeyLetter());
+    EXPECT_FALSE(form.Button2->isVisible());
+    EXPECT_EQ(form.Game().DealResult, drGoesOn);
+  }
+};
+
+TEST_F(KeyboardPlayTest, AThrowInDealIsPlayedToItsEndFromTheKeyboardAlone) {
+  PlayADeal(arHotCards, 1, 0);
+}
+
+TEST_F(KeyboardPlayTest, ATransferDealWithSeveralCardLeadsIsPlayedFromTheKeyboardAlone) {
+  PlayADeal(arHotCards | arTransfer | arMultiLead, 2, 1);
+}
+
+TEST_F(KeyboardPlayTest, TheMarkMovesAlongTheHandAndFollowsItsCard) {
+  TModalDriver driver;
+  TForm1 form;
+  form.Game().ASpeed = 100;
+  Start(form);
+  TGame& g = form.Game();
+  Key(form, Qt::Key_Return);
+  ASSERT_EQ(g.PlayerHand.size(), 6u);
+  std::vector<THotCard*> hand = form.HandCards();
+  std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+
+  EXPECT_EQ(form.HandFocus->Card(), nullptr);
+  Key(form, Qt::Key_Left);  // the first Left marks the last card
+  EXPECT_EQ(form.HandFocus->Card(), hand.back());
+  Key(form, Qt::Key_Home);
+  EXPECT_EQ(form.HandFocus->Card(), hand.front());
+  Key(form, Qt::Key_Left);  // already at the left end
+  EXPECT_EQ(form.HandFocus->Card(), hand.front());
+  Key(form, Qt::Key_Right);
+  Key(form, Qt::Key_Right);
+  THotCard* marked = hand[2];
+  EXPECT_EQ(form.HandFocus->Card(), marked);
+  // The frame surrounds the card, in the hot-card colour.
+  QWidget* frame = form.HandFocus->Frame();
+  ASSERT_TRUE(frame->isVisible());
+  EXPECT_TRUE(frame->geometry().contains(marked->geometry()));
+  EXPECT_EQ(form.HandFocus->Color(), marked->HotMouseColor());
+  const QImage shot = frame->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(0, shot.height() / 2), marked->HotMouseColor());
+  // A picture of the table with the mark and the buttons' letters, for a person to look at.
+  form.grab().save(QDir::temp().filePath("durak-keyboard-mark.png"));
+
+  // The hand sorted another way: the mark stays on its card, the frame goes with it.
+  const int vidSort = g.VidSort == 2 ? 1 : 2;
+  g.PlaceCards(g.Layout.PlayerHandLeft, g.Layout.HandRight, g.Layout.PlayerHandTop, vidSort,
+               g.PlayerHand);
+  EXPECT_EQ(form.HandFocus->Card(), marked);
+  EXPECT_TRUE(frame->geometry().contains(marked->geometry()));
+
+  Key(form, Qt::Key_End);
+  hand = form.HandCards();
+  std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+  EXPECT_EQ(form.HandFocus->Card(), hand.back());
+  // Escape takes the mark away; the mouse hides it.
+  Key(form, Qt::Key_Escape);
+  EXPECT_EQ(form.HandFocus->Card(), nullptr);
+  EXPECT_FALSE(frame->isVisible());
+  Key(form, Qt::Key_Right);
+  EXPECT_NE(form.HandFocus->Card(), nullptr);
+  QTest::mouseMove(form.windowHandle(), QPoint(40, 40));
+  QTest::mouseMove(form.windowHandle(), QPoint(200, 120));
+  EXPECT_FALSE(frame->isVisible());
+  EXPECT_EQ(form.HandFocus->Card(), nullptr);
+  // Enter with the mark hidden presses the button, as with no mark at all.
+  if (g.PlayMode == pmLead) {
+    EXPECT_EQ(form.RightmostButton(), nullptr);
+  }
+}
+
+TEST_F(KeyboardPlayTest, APlayedCardPassesTheMarkToItsNeighbour) {
+  TModalDriver driver;
+  TForm1 form;
+  form.Game().ASpeed = 100;
+  Start(form);
+  TGame& g = form.Game();
+  // Deal until the player leads.
+  for (int i = 0; i < 20 && g.PlayMode != pmLead; ++i) {
+    form.Game().N8Click();
+    Key(form, Qt::Key_Return);
+  }
+  ASSERT_EQ(g.PlayMode, pmLead);
+  Key(form, Qt::Key_Home);
+  Key(form, Qt::Key_Right);
+  std::vector<THotCard*> hand = form.HandCards();
+  std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+  ASSERT_EQ(form.HandFocus->Card(), hand[1]);
+  Key(form, Qt::Key_Return);  // a lead takes any card
+  EXPECT_TRUE(g.TableCards.size() >= 1);
+  EXPECT_EQ(g.TableCards.front().Tag, hand[1]->Tag());
+  // The mark went on to a card still in the hand, and its frame shows there.
+  THotCard* now = form.HandFocus->Card();
+  ASSERT_NE(now, nullptr);
+  const std::vector<THotCard*> left = form.HandCards();
+  EXPECT_NE(std::find(left.begin(), left.end(), now), left.end());
+  EXPECT_TRUE(form.HandFocus->Frame()->geometry().contains(now->geometry()));
+}
+
+TEST_F(KeyboardPlayTest, LettersPressOnlyTheButtonsShownAndAreUnderlinedInBothLanguages) {
+  TModalDriver driver;
+  TForm1 form;
+  form.Game().ASpeed = 100;
+  Start(form);
+  for (int language : {1, 2}) {
+    form.L2Click(language);
+    QSet<QChar> keys;
+    for (TBtn3d* b : {form.Button1, form.Button2, form.Button3, form.Button4, form.Button5}) {
+      const QChar key = b->KeyLetter();
+      ASSERT_FALSE(key.isNull()) << b->text().toStdString();
+      EXPECT_TRUE(b->text().contains(key, Qt::CaseInsensitive)) << b->text().toStdString();
+      keys.insert(key.toUpper());
+    }
+    EXPECT_EQ(keys.size(), 5) << "two buttons share a key in language " << language;
+  }
+  // "Беру" is hidden before a deal: its letter does nothing; a letter of no button neither.
+  ASSERT_TRUE(form.Button1->isHidden());
+  Letter(form, form.Button1->KeyLetter());
+  Letter(form, QLatin1Char('q'));
+  EXPECT_TRUE(form.Button2->isVisible());
+  EXPECT_TRUE(form.Game().PlayerHand.empty());
+  // Lower case works as well as upper case.
+  Letter(form, form.Button2->KeyLetter().toLower());
+  EXPECT_FALSE(form.Button2->isVisible());
+  EXPECT_EQ(form.Game().PlayerHand.size(), 6u);
+}
+
+TEST_F(KeyboardPlayTest, EnterInTheChampionsTableAtStartUpChoosesThePlayer) {
+  TChempTab table(2);
+  table[0].SetName("Анна");
+  table[0].Rating = 0.75;
+  table[1].SetName("Борис");
+  ASSERT_TRUE(WriteTab(dir.filePath("durak.r").toStdString(), table));
+  int pressed = 0;
+  QTimer keys;
+  QObject::connect(&keys, &QTimer::timeout, [&pressed] {
+    auto* chemp = qobject_cast<TChempForm*>(QApplication::activeModalWidget());
+    if (!chemp || !chemp->isVisible() || pressed) return;
+    ++pressed;
+    QTest::keyClick(chemp->windowHandle(), Qt::Key_Return);
+  });
+  keys.start(20);
+  TForm1 form;
+  Start(form);
+  EXPECT_EQ(pressed, 1);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(form.Label6->text(), QString::fromUtf8("Анна"));
+}
+
+}  // namespace
+}  // namespace durak::testing

@@ -1,0 +1,90 @@
+// The rules window: opened from the Help menu, every section of the rules in the current
+// language, whole paragraphs (not cut to a caption's length), and a language switch that
+// rewrites the open window. Pictures of it in both languages go to DURAK_DIALOG_SHOTS.
+#include <QAction>
+#include <QDir>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+
+#include "TBtn3d.h"
+#include "TRulesForm.h"
+#include "WindowFixture.h"
+
+namespace durak::testing {
+namespace {
+
+class RulesWindow : public WindowFixture {
+ protected:
+  void Shoot(const QString& name) {
+    const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
+    if (dir.isEmpty()) return;
+    TRulesForm* rules = Form->RulesForm;
+    rules->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+    // The end of the rules too, scrolled down.
+    QScrollBar* bar = rules->Browser->verticalScrollBar();
+    const int at = bar->value();
+    bar->setValue(bar->maximum());
+    rules->grab().save(QDir(dir).filePath(name + QStringLiteral("-end.png")));
+    bar->setValue(at);
+  }
+};
+
+TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
+  ASSERT_EQ(Form->RulesForm, nullptr);
+  Form->RulesItem->trigger();
+  ASSERT_NE(Form->RulesForm, nullptr);
+  TRulesForm* rules = Form->RulesForm;
+  EXPECT_TRUE(rules->isVisible());
+  EXPECT_FALSE(rules->isModal());
+
+  for (int language : {1, 2}) {
+    SCOPED_TRACE(language);
+    Form->L2Click(language);  // the open window follows the language menu
+    EXPECT_EQ(Form->RulesItem->text(), PackText(240, language));
+    EXPECT_EQ(rules->windowTitle(), PackText(241, language));
+    EXPECT_EQ(rules->CloseBtn->text(), PackText(242, language));
+    const QString shown = rules->Browser->toPlainText();
+    int sections = 0;
+    for (int n = 271; n <= 299 && !Form->Texts[n].isEmpty(); n += 2) {
+      EXPECT_TRUE(shown.contains(Form->Texts[n])) << "heading " << n;
+      // Each paragraph whole, line by line, far beyond a caption's 49 characters.
+      for (const QString& line : Form->Texts[n + 1].split('\n')) {
+        EXPECT_TRUE(shown.contains(line)) << "text " << n + 1 << ": " << line.toStdString();
+      }
+      EXPECT_GT(Form->Texts[n + 1].size(), 49) << "text " << n + 1 << " was cut";
+      ++sections;
+    }
+    // The aim, the deal, the leader, beating, throwing in, several-card leads, transfer,
+    // taking, done and drawing, the end and the draw, the buttons, score and rating, keys.
+    EXPECT_EQ(sections, 13);
+    // Every command button named in the rules as it is captioned.
+    for (TBtn3d* b : {Form->Button1, Form->Button2, Form->Button3, Form->Button4, Form->Button5}) {
+      EXPECT_TRUE(shown.contains(b->text())) << b->text().toStdString();
+    }
+    Shoot(language == 2 ? QStringLiteral("rules-en") : QStringLiteral("rules-ru"));
+  }
+
+  // Closing and opening again gives the same window, at the front.
+  rules->CloseBtn->click();
+  EXPECT_FALSE(rules->isVisible());
+  Form->RulesItem->trigger();
+  EXPECT_EQ(Form->RulesForm, rules);
+  EXPECT_TRUE(rules->isVisible());
+}
+
+TEST(RulesPage, BuiltFromTheOpeningAndSectionsWithTheirTextEscaped) {
+  const QString html = RulesHtml(QStringLiteral("Intro"),
+                                 {{QStringLiteral("A <b>"), QStringLiteral("one\ntwo & three")}});
+  EXPECT_TRUE(html.contains(QStringLiteral("<i>Intro</i>")));
+  EXPECT_TRUE(html.contains(QStringLiteral("<h3>A &lt;b&gt;</h3>")));
+  EXPECT_TRUE(html.contains(QStringLiteral("<p>one</p><p>two &amp; three</p>")));
+  // Without texts the window stays empty rather than showing a broken page.
+  TRulesForm form;
+  const QString none[3];
+  form.ApplyTexts(none, 3);
+  EXPECT_TRUE(form.Browser->toPlainText().trimmed().isEmpty());
+}
+
+}  // namespace
+}  // namespace durak::testing
