@@ -1,12 +1,30 @@
 // The computer's move. The engine calls HM whenever the turn passes to the computer; it
 // decides on what the computer may know (see CompView.h), puts its cards on the table,
 // says its line, sets the answer buttons and the player's next input mode, and returns.
+#include <utility>
+
 #include "CompAttack.h"
+#include "CompChooser.h"
 #include "CompDefence.h"
 #include "CompView.h"
 #include "Game.h"
 
 namespace durak {
+
+TKarts TDescribedChooser::Lead(TCompView& view) {
+  return ChooseLead(view);
+}
+
+TCompDefence TDescribedChooser::Defend(TCompView& view) {
+  TCompDefence d;
+  d.TransferTag = ChooseTransfer(view);
+  if (d.TransferTag <= 0) d.Beaters = ChooseBeat(view);
+  return d;
+}
+
+TKarts TDescribedChooser::ThrowIn(TCompView& view, bool afterTake) {
+  return ChooseThrowIn(view, afterTake);
+}
 
 namespace {
 
@@ -26,19 +44,22 @@ void TGame::HM(int action, int afterTake) {
   if (CompHand.empty() && !lastCardBeaten) return;
 
   TCompView view = MakeCompView(*this);
+  TDescribedChooser described;
+  ICompChooser& chooser = Chooser != nullptr ? *Chooser : described;
   TKarts moveList;
   int transferTag = -1;
 
   switch (action) {
     case caLead:
-      moveList = ChooseLead(view);
+      moveList = chooser.Lead(view);
       ShowSpeech(1);
       PutDown(*this, moveList);
       PlayMode = pmDefend;
       break;
 
-    case caDefend:
-      transferTag = ChooseTransfer(view);
+    case caDefend: {
+      TCompDefence defence = chooser.Defend(view);
+      transferTag = defence.TransferTag;
       if (transferTag > 0) {
         // The attack moves over to the computer's row; the transfer card joins it below.
         ShiftRow(1);
@@ -46,7 +67,7 @@ void TGame::HM(int action, int afterTake) {
         ShowSpeech(15);
         break;
       }
-      moveList = ChooseBeat(view);
+      moveList = std::move(defence.Beaters);
       if (moveList.empty()) {
         // Cannot beat everything: take, and let the player add while there is room.
         const int open = RowCount(PlayerRow) - RowCount(CompRow);
@@ -73,9 +94,10 @@ void TGame::HM(int action, int afterTake) {
         SetButton(Button3, false);
       }
       break;
+    }
 
     case caThrowIn:
-      moveList = ChooseThrowIn(view, afterTake != 0);
+      moveList = chooser.ThrowIn(view, afterTake != 0);
       if (!moveList.empty()) {
         PutDown(*this, moveList);
         if (afterTake != 0) {

@@ -53,6 +53,7 @@ void TGame::InitCard() {
   Deck.clear();
   UnseenCards.clear();
   KnownCards.clear();
+  SeenCompCards.clear();
   Discard.clear();
 
   // Gather the whole pack face down in the middle of the table.
@@ -113,6 +114,7 @@ void TGame::InitCard() {
       Leader = 1;
       ShowSpeech(19);
       ICardControl& shown = GetCard(FindCard(CompHand, Trump, c));
+      ArrAdd(KartOfTag(shown.Tag()), SeenCompCards);
       shown.FlipInPlace(10, true);
       Table.ProcessMessages();
       Table.Wait(1000);

@@ -16,6 +16,8 @@
 
 namespace durak {
 
+class ICompChooser;
+
 // The option bits stored under "Arul".
 enum TArulFlag : int { arHotCards = 1, arTransfer = 2, arMultiLead = 4, arSound = 8 };
 
@@ -54,6 +56,9 @@ class TGame {
 
   // ---- state ------------------------------------------------------------------------
   TKarts PlayerHand, CompHand, Deck, TableCards, Discard, UnseenCards, KnownCards;
+  // The computer's cards the player has seen: taken from the table, the face-up trump card
+  // it drew, the trump it showed at the deal. The hint decides on these, never on CompHand.
+  TKarts SeenCompCards;
   TRow PlayerRow{}, CompRow{};
   uint8_t Trump = 1;
   uint8_t PlayMode = pmNone;
@@ -88,7 +93,7 @@ class TGame {
   // ---- deal and new game --------------------------------------------------------------
   void Button2Click();
   void InitCard();
-  void Shuffle(std::array<uint8_t, 36>& buffer, int high);
+  virtual void Shuffle(std::array<uint8_t, 36>& buffer, int high);
   void N8Click();
 
   // ---- table operations ---------------------------------------------------------------
@@ -130,6 +135,8 @@ class TGame {
 
   // ---- the computer's move ------------------------------------------------------------
   virtual void HM(int action, int afterTake);
+  // Who makes the computer's choices; none means the described computer player.
+  ICompChooser* Chooser = nullptr;
 
   // Shows or hides a command button.
   void SetButton(TButton button, bool visible);

@@ -26,6 +26,7 @@ void TGame::COnDesk(ICardControl& card, int side, int slot) {
     const bool player = side == 1;
     ArrDel(kart, player ? PlayerHand : CompHand);
     if (player) ArrDel(kart, KnownCards);
+    if (!player) ArrDel(kart, SeenCompCards);
     PutSlot(card, slot, player ? PlayerRow : CompRow);
     const TPoint to = player ? Layout.PlayerSlotPos[slot] : Layout.CompSlotPos[slot];
     if (card.CardState() == 0)

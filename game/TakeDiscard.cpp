@@ -29,6 +29,7 @@ void TGame::Beru(int who) {
       c.MoveTo(x, top, 0, ASpeed, false);
     } else {
       ArrAdd(k, CompHand);
+      ArrAdd(k, SeenCompCards);
       c.SetClickable(false);
       c.FlipMoveTo(x, top, 0, ASpeed);
     }
@@ -114,6 +115,8 @@ void TGame::GivX(int count, int who) {
       c.SetHandCursor(true);
       c.SetClickable(true);
     } else {
+      // The face-up trump card stays face up in the computer's hand.
+      if (Deck.size() == 1) ArrAdd(k, SeenCompCards);
       c.MoveTo(x, top, 0, ASpeed, false);
       ArrDel(k, Deck);
       ArrAdd(k, CompHand);

@@ -1,5 +1,9 @@
 #include "Opponent.h"
 
+#include <chrono>
+
+#include "StrongChooser.h"
+
 namespace durak {
 
 namespace {
@@ -78,7 +82,58 @@ class TFirstOpponent : public TOpponent {
   }
 };
 
+class TSteadyClock : public ISearchClock {
+ public:
+  void Restart() override { start_ = std::chrono::steady_clock::now(); }
+  double ElapsedMs() override {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_)
+        .count();
+  }
+
+ private:
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+class TStrongOpponent : public TOpponent {
+ public:
+  TStrongOpponent(uint64_t seed, int iterations) : seed_(seed) {
+    params_.Iterations = iterations;
+    params_.TimeLimitMs = 1e18;  // the budget is the iteration count alone
+  }
+
+  bool NextMove(const TGame& game, TPlayerMove& move) override {
+    TStrongStats stats;
+    TSteadyClock clock;
+    clock.Restart();
+    const THint hint = StrongHint(game, seed_, params_, &clock, &stats);
+    const double ms = clock.ElapsedMs();
+    if (!hint.Valid) return false;
+    if (stats.LegalMoves > 1) times_.push_back(ms);
+    menu_ = hint.Menu;
+    move = {hint.IsClick, hint.Tag, hint.Button};
+    return true;
+  }
+
+  int PickMenu(const std::vector<TPairMenuItem>& items) override {
+    for (const TPairMenuItem& item : items)
+      if (item.Tag == menu_) return menu_;
+    return items.empty() ? -1 : items.front().Tag;
+  }
+
+  const std::vector<double>* ThinkTimes() const override { return &times_; }
+
+ private:
+  uint64_t seed_;
+  TStrongParams params_;
+  int menu_ = -1;
+  std::vector<double> times_;
+};
+
 }  // namespace
+
+std::unique_ptr<TOpponent> MakeStrongOpponent(uint64_t seed, int iterations) {
+  return std::make_unique<TStrongOpponent>(seed, iterations);
+}
 
 uint64_t TSplitMix::Next() {
   uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);

@@ -26,6 +26,9 @@ class TOpponent {
   virtual bool NextMove(const TGame& game, TPlayerMove& move) = 0;
   // The item picked from the pick-a-pair menu: one of the offered tags.
   virtual int PickMenu(const std::vector<TPairMenuItem>& items) = 0;
+  // How long each real decision took (more than one move to choose from), in milliseconds;
+  // only for opponents that think.
+  virtual const std::vector<double>* ThinkTimes() const { return nullptr; }
 };
 
 // A small, fast generator for the opponents' choices and the deal seeds.
@@ -46,6 +49,11 @@ std::unique_ptr<TOpponent> MakeRandomOpponent(uint64_t seed);
 // The first card in hand order whose click would act, the first menu item; when no card can
 // be played, "Бито", "Беру", "Забирай" or "Бейся", whichever is shown.
 std::unique_ptr<TOpponent> MakeFirstOpponent();
+
+// The strong player in the player's seat, deciding on the player's knowledge only, with a
+// budget of `iterations` searched deals per decision and no time limit, so that a run
+// repeats exactly.
+std::unique_ptr<TOpponent> MakeStrongOpponent(uint64_t seed, int iterations);
 
 // The command buttons a player may press during a deal.
 bool AnyAnswerButton(const TGame& game);

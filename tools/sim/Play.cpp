@@ -1,6 +1,8 @@
 #include "Play.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -11,6 +13,7 @@
 #include "Headless.h"
 #include "Invariants.h"
 #include "Opponent.h"
+#include "StrongPlayer.h"
 
 namespace durak {
 
@@ -18,12 +21,46 @@ namespace {
 
 constexpr int kFaultsShown = 10;
 
+// A game whose deal can give each side the other's cards, for playing a deal twice.
+class TMirrorGame : public TGame {
+ public:
+  using TGame::TGame;
+  void Shuffle(std::array<uint8_t, 36>& buffer, int high) override {
+    TGame::Shuffle(buffer, high);
+    if (!SwapHands) return;
+    for (int i = 0; i < 6; ++i) std::swap(buffer[i], buffer[6 + i]);
+  }
+  bool SwapHands = false;
+};
+
 struct TDealRun {
   THeadlessCards Cards;
   TPlayTable Table;
   TFixedClock Clock{0};
-  TGame Game{Cards.Pointers(), Table, Clock};
+  TMirrorGame Game{Cards.Pointers(), Table, Clock};
 };
+
+// Mean and 95 % confidence interval of samples in 0..1.
+void ShareOf(const std::vector<double>& samples, TPlaySummary& s) {
+  const double n = static_cast<double>(samples.size());
+  if (n == 0) return;
+  double sum = 0, squares = 0;
+  for (double x : samples) sum += x;
+  const double mean = sum / n;
+  for (double x : samples) squares += (x - mean) * (x - mean);
+  const double sd = n > 1 ? std::sqrt(squares / (n - 1)) : 0;
+  const double half = 1.96 * sd / std::sqrt(n);
+  s.Share = mean;
+  s.ShareLow = std::max(0.0, mean - half);
+  s.ShareHigh = std::min(1.0, mean + half);
+}
+
+double Percentile(std::vector<double> v, double p) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  const size_t i = static_cast<size_t>(std::ceil(p * static_cast<double>(v.size()))) - 1;
+  return v[std::min(i, v.size() - 1)];
+}
 
 void Apply(TGame& game, THeadlessCards& cards, const TPlayerMove& move) {
   if (!move.IsClick) {
@@ -56,12 +93,17 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
   const auto start = std::chrono::steady_clock::now();
   TPlaySummary s;
   auto run = std::make_unique<TDealRun>();
-  TGame& game = run->Game;
+  TMirrorGame& game = run->Game;
   game.Layout = ComputeLayout(738, 530, 71, 96);
   game.Options = config.Options;
-  std::unique_ptr<TOpponent> opponent = config.Opponent == "first"
-                                            ? MakeFirstOpponent()
-                                            : MakeRandomOpponent(config.Seed ^ 0x5EEDull);
+  std::unique_ptr<TOpponent> opponent;
+  if (config.Opponent == "first")
+    opponent = MakeFirstOpponent();
+  else if (config.Opponent == "strong")
+    opponent = MakeStrongOpponent(
+        config.Seed, config.Iterations > 0 ? config.Iterations : TStrongParams().Iterations);
+  else
+    opponent = MakeRandomOpponent(config.Seed ^ 0x5EEDull);
   run->Table.Opponent = opponent.get();
   TSplitMix seeds(config.Seed);
 
@@ -81,9 +123,17 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
   };
 
   game.N8Click();
-  for (uint64_t d = 0; d < config.Games; ++d) {
-    const uint32_t seed = static_cast<uint32_t>(seeds.Next() >> 32);
+  const uint64_t deals = config.Mirror ? config.Games * 2 : config.Games;
+  std::vector<double> samples;
+  double pairScore = 0;
+  uint32_t seed = 0;
+  for (uint64_t d = 0; d < deals; ++d) {
+    const bool second = config.Mirror && d % 2 == 1;
+    if (!second) seed = static_cast<uint32_t>(seeds.Next() >> 32);
     run->Clock.Value = seed;
+    game.SwapHands = second;
+    // Both deals of a pair begin alike: the lower trump leads.
+    if (config.Mirror) game.Leader = 100;
     game.Button2Click();
     ++s.Deals;
     bool sound = check(d, seed);
@@ -116,6 +166,21 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
     if (game.DealResult == drComputerWon) ++s.ComputerWins;
     if (game.DealResult == drPlayerWon) ++s.PlayerWins;
     if (game.DealResult == drDraw) ++s.Draws;
+    const double score = game.DealResult == drPlayerWon ? 1 : game.DealResult == drDraw ? 0.5 : 0;
+    if (!config.Mirror) {
+      samples.push_back(score);
+    } else if (second) {
+      samples.push_back((pairScore + score) / 2);
+    } else {
+      pairScore = score;
+    }
+  }
+  ShareOf(samples, s);
+  if (const std::vector<double>* times = opponent->ThinkTimes()) {
+    s.Decisions = times->size();
+    s.ThinkMedianMs = Percentile(*times, 0.5);
+    s.ThinkP99Ms = Percentile(*times, 0.99);
+    s.ThinkMaxMs = Percentile(*times, 1.0);
   }
   s.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   return s;
@@ -137,6 +202,21 @@ std::string SummaryLine(const TPlayConfig& config, const TPlaySummary& s) {
   j["opponent"] = config.Opponent;
   j["options"] = config.Options;
   j["seed"] = config.Seed;
+  j["mirror"] = config.Mirror;
+  if (config.Opponent == "strong") {
+    j["strongShare"] = s.Share;
+    j["strongShareLow"] = s.ShareLow;
+    j["strongShareHigh"] = s.ShareHigh;
+    j["thinkMedianMs"] = s.ThinkMedianMs;
+    j["thinkP99Ms"] = s.ThinkP99Ms;
+    j["thinkMaxMs"] = s.ThinkMaxMs;
+    j["decisions"] = s.Decisions;
+    j["iterations"] = config.Iterations > 0 ? config.Iterations : TStrongParams().Iterations;
+  } else {
+    j["playerShare"] = s.Share;
+    j["playerShareLow"] = s.ShareLow;
+    j["playerShareHigh"] = s.ShareHigh;
+  }
   return j.dump();
 }
 
@@ -170,15 +250,22 @@ int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
       ok = ok && ParseNumber(value, 15, v);
       config.Options = static_cast<int>(v);
     } else if (arg == "--opponent") {
-      ok = ok && (std::strcmp(value, "random") == 0 || std::strcmp(value, "first") == 0);
+      ok = ok && (std::strcmp(value, "random") == 0 || std::strcmp(value, "first") == 0 ||
+                  std::strcmp(value, "strong") == 0);
       if (ok) config.Opponent = value;
+    } else if (arg == "--iterations") {
+      ok = ok && ParseNumber(value, 1000000, v) && v > 0;
+      config.Iterations = static_cast<int>(v);
+    } else if (arg == "--mirror") {
+      config.Mirror = true;
+      continue;
     } else {
       ok = false;
     }
     if (!ok) {
       err << "durak-sim play: bad argument '" << arg << "'\n"
           << "usage: durak-sim play --games N --seed S [--options BITS] "
-             "[--opponent random|first]\n";
+             "[--opponent random|first|strong] [--mirror] [--iterations N]\n";
       return 2;
     }
     ++i;

@@ -14,6 +14,8 @@ struct TPlayConfig {
   int Options = 1 | 8;  // hot cards and sound, as a new installation has them
   std::string Opponent = "random";
   int EventLimit = 10000;  // a deal still going after this many events never ends
+  bool Mirror = false;     // every deal seed twice, the second time with the hands exchanged
+  int Iterations = 0;      // the strong player's budget per decision; 0 the game's default
 };
 
 struct TPlaySummary {
@@ -22,6 +24,12 @@ struct TPlaySummary {
   uint64_t Stuck = 0;       // deals in which the player had nothing to do before the end
   uint64_t Unfinished = 0;  // deals cut off at the event limit
   double Seconds = 0;
+  // The player's side's share of the deals (a draw counts half) with its 95 % confidence
+  // interval; with --mirror a pair of deals is one sample, so the luck of the deal cancels.
+  double Share = 0, ShareLow = 0, ShareHigh = 0;
+  // The strong player's think times over its real decisions, in milliseconds.
+  uint64_t Decisions = 0;
+  double ThinkMedianMs = 0, ThinkP99Ms = 0, ThinkMaxMs = 0;
 };
 
 // Plays the deals; faults are described on `faults` (the first few of them).

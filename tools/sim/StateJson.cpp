@@ -90,6 +90,7 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
   game.Discard = ListKey(s, "discard");
   game.UnseenCards = ListKey(s, "unseen");
   game.KnownCards = ListKey(s, "known");
+  game.SeenCompCards = ListKey(s, "seenComp");
   game.PlayerRow = RowKey(s, "playerRow");
   game.CompRow = RowKey(s, "compRow");
 
@@ -100,6 +101,9 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
   for (const TKarts* list : places)
     for (const TKart& k : *list)
       if (where[k.Tag]++) Fail("card " + std::to_string(k.Tag) + " stands in two places");
+  for (const TKart& k : game.SeenCompCards)
+    if (!ListHasTag(game.CompHand, k.Tag))
+      Fail("seenComp card " + std::to_string(k.Tag) + " is not in compHand");
   int inRows[37] = {};
   for (const TRow* row : {&game.PlayerRow, &game.CompRow})
     for (const TKart& k : *row) {
@@ -177,6 +181,7 @@ ordered_json SaveState(const TGame& game, const THeadlessCards& cards) {
   s["discard"] = KartsJson(game.Discard);
   s["unseen"] = KartsJson(game.UnseenCards);
   s["known"] = KartsJson(game.KnownCards);
+  s["seenComp"] = KartsJson(game.SeenCompCards);
   s["playerRow"] = RowJson(game.PlayerRow);
   s["compRow"] = RowJson(game.CompRow);
   s["playMode"] = game.PlayMode;

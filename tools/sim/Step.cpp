@@ -5,6 +5,7 @@
 
 #include "Headless.h"
 #include "StateJson.h"
+#include "StrongChooser.h"
 
 namespace durak {
 
@@ -110,6 +111,25 @@ void ApplyEvent(const json& event, TGame& game, THeadlessTable& table, TFixedClo
   }
 }
 
+// The strong player's suggestion for the player in this state, from the player's knowledge
+// only; the state itself is left as it was.
+json HintJson(const json& event, const TGame& game) {
+  TStrongParams params;
+  params.Iterations =
+      static_cast<int>(EventInt(event, "iterations", false, params.Iterations, 1, 1000000));
+  const uint64_t seed = static_cast<uint64_t>(EventInt(event, "seed", false, 0, 0, UINT32_MAX));
+  const THint hint = StrongHint(game, seed, params);
+  if (!hint.Valid) return nullptr;
+  ordered_json h;
+  if (hint.IsClick) {
+    h["click"] = hint.Tag;
+    h["menu"] = hint.Menu;
+  } else {
+    h["button"] = "Button" + std::to_string(static_cast<int>(hint.Button));
+  }
+  return h;
+}
+
 }  // namespace
 
 bool IsBlankLine(const std::string& line) {
@@ -135,7 +155,13 @@ std::string StepLine(const std::string& line) {
     auto stateIt = request.find("state");
     LoadState(stateIt == request.end() ? json::object() : *stateIt, game, cards);
 
-    ApplyEvent(*eventIt, game, table, clock, cards);
+    json hint;
+    const bool isHint = eventIt->is_object() && eventIt->contains("type") &&
+                        (*eventIt)["type"].is_string() && (*eventIt)["type"] == "hint";
+    if (isHint)
+      hint = HintJson(*eventIt, game);
+    else
+      ApplyEvent(*eventIt, game, table, clock, cards);
 
     ordered_json r;
     r["state"] = SaveState(game, cards);
@@ -143,6 +169,7 @@ std::string StepLine(const std::string& line) {
     r["sounds"] = game.SoundLog;
     r["menu"] = table.MenuShown ? json(table.MenuOffered) : json(nullptr);
     r["result"] = game.ResultLog.empty() ? 0 : game.ResultLog.back();
+    if (isHint) r["hint"] = hint;
     return r.dump(-1, ' ', false, json::error_handler_t::replace);
   } catch (const THarnessError& e) {
     return ErrorLine(e.Message);

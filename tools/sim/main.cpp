@@ -25,7 +25,8 @@ void Usage() {
   std::cerr
       << "usage: durak-sim step < requests.jsonl\n"
          "       durak-sim demo [--seed S]\n"
-         "       durak-sim play --games N --seed S [--options BITS] [--opponent random|first]\n";
+         "       durak-sim play --games N --seed S [--options BITS]\n"
+         "                      [--opponent random|first|strong] [--mirror] [--iterations N]\n";
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+#include "StrongChooser.h"
+
+#include "Game.h"
+
+namespace durak {
+
+namespace {
+
+// The cards of a lead or a throw-in as HM puts them down: Tag and slot.
+TKarts CardsOf(const std::vector<TMove>& moves, int firstSlot) {
+  TKarts list;
+  for (const TMove& m : moves) {
+    if (m.Kind != mkPlay) continue;
+    TKart k = KartOfTag(m.Card);
+    k.Score = firstSlot++;
+    list.push_back(k);
+  }
+  return list;
+}
+
+}  // namespace
+
+std::vector<TMove> TStrongChooser::Decide(const TInfoSet& info) {
+  std::vector<TMove> chosen;
+  const uint64_t seed = Seed ^ InfoHash(info);
+  // Any deal that agrees with the knowledge shows when the move is complete: that depends
+  // only on the computer's own cards and the table.
+  TSearchRandom random(seed);
+  TSearchState probe = Determinize(info, random);
+  if (Clock != nullptr) Clock->Restart();
+  do {
+    const TMove m =
+        StrongMove(info, chosen, seed + chosen.size() * 0x9E37ull, Params, Clock, &LastStats);
+    TMoveList legal;
+    GenerateMoves(probe, legal);
+    if (!legal.Contains(m)) break;
+    chosen.push_back(m);
+    ApplyMove(probe, m);
+  } while (ComputerMoveOpen(probe));
+  return chosen;
+}
+
+TKarts TStrongChooser::Lead(TCompView& view) {
+  return CardsOf(Decide(InfoOfComputer(view, caLead, 0)), 0);
+}
+
+TCompDefence TStrongChooser::Defend(TCompView& view) {
+  const std::vector<TMove> moves = Decide(InfoOfComputer(view, caDefend, 0));
+  TCompDefence d;
+  if (!moves.empty() && moves.front().Kind == mkTransfer) {
+    d.TransferTag = moves.front().Card;
+    return d;
+  }
+  if (moves.empty() || moves.back().Kind != mkBeat) return d;  // takes
+  for (const TMove& m : moves) {
+    // As the described player lists them: the player's card, with the beater's Tag and
+    // the pair's slot.
+    TKart entry = (*view.PlayerRow)[m.Slot];
+    entry.Tag = m.Card;
+    entry.Score = m.Slot;
+    d.Beaters.push_back(entry);
+  }
+  return d;
+}
+
+TKarts TStrongChooser::ThrowIn(TCompView& view, bool afterTake) {
+  const std::vector<TMove> moves = Decide(InfoOfComputer(view, caThrowIn, afterTake ? 1 : 0));
+  return CardsOf(moves, RowCount(*view.CompRow));
+}
+
+THint InputOfMove(const TSearchState& position, const TMove& move) {
+  THint h;
+  h.Valid = true;
+  switch (move.Kind) {
+    case mkPlay:
+      h.IsClick = true;
+      h.Tag = move.Card;
+      break;
+    case mkBeat:
+      h.IsClick = true;
+      h.Tag = move.Card;
+      h.Menu = move.Slot;
+      break;
+    case mkTransfer:
+      h.IsClick = true;
+      h.Tag = move.Card;
+      h.Menu = 6;
+      break;
+    case mkTake:
+      h.Button = Button1;
+      break;
+    default:
+      h.Button = position.Phase == spLeadMore  ? Button5
+                 : position.Phase == spThrowIn ? Button4
+                                               : Button3;
+      break;
+  }
+  return h;
+}
+
+THint StrongHint(const TGame& game, uint64_t seed, const TStrongParams& params, ISearchClock* clock,
+                 TStrongStats* stats) {
+  TInfoSet info;
+  if (!InfoOfPlayer(MakePlayerView(game), info)) return THint();
+  if (clock != nullptr) clock->Restart();
+  const TMove m = StrongMove(info, {}, seed ^ InfoHash(info), params, clock, stats);
+  return InputOfMove(info.Visible, m);
+}
+
+}  // namespace durak

@@ -1,0 +1,53 @@
+// The strong player at the table: in the computer's seat it makes the computer's choices
+// from the computer's own view; in the player's seat it suggests the card or button the
+// player would do well to press, from what the player can see.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "CompChooser.h"
+#include "StrongPlayer.h"
+#include "TableView.h"
+
+namespace durak {
+
+class TGame;
+
+class TStrongChooser : public ICompChooser {
+ public:
+  TStrongChooser(const TStrongParams& params, uint64_t seed, ISearchClock* clock = nullptr)
+      : Params(params), Seed(seed), Clock(clock) {}
+
+  TKarts Lead(TCompView& view) override;
+  TCompDefence Defend(TCompView& view) override;
+  TKarts ThrowIn(TCompView& view, bool afterTake) override;
+
+  // The moves of one whole computer move, chosen one after the other from its knowledge.
+  std::vector<TMove> Decide(const TInfoSet& info);
+
+  TStrongParams Params;
+  uint64_t Seed;
+  ISearchClock* Clock;
+  TStrongStats LastStats;
+};
+
+// A suggestion for the player: a click on a card (with the pick-a-pair menu item it needs,
+// -1 when no menu comes up) or a press of a command button.
+struct THint {
+  bool Valid = false;
+  bool IsClick = false;
+  int Tag = 0;
+  int Menu = -1;  // 0..5 the pair to beat, 6 transfer
+  TButton Button = Button1;
+};
+
+// The player's click or button for a move of the search model in the given position.
+THint InputOfMove(const TSearchState& position, const TMove& move);
+
+// What the strong player would do in the player's seat now, from the player's knowledge.
+// Not valid when the player has nothing to decide.
+THint StrongHint(const TGame& game, uint64_t seed, const TStrongParams& params,
+                 ISearchClock* clock = nullptr, TStrongStats* stats = nullptr);
+
+}  // namespace durak

@@ -1,0 +1,52 @@
+// The strong player: a Monte Carlo tree search over deals that agree with what the deciding
+// side knows (one tree for all of them, each deal visiting the moves it allows), played out
+// with a quick rule of thumb; and an exact search once every card's place is known, which
+// it is as soon as the stock is down to the face-up trump card.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "SearchModel.h"
+#include "SearchView.h"
+
+namespace durak {
+
+struct TStrongParams {
+  int Iterations = 1500;       // deals searched per decision
+  double TimeLimitMs = 400;    // stop earlier when a clock is given and this much has passed
+  long EndgameNodes = 300000;  // positions the exact search may visit before giving up
+  double Exploration = 0.7;
+};
+
+// Elapsed time since the decision began, handed in by the caller (the engine has no clock).
+class ISearchClock {
+ public:
+  virtual ~ISearchClock() = default;
+  // Starts timing a new decision.
+  virtual void Restart() = 0;
+  virtual double ElapsedMs() = 0;
+};
+
+struct TStrongStats {
+  int LegalMoves = 0;
+  int Iterations = 0;  // deals searched
+  bool Exact = false;  // decided by the exact search
+  long Nodes = 0;      // positions the exact search visited
+};
+
+// The next move of the side to move, after `prefix` (moves of the deciding side already
+// chosen for the move it is putting together). Deterministic for a seed and a budget.
+TMove StrongMove(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_t seed,
+                 const TStrongParams& params, ISearchClock* clock = nullptr,
+                 TStrongStats* stats = nullptr);
+
+// The exact value of a fully known position for a seat: 1 won, 0 drawn, -1 lost; `best`
+// receives a move that reaches it. False when the node limit was reached first.
+bool SolveExactly(const TSearchState& s, int seat, long nodeLimit, int& value, TMove& best,
+                  long* nodes = nullptr);
+
+// The playout rule: cheap cards first, beat cheaply or take, keep trumps while the stock lasts.
+TMove PolicyMove(const TSearchState& s, const TMoveList& moves, TSearchRandom& random);
+
+}  // namespace durak
