@@ -16,7 +16,11 @@ namespace durak {
 std::vector<THotCard*> TForm1::HandCards() const {
   std::vector<THotCard*> hand;
   for (const TKart& k : Engine->PlayerHand) {
-    if (k.Tag >= 1 && k.Tag <= 36) hand.push_back(Cards[k.Tag - 1]);
+    if (k.Tag < 1 || k.Tag > 36) continue;
+    // Only cards lying on the table: a new game sweeps the hand away without emptying
+    // the list, and a swept card must not be played blind from the keyboard.
+    THotCard* card = Cards[k.Tag - 1];
+    if (card->geometry().intersects(Panel3->rect())) hand.push_back(card);
   }
   return hand;
 }

@@ -72,7 +72,7 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   // ---- keyboard play -------------------------------------------------------------------
   // The mark the arrow keys move along the player's hand.
   THandFocus* HandFocus = nullptr;
-  // The cards of the player's hand, in the engine's order.
+  // The cards of the player's hand lying on the table, in the engine's order.
   std::vector<THotCard*> HandCards() const;
   // The command button Enter presses: the rightmost one shown, or nullptr.
   TBtn3d* RightmostButton() const;

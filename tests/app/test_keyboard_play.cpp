@@ -26,11 +26,16 @@ namespace {
 // given number of items, then Enter.
 class TMenuKeys : public QObject {
  public:
+  // downs < 0: Escape instead of a choice.
   explicit TMenuKeys(int downs) : downs_(downs) {
     connect(&timer_, &QTimer::timeout, this, [this] {
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
       if (!menu || !menu->activeAction()) return;
       ++Opened;
+      if (downs_ < 0) {
+        QTest::keyClick(menu, Qt::Key_Escape);
+        return;
+      }
       const int steps = std::min<int>(downs_, menu->actions().size() - 1);
       for (int i = 0; i < steps; ++i) QTest::keyClick(menu, Qt::Key_Down);
       QTest::keyClick(menu, Qt::Key_Return);
@@ -242,6 +247,62 @@ TEST_F(KeyboardPlayTest, LettersPressOnlyTheButtonsShownAndAreUnderlinedInBothLa
   Letter(form, form.Button2->KeyLetter().toLower());
   EXPECT_FALSE(form.Button2->isVisible());
   EXPECT_EQ(form.Game().PlayerHand.size(), 6u);
+}
+
+TEST_F(KeyboardPlayTest, F2SweepsTheHandAwayAndTheKeysCannotPlayASweptCard) {
+  TModalDriver driver;
+  TForm1 form;
+  form.Game().ASpeed = 100;
+  Start(form);
+  TGame& g = form.Game();
+  Key(form, Qt::Key_Return);
+  Key(form, Qt::Key_Right);
+  ASSERT_NE(form.HandFocus->Card(), nullptr);
+  // F2 is the menu's shortcut, which answers in the active window.
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  Key(form, Qt::Key_F2);  // new game, the deal abandoned
+  EXPECT_TRUE(form.Button2->isVisible());
+  EXPECT_EQ(g.MyScore + g.HerScore, 0);
+  // The hand's cards are off the table: nothing to mark, nothing to play.
+  EXPECT_EQ(form.HandFocus->Card(), nullptr);
+  EXPECT_FALSE(form.HandFocus->Showing());
+  // (A new game leaves the lists as they were until the next deal.)
+  const size_t hand = g.PlayerHand.size(), table = g.TableCards.size();
+  Key(form, Qt::Key_Right);
+  Key(form, Qt::Key_Space);
+  EXPECT_EQ(g.PlayerHand.size(), hand);
+  EXPECT_EQ(g.TableCards.size(), table);
+  // Enter deals again, and the mark comes back on the new hand.
+  Key(form, Qt::Key_Return);
+  EXPECT_FALSE(form.Button2->isVisible());
+  EXPECT_EQ(g.PlayerHand.size(), 6u);
+  Key(form, Qt::Key_Right);
+  EXPECT_NE(form.HandFocus->Card(), nullptr);
+  EXPECT_TRUE(form.HandFocus->Showing());
+}
+
+TEST_F(KeyboardPlayTest, ThePairMenuOpenedFromTheKeysStartsOnItsFirstItem) {
+  TModalDriver driver;
+  TForm1 form;
+  Start(form);
+  const std::vector<TPairMenuItem> items = {
+      {2, "Бить даму пик", 1, false}, {4, "Бить туза пик", 2, false}, {6, "Перевести", 3, true}};
+  form.KeyboardPlay = true;
+  {
+    TMenuKeys keys(0);  // Enter at once: the first item
+    EXPECT_EQ(form.PopupPairMenu(items, 10, 10), 2);
+    EXPECT_EQ(keys.Opened, 1);
+  }
+  {
+    TMenuKeys keys(2);  // two down: the transfer
+    EXPECT_EQ(form.PopupPairMenu(items, 10, 10), 6);
+  }
+  {
+    TMenuKeys keys(-1);  // Escape: no choice, no move
+    EXPECT_EQ(form.PopupPairMenu(items, 10, 10), -1);
+  }
+  form.KeyboardPlay = false;
 }
 
 TEST_F(KeyboardPlayTest, EnterInTheChampionsTableAtStartUpChoosesThePlayer) {
