@@ -159,6 +159,25 @@ void TGame::N8Click() {
     }
   }
 
+  // The abandoned deal leaves nothing behind: no list or row still names a card, so a new
+  // layout (another window size, another card library) keeps the table empty until the
+  // next deal.
+  for (int tag = 1; tag <= 36; ++tag) {
+    ICardControl& c = GetCard(tag);
+    c.SetClickable(false);
+    if (c.HotMouse()) c.SetHotMouse(false);
+  }
+  PlayerHand.clear();
+  CompHand.clear();
+  Deck.clear();
+  TableCards.clear();
+  ClearRow(PlayerRow);
+  ClearRow(CompRow);
+  Discard.clear();
+  UnseenCards.clear();
+  KnownCards.clear();
+  Table.SetTrumpVisible(false);
+
   SetButton(Button2, true);
   SetButton(Button1, false);
   SetButton(Button3, false);

@@ -63,7 +63,12 @@ void TGame::EndDeal(int result) {
   ShowScore();
   PlayMode = pmNone;
   CompAction = caNothing;
-  for (const TKart& k : CompHand) GetCard(k.Tag).FlipInPlace(2, true);
+  // The computer's hand is shown: every card still face down is turned up where it lies; a
+  // card already face up (the drawn trump card) stays so.
+  for (const TKart& k : CompHand) {
+    ICardControl& c = GetCard(k.Tag);
+    if (c.CardState() == 0) c.FlipInPlace(2, true);
+  }
   SetButton(Button2, true);
   ++Record.Games;
   Record.Rating = RatingOf(Record.Games, Record.Wins, Record.Losses);

@@ -19,7 +19,7 @@ namespace {
 
 // The audio server asks for this much ahead; the sound is followed by twice as much
 // silence, so its last sample has left the server's buffer before the stream runs dry.
-constexpr qint64 kBufferMicros = 100000;
+constexpr qint64 kBufferMicros = 250000;
 // After the sound's own length, this long is left for the server to play what it holds.
 constexpr qint64 kTailMillis = 2 * kBufferMicros / 1000 + 100;
 // A sound whose stream never reports running dry is released this long after its end.

@@ -199,5 +199,34 @@ TEST_F(DealTest, NewGameZeroesScoresAndSweepsTheTable) {
   for (int tag = 1; tag <= 36; ++tag) EXPECT_EQ(game.GetCard(tag).Left(), -100) << tag;
 }
 
+TEST_F(DealTest, NewGameLeavesNoCardOfTheOldDeal) {
+  game.Button2Click();
+  // A bout on the table, and a card in the discard pile.
+  game.PlayerRow[0] = game.PlayerHand.front();
+  game.TableCards.push_back(game.PlayerHand.front());
+  ArrDel(game.PlayerHand.front(), game.PlayerHand);
+  game.Discard.push_back(game.Deck.back());
+  game.Deck.pop_back();
+  game.N8Click();
+  EXPECT_TRUE(game.PlayerHand.empty());
+  EXPECT_TRUE(game.CompHand.empty());
+  EXPECT_TRUE(game.Deck.empty());
+  EXPECT_TRUE(game.TableCards.empty());
+  EXPECT_TRUE(game.Discard.empty());
+  EXPECT_EQ(RowCount(game.PlayerRow) + RowCount(game.CompRow), 0);
+  EXPECT_FALSE(table.TrumpVisible);
+  // A new window size or a new card library lays the table out again: it stays empty.
+  game.Res(800, 500, 71, 96);
+  for (int tag = 1; tag <= 36; ++tag) {
+    const ICardControl& c = game.GetCard(tag);
+    EXPECT_TRUE(c.Left() + c.Width() <= 0 || c.Left() >= 800) << tag;
+    EXPECT_FALSE(c.Clickable()) << tag;
+  }
+  EXPECT_EQ(table.Leds[ColLed1], 0);
+  // The next deal starts from the whole pack as before.
+  game.Button2Click();
+  EXPECT_EQ(game.PlayerHand.size() + game.CompHand.size() + game.Deck.size(), 36u);
+}
+
 }  // namespace
 }  // namespace durak::testing

@@ -65,6 +65,20 @@ TEST_F(GameOverTest, PlayerWinsAtOnceAgainstALargerHand) {
   for (const TKart& k : game.CompHand) EXPECT_EQ(game.GetCard(k.Tag).CardState(), 1);
 }
 
+TEST_F(GameOverTest, TheRevealLeavesTheDrawnTrumpCardFaceUp) {
+  // The computer draws the last card of the stock, the face-up trump card, and loses.
+  GiveComputer(L({{6, Spades}, {7, Spades}}));
+  SetDeck(L({{14, Hearts}, {8, Diamonds}}));
+  game.GivX(2, 1);
+  ASSERT_EQ(game.CompHand.size(), 4u);
+  ASSERT_EQ(Card(14, Hearts).CardState(), 1);
+  PlayerPlays(9, Clubs, 0);
+  game.CompAction = caThrowIn;
+  EXPECT_EQ(game.CheckGameOver(), drPlayerWon);
+  for (const TKart& k : game.CompHand)
+    EXPECT_EQ(game.GetCard(k.Tag).CardState(), 1) << "card " << int{k.Tag};
+}
+
 TEST_F(GameOverTest, PlayerWinsWhenTheComputerIsNotAboutToDefend) {
   GiveComputer(L({{6, Spades}}));
   PlayerPlays(9, Clubs, 0);

@@ -275,9 +275,11 @@ class SoundPlayOutTest : public ::testing::Test {
     ASSERT_EQ(got.size(), 5u) << "sounds heard:" << seen;
     for (size_t i = 0; i < 5; ++i) {
       SCOPED_TRACE(::testing::Message() << "SND" << i + 1);
-      // Whole from its first audible sample to its last, within 20 ms.
-      EXPECT_NEAR(got[i].Seconds(), own[i].Seconds(), 0.02);
-      // And all of it: the energy differs by resampling only.
+      // Whole from its first audible sample to its last (a machine under load may stretch
+      // it by a dropout, which loses nothing)...
+      EXPECT_GE(got[i].Seconds(), own[i].Seconds() - 0.02);
+      EXPECT_LE(got[i].Seconds(), own[i].Seconds() + 0.3);
+      // ...and all of it: the energy differs by rounding only.
       EXPECT_NEAR(got[i].Energy / own[i].Energy, 1.0, 0.1);
     }
     // Every sink is released once its sound has sounded out.

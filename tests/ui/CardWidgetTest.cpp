@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 #include <memory>
 
@@ -201,6 +202,47 @@ TEST_F(CardWidgetTest, ClicksReachTheHandlerOnlyWhenClickable) {
   Card->SetClickable(true);
   click();
   EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(CardWidgetTest, ADoubleClickIsOneClick) {
+  // Two cards of a hand, one over the other; a click plays the top one away, as the game
+  // does, so the second half of a double click lands on the card under it.
+  auto* under = new THotCard(6, Table.get());
+  under->SetFace(Face);
+  under->SetCard(22, 1);
+  under->SetBounds(100, 100, 71, 96);
+  Card->SetBounds(100, 100, 71, 96);
+  Card->raise();
+  under->show();
+  std::vector<int> played;
+  for (THotCard* c : {Card, under}) {
+    c->SetClickable(true);
+    c->OnClick = [&played](THotCard* card) {
+      played.push_back(card->Tag());
+      card->SetBounds(500, 400, 71, 96);
+    };
+  }
+  QApplication::processEvents();
+  QTest::mouseDClick(Table->windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(120, 120));
+  QApplication::processEvents();
+  EXPECT_EQ(played, std::vector<int>{5});
+  // Straight onto one card that stays where it is: its double click is one click too.
+  played.clear();
+  Card->OnClick = [&played](THotCard* card) { played.push_back(card->Tag()); };
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                            QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    const bool down = type != QEvent::MouseButtonRelease;
+    QMouseEvent e(type, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
+                  down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(Card, &e);
+  }
+  EXPECT_EQ(played, std::vector<int>{5});
+  // Two clicks far enough apart in time are two clicks.
+  played.clear();
+  QTest::mouseClick(under, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+  QTest::qWait(QApplication::doubleClickInterval() + 50);
+  QTest::mouseClick(Card, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+  EXPECT_EQ(played, (std::vector<int>{6, 5}));
 }
 
 TEST_F(CardWidgetTest, EngineDrivesTheCardThroughItsInterface) {

@@ -72,6 +72,11 @@ void THotCard::mousePressEvent(QMouseEvent* event) {
   if (!FClickable) event->ignore();
 }
 
+void THotCard::mouseDoubleClickEvent(QMouseEvent* event) {
+  FPressed = false;
+  if (!FClickable) event->ignore();
+}
+
 void THotCard::mouseReleaseEvent(QMouseEvent* event) {
   const bool click =
       FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());

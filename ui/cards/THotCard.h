@@ -69,6 +69,9 @@ class THotCard : public TCard, public ICardControl {
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  // The second press of a double click is no new press: a double click is one click, also
+  // when the first click played the card away and the second lands on the card under it.
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
