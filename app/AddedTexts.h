@@ -5,6 +5,13 @@
 
 namespace durak {
 
+// The options dialog's choice of opponent, and the hint command.
+constexpr int kOpponentGroupText = 230;   // "Соперник"
+constexpr int kOpponentUsualText = 231;   // "Обычный"
+constexpr int kOpponentStrongText = 232;  // "Сильный"
+constexpr int kHintMenuText = 233;        // "Подсказка"
+constexpr int kHintButtonText = 234;      // "Подсказка: %1", the button's caption
+
 constexpr int kRulesMenuText = 240;     // Help menu item
 constexpr int kRulesCaptionText = 241;  // the rules window's caption
 constexpr int kRulesCloseText = 242;    // its close button

@@ -102,6 +102,13 @@ void THandFocus::Mark(THotCard* card) {
   if (changed && OnMoved) OnMoved(card);
 }
 
+void THandFocus::Show(THotCard* card) {
+  const std::vector<THotCard*> hand = Hand();
+  if (std::find(hand.begin(), hand.end(), card) == hand.end()) return;
+  shown_ = true;
+  Mark(card);
+}
+
 void THandFocus::Clear() {
   const bool had = card_ != nullptr;
   shown_ = false;

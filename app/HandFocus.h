@@ -28,6 +28,8 @@ class THandFocus : public QObject {
   void Step(TStep step);
   // The marked card, or nullptr when no card carries a showing mark.
   THotCard* Card() const;
+  // Puts a showing mark on a card of the hand (the hint's suggestion).
+  void Show(THotCard* card);
   // Takes the mark away.
   void Clear();
   // The frame's colour: the hot-card colour of the cards.

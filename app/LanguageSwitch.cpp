@@ -133,6 +133,9 @@ void TForm1::ApplyTexts() {
   rub.Label2->setText(t[61]);
   rub.CheckBox2->setText(t[62]);
   rub.CheckBox3->setText(t[63]);
+  rub.OG->setTitle(t[kOpponentGroupText]);
+  rub.OG->Items[0]->setText(t[kOpponentUsualText]);
+  rub.OG->Items[1]->setText(t[kOpponentStrongText]);
   rub.OKBtn->setText(t[64]);
   rub.CancelBtn->setText(t[65]);
 
@@ -160,6 +163,7 @@ void TForm1::ApplyTexts() {
   inter.Text203 = t[203];
 
   RulesItem->setText(t[kRulesMenuText]);
+  HintItem->setText(t[kHintMenuText]);
   if (RulesForm) RulesForm->ApplyTexts(t.data(), kTextCount);
   UpdateAccessibleTexts();
   ArrangeColumn();

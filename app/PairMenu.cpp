@@ -63,10 +63,13 @@ int TForm1::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y)
   }
   // Opened from the keyboard, the menu starts on its first item, so Enter alone chooses it
   // and the arrows move from there.
-  if (KeyboardPlay && !menu.actions().isEmpty()) {
-    QAction* first = menu.actions().first();
-    QTimer::singleShot(0, &menu, [&menu, first] { menu.setActiveAction(first); });
-  }
+  // After a hint the pair it chose is the one offered first.
+  QAction* start = nullptr;
+  for (QAction* a : menu.actions())
+    if (HintMenu >= 0 && a->data().toInt() == HintMenu) start = a;
+  HintMenu = -1;
+  if (!start && KeyboardPlay && !menu.actions().isEmpty()) start = menu.actions().first();
+  if (start) QTimer::singleShot(0, &menu, [&menu, start] { menu.setActiveAction(start); });
   QAction* chosen = menu.exec(Panel3->mapToGlobal(QPoint(x, y)));
   return chosen ? chosen->data().toInt() : -1;
 }

@@ -16,6 +16,7 @@
 #include "ProgramFonts.h"
 #include "SettingsPath.h"
 #include "SoundPlayer.h"
+#include "StrongChooser.h"
 #include "TBtn3d.h"
 #include "TChempForm.h"
 #include "THotCard.h"
@@ -114,6 +115,10 @@ void TForm1::CreateMenus() {
   RulesItem->setObjectName(QStringLiteral("Rules"));
   RulesItem->setShortcut(QKeySequence::HelpContents);
   N6->insertAction(N5, RulesItem);
+  HintItem = new QAction(QStringLiteral("Подсказка"), this);
+  HintItem->setObjectName(QStringLiteral("Hint"));
+  HintItem->setShortcut(Qt::Key_H);
+  File1->insertAction(N7, HintItem);
   Exit1 = menuBar()->addAction(QStringLiteral("Выход !!!"));
 
   connect(N8, &QAction::triggered, this, [this] { Engine->N8Click(); });
@@ -126,6 +131,7 @@ void TForm1::CreateMenus() {
   connect(Inter, &QAction::triggered, this, [this] { InterClick(); });
   connect(N5, &QAction::triggered, this, [this] { N5Click(); });
   connect(RulesItem, &QAction::triggered, this, [this] { RulesClick(); });
+  connect(HintItem, &QAction::triggered, this, [this] { HintClick(); });
   // The desk entries and the languages are found by name too ("F3", "L2").
   for (int i = 0; i < 10; ++i) {
     F[i]->setObjectName(QStringLiteral("F%1").arg(i));
@@ -201,7 +207,11 @@ void TForm1::CreatePanels() {
     *b.button = button;
   }
   connect(Button1, &QPushButton::clicked, this, [this] { Engine->Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { Engine->Button2Click(); });
+  connect(Button2, &QPushButton::clicked, this, [this] {
+    // The opponent chosen in the options plays from this deal on.
+    if (!Engine->Busy) Engine->Chooser = Settings.Opponent == 1 ? Strong.get() : nullptr;
+    Engine->Button2Click();
+  });
   connect(Button3, &QPushButton::clicked, this, [this] { Engine->Button3Click(); });
   connect(Button4, &QPushButton::clicked, this, [this] { Engine->Button4Click(); });
   connect(Button5, &QPushButton::clicked, this, [this] { Engine->Button5Click(); });
@@ -220,6 +230,8 @@ void TForm1::CreateCards() {
     controls[i - 1] = card;
   }
   Engine = std::make_unique<TGame>(controls, *this, *this);
+  SearchClock = MakeWindowSearchClock();
+  Strong = std::make_unique<TStrongChooser>(TStrongParams(), 1, SearchClock.get());
   Engine->Busy = true;  // until the window is made
 }
 

@@ -20,8 +20,10 @@ class QMenu;
 
 namespace durak {
 
+class ISearchClock;
 class TBtn3d;
 class THandFocus;
+class TStrongChooser;
 class THotCard;
 class TKuvLed;
 class TKuvPanel;
@@ -30,6 +32,9 @@ class TInterDlg;
 class TPassForm;
 class TRubDlg;
 class TRulesForm;
+
+// The clock the search reads its time budget from.
+std::unique_ptr<ISearchClock> MakeWindowSearchClock();
 
 class TForm1 : public QMainWindow, public ITableView, public IClock {
   Q_OBJECT
@@ -102,6 +107,12 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   void RulesClick();
   TRulesForm* RulesForm = nullptr;
   QAction* RulesItem = nullptr;
+  // Game > Hint (H): marks the card (with the keyboard's frame) or names the button the
+  // strong player would choose for the player now, from what the player can see.
+  void HintClick();
+  QAction* HintItem = nullptr;
+  // The pair the hint chose to beat, preselected when the pick-a-pair menu comes up.
+  int HintMenu = -1;
   TRubDlg* RubDlg = nullptr;
   TInterDlg* InterDlg = nullptr;
   QMenu* PopupMenu1 = nullptr;
@@ -161,6 +172,9 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   void AnnounceSpeech();
 
   std::unique_ptr<TGame> Engine;
+  // The strong computer player, taken at each deal when the options choose it.
+  std::unique_ptr<ISearchClock> SearchClock;
+  std::unique_ptr<TStrongChooser> Strong;
   TPassForm* PassForm_;
   TChempForm* ChempForm_;
   bool Closing = false;

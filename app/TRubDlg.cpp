@@ -83,6 +83,8 @@ TRubDlg::TRubDlg(QWidget* parent) : QDialog(parent) {
   hot->addStretch(1);
 
   CheckBox3 = new QCheckBox(QStringLiteral("Sound"), this);
+  OG = new TRadioGroup(QStringLiteral("Соперник"),
+                       {QStringLiteral("Обычный"), QStringLiteral("Сильный")}, this);
 
   OKBtn = new TBtn3d(QStringLiteral("OK"), this);
   CancelBtn = new TBtn3d(QStringLiteral("Cancel"), this);
@@ -100,12 +102,13 @@ TRubDlg::TRubDlg(QWidget* parent) : QDialog(parent) {
   grid->addWidget(HG1, 1, 1);
   grid->addWidget(CheckBox2, 2, 0);
   grid->addWidget(CheckBox3, 2, 1);
+  grid->addWidget(OG, 3, 0);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(OKBtn);
   buttons->addSpacing(12);
   buttons->addWidget(CancelBtn);
-  grid->addLayout(buttons, 3, 0, 1, 2);
+  grid->addLayout(buttons, 3, 1, Qt::AlignBottom);
   // A fixed-size dialog that fits its captions in either language.
   grid->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -149,6 +152,8 @@ void TForm1::N3Click() {
   d.CheckBox3->setEnabled(SoundPlayer::HasAudioOutput());
   d.CheckBox3->setChecked(oldOptions & arSound);
   d.DP->SetItemIndex((oldOptions & arTransfer) ? 1 : 0);
+  const int oldOpponent = Settings.Opponent;
+  d.OG->SetItemIndex(oldOpponent == 1 ? 1 : 0);
   d.ColBtn1->SetBtnColor(ColorFromWin(oldHotColor));
   d.CheckBox1Click();
   d.ASpeed = g.ASpeed;
@@ -173,7 +178,10 @@ void TForm1::N3Click() {
 
   setBit(arTransfer, d.DP->ItemIndex() == 1);
   setBit(arMultiLead, d.CheckBox2->isChecked());
-  const bool rulesChanged = ((g.Options ^ oldOptions) & (arTransfer | arMultiLead)) != 0;
+  Settings.Opponent = d.OG->ItemIndex() == 1 ? 1 : 0;
+  // The opponent, like the rules, is chosen at the deal.
+  const bool rulesChanged = ((g.Options ^ oldOptions) & (arTransfer | arMultiLead)) != 0 ||
+                            Settings.Opponent != oldOpponent;
   if (rulesChanged && !g.ButtonVisible[durak::Button2]) ShowMessage(Texts[199]);
 }
 

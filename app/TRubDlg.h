@@ -1,6 +1,6 @@
 // The options dialog: hand order, the game variant, several-card leads, animation speed,
-// hot cards with their colour, and sound. The window loads it from the game before each
-// showing and takes the choices back only when it is closed with OK.
+// hot cards with their colour, sound, and the opponent. The window loads it from the game before
+// each showing and takes the choices back only when it is closed with OK.
 #pragma once
 
 #include <QDialog>
@@ -47,6 +47,8 @@ class TRubDlg : public QDialog {
   void CheckBox1Click();
 
   TRadioGroup *SG, *DP;
+  // The opponent: the usual computer player or the strong one; it changes at the next deal.
+  TRadioGroup* OG;
   QCheckBox *CheckBox1, *CheckBox2, *CheckBox3;
   QGroupBox *GroupBox1, *HG1;
   TKuvTrack* TrackBar1;

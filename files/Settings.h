@@ -26,6 +26,7 @@ struct TSettings {
   uint16_t Options = 0;  // the option bits 0..15
   int32_t HotColor = 65535;
   int32_t Language = 1;
+  int32_t Opponent = 0;  // 0 the usual computer player, 1 the strong one
   int32_t Left = 100, Top = 50, Width = 600, Height = 450;
   uint8_t State = wsNormal;
 };

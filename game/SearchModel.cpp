@@ -11,12 +11,30 @@ constexpr int kModeLead = 0, kModeDefend = 1, kModeThrowIn = 3, kModeNone = 4;
 constexpr int kActionLead = 0, kActionDefend = 1, kActionThrowIn = 3, kActionNone = 4,
               kActionTakes = 5;
 
+struct TBeaterTable {
+  std::array<std::array<TCardSet, 37>, 5> Sets{};
+  TBeaterTable() {
+    for (int trump = 1; trump <= 4; ++trump)
+      for (int target = 1; target <= 36; ++target)
+        for (int card = 1; card <= 36; ++card)
+          if (CardBeats(card, target, trump)) Sets[trump][target] |= CardBit(card);
+  }
+};
+
+const TBeaterTable& Beaters() {
+  static const TBeaterTable table;
+  return table;
+}
+
 int Other(int seat) {
   return 1 - seat;
 }
 
-bool RankOnTable(const TSearchState& s, int card) {
-  return (s.Table & RankCards(RankOfTag(card))) != 0;
+// Every card of a rank that lies on the table.
+TCardSet RanksOnTable(const TSearchState& s) {
+  TCardSet y = s.Table | (s.Table >> 1);
+  y |= y >> 2;
+  return (y & 0x111111111ull) * 0xF;
 }
 
 void PutOnTable(TSearchState& s, int seat, int card, int slot) {
@@ -114,13 +132,14 @@ void PlayerDefendMoves(const TSearchState& s, TMoveList& moves) {
   if (attackCount > 0 && attackCount > answered) {
     const bool mayTransfer =
         s.TransferOn && answered == 0 && attackCount < CardCount(s.Hand[seatComputer]);
-    for (TCardSet h = s.Hand[seatPlayer]; h; h &= h - 1) {
-      const int c = FirstCard(h);
-      if (mayTransfer && RankOfTag(c) == RankOfTag(attack[0])) moves.Add(mkTransfer, c, 0);
-      for (int i = 0; i < 6; ++i)
-        if (attack[i] != 0 && answer[i] == 0 && CardBeats(c, attack[i], s.Trump))
-          moves.Add(mkBeat, c, i);
-    }
+    const TCardSet hand = s.Hand[seatPlayer];
+    if (mayTransfer)
+      for (TCardSet h = hand & RankCards(RankOfTag(attack[0])); h; h &= h - 1)
+        moves.Add(mkTransfer, FirstCard(h), 0);
+    for (int i = 0; i < 6; ++i)
+      if (attack[i] != 0 && answer[i] == 0)
+        for (TCardSet h = hand & BeatersOf(attack[i], s.Trump); h; h &= h - 1)
+          moves.Add(mkBeat, FirstCard(h), i);
   }
   moves.Add(mkTake, 0, 0);  // "Беру"
 }
@@ -130,10 +149,8 @@ void PlayerThrowInMoves(const TSearchState& s, TMoveList& moves) {
   const int attack = RowCountOf(s.Row[seatPlayer]);
   const int room = CardCount(s.Hand[seatComputer]) - (attack - RowCountOf(s.Row[seatComputer]));
   if (room > 0 && attack < 6)
-    for (TCardSet h = s.Hand[seatPlayer]; h; h &= h - 1) {
-      const int c = FirstCard(h);
-      if (RankOnTable(s, c)) moves.Add(mkPlay, c, 0);
-    }
+    for (TCardSet h = s.Hand[seatPlayer] & RanksOnTable(s); h; h &= h - 1)
+      moves.Add(mkPlay, FirstCard(h), 0);
   moves.Add(mkDone, 0, 0);  // "Бито" or "Забирай"
 }
 
@@ -174,8 +191,8 @@ void ComputerDefendMoves(const TSearchState& s, TMoveList& moves) {
   // The beaters are chosen for the open cards in slot order; all of them go down together.
   for (int i = 0; i < 6; ++i) {
     if (attack[i] == 0 || s.Row[seatComputer][i] != 0 || s.Pending[i] != 0) continue;
-    for (TCardSet h = hand; h; h &= h - 1)
-      if (CardBeats(FirstCard(h), attack[i], s.Trump)) moves.Add(mkBeat, FirstCard(h), i);
+    for (TCardSet h = hand & BeatersOf(attack[i], s.Trump); h; h &= h - 1)
+      moves.Add(mkBeat, FirstCard(h), i);
     break;
   }
   moves.Add(mkTake, 0, 0);
@@ -187,10 +204,8 @@ void ComputerThrowInMoves(const TSearchState& s, TMoveList& moves) {
   if (open < CardCount(s.Hand[seatPlayer]) && attack < 6) {
     // Before a take several cards may come: in rising order, so each set is built one way.
     const int after = s.Phase == spTakeThrowIn ? s.LastPick : 0;
-    for (TCardSet h = s.Hand[seatComputer]; h; h &= h - 1) {
-      const int c = FirstCard(h);
-      if (c > after && RankOnTable(s, c)) moves.Add(mkPlay, c, 0);
-    }
+    for (TCardSet h = s.Hand[seatComputer] & RanksOnTable(s); h; h &= h - 1)
+      if (FirstCard(h) > after) moves.Add(mkPlay, FirstCard(h), 0);
   }
   moves.Add(mkDone, 0, 0);
 }
@@ -362,6 +377,10 @@ bool CardBeats(int card, int target, int trump) {
   const int s1 = SuitOfTag(card), s2 = SuitOfTag(target);
   if (s1 == s2) return card > target;  // same suit: tags rise with rank
   return s1 == trump;
+}
+
+TCardSet BeatersOf(int target, int trump) {
+  return Beaters().Sets[trump][target];
 }
 
 void GenerateMoves(const TSearchState& s, TMoveList& moves) {

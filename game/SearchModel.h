@@ -17,7 +17,11 @@ inline TCardSet CardBit(int tag) {
   return TCardSet(1) << (tag - 1);
 }
 inline int CardCount(TCardSet set) {
-  return __builtin_popcountll(set);
+  // Counted in place: the library's bit count is a call on the baseline instruction set.
+  set = set - ((set >> 1) & 0x5555555555555555ull);
+  set = (set & 0x3333333333333333ull) + ((set >> 2) & 0x3333333333333333ull);
+  set = (set + (set >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+  return static_cast<int>((set * 0x0101010101010101ull) >> 56);
 }
 // The lowest tag in a non-empty set.
 inline int FirstCard(TCardSet set) {
@@ -100,6 +104,8 @@ struct TSearchState {
 
 int RowCountOf(const std::array<uint8_t, 6>& row);
 bool CardBeats(int card, int target, int trump);
+// Every card that beats the target under the trump suit.
+TCardSet BeatersOf(int target, int trump);
 
 // Every move the side to move may make now. Empty only when the deal is over.
 void GenerateMoves(const TSearchState& s, TMoveList& moves);

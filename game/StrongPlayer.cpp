@@ -103,6 +103,10 @@ class TSolver {
       return 0;
     }
     const uint64_t key = PositionKey(s);
+    // With the stock gone the same cards can go back and forth for ever. Coming back to a
+    // position counts as lost, so the search never steers into an endless deal.
+    for (uint64_t k : path_)
+      if (k == key) return -1;
     TEntry& e = table_[key & (kSize - 1)];
     if (e.Key == key) {
       if (e.Bound == 0) return e.Value;
@@ -115,6 +119,7 @@ class TSolver {
     const bool mine = s.Mover() == seat_;
     const int alpha0 = alpha, beta0 = beta;
     int best = mine ? -2 : 2;
+    path_.push_back(key);
     for (const TMove& m : moves) {
       TSearchState child = s;
       ApplyMove(child, m);
@@ -129,6 +134,7 @@ class TSolver {
       }
       if (alpha >= beta) break;
     }
+    path_.pop_back();
     TEntry& slot = table_[key & (kSize - 1)];
     slot.Key = key;
     slot.Value = static_cast<int8_t>(best);
@@ -137,6 +143,7 @@ class TSolver {
   }
 
   bool Root(const TSearchState& s, int& value, TMove& bestMove) {
+    path_.assign(1, PositionKey(s));
     TMoveList moves;
     GenerateMoves(s, moves);
     Order(s, moves);
@@ -191,6 +198,7 @@ class TSolver {
   long nodes_ = 0;
   bool aborted_ = false;
   std::vector<TEntry> table_;
+  std::vector<uint64_t> path_;
 };
 
 // ---- tree search over sampled deals ---------------------------------------------------------
@@ -210,6 +218,8 @@ TMove MoveOfCode(uint16_t code) {
 
 class TTreeSearch {
  public:
+  static constexpr int kMaxMoves = 400;
+
   TTreeSearch(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_t seed,
               const TStrongParams& params)
       : info_(info), prefix_(prefix), random_(seed), params_(params) {
@@ -240,7 +250,8 @@ class TTreeSearch {
     path_.clear();
     int node = 0;
     TMoveList moves;
-    while (!s.Over()) {
+    int depth = 0;
+    while (!s.Over() && ++depth < kMaxMoves) {
       GenerateMoves(s, moves);
       ++stamp_;
       for (int c = nodes_[node].Child; c != -1; c = nodes_[c].Sibling) {
@@ -282,11 +293,12 @@ class TTreeSearch {
       path_.push_back(node);
       ApplyMove(s, chosenMove);
     }
-    while (!s.Over()) {
+    while (!s.Over() && ++depth < kMaxMoves) {
       GenerateMoves(s, moves);
       ApplyMove(s, PolicyMove(s, moves, random_));
     }
-    const double reward = RewardFor(s, info_.Seat);
+    // A deal that goes round in circles counts as half won.
+    const double reward = s.Over() ? RewardFor(s, info_.Seat) : 0.5;
     ++nodes_[0].Visits;
     for (int n : path_) {
       ++nodes_[n].Visits;

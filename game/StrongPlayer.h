@@ -13,7 +13,7 @@
 namespace durak {
 
 struct TStrongParams {
-  int Iterations = 1500;       // deals searched per decision
+  int Iterations = 800;        // deals searched per decision
   double TimeLimitMs = 400;    // stop earlier when a clock is given and this much has passed
   long EndgameNodes = 300000;  // positions the exact search may visit before giving up
   double Exploration = 0.7;

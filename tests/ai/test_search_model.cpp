@@ -38,7 +38,8 @@ class TModelChooser : public ICompChooser {
       std::sort(tags.begin(), tags.end());
       for (int t : tags) Play(TMove{mkPlay, static_cast<uint8_t>(t), 0});
       if (ComputerMoveOpen(model_)) Play(TMove{mkDone, 0, 0});
-      return lead;
+      // The same cards in the order the model builds a lead in: only the slots differ.
+      return Cards(MovesOf(tags), 0);
     }
     return Cards(RandomMove(), 0);
   }
@@ -82,7 +83,7 @@ class TModelChooser : public ICompChooser {
       std::sort(tags.begin(), tags.end());
       for (int t : tags) Play(TMove{mkPlay, static_cast<uint8_t>(t), 0});
       if (afterTake || cards.empty()) Play(TMove{mkDone, 0, 0});
-      return cards;
+      return Cards(MovesOf(tags), RowCount(game_.CompRow));
     }
     return Cards(RandomMove(), RowCount(game_.CompRow));
   }
@@ -125,6 +126,12 @@ class TModelChooser : public ICompChooser {
       ApplyMove(model_, m);
     } while (ComputerMoveOpen(model_));
     if (moves.empty()) moves.push_back(TMove{});
+    return moves;
+  }
+
+  static std::vector<TMove> MovesOf(const std::vector<int>& tags) {
+    std::vector<TMove> moves;
+    for (int t : tags) moves.push_back(TMove{mkPlay, static_cast<uint8_t>(t), 0});
     return moves;
   }
 

@@ -173,5 +173,26 @@ TEST_F(OptionsDialog, ShowsTheCurrentChoices) {
   EXPECT_FALSE(colourOn);
 }
 
+TEST_F(OptionsDialog, OpponentIsChosenHereAndPlaysFromTheNextDeal) {
+  Form->Settings.Opponent = 0;
+  Game().N8Click();
+  int shown = -1;
+  Run([&](TRubDlg& d) { shown = d.OG->ItemIndex(); }, false);
+  EXPECT_EQ(shown, 0) << "the usual player is the default";
+
+  Run([](TRubDlg& d) { d.OG->SetItemIndex(1); }, false);
+  EXPECT_EQ(Form->Settings.Opponent, 0) << "Cancel changes nothing";
+  Run([](TRubDlg& d) { d.OG->SetItemIndex(1); }, true);
+  EXPECT_EQ(Form->Settings.Opponent, 1);
+  EXPECT_TRUE(Messages.isEmpty()) << "between deals the choice is silent";
+
+  Game().ASpeed = 100;
+  Form->Button2->click();
+  EXPECT_NE(Game().Chooser, nullptr) << "the deal takes the strong player";
+  Run([](TRubDlg& d) { d.OG->SetItemIndex(0); }, true);
+  EXPECT_EQ(Messages.size(), 1) << "during a deal the change waits for the next one";
+  EXPECT_NE(Game().Chooser, nullptr) << "the running deal keeps its opponent";
+}
+
 }  // namespace
 }  // namespace durak::testing

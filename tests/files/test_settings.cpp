@@ -53,6 +53,24 @@ TEST_F(SettingsTest, LanguageOtherThanOneOrTwoIsRussian) {
   EXPECT_EQ(Read("[Settings]\nLanguage=2\n").Language, 2);
 }
 
+TEST_F(SettingsTest, OpponentIsTheUsualOneUnlessTheStrongOneWasChosen) {
+  EXPECT_EQ(Read("").Opponent, 0);
+  for (const char* v : {"2", "-1", "abc", "0"})
+    EXPECT_EQ(Read(std::string("[Settings]\nOpponent=") + v + "\n").Opponent, 0) << v;
+  EXPECT_EQ(Read("[Settings]\nOpponent=1\n").Opponent, 1);
+
+  // Chosen once, the key is kept, also when the usual player is chosen again.
+  TProfileFile f(PathOf("durak.ini"));
+  f.Load();
+  TSettings s = ReadSettings(f, true);
+  s.Opponent = 1;
+  WriteSettings(f, s);
+  EXPECT_EQ(f.ReadInteger("Settings", "Opponent", -1), 1);
+  s.Opponent = 0;
+  WriteSettings(f, s);
+  EXPECT_EQ(f.ReadInteger("Settings", "Opponent", -1), 0);
+}
+
 TEST_F(SettingsTest, HexColourIsWrittenBackInDecimal) {
   TSettings s = Read("[Settings]\nHotColor=0xFF0000\nDeskTop=268\n");
   EXPECT_EQ(s.HotColor, 16711680);

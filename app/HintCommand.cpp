@@ -1,0 +1,57 @@
+// The hint: what the strong player would do in the player's seat now. It decides on the
+// player's own view of the game (the hand, the table, the discard, the trump card and the
+// computer's cards the player has seen) and plays nothing itself.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+
+#include "AddedTexts.h"
+#include "HandFocus.h"
+#include "StrongChooser.h"
+#include "TBtn3d.h"
+#include "TForm1.h"
+
+namespace durak {
+
+namespace {
+
+class TWindowSearchClock : public ISearchClock {
+ public:
+  void Restart() override { timer_.start(); }
+  double ElapsedMs() override {
+    return timer_.isValid() ? static_cast<double>(timer_.nsecsElapsed()) / 1e6 : 0.0;
+  }
+
+ private:
+  QElapsedTimer timer_;
+};
+
+}  // namespace
+
+std::unique_ptr<ISearchClock> MakeWindowSearchClock() {
+  return std::make_unique<TWindowSearchClock>();
+}
+
+void TForm1::HintClick() {
+  HintMenu = -1;
+  if (Engine->Busy) return;
+  // The same table always gets the same suggestion.
+  const THint hint = StrongHint(*Engine, 1, TStrongParams(), SearchClock.get());
+  if (!hint.Valid) {
+    QApplication::beep();
+    return;
+  }
+  if (hint.IsClick) {
+    HintMenu = hint.Menu;
+    HandFocus->Show(Cards[hint.Tag - 1]);
+    return;
+  }
+  HandFocus->Clear();
+  TBtn3d* button = ButtonOf(hint.Button);
+  const QString format = Texts[kHintButtonText].contains(QStringLiteral("%1"))
+                             ? Texts[kHintButtonText]
+                             : QStringLiteral("%1");
+  Label2->setText(format.arg(button->text()));
+}
+
+}  // namespace durak

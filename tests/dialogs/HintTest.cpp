@@ -1,0 +1,83 @@
+// Game > Hint in the window: it marks the card the strong player would play, names the button
+// it would press, preselects the pair it would beat, and moves nothing.
+#include <QAction>
+#include <QLabel>
+
+#include "AddedTexts.h"
+#include "HandFocus.h"
+#include "TBtn3d.h"
+#include "THotCard.h"
+#include "WindowFixture.h"
+
+namespace durak::testing {
+namespace {
+
+class HintCommand : public WindowFixture {
+ protected:
+  void SetUp() override {
+    WindowFixture::SetUp();
+    Game().N8Click();
+    Game().Trump = Hearts;
+  }
+  // Puts cards on the table for a bout the computer leads with these cards.
+  void ComputerLeads(std::initializer_list<int> tags) {
+    int slot = 0;
+    for (int t : tags) {
+      Game().CompRow[slot++] = KartOfTag(t);
+      Game().TableCards.push_back(KartOfTag(t));
+    }
+    Game().PlayMode = pmDefend;
+    Game().SetButton(durak::Button1, true);
+  }
+};
+
+TEST_F(HintCommand, MarksTheCardThatWinsAndLeavesTheTableAlone) {
+  // The stock is gone: the seven of spades beats the six and the computer then cannot
+  // answer the six of clubs, so the player wins.
+  Game().PlayerHand = {KartOfTag(5), KartOfTag(2)};
+  Game().CompHand = {KartOfTag(11)};
+  ComputerLeads({1});
+  Form->HintItem->trigger();
+  ASSERT_NE(Form->HandFocus->Card(), nullptr);
+  EXPECT_EQ(Form->HandFocus->Card(), Form->Cards[5 - 1]);
+  EXPECT_EQ(Game().PlayerHand.size(), 2u);
+  EXPECT_EQ(Game().TableCards.size(), 1u);
+  EXPECT_EQ(Game().PlayMode, pmDefend);
+  EXPECT_EQ(Form->HintMenu, 0) << "the pair it would beat";
+}
+
+TEST_F(HintCommand, NamesTheButtonWhenNoCardShouldGo) {
+  // The player attacked with the eight of spades, the computer beat it with the nine; no
+  // card of those ranks is left to throw in.
+  Game().PlayerHand = {KartOfTag(5), KartOfTag(2)};
+  Game().CompHand = {KartOfTag(11)};
+  Game().PlayerRow[0] = KartOfTag(9);
+  Game().CompRow[0] = KartOfTag(13);
+  Game().TableCards = {KartOfTag(9), KartOfTag(13)};
+  Game().PlayMode = pmThrowIn;
+  Game().SetButton(durak::Button4, true);
+  Form->HintItem->trigger();
+  EXPECT_EQ(Form->HandFocus->Card(), nullptr);
+  EXPECT_TRUE(Form->Label2->text().contains(Form->Button4->text()))
+      << Form->Label2->text().toStdString();
+  EXPECT_EQ(Game().TableCards.size(), 2u);
+}
+
+TEST_F(HintCommand, HasAKeyAndATextInBothLanguages) {
+  EXPECT_EQ(Form->HintItem->shortcut(), QKeySequence(Qt::Key_H));
+  for (int language : {1, 2}) {
+    EXPECT_FALSE(PackText(kHintMenuText, language).isEmpty());
+    EXPECT_TRUE(PackText(kHintButtonText, language).contains(QStringLiteral("%1")));
+    for (int n : {kOpponentGroupText, kOpponentUsualText, kOpponentStrongText})
+      EXPECT_FALSE(PackText(n, language).isEmpty()) << n;
+  }
+}
+
+TEST_F(HintCommand, NothingToSuggestBetweenDeals) {
+  Form->HintItem->trigger();
+  EXPECT_EQ(Form->HandFocus->Card(), nullptr);
+  EXPECT_EQ(Game().PlayerHand.size(), 0u);
+}
+
+}  // namespace
+}  // namespace durak::testing
