@@ -61,9 +61,8 @@ int TForm1::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y)
                                 QString::fromStdString(item.Caption));
     a->setData(item.Tag);
   }
-  // Opened from the keyboard, the menu starts on its first item, so Enter alone chooses it
-  // and the arrows move from there.
-  // After a hint the pair it chose is the one offered first.
+  // After a hint the menu starts on the pair the hint chose; opened from the keyboard, it
+  // starts on its first item, so Enter alone chooses it and the arrows move from there.
   QAction* start = nullptr;
   for (QAction* a : menu.actions())
     if (HintMenu >= 0 && a->data().toInt() == HintMenu) start = a;
