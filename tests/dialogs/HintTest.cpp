@@ -37,6 +37,9 @@ TEST_F(HintCommand, MarksTheCardThatWinsAndLeavesTheTableAlone) {
   Game().PlayerHand = {KartOfTag(5), KartOfTag(2)};
   Game().CompHand = {KartOfTag(11)};
   ComputerLeads({1});
+  Form->Res();
+  const TLayout& l = Game().Layout;
+  Game().PlaceCards(l.PlayerHandLeft, l.HandRight, l.PlayerHandTop, 0, Game().PlayerHand);
   Form->HintItem->trigger();
   ASSERT_NE(Form->HandFocus->Card(), nullptr);
   EXPECT_EQ(Form->HandFocus->Card(), Form->Cards[5 - 1]);
