@@ -94,11 +94,13 @@ struct TEntry {
 
 class TSolver {
  public:
-  TSolver(int seat, long limit) : seat_(seat), limit_(limit), table_(kSize) {}
+  TSolver(int seat, long limit, ISearchClock* clock, double timeLimitMs)
+      : seat_(seat), limit_(limit), clock_(clock), timeLimitMs_(timeLimitMs), table_(kSize) {}
 
   int Search(const TSearchState& s, int alpha, int beta) {
     if (s.Over()) return Outcome(s);
-    if (++nodes_ > limit_) {
+    if (++nodes_ > limit_ ||
+        (clock_ != nullptr && (nodes_ & 4095) == 0 && clock_->ElapsedMs() > timeLimitMs_)) {
       aborted_ = true;
       return 0;
     }
@@ -195,6 +197,8 @@ class TSolver {
 
   int seat_;
   long limit_;
+  ISearchClock* clock_;
+  double timeLimitMs_;
   long nodes_ = 0;
   bool aborted_ = false;
   std::vector<TEntry> table_;
@@ -335,8 +339,8 @@ TMove PolicyMove(const TSearchState& s, const TMoveList& moves, TSearchRandom& r
 }
 
 bool SolveExactly(const TSearchState& s, int seat, long nodeLimit, int& value, TMove& best,
-                  long* nodes) {
-  auto solver = std::make_unique<TSolver>(seat, nodeLimit);
+                  long* nodes, ISearchClock* clock, double timeLimitMs) {
+  auto solver = std::make_unique<TSolver>(seat, nodeLimit, clock, timeLimitMs);
   const bool solved = solver->Root(s, value, best);
   if (nodes != nullptr) *nodes = solver->Nodes();
   return solved;
@@ -359,7 +363,8 @@ TMove StrongMove(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_
   if (FullyKnown(info)) {
     int value = 0;
     TMove best;
-    if (SolveExactly(root, info.Seat, params.EndgameNodes, value, best, &st.Nodes)) {
+    if (SolveExactly(root, info.Seat, params.EndgameNodes, value, best, &st.Nodes, clock,
+                     params.TimeLimitMs)) {
       st.Exact = true;
       return best;
     }

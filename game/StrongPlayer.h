@@ -42,9 +42,10 @@ TMove StrongMove(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_
                  TStrongStats* stats = nullptr);
 
 // The exact value of a fully known position for a seat: 1 won, 0 drawn, -1 lost; `best`
-// receives a move that reaches it. False when the node limit was reached first.
+// receives a move that reaches it. False when the node limit (or, with a clock, the time
+// limit) was reached first.
 bool SolveExactly(const TSearchState& s, int seat, long nodeLimit, int& value, TMove& best,
-                  long* nodes = nullptr);
+                  long* nodes = nullptr, ISearchClock* clock = nullptr, double timeLimitMs = 0);
 
 // The playout rule: cheap cards first, beat cheaply or take, keep trumps while the stock lasts.
 TMove PolicyMove(const TSearchState& s, const TMoveList& moves, TSearchRandom& random);

@@ -13,6 +13,7 @@
 #include "Headless.h"
 #include "Invariants.h"
 #include "Opponent.h"
+#include "StrongChooser.h"
 #include "StrongPlayer.h"
 
 namespace durak {
@@ -31,6 +32,41 @@ class TMirrorGame : public TGame {
     for (int i = 0; i < 6; ++i) std::swap(buffer[i], buffer[6 + i]);
   }
   bool SwapHands = false;
+};
+
+// The strong player in the computer's seat, with the time of each real decision noted.
+class TTimedChooser : public ICompChooser {
+ public:
+  TTimedChooser(uint64_t seed, int iterations) : strong_(Params(iterations), seed) {}
+
+  TKarts Lead(TCompView& view) override {
+    return Timed<TKarts>([&] { return strong_.Lead(view); });
+  }
+  TCompDefence Defend(TCompView& view) override {
+    return Timed<TCompDefence>([&] { return strong_.Defend(view); });
+  }
+  TKarts ThrowIn(TCompView& view, bool afterTake) override {
+    return Timed<TKarts>([&] { return strong_.ThrowIn(view, afterTake); });
+  }
+  std::vector<double> Times;
+
+ private:
+  static TStrongParams Params(int iterations) {
+    TStrongParams p;
+    p.Iterations = iterations;
+    return p;
+  }
+  template <class R, class F>
+  R Timed(F f) {
+    const auto start = std::chrono::steady_clock::now();
+    R result = f();
+    if (strong_.LastStats.LegalMoves > 1)
+      Times.push_back(
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+              .count());
+    return result;
+  }
+  TStrongChooser strong_;
 };
 
 struct TDealRun {
@@ -105,6 +141,12 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
   else
     opponent = MakeRandomOpponent(config.Seed ^ 0x5EEDull);
   run->Table.Opponent = opponent.get();
+  const int iterations = config.Iterations > 0 ? config.Iterations : TStrongParams().Iterations;
+  std::unique_ptr<TTimedChooser> computer;
+  if (config.Computer == "strong") {
+    computer = std::make_unique<TTimedChooser>(config.Seed ^ 0xC0FFEEull, iterations);
+    game.Chooser = computer.get();
+  }
   TSplitMix seeds(config.Seed);
 
   uint64_t faultsShown = 0;
@@ -176,7 +218,9 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
     }
   }
   ShareOf(samples, s);
-  if (const std::vector<double>* times = opponent->ThinkTimes()) {
+  const std::vector<double>* times = opponent->ThinkTimes();
+  if (computer && !times) times = &computer->Times;
+  if (times) {
     s.Decisions = times->size();
     s.ThinkMedianMs = Percentile(*times, 0.5);
     s.ThinkP99Ms = Percentile(*times, 0.99);
@@ -203,10 +247,13 @@ std::string SummaryLine(const TPlayConfig& config, const TPlaySummary& s) {
   j["options"] = config.Options;
   j["seed"] = config.Seed;
   j["mirror"] = config.Mirror;
-  if (config.Opponent == "strong") {
-    j["strongShare"] = s.Share;
-    j["strongShareLow"] = s.ShareLow;
-    j["strongShareHigh"] = s.ShareHigh;
+  j["computer"] = config.Computer;
+  if (config.Opponent == "strong" || config.Computer == "strong") {
+    // The strong side's share: the player's, or the computer's when it sits there alone.
+    const bool player = config.Opponent == "strong";
+    j["strongShare"] = player ? s.Share : 1 - s.Share;
+    j["strongShareLow"] = player ? s.ShareLow : 1 - s.ShareHigh;
+    j["strongShareHigh"] = player ? s.ShareHigh : 1 - s.ShareLow;
     j["thinkMedianMs"] = s.ThinkMedianMs;
     j["thinkP99Ms"] = s.ThinkP99Ms;
     j["thinkMaxMs"] = s.ThinkMaxMs;
@@ -256,6 +303,9 @@ int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
     } else if (arg == "--iterations") {
       ok = ok && ParseNumber(value, 1000000, v) && v > 0;
       config.Iterations = static_cast<int>(v);
+    } else if (arg == "--computer") {
+      ok = ok && (std::strcmp(value, "described") == 0 || std::strcmp(value, "strong") == 0);
+      if (ok) config.Computer = value;
     } else if (arg == "--mirror") {
       config.Mirror = true;
       continue;
@@ -265,7 +315,8 @@ int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
     if (!ok) {
       err << "durak-sim play: bad argument '" << arg << "'\n"
           << "usage: durak-sim play --games N --seed S [--options BITS] "
-             "[--opponent random|first|strong] [--mirror] [--iterations N]\n";
+             "[--opponent random|first|strong] [--computer described|strong]\n"
+             "       [--mirror] [--iterations N]\n";
       return 2;
     }
     ++i;

@@ -26,7 +26,8 @@ void Usage() {
       << "usage: durak-sim step < requests.jsonl\n"
          "       durak-sim demo [--seed S]\n"
          "       durak-sim play --games N --seed S [--options BITS]\n"
-         "                      [--opponent random|first|strong] [--mirror] [--iterations N]\n";
+         "                      [--opponent random|first|strong] [--computer described|strong]\n"
+         "                      [--mirror] [--iterations N]\n";
 }
 
 }  // namespace
