@@ -59,9 +59,10 @@ void TForm1::CreateDialogs() {
     PF[i]->setData(i);
     connect(PF[i], &QAction::triggered, this, [this, i] { PF0Click(i); });
   }
-  // Entry pictures not made yet are made when a desk menu is first opened.
+  // Entry pictures not made yet are made when a desk menu is opened. A desk library that
+  // was reported missing is not reported again at every opening: once per run is enough.
   auto makeMissing = [this] {
-    if (ImageList1[0].isNull()) MakeMenuPictures(100);
+    if (ImageList1[0].isNull()) MakeMenuPictures(100, !DeskMissingTold);
   };
   connect(PopupMenu1, &QMenu::aboutToShow, this, makeMissing);
   connect(N4, &QMenu::aboutToShow, this, makeMissing);
@@ -84,6 +85,7 @@ void TForm1::N4Click(int tag) {
     ResourcePack pack;
     if (!pack.Open(dtPath)) {
       ShowMessage(dtPath + QStringLiteral(" ") + Texts[197]);
+      DeskMissingTold = true;
       Panel3->SetMode(pmSolid);
       return;
     }
@@ -110,10 +112,15 @@ void TForm1::MenuClick(const QString& name) {
 }
 
 void TForm1::MakeMenuPictures(int k) {
+  MakeMenuPictures(k, true);
+}
+
+void TForm1::MakeMenuPictures(int k, bool report) {
   const QString dtPath = QString::fromStdString(Settings.DTPath);
   ResourcePack pack;
   if (!pack.Open(dtPath)) {
-    ShowMessage(dtPath + QStringLiteral(" ") + Texts[197]);
+    if (report) ShowMessage(dtPath + QStringLiteral(" ") + Texts[197]);
+    DeskMissingTold = true;
     return;
   }
   const int first = k == 100 ? 0 : k, last = k == 100 ? 9 : k;
@@ -187,7 +194,7 @@ void TForm1::InterClick() {
     Settings.ColodaPath = newColodaPath.toStdString();
     SetFacesAll();
   }
-  Settings.MyWords = WinFromColor(d.ColBtn4->BtnColor());
+  Settings.MyWords = KeepWinColor(Settings.MyWords, d.ColBtn4->BtnColor());
   Label2->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
                             .arg(ColorFromWin(Settings.MyWords).name()));
 }

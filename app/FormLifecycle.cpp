@@ -88,9 +88,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 bool TForm1::WriteSettingsFile() {
   Settings.RBright = Panel3->RBright();
-  Settings.FColor = WinFromColor(Panel3->FColor());
-  Settings.SColor = WinFromColor(Panel3->SColor());
-  Settings.Color = WinFromColor(Panel3->Color());
+  Settings.FColor = KeepWinColor(Settings.FColor, Panel3->FColor());
+  Settings.SColor = KeepWinColor(Settings.SColor, Panel3->SColor());
+  Settings.Color = KeepWinColor(Settings.Color, Panel3->Color());
   Settings.Options = static_cast<uint16_t>(Engine->Options);
   Settings.ASpeed = Engine->ASpeed;
   Settings.VidSort = Engine->VidSort;

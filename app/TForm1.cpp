@@ -32,6 +32,7 @@ namespace {
 constexpr int kColumnWidth = 62;  // the right-hand column
 constexpr int kBarHeight = 45;    // the bottom bar
 constexpr int kMinWidth = 630, kMinHeight = 450;
+constexpr int32_t kFrameColor = 22668;  // the brown under the wood of the frame
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
@@ -56,9 +57,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   Engine->ASpeed = Settings.ASpeed;
   Engine->VidSort = Settings.VidSort;
 
-  const QImage wood = OwnPicture(QStringLiteral("PBG"));
-  Panel1->SetPicture(wood);
-  Panel2->SetPicture(wood);
+  DressFramePanels();
 
   PassForm_ = new TPassForm(this);
   ChempForm_ = new TChempForm(PassForm_, this);
@@ -153,6 +152,11 @@ void TForm1::CreatePanels() {
   Panel3->SetSColor(ColorFromWin(Settings.SColor));
   Panel3->SetColor(ColorFromWin(Settings.Color));
   Panel3->SetMode(pmSolid);
+  // The frame: the button-shadow border and the brown that shows where the wood does not.
+  for (TKuvPanel* frame : {Panel1, Panel2}) {
+    frame->SetBColor(SysColor(SysBtnShadow));
+    frame->SetColor(ColorFromWin(kFrameColor));
+  }
 
   Image2 = new QLabel(Panel3);
   Image2->hide();
@@ -273,9 +277,25 @@ void TForm1::Res() {
   Panel1->setGeometry(0, h - kBarHeight, w, kBarHeight);
   Panel2->setGeometry(w - kColumnWidth, 0, kColumnWidth, h - kBarHeight);
   Panel3->setGeometry(0, 0, w - kColumnWidth, h - kBarHeight);
+  DressFramePanels();
   if (!Cards.empty()) Engine->Res(Panel3->width(), Panel3->height(), CardWidth, CardHeight);
   ArrangeColumn();
   ArrangeBottomBar();
+}
+
+// The bottom bar and the right-hand column are dressed in the wood texture. A panel cuts
+// its tile to the size it has when the picture is set, so the picture is set again once the
+// panel has its real size: a tile cut to a panel not yet laid out would repeat with seams.
+void TForm1::DressFramePanels() {
+  static const QImage wood = OwnPicture(QStringLiteral("PBG"));
+  for (TKuvPanel* panel : {Panel1, Panel2}) {
+    const int insideW = panel->width() - 4, insideH = panel->height() - 4;
+    if (insideW < 1 || insideH < 1) continue;
+    if (!panel->Strip().isNull() && panel->Strip().width() == std::min(insideW, wood.width()) &&
+        panel->TileHeight() == std::min(insideH, wood.height()))
+      continue;
+    panel->SetPicture(wood);
+  }
 }
 
 void TForm1::ArrangeColumn() {

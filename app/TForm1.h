@@ -155,6 +155,11 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   void CreatePanels();
   void CreateCards();
   void ArrangeColumn();
+  // Rebuilds desk entry pictures; `report` false keeps quiet about a missing desk library.
+  void MakeMenuPictures(int k, bool report);
+  // Whether a missing desk library has been reported in this run.
+  bool DeskMissingTold = false;
+  void DressFramePanels();
   void ArrangeBottomBar();
   TBtn3d* ButtonOf(TButton button) const;
   void CreateHandFocus();

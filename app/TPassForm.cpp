@@ -5,8 +5,49 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QValidator>
+
+#include "ChempFile.h"
 
 namespace durak {
+
+namespace {
+
+// Lets into a name or password field only the characters the champions file can keep (it
+// stores them in Windows-1251): anything else is dropped as it is typed or pasted, so a
+// stored password always matches what was typed.
+class TCp1251Validator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override {
+    QString kept;
+    int keptBeforeCursor = 0;
+    const QList<uint> chars = input.toUcs4();
+    int at = 0;  // position in input, in UTF-16 units
+    for (uint c : chars) {
+      const char32_t ch = c;
+      const QString one = QString::fromUcs4(&ch, 1);
+      if (Fits(one)) {
+        kept += one;
+        if (at < pos) keptBeforeCursor += static_cast<int>(one.size());
+      }
+      at += static_cast<int>(one.size());
+    }
+    if (kept.size() != input.size()) {
+      input = kept;
+      pos = keptBeforeCursor;
+    }
+    return Acceptable;
+  }
+
+ private:
+  static bool Fits(const QString& one) {
+    const std::string utf8 = one.toStdString();
+    return Cp1251ToUtf8(Utf8ToCp1251(utf8)) == utf8;
+  }
+};
+
+}  // namespace
 
 TPassForm::TPassForm(QWidget* parent) : QDialog(parent) {
   setFixedSize(152, 198);
@@ -26,6 +67,8 @@ TPassForm::TPassForm(QWidget* parent) : QDialog(parent) {
     labels[i]->setGeometry(16, 16 + 48 * i, 121, 16);
     edits[i]->setGeometry(16, 32 + 48 * i, 121, 21);
   }
+  auto* fileCharacters = new TCp1251Validator(this);
+  for (QLineEdit* e : {Edit1, MaskEdit1, MaskEdit2}) e->setValidator(fileCharacters);
   for (QLineEdit* e : {MaskEdit1, MaskEdit2}) {
     e->setEchoMode(QLineEdit::Password);
     e->setMaxLength(12);

@@ -163,7 +163,7 @@ void TForm1::N3Click() {
   auto setBit = [&g](int32_t bit, bool on) {
     g.Options = on ? (g.Options | bit) : (g.Options & ~bit);
   };
-  Settings.HotColor = WinFromColor(d.ColBtn1->BtnColor());
+  Settings.HotColor = KeepWinColor(oldHotColor, d.ColBtn1->BtnColor());
   setBit(arHotCards, d.CheckBox1->isChecked());
   setBit(arSound, d.CheckBox3->isChecked());
   if (Settings.HotColor != oldHotColor)

@@ -8,10 +8,14 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "ModalDriver.h"
+#include "TBtn3d.h"
 #include "TChempForm.h"
 #include "TForm1.h"
+#include "TInterDlg.h"
+#include "TRubDlg.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -40,6 +44,28 @@ TEST_F(CloseSettingsTest, UnwritableSettingsAreReportedOnceAndTheGameStillCloses
   EXPECT_TRUE(QFileInfo(dir.filePath("durak.ini")).isDir());
   EXPECT_TRUE(QFileInfo::exists(dir.filePath("durak.ini/keep.txt")));
   EXPECT_FALSE(QFileInfo::exists(dir.filePath("durak.ini.tmp")));
+}
+
+// Colours stored as system colours (top bit set) keep following the desktop: written back
+// exactly as they were read unless the user picked another colour.
+TEST_F(CloseSettingsTest, SystemColoursAreWrittenBackAsTheyWereRead) {
+  WriteText("durak.ini",
+            "[Settings]\nMyWords=-2147483640\nFColor=-2147483633\nSColor=-2147483646\n"
+            "Color=-2147483633\nHotColor=-2147483635\n");
+  TModalDriver driver;
+  TForm1 form;
+  EXPECT_EQ(form.Settings.Color, -2147483633);
+  // Both colour dialogs closed with OK and nothing changed.
+  QTimer::singleShot(0, form.RubDlg->OKBtn, &QPushButton::click);
+  form.N3Click();
+  QTimer::singleShot(0, form.InterDlg->OKBtn, &QPushButton::click);
+  form.InterClick();
+  ASSERT_TRUE(form.WriteSettingsFile());
+  const QString ini = ReadText("durak.ini");
+  for (const char* line : {"MyWords=-2147483640\n", "FColor=-2147483633\n", "SColor=-2147483646\n",
+                           "Color=-2147483633\n", "HotColor=-2147483635\n"})
+    EXPECT_TRUE(ini.contains(QLatin1String("\n") + QLatin1String(line))) << line << "\n"
+                                                                         << ini.toStdString();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "ChempFile.h"
 #include "TPassForm.h"
 
 namespace durak::testing {
@@ -86,6 +87,44 @@ TEST_F(PassFormTest, PasswordTakesTwelveCharactersAtMost) {
   form.show();
   QTest::keyClicks(form.MaskEdit1, "1234567890123");
   EXPECT_EQ(form.MaskEdit1->text(), "123456789012");
+  form.hide();
+}
+
+// Types the text one character at a time, as a keyboard with any layout would.
+void Type(QWidget* edit, const QString& text) {
+  for (char32_t c : text.toUcs4())
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                        Qt::NoModifier);
+}
+
+// Names and passwords are kept in the champions file in Windows-1251: a character outside
+// it cannot be typed, so what is stored is always exactly what was typed.
+TEST_F(PassFormTest, OnlyCharactersTheChampionsFileKeepsCanBeTyped) {
+  form.PassMode = 1;
+  form.show();
+  form.FormActivate();
+  const QString emoji = QString::fromUcs4(U"\U0001F600");
+  Type(form.Edit1, QStringLiteral("Jos\u00e9 \u0401\u0436") + emoji);
+  EXPECT_EQ(form.Edit1->text().toStdString(), QStringLiteral("Jos \u0401\u0436").toStdString());
+  Type(form.MaskEdit1, QStringLiteral("p\u00e4ss\u20ac") + emoji + QStringLiteral("\u0436"));
+  EXPECT_EQ(form.MaskEdit1->text().toStdString(), QStringLiteral("pss\u20ac\u0436").toStdString());
+  // A pasted text loses the characters the file cannot keep and keeps the rest.
+  form.MaskEdit2->clear();
+  form.MaskEdit2->insert(QStringLiteral("p\u00e4ss") + emoji + QStringLiteral("\u20ac\u0436"));
+  EXPECT_EQ(form.MaskEdit2->text().toStdString(), QStringLiteral("pss\u20ac\u0436").toStdString());
+
+  for (QLineEdit* edit : {form.Edit1, form.MaskEdit1}) {
+    TChempRec rec;
+    rec.SetName(form.Edit1->text().toStdString());
+    rec.SetPass(edit->text().toStdString());
+    const auto bytes = rec.Encode();
+    const TChempRec back = TChempRec::Decode(bytes.data());
+    EXPECT_EQ(back.NameText(), form.Edit1->text().toStdString());
+    EXPECT_EQ(back.PassText(), edit->text().toStdString());
+  }
+  // The stored password is accepted when typed again.
+  form.Button1Click();
+  EXPECT_EQ(form.result(), QDialog::Accepted) << shown.join("; ").toStdString();
   form.hide();
 }
 

@@ -1,11 +1,14 @@
 // The desk menus and the appearance dialog: what each entry puts on the table, and what the
 // dialog applies after OK, and only that.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
+#include "OwnPictures.h"
 #include "ResourcePack.h"
 #include "TColBtn.h"
 #include "THotCard.h"
@@ -13,6 +16,7 @@
 #include "TKuvPanel.h"
 #include "TKuvTrack.h"
 #include "TestPacks.h"
+#include "WinColor.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -252,6 +256,49 @@ TEST_F(Appearance, BrightnessCaptionFollowsTheBar) {
   TInterDlg& d = *Form->InterDlg;
   d.TrackBar1->setValue(-4);
   EXPECT_EQ(d.GRB->title(), Form->Texts[35] + QStringLiteral(" (-4)"));
+}
+
+TEST_F(Appearance, AMissingDeskLibraryIsReportedOnceNotAtEveryMenu) {
+  Form->Settings.DTPath = "dtop-gone.dll";
+  Form->MakeMenuPictures(100);  // as at start-up
+  ASSERT_EQ(Messages.size(), 1);
+  for (int i = 0; i < 3; ++i) {
+    emit Form->N4->aboutToShow();
+    emit Form->PopupMenu1->aboutToShow();
+  }
+  EXPECT_EQ(Messages.size(), 1) << qPrintable(Messages.join('\n'));
+  // A library that turns up later is used at the next opening.
+  MakeDeskLibrary(QStringLiteral("dtop-gone.dll"), 7);
+  emit Form->N4->aboutToShow();
+  EXPECT_EQ(Messages.size(), 1);
+  EXPECT_EQ(Form->ImageList1[3].pixelColor(16, 16), DeskColour(3));
+}
+
+// The bottom bar and the right-hand column: the wood tiles at its own width without seams,
+// framed in the button-shadow colour over the frame's brown.
+TEST_F(Appearance, TheFrameIsWoodWithoutSeams) {
+  const QImage wood = OwnPicture(QStringLiteral("PBG"));
+  ASSERT_FALSE(wood.isNull());
+  Form->resize(900, 600);
+  QApplication::processEvents();
+  for (TKuvPanel* panel : {Form->Panel1, Form->Panel2}) {
+    EXPECT_EQ(panel->BColor(), SysColor(SysBtnShadow));
+    EXPECT_EQ(panel->Color(), QColor(140, 88, 0));
+    ASSERT_EQ(panel->Mode(), pmPicture);
+    EXPECT_EQ(panel->Strip().width(), std::min(wood.width(), panel->width() - 4));
+    EXPECT_EQ(panel->TileHeight(), wood.height());
+  }
+  // The bar as painted: every tile is the whole texture, side by side from x = 2.
+  const QImage bar = Form->Panel1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  int seams = 0;
+  for (int x = 2; x + 1 < bar.width() - 2; x += 7) {
+    const int y = 2 + (x % wood.height());
+    if (bar.pixel(x, y) != wood.pixel((x - 2) % wood.width(), y - 2)) ++seams;
+  }
+  EXPECT_EQ(seams, 0);
+  EXPECT_EQ(bar.pixel(0, 10), SysColor(SysBtnShadow).rgb());
+  const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
+  if (!dir.isEmpty()) Form->grab().save(QDir(dir).filePath(QStringLiteral("window-frame.png")));
 }
 
 }  // namespace

@@ -93,4 +93,8 @@ int32_t WinFromColor(const QColor& c) {
   return static_cast<int32_t>(WinOfRgb(RgbOf(c)));
 }
 
+int32_t KeepWinColor(int32_t stored, const QColor& now) {
+  return RgbOf(ColorFromWin(stored)) == RgbOf(now) ? stored : WinFromColor(now);
+}
+
 }  // namespace durak

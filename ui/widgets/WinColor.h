@@ -44,6 +44,11 @@ QColor ColorFromWin(int32_t value, const QPalette& palette);
 // The stored value of a colour (always plain RGB; alpha is dropped).
 int32_t WinFromColor(const QColor& c);
 
+// The value to store for a colour that was read as `stored`: the stored value itself while
+// it still gives this colour, so a system colour keeps following the desktop and stray high
+// bits survive; the plain RGB value of the colour once the user has picked another.
+int32_t KeepWinColor(int32_t stored, const QColor& now);
+
 inline QColor QColorOf(TRgb c) {
   return QColor(c.R, c.G, c.B);
 }
