@@ -55,13 +55,17 @@ TRubDlg::TRubDlg(QWidget* parent) : QDialog(parent) {
   GroupBox1 = new QGroupBox(QStringLiteral("Скорость анимации"), this);
   TrackBar1 = new TKuvTrack(Qt::Horizontal, GroupBox1);
   TrackBar1->Setup(10, 100, 5, 5);
-  TrackBar1->setSingleStep(5);
+  TrackBar1->setSingleStep(1);  // an arrow key moves the bar by one
   TrackBar1->setMinimumWidth(150);
   KuvLed1 = new TKuvLed(GroupBox1);
+  // The speed counter: three digits with leading zeros, black on grey on the button face.
   KuvLed1->SetNeg(false);
-  KuvLed1->SetHiNill(false);
-  KuvLed1->SetW1Digit(13);
+  KuvLed1->SetHiNill(true);
+  KuvLed1->SetW1Digit(16);
   KuvLed1->SetDigits(3);
+  KuvLed1->SetCol(1, Qt::black);
+  KuvLed1->SetCol(2, ColorFromWin(11053224));
+  KuvLed1->SetCol(3, SysColor(SysBtnFace));
   KuvLed1->setFixedSize(KuvLed1->sizeHint());
   Label1 = new QLabel(QStringLiteral("Тормоз"), GroupBox1);
   Label2 = new QLabel(QStringLiteral("Газ"), GroupBox1);

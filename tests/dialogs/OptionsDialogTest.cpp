@@ -1,6 +1,8 @@
 // The options dialog as the player uses it: what it shows, and what OK and Cancel change.
 #include <QCheckBox>
+#include <QDir>
 #include <QRadioButton>
+#include <QTest>
 
 #include "TBtn3d.h"
 #include "TColBtn.h"
@@ -192,6 +194,41 @@ TEST_F(OptionsDialog, OpponentIsChosenHereAndPlaysFromTheNextDeal) {
   Run([](TRubDlg& d) { d.OG->SetItemIndex(0); }, true);
   EXPECT_EQ(Messages.size(), 1) << "during a deal the change waits for the next one";
   EXPECT_NE(Game().Chooser, nullptr) << "the running deal keeps its opponent";
+}
+
+TEST_F(OptionsDialog, SpeedCounterLooksAsDescribedAndArrowKeysStepByOne) {
+  Game().ASpeed = 40;
+  int afterRight = 0, afterLeft = 0;
+  QImage counter;
+  Run(
+      [&](TRubDlg& d) {
+        TKuvLed& led = *d.KuvLed1;
+        EXPECT_EQ(led.W1Digit(), 16);
+        EXPECT_EQ(led.Digits(), 3);
+        EXPECT_TRUE(led.HiNill());
+        EXPECT_FALSE(led.Neg());
+        EXPECT_EQ(led.ACol(), QColor(Qt::black));
+        EXPECT_EQ(led.NACol(), QColor(168, 168, 168));
+        EXPECT_EQ(led.Back(), SysColor(SysBtnFace));
+        EXPECT_EQ(led.size(), QSize(48, 32));
+        d.TrackBar1->setFocus();
+        QTest::keyClick(d.TrackBar1, Qt::Key_Right);
+        afterRight = led.Number();
+        QTest::keyClick(d.TrackBar1, Qt::Key_Left);
+        QTest::keyClick(d.TrackBar1, Qt::Key_Left);
+        afterLeft = d.TrackBar1->value();
+        d.TrackBar1->setValue(40);
+        counter = led.grab().toImage();
+        const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
+        if (!dir.isEmpty()) d.grab().save(QDir(dir).filePath(QStringLiteral("options-speed.png")));
+      },
+      true);
+  EXPECT_EQ(afterRight, 41);
+  EXPECT_EQ(afterLeft, 39);
+  // "040": the leading zero is lit black like the digits.
+  ASSERT_FALSE(counter.isNull());
+  EXPECT_EQ(counter.pixelColor(counter.width() / 6, 2), QColor(Qt::black));
+  EXPECT_EQ(counter.pixelColor(0, 0), SysColor(SysBtnFace));
 }
 
 }  // namespace
