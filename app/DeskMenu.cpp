@@ -24,7 +24,7 @@ namespace {
 
 constexpr int kPictureSide = 32;
 
-// The right-click menu shows its pictures at their full 32 x 32.
+// Both desk menus show their pictures at their full 32 x 32.
 class TBigIconStyle : public QProxyStyle {
  public:
   int pixelMetric(PixelMetric metric, const QStyleOption* option,
@@ -51,6 +51,7 @@ void TForm1::CreateDialogs() {
   auto* style = new TBigIconStyle;
   style->setParent(PopupMenu1);
   PopupMenu1->setStyle(style);
+  N4->setStyle(style);
   const char* const names[] = {"Solid Color", "Bg1", "Bg2", "Bg3",      "Bg4",
                                "Bg5",         "bg6", "Bg7", "Gradient", "Rainbow"};
   for (int i = 0; i < 10; ++i) {

@@ -2,12 +2,15 @@
 // come from the language library, Russian texts 1..206 and English 301..506.
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTranslator>
 
 #include "AddedTexts.h"
 #include "ResourcePack.h"
@@ -26,6 +29,24 @@ namespace {
 
 std::string Cut(const QString& text, int capacity) {
   return text.left(capacity).toStdString();
+}
+
+// Qt's own dialogs (the colour and file dialogs, the buttons of message boxes) speak the
+// game's language: Qt's Russian translation is installed while the game is Russian. Without
+// that translation on the machine they stay English.
+void FollowWithQtDialogs(QObject* owner, int language) {
+  auto* qt =
+      owner->findChild<QTranslator*>(QStringLiteral("QtTranslator"), Qt::FindDirectChildrenOnly);
+  if (!qt) {
+    qt = new QTranslator(owner);
+    qt->setObjectName(QStringLiteral("QtTranslator"));
+  }
+  QCoreApplication::removeTranslator(qt);
+  if (language == 2) return;
+  if (qt->isEmpty() &&
+      !qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return;
+  QCoreApplication::installTranslator(qt);
 }
 
 }  // namespace
@@ -51,6 +72,7 @@ void TForm1::ChangeLang(int language) {
     Texts[i] = i >= kFirstRulesText ? pack.LoadLongText(base + i) : pack.LoadText(base + i);
   }
   pack.Close();
+  FollowWithQtDialogs(this, language);
   ApplyTexts();
   Engine->ShowSpeech(Engine->LastSpeech);
 }

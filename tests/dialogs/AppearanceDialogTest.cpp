@@ -6,7 +6,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 
 #include "OwnPictures.h"
 #include "ResourcePack.h"
@@ -299,6 +301,12 @@ TEST_F(Appearance, TheFrameIsWoodWithoutSeams) {
   EXPECT_EQ(bar.pixel(0, 10), SysColor(SysBtnShadow).rgb());
   const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
   if (!dir.isEmpty()) Form->grab().save(QDir(dir).filePath(QStringLiteral("window-frame.png")));
+}
+
+TEST_F(Appearance, BothDeskMenusShowTheirPicturesAt32Pixels) {
+  for (QMenu* menu : {Form->N4, Form->PopupMenu1})
+    EXPECT_EQ(menu->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, menu), 32);
+  EXPECT_NE(Form->menuBar()->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, nullptr), 32);
 }
 
 }  // namespace

@@ -5,9 +5,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTimer>
@@ -196,6 +200,30 @@ TEST_F(LanguageCaptions, EveryDialogShowsItsTextsWholeInBothLanguages) {
   CheckWindows(1);
   Form->L2Click(2);
   CheckWindows(2);
+}
+
+// Qt's own dialogs follow the game's language at once.
+TEST_F(LanguageCaptions, QtDialogsSpeakTheGamesLanguage) {
+  const QString qm = QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                         .filePath(QStringLiteral("qtbase_ru.qm"));
+  if (!QFile::exists(qm)) GTEST_SKIP() << "Qt's Russian translation is not installed";
+  auto basic = [] { return QColorDialog::tr("&Basic colors"); };
+  auto lookIn = [] { return QFileDialog::tr("Look in:"); };
+  Form->L2Click(1);
+  EXPECT_EQ(basic().toStdString(), "&Основные цвета");
+  EXPECT_NE(lookIn(), QStringLiteral("Look in:"));
+  QColorDialog colours;
+  colours.setOption(QColorDialog::DontUseNativeDialog);
+  colours.show();
+  QApplication::processEvents();
+  Shot(&colours, QStringLiteral("qt-colour-dialog-ru"));
+  Form->L2Click(2);
+  EXPECT_EQ(basic(), QStringLiteral("&Basic colors"));
+  EXPECT_EQ(lookIn(), QStringLiteral("Look in:"));
+  QApplication::processEvents();
+  Shot(&colours, QStringLiteral("qt-colour-dialog-en"));
+  Form->L2Click(1);
+  EXPECT_EQ(basic().toStdString(), "&Основные цвета");
 }
 
 }  // namespace
