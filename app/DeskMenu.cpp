@@ -166,11 +166,14 @@ void TForm1::InterClick() {
   Settings.Rubaha = static_cast<uint8_t>(d.Rubaha);
   const QString newColodaPath = d.Label2->text();
   if (Settings.Rubaha != oldRubaha && newColodaPath == oldColodaPath) {
-    if (!SetBgAll(Cards, oldColodaPath, Settings.Rubaha)) {
+    if (!SetBgAll(Cards, oldColodaPath, Settings.Rubaha, &Library)) {
       ShowMessage(CardLibraryMissingForBackMessage(Texts[203], oldColodaPath, Texts[197]));
       close();
       return;
     }
+    // The new back drawn at the table's card size; nothing moves.
+    PicturesStale = true;
+    ApplyCardScale(Panel3->width(), Panel3->height());
   }
   if (d.KuvPanel3->Color() != oldColor) {
     Panel3->SetColor(d.KuvPanel3->Color());

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 
 #include "CardFaces.h"
 #include "CardPacks.h"
@@ -19,6 +20,11 @@ namespace durak {
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  // Moved to a screen of another pixel density: the cards are drawn again for it.
+  if (windowHandle() != nullptr && !ScreenWatched) {
+    ScreenWatched = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] { Res(); });
+  }
   if (Activated) return;
   Activated = true;
   // The first activation runs once, after the window is on screen.
@@ -47,7 +53,8 @@ void TForm1::FormActivate() {
 
 void TForm1::SetFacesAll() {
   const bool ok = durak::SetFacesAll(Cards, QString::fromStdString(Settings.ColodaPath),
-                                     Settings.Rubaha, CardWidth, CardHeight);
+                                     Settings.Rubaha, CardWidth, CardHeight, &Library);
+  PicturesStale = true;
   if (!ok) {
     QMessageBox::critical(this, windowTitle(),
                           CardLibraryMissingMessage(QString::fromStdString(Settings.ColodaPath)));

@@ -278,7 +278,10 @@ void TForm1::Res() {
   Panel2->setGeometry(w - kColumnWidth, 0, kColumnWidth, h - kBarHeight);
   Panel3->setGeometry(0, 0, w - kColumnWidth, h - kBarHeight);
   DressFramePanels();
-  if (!Cards.empty()) Engine->Res(Panel3->width(), Panel3->height(), CardWidth, CardHeight);
+  if (!Cards.empty()) {
+    ApplyCardScale(Panel3->width(), Panel3->height());
+    Engine->Res(Panel3->width(), Panel3->height(), TableCardWidth, TableCardHeight, CardScaleNow);
+  }
   ArrangeColumn();
   ArrangeBottomBar();
 }
@@ -296,6 +299,26 @@ void TForm1::DressFramePanels() {
       continue;
     panel->SetPicture(wood);
   }
+}
+
+void TForm1::ApplyCardScale(int tableWidth, int tableHeight) {
+  const double scale = Settings.ScaleToWindow && CardWidth > 0 && CardHeight > 0
+                           ? CardScale(tableWidth, tableHeight, CardWidth, CardHeight)
+                           : 1.0;
+  const int cw = ScaledCardSide(CardWidth, scale), ch = ScaledCardSide(CardHeight, scale);
+  const double dpr = Panel3->devicePixelRatioF();
+  if (!PicturesStale && cw == TableCardWidth && ch == TableCardHeight && dpr == CardDpr) return;
+  PicturesStale = false;
+  CardScaleNow = scale;
+  TableCardWidth = cw;
+  TableCardHeight = ch;
+  CardDpr = dpr;
+  // A library without a back has no card size: the cards keep their pictures' own.
+  ApplyCardPictures(Cards, Library, cw > 0 && ch > 0 ? QSize(cw, ch) : QSize(), dpr);
+  // Cards parked off the table stay wholly off it at their new size.
+  for (THotCard* c : Cards)
+    if (c->x() < 0) c->SetBounds(OffTableLeft(c->width()), c->y(), c->width(), c->height());
+  ShowTrumpPicture();
 }
 
 void TForm1::ArrangeColumn() {
@@ -355,10 +378,22 @@ void TForm1::SetLed(TLed led, int value) {
 }
 
 void TForm1::SetTrumpPicture(int suit) {
+  TrumpSuit = suit;
+  ShowTrumpPicture();
+}
+
+void TForm1::ShowTrumpPicture() {
+  if (TrumpSuit == 0) return;
   static const char* const kNames[] = {"BS", "BS", "BC", "BD", "BH"};
-  const QImage picture = OwnPicture(QString::fromLatin1(kNames[suit >= 1 && suit <= 4 ? suit : 0]));
+  const QString name =
+      QString::fromLatin1(kNames[TrumpSuit >= 1 && TrumpSuit <= 4 ? TrumpSuit : 0]);
+  // The picture grows with the cards, drawn from its larger renditions.
+  const QImage base = OwnPicture(name);
+  const QSize size(ScaledCardSide(base.width(), CardScaleNow),
+                   ScaledCardSide(base.height(), CardScaleNow));
+  const QImage picture = OwnPictureAt(name, size, CardDpr);
   Image2->setPixmap(QPixmap::fromImage(picture));
-  Image2->resize(picture.size());
+  Image2->resize(size);
 }
 
 void TForm1::SetTrumpVisible(bool visible) {

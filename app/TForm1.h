@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "CardRenditions.h"
 #include "Game.h"
 #include "Settings.h"
 
@@ -141,7 +142,14 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   QMenu *File1, *Options1, *N4, *Language1, *N6;
   QAction *N8, *N7, *N2, *N3, *Inter, *N5, *Exit1, *L1, *L2;
   std::array<QAction*, 10> F{};
+  // The card library's card size (its back's size).
   int CardWidth = 59, CardHeight = 80;
+  // The size the table shows the cards at: the library's size times CardScaleNow, which
+  // grows with the table while Settings.ScaleToWindow is on.
+  int TableCardWidth = 59, TableCardHeight = 80;
+  double CardScaleNow = 1.0;
+  // The faces and backs of the card library in use, with their larger renditions.
+  TCardLibrary Library;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -161,6 +169,11 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   bool DeskMissingTold = false;
   void DressFramePanels();
   void ArrangeBottomBar();
+  // Works out the card size for the table's size and, when it or the screen's pixel density
+  // changed, draws the faces, backs and the trump-suit picture anew for it.
+  void ApplyCardScale(int tableWidth, int tableHeight);
+  // The trump-suit picture at the current card scale.
+  void ShowTrumpPicture();
   TBtn3d* ButtonOf(TButton button) const;
   void CreateHandFocus();
   std::array<TBtn3d*, 5> ButtonsFromTheRight() const;
@@ -183,6 +196,11 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   TPassForm* PassForm_;
   TChempForm* ChempForm_;
   bool Closing = false;
+  // The card pictures must be drawn again (a new library or back).
+  bool PicturesStale = true;
+  double CardDpr = 1.0;
+  int TrumpSuit = 0;
+  bool ScreenWatched = false;
 };
 
 }  // namespace durak

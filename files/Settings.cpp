@@ -34,6 +34,7 @@ TSettings ReadSettings(const TProfileFile& f, bool haveWaveOut) {
   s.Language = f.ReadInteger(kSettings, "Language", 1);
   if (s.Language != 1 && s.Language != 2) s.Language = 1;
   s.Opponent = f.ReadInteger(kSettings, "Opponent", 0) == 1 ? 1 : 0;
+  s.ScaleToWindow = f.ReadInteger(kSettings, "ScaleToWindow", 1) != 0;
   s.Left = f.ReadInteger(kPosition, "Left", 100);
   s.Top = f.ReadInteger(kPosition, "Top", 50);
   s.Width = f.ReadInteger(kPosition, "Width", 600);
@@ -61,6 +62,10 @@ void WriteSettings(TProfileFile& f, const TSettings& s) {
   // player stays as it always was.
   if (s.Opponent != 0 || f.ReadInteger(kSettings, "Opponent", -1) != -1)
     f.WriteInteger(kSettings, "Opponent", s.Opponent);
+  // Written once the player has turned it off (or the file already has it), so a file that
+  // never changed it keeps the keys it always had.
+  if (!s.ScaleToWindow || !f.ReadString(kSettings, "ScaleToWindow", "").empty())
+    f.WriteInteger(kSettings, "ScaleToWindow", s.ScaleToWindow ? 1 : 0);
   if (s.State == wsNormal) {
     f.WriteInteger(kPosition, "Left", s.Left);
     f.WriteInteger(kPosition, "Top", s.Top);

@@ -27,6 +27,8 @@ struct TSettings {
   int32_t HotColor = 65535;
   int32_t Language = 1;
   int32_t Opponent = 0;  // 0 the usual computer player, 1 the strong one
+  // Cards grow with the table (off: always the card library's size).
+  bool ScaleToWindow = true;
   int32_t Left = 100, Top = 50, Width = 600, Height = 450;
   uint8_t State = wsNormal;
 };

@@ -78,13 +78,13 @@ void TGame::InitCard() {
     ArrAdd(KartOfTag(buffer[i]), UnseenCards);
     c.SetHandCursor(true);
     c.SetClickable(true);
-    c.FlipMoveTo(x, Layout.PlayerHandTop, 0, ASpeed * 2);
+    c.FlipMoveTo(x, Layout.PlayerHandTop, 0, GlideStep(ASpeed * 2));
     x += step;
   }
   x = Layout.CompHandLeft;
   for (int i = 6; i <= 11; ++i) {
     ArrAdd(KartOfTag(buffer[i]), CompHand);
-    GetCard(buffer[i]).MoveTo(x, Layout.CompHandTop, 0, ASpeed * 2, false);
+    GetCard(buffer[i]).MoveTo(x, Layout.CompHandTop, 0, GlideStep(ASpeed * 2), false);
     x += step;
   }
   for (int i = 0; i <= 23; ++i) {
@@ -97,7 +97,7 @@ void TGame::InitCard() {
     // The trump card lies face up across the stock, half under it.
     ICardControl& c = GetCard(tag);
     c.Turn();
-    c.MoveTo(Layout.DeckLeft - ch / 2, Layout.DeckTop + (ch - cw) / 2, 0, ASpeed, true);
+    c.MoveTo(Layout.DeckLeft - ch / 2, Layout.DeckTop + (ch - cw) / 2, 0, GlideStep(ASpeed), true);
   }
 
   Trump = Deck[0].Suit;
@@ -148,14 +148,14 @@ void TGame::N8Click() {
   Leader = 100;
 
   // Sweep every card off the table, to the nearer side.
-  const int speed = ASpeed * 5;
+  const int speed = GlideStep(ASpeed * 5);
   for (int tag = 1; tag <= 36; ++tag) {
     ICardControl& c = GetCard(tag);
     if (c.Left() > Layout.TableWidth / 2) {
       c.MoveTo(Layout.TableWidth + 10, c.Top(), 0, speed, false);
-      c.SetBounds(-100, c.Top(), c.Width(), c.Height());
+      c.SetBounds(OffTableLeft(c.Width()), c.Top(), c.Width(), c.Height());
     } else {
-      c.MoveTo(-100, c.Top(), 0, speed, false);
+      c.MoveTo(OffTableLeft(c.Width()), c.Top(), 0, speed, false);
     }
   }
 

@@ -110,8 +110,8 @@ class TGame {
 
   // ---- layout -------------------------------------------------------------------------
   // Recomputes the layout for a table of that size, then lays out the stock, the hands and
-  // the table cards again.
-  void Res(int tableWidth, int tableHeight, int cardWidth, int cardHeight);
+  // the table cards again. scale: how much the cards are enlarged over the library's size.
+  void Res(int tableWidth, int tableHeight, int cardWidth, int cardHeight, double scale = 1.0);
   void ColodaPaint();
   void PlaceCards(int left, int right, int top, int sortKind, TKarts& list);
 
@@ -140,6 +140,10 @@ class TGame {
 
   // Shows or hides a command button.
   void SetButton(TButton button, bool visible);
+
+  // The glide step for a speed setting: longer in proportion to the card scale, so that a
+  // glide across the table takes as long at every window size.
+  int GlideStep(int speed) const;
 
  protected:
   std::array<ICardControl*, 36> Cards;

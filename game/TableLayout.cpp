@@ -1,10 +1,13 @@
 // Laying out the stock and the hands on the table.
+#include <algorithm>
+
 #include "Game.h"
 
 namespace durak {
 
-void TGame::Res(int tableWidth, int tableHeight, int cardWidth, int cardHeight) {
+void TGame::Res(int tableWidth, int tableHeight, int cardWidth, int cardHeight, double scale) {
   Layout = ComputeLayout(tableWidth, tableHeight, cardWidth, cardHeight);
+  Layout.Scale = scale < 1.0 ? 1.0 : scale;
   ColodaPaint();
   PlaceRow(0);
   PlaceRow(1);
@@ -49,9 +52,18 @@ void TGame::PlaceCards(int left, int right, int top, int sortKind, TKarts& list)
     // By suit, an empty step separates the suit groups.
     if (sortKind == 1 && i > 0 && list[i].Suit != list[i - 1].Suit) extra += step;
     ICardControl& c = GetCard(list[i].Tag);
-    c.SetBounds(left + step * i + extra, top, c.Width(), c.Height());
+    int x = left + step * i + extra;
+    // A card lying sideways (the trump card drawn by the computer) is longer than the step
+    // allows for: it keeps within the hand's right limit.
+    if (c.Turned()) x = std::max(left, std::min(x, right - c.Width()));
+    c.SetBounds(x, top, c.Width(), c.Height());
     c.BringToFront();
   }
+}
+
+int TGame::GlideStep(int speed) const {
+  const int64_t step = Nearest(speed * Layout.Scale);
+  return step < 1 ? 1 : static_cast<int>(std::min<int64_t>(step, 100000));
 }
 
 void TGame::LayOutHand(const TKarts& hand, int left, int top, int step) {

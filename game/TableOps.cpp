@@ -30,9 +30,15 @@ void TGame::COnDesk(ICardControl& card, int side, int slot) {
     PutSlot(card, slot, player ? PlayerRow : CompRow);
     const TPoint to = player ? Layout.PlayerSlotPos[slot] : Layout.CompSlotPos[slot];
     if (card.CardState() == 0)
-      card.FlipMoveTo(to.X, to.Y, 0, ASpeed);
+      card.FlipMoveTo(to.X, to.Y, 0, GlideStep(ASpeed));
     else
-      card.MoveTo(to.X, to.Y, 0, ASpeed, false);
+      card.MoveTo(to.X, to.Y, 0, GlideStep(ASpeed), false);
+    // The hand closes up behind the card that left it.
+    if (player)
+      PlaceCards(Layout.PlayerHandLeft, Layout.HandRight, Layout.PlayerHandTop, VidSort,
+                 PlayerHand);
+    else
+      PlaceCards(Layout.CompHandLeft, Layout.HandRight, Layout.CompHandTop, 0, CompHand);
   }
   PlaySnd(1);
   ArrAdd(kart, TableCards);

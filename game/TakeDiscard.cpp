@@ -1,5 +1,7 @@
 // The end of a bout: the defender takes the table, or the bout goes to the discard; then
 // both hands are refilled from the stock, the attacker first.
+#include <algorithm>
+
 #include "Game.h"
 
 namespace durak {
@@ -26,12 +28,12 @@ void TGame::Beru(int who) {
       c.SetClickable(true);
       c.SetHotMouse(hot);
       c.SetHandCursor(true);
-      c.MoveTo(x, top, 0, ASpeed, false);
+      c.MoveTo(x, top, 0, GlideStep(ASpeed), false);
     } else {
       ArrAdd(k, CompHand);
       ArrAdd(k, SeenCompCards);
       c.SetClickable(false);
-      c.FlipMoveTo(x, top, 0, ASpeed);
+      c.FlipMoveTo(x, top, 0, GlideStep(ASpeed));
     }
     x += step;
   }
@@ -62,7 +64,7 @@ void TGame::Bito(int attacker) {
   for (const TKart& k : TableCards) {
     ArrAdd(k, Discard);
     ICardControl& c = GetCard(k.Tag);
-    c.MoveTo(-100, c.Top(), 0, ASpeed, false);
+    c.MoveTo(OffTableLeft(c.Width()), c.Top(), 0, GlideStep(ASpeed), false);
   }
   ClearRow(PlayerRow);
   ClearRow(CompRow);
@@ -108,7 +110,7 @@ void TGame::GivX(int count, int who) {
         c.Turn();
         c.SetCardState(0);
       }
-      c.FlipMoveTo(x, top, 0, ASpeed);
+      c.FlipMoveTo(x, top, 0, GlideStep(ASpeed));
       ArrDel(k, Deck);
       ArrAdd(k, PlayerHand);
       c.SetHotMouse(hot);
@@ -117,7 +119,9 @@ void TGame::GivX(int count, int who) {
     } else {
       // The face-up trump card stays face up in the computer's hand.
       if (Deck.size() == 1) ArrAdd(k, SeenCompCards);
-      c.MoveTo(x, top, 0, ASpeed, false);
+      // The trump card comes in sideways: it stays clear of the table's right edge.
+      const int to = c.Turned() ? std::max(left, std::min(x, Layout.HandRight - c.Width())) : x;
+      c.MoveTo(to, top, 0, GlideStep(ASpeed), false);
       ArrDel(k, Deck);
       ArrAdd(k, CompHand);
       ArrDel(k, UnseenCards);

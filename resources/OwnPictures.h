@@ -13,6 +13,11 @@ namespace durak {
 // The picture of that name (any letter case), or a null image.
 QImage OwnPicture(const QString& name);
 
+// The picture drawn for `logical` window pixels on a screen of device pixel ratio `dpr`: from
+// its smallest built-in rendition (@2x, @3x) at least that large, scaled smoothly to exactly
+// logical x dpr pixels and marked with that ratio. A null image when there is no such picture.
+QImage OwnPictureAt(const QString& name, QSize logical, double dpr);
+
 // The names of every built-in picture.
 QStringList OwnPictureNames();
 

@@ -77,15 +77,17 @@ void Diamonds(QPainter& p, const QRectF& r, QColor ground, QColor ink) {
 
 }  // namespace
 
-QImage DrawBack(const QString& style, QColor ground, QColor ink, QSize size) {
+QImage DrawBack(const QString& style, QColor ground, QColor ink, QSize size, int factor) {
   if (style != QLatin1String("lattice") && style != QLatin1String("rosette") &&
       style != QLatin1String("diamonds")) {
     return {};
   }
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  if (factor < 1) factor = 1;
+  QImage image(size * factor, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(factor, factor);
   const double radius = size.width() * 0.083;
   const QRectF card = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
   p.setPen(QPen(QColor(0x2b, 0x2b, 0x2b), 1.0));

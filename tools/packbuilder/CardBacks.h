@@ -8,7 +8,8 @@
 namespace packbuilder {
 
 // Styles: "lattice" (diagonal trellis), "rosette" (turned guilloche rings),
-// "diamonds" (harlequin check). A null image for an unknown style.
-QImage DrawBack(const QString& style, QColor ground, QColor ink, QSize size);
+// "diamonds" (harlequin check). A null image for an unknown style. With factor 2 or 3 the
+// same back is drawn that many times as large (a rendition for big or dense screens).
+QImage DrawBack(const QString& style, QColor ground, QColor ink, QSize size, int factor = 1);
 
 }  // namespace packbuilder

@@ -16,6 +16,8 @@ QImage MakeContactSheet(const QString& packPath, QString* error) {
   std::vector<QImage> pictures;
   for (size_t i = 0; i < data.size(); ++i) {
     if (!names[static_cast<int>(i)].endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) continue;
+    // The larger renditions show the same pictures again.
+    if (names[static_cast<int>(i)].contains(QLatin1Char('@'))) continue;
     QImage picture = QImage::fromData(data[i], "PNG");
     if (!picture.isNull()) pictures.push_back(picture);
   }

@@ -12,22 +12,24 @@ namespace packbuilder {
 
 namespace {
 
-// A trump-suit picture: the suit symbol on a pale, rounded plate.
-QImage SuitPicture(const SvgDeck& deck, const QString& symbol) {
-  QImage image(63, 84, QImage::Format_ARGB32_Premultiplied);
+// A trump-suit picture: the suit symbol on a pale, rounded plate; with factor 2 or 3 the
+// same picture that many times as large, for big tables and dense screens.
+QImage SuitPicture(const SvgDeck& deck, const QString& symbol, int factor) {
+  QImage image(63 * factor, 84 * factor, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(factor, factor);
   p.setPen(QPen(QColor(255, 255, 255, 200), 1.5));
   p.setBrush(QColor(255, 255, 255, 70));
   p.drawRoundedRect(QRectF(1, 1, 61, 82), 7, 7);
   p.end();
   const QSizeF own = deck.CardSize(symbol);
-  const double scale = 44.0 / std::max(own.width(), own.height());
+  const double scale = 44.0 * factor / std::max(own.width(), own.height());
   const QSize size(qRound(own.width() * scale), qRound(own.height() * scale));
   const QImage mark = deck.Render(symbol, size);
   QPainter q(&image);
-  q.drawImage((63 - size.width()) / 2, (84 - size.height()) / 2, mark);
+  q.drawImage((63 * factor - size.width()) / 2, (84 * factor - size.height()) / 2, mark);
   return image;
 }
 
@@ -102,8 +104,11 @@ bool WriteOwnPictures(const QString& outDir, const QString& svgDir, QString* err
                 {"BH", "heart_symbol"}};
   bool ok = true;
   for (const auto& s : kSuits) {
-    ok = ok && SuitPicture(deck, QLatin1String(s.symbol))
-                   .save(dir.filePath(QLatin1String(s.name) + ".png"));
+    for (int f = 1; f <= 3; ++f) {
+      const QString suffix = f == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(f);
+      ok = ok && SuitPicture(deck, QLatin1String(s.symbol), f)
+                     .save(dir.filePath(QLatin1String(s.name) + suffix));
+    }
   }
   ok = ok && WoodStrip().save(dir.filePath(QStringLiteral("PBG.png")));
   for (const char* g : {"GNEW", "GRESET", "GDELETE", "GCLOSE", "GOK"}) {

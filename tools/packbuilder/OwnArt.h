@@ -6,9 +6,9 @@
 
 namespace packbuilder {
 
-// Writes BS, BC, BD, BH, PBG, GNEW, GRESET, GDELETE, GCLOSE, GOK and ICON as
-// PNG files into "outDir"; the suit symbols and the icon come from the Atlas
-// deck in "svgDir".
+// Writes BS, BC, BD, BH (each also as @2x and @3x renditions), PBG, GNEW, GRESET, GDELETE, GCLOSE,
+// GOK and ICON as PNG files into "outDir"; the suit symbols and the icon come from the Atlas deck
+// in "svgDir".
 bool WriteOwnPictures(const QString& outDir, const QString& svgDir, QString* error);
 
 }  // namespace packbuilder

@@ -38,6 +38,14 @@ bool ReadRecipe(const QString& path, std::vector<RecipeLine>* lines, QString* er
 
 namespace {
 
+// Every face and back goes into a card pack at its own size and at two and three times it.
+constexpr int kRenditions = 3;
+
+// "6S", "6S@2x", "6S@3x".
+QString Rendition(const QString& name, int factor) {
+  return factor == 1 ? name : name + QStringLiteral("@%1x").arg(factor);
+}
+
 // The state of a recipe being carried out.
 class Runner {
  public:
@@ -100,7 +108,10 @@ class Runner {
           *error = QStringLiteral("the deck has no card %1").arg(id);
           return false;
         }
-        pack_->AddPicture(FaceName(rank, suit), deck_->Render(id, size));
+        // The face and its renditions for screens that show cards two and three times as
+        // large (a big window, a high-density screen).
+        for (int f = 1; f <= kRenditions; ++f)
+          pack_->AddPicture(Rendition(FaceName(rank, suit), f), deck_->Render(id, size * f));
       }
     }
     return true;
@@ -111,7 +122,7 @@ class Runner {
   bool AddBack(const QStringList& a, QString* error) {
     const QSize size = CardSizeOrFail(error);
     if (size.isEmpty()) return false;
-    QImage back;
+    std::vector<QImage> backs;
     if (a[0] == QLatin1String("svg") && (a.size() == 2 || a.size() == 3)) {
       const SvgDeck other(QDir(context_.svgDir).filePath(a[1]));
       const QString id = a.size() == 3 ? a[2] : QStringLiteral("back");
@@ -119,10 +130,11 @@ class Runner {
         *error = QStringLiteral("no back %1 in %2").arg(id, a[1]);
         return false;
       }
-      back = other.Render(id, size);
+      for (int f = 1; f <= kRenditions; ++f) backs.push_back(other.Render(id, size * f));
     } else if (a[0] == QLatin1String("drawn") && a.size() == 4) {
-      back = DrawBack(a[1], QColor(a[2]), QColor(a[3]), size);
-      if (back.isNull()) {
+      for (int f = 1; f <= kRenditions; ++f)
+        backs.push_back(DrawBack(a[1], QColor(a[2]), QColor(a[3]), size, f));
+      if (backs[0].isNull()) {
         *error = QStringLiteral("unknown back style %1").arg(a[1]);
         return false;
       }
@@ -130,7 +142,8 @@ class Runner {
       *error = QStringLiteral("back: expected 'svg FILE [ID]' or 'drawn STYLE COLOUR COLOUR'");
       return false;
     }
-    pack_->AddPicture(QStringLiteral("BK%1").arg(++backs_), back);
+    const QString name = QStringLiteral("BK%1").arg(++backs_);
+    for (int f = 1; f <= kRenditions; ++f) pack_->AddPicture(Rendition(name, f), backs[f - 1]);
     return true;
   }
 

@@ -29,6 +29,7 @@ void RotateBitmap(QImage& bitmap, int angle) {
   RotatePixels(reinterpret_cast<const uint32_t*>(src.constBits()), w, h,
                static_cast<int>(src.bytesPerLine() / 4), angle,
                reinterpret_cast<uint32_t*>(dst.bits()), static_cast<int>(dst.bytesPerLine() / 4));
+  dst.setDevicePixelRatio(src.devicePixelRatio());
   bitmap = dst;
 }
 

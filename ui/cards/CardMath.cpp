@@ -166,6 +166,17 @@ void RotatePixels(const uint32_t* src, int width, int height, int srcStride, int
   }
 }
 
+int PickRendition(const std::vector<int>& available, double needed) {
+  int best = 0;
+  int largest = 0;
+  for (int f : available) {
+    if (f <= 0) continue;
+    largest = std::max(largest, f);
+    if (f + 1e-9 >= needed && (best == 0 || f < best)) best = f;
+  }
+  return best != 0 ? best : largest;
+}
+
 uint8_t TintChannel(uint8_t channel, uint8_t hot) {
   const double v = std::trunc(channel * 0.65 + hot * 0.35);
   return static_cast<uint8_t>(std::clamp(v, 0.0, 255.0));

@@ -55,6 +55,11 @@ inline int ToggledSide(int state) {
 void RotatePixels(const uint32_t* src, int width, int height, int srcStride, int angle,
                   uint32_t* dst, int dstStride);
 
+// Which rendition of a picture to draw from: the smallest of the factors on offer (1 for the
+// picture itself, 2 and 3 for its @2x and @3x renditions) that is at least `needed` (the card
+// scale times the device pixel ratio), else the largest on offer; 0 when none is on offer.
+int PickRendition(const std::vector<int>& available, double needed);
+
 // One channel of the hover tint: 65% of the face, 35% of the hot colour, truncated.
 uint8_t TintChannel(uint8_t channel, uint8_t hot);
 // The tint of every channel value towards one hot channel value.

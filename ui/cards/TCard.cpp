@@ -1,6 +1,9 @@
 #include "TCard.h"
 
+#include <QElapsedTimer>
+#include <QScreen>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 #include "CardImage.h"
@@ -9,6 +12,32 @@
 namespace durak {
 
 TCard::TCard(QWidget* parent) : TCustomCard(parent) {}
+
+namespace {
+bool gFramePacing = true;
+}  // namespace
+
+void TCard::SetFramePacing(bool on) {
+  gFramePacing = on;
+}
+
+bool TCard::FramePacing() {
+  return gFramePacing;
+}
+
+double TCard::FramePeriodMs() const {
+  const QScreen* s = screen();
+  const double rate = s != nullptr ? s->refreshRate() : 0.0;
+  // 60 Hz when the screen does not say (or says something absurd).
+  return 1000.0 / (rate >= 20.0 && rate <= 1000.0 ? rate : 60.0);
+}
+
+QSize TCard::LogicalSize(const QImage& picture) {
+  if (picture.isNull()) return {0, 0};
+  const double dpr = picture.devicePixelRatio() > 0 ? picture.devicePixelRatio() : 1.0;
+  return {static_cast<int>(std::lround(picture.width() / dpr)),
+          static_cast<int>(std::lround(picture.height() / dpr))};
+}
 
 void TCard::SetBounds(int left, int top, int width, int height) {
   setGeometry(left, top, width < 0 ? 0 : width, height < 0 ? 0 : height);
@@ -21,11 +50,45 @@ void TCard::SetCardState(int state) {
 
 void TCard::ShowState() {
   if (FCardState == 0) {
-    SetPicture(FBackImage);
+    SetPicture(FBackShown);
   } else if (FCardState == 1) {
-    SetPicture(FFaceImage);
+    SetPicture(FFaceShown);
   }
   update();
+}
+
+QImage TCard::ShownFrom(const QImage& picture) const {
+  if (!FShowSize.isValid() || picture.isNull()) return picture;
+  const QSize logical = FTurned ? FShowSize.transposed() : FShowSize;
+  const QSize pixels(static_cast<int>(std::lround(logical.width() * FDpr)),
+                     static_cast<int>(std::lround(logical.height() * FDpr)));
+  if (picture.size() == pixels && picture.devicePixelRatio() == FDpr) return picture;
+  QImage scaled = picture.size() == pixels
+                      ? picture
+                      : picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  scaled.setDevicePixelRatio(FDpr);
+  return scaled;
+}
+
+QImage TCard::Oriented(const QImage& upright) const {
+  QImage copy = CardImageFormat(upright);
+  if (FTurned) RotateBitmap(copy, 90);
+  return copy;
+}
+
+void TCard::SetShowSize(QSize upright, double dpr, const QImage& face, const QImage& back) {
+  FShowSize = upright;
+  FDpr = dpr > 0 ? dpr : 1.0;
+  FFaceShown = face.isNull() ? ShownFrom(FFaceImage) : Oriented(face);
+  FBackShown = back.isNull() ? ShownFrom(FBackImage) : Oriented(back);
+  if (upright.isValid()) {
+    if (FTurned) {
+      SetBounds(x(), y(), upright.height(), upright.width());
+    } else {
+      SetBounds(x(), y(), upright.width(), upright.height());
+    }
+  }
+  ShowState();
 }
 
 void TCard::SetCard(int number, int state) {
@@ -41,26 +104,36 @@ void TCard::SetCardSuitRank(int suit, int rank, int state) {
 
 void TCard::SetFace(const QImage& face) {
   QImage copy = CardImageFormat(face);
+  // A picture for a high-density screen covers fewer window pixels than it has.
+  const QSize size = FShowSize.isValid() ? FShowSize : LogicalSize(face);
   if (FTurned) {
     RotateBitmap(copy, 90);
-    SetBounds(x(), y(), face.height(), face.width());
+    SetBounds(x(), y(), size.height(), size.width());
   } else {
-    SetBounds(x(), y(), face.width(), face.height());
+    SetBounds(x(), y(), size.width(), size.height());
   }
   FFaceImage = copy;
+  FFaceShown = ShownFrom(FFaceImage);
 }
 
 void TCard::SetBack(const QImage& back) {
   QImage copy = CardImageFormat(back);
   if (FTurned) RotateBitmap(copy, 90);
   FBackImage = copy;
+  FBackShown = ShownFrom(FBackImage);
 }
 
 void TCard::ShowFrame(int left, int top, int width, int height, int delay) {
+  QElapsedTimer frame;
+  frame.start();
   SetBounds(left, top, width, height);
   repaint();
-  if (delay > 0) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+  // Every frame stays on screen for at least one refresh of the display, so that a glide is
+  // seen however fast the machine draws; the delay asked for is the least pause after it.
+  double wait = delay;
+  if (gFramePacing) wait = std::max(wait, FramePeriodMs() - frame.nsecsElapsed() / 1.0e6);
+  if (wait > 0) {
+    std::this_thread::sleep_for(std::chrono::microseconds(static_cast<int64_t>(wait * 1000)));
   } else {
     std::this_thread::yield();
   }
@@ -108,8 +181,15 @@ void TCard::FlipInPlace(int delay, bool horizontal) {
 void TCard::Turn() {
   SetBounds(x(), y(), height(), width());
   const int angle = FTurned ? 270 : 90;
+  // The shown pictures share the library's ones while the card is at the library's size.
+  const bool ownBack = FBackShown.cacheKey() != FBackImage.cacheKey();
+  const bool ownFace = FFaceShown.cacheKey() != FFaceImage.cacheKey();
   if (!FBackImage.isNull()) RotateBitmap(FBackImage, angle);
   if (!FFaceImage.isNull()) RotateBitmap(FFaceImage, angle);
+  if (ownBack && !FBackShown.isNull()) RotateBitmap(FBackShown, angle);
+  if (ownFace && !FFaceShown.isNull()) RotateBitmap(FFaceShown, angle);
+  if (!ownBack) FBackShown = FBackImage;
+  if (!ownFace) FFaceShown = FFaceImage;
   FTurned = !FTurned;
   ShowState();
 }

@@ -2,7 +2,8 @@
 // lies sideways, and the animations that glide it and turn it over.
 //
 // The animations are synchronous: each frame moves the card, repaints at once and sleeps for
-// the delay (a delay of 0 only yields). No window events are processed inside them.
+// the delay, and at least until one display refresh has passed. No window events are
+// processed inside them.
 #pragma once
 
 #include <QImage>
@@ -23,14 +24,37 @@ class TCard : public TCustomCard {
   // 0 face down (back shown), 1 face up; other values keep the picture as it is.
   int CardState() const { return FCardState; }
   bool Turned() const { return FTurned; }
-  // Held already rotated while the card lies sideways.
+  // The card library's pictures, held already rotated while the card lies sideways.
   const QImage& FaceImage() const { return FFaceImage; }
   const QImage& BackImage() const { return FBackImage; }
+  // What the card shows for each side at its table size: the library's pictures themselves
+  // until a table size is given, else pictures drawn for that size (same orientation).
+  const QImage& ShownFace() const { return FFaceShown; }
+  const QImage& ShownBack() const { return FBackShown; }
+  // The upright size the table shows the card at; invalid while it is the library's size.
+  QSize ShowSize() const { return FShowSize; }
+
+  // Shows the card at `upright` size (width x height standing up) on a screen of device pixel
+  // ratio `dpr`. face and back are pictures already drawn for that size (upright, marked with
+  // the ratio, e.g. from a larger rendition of the library's picture); a null one is made by
+  // scaling the library's picture smoothly. The card takes that size (sideways when Turned)
+  // and shows its current side.
+  void SetShowSize(QSize upright, double dpr, const QImage& face = QImage(),
+                   const QImage& back = QImage());
+
+  // Animation frames last at least one display refresh (on by default). Tests that only
+  // check where cards end up switch it off.
+  static void SetFramePacing(bool on);
+  static bool FramePacing();
+  // The display's refresh period in milliseconds (60 Hz when the screen does not tell).
+  double FramePeriodMs() const;
+  // The size a picture covers in window pixels (its pixels over its device pixel ratio).
+  static QSize LogicalSize(const QImage& picture);
 
   virtual void SetBounds(int left, int top, int width, int height);
   virtual void SetCardState(int state);
-  // Copies the face and sizes the card to it (sideways when Turned). The shown picture is
-  // left alone until ShowState.
+  // Copies the face and sizes the card to it (sideways when Turned), or to its table size
+  // when it has one. The shown picture is left alone until ShowState.
   virtual void SetFace(const QImage& face);
   // Copies the back; the size and the shown picture stay.
   virtual void SetBack(const QImage& back);
@@ -46,7 +70,8 @@ class TCard : public TCustomCard {
   virtual void Turn();
 
  protected:
-  // One animation frame: the new bounds, an immediate repaint, then the pause.
+  // One animation frame: the new bounds, an immediate repaint, then the pause (at least the
+  // rest of one display refresh while frame pacing is on).
   void ShowFrame(int left, int top, int width, int height, int delay);
 
   int FCardNo = 0;
@@ -56,6 +81,16 @@ class TCard : public TCustomCard {
   bool FTurned = false;
   QImage FFaceImage;
   QImage FBackImage;
+  QImage FFaceShown;
+  QImage FBackShown;
+  QSize FShowSize;
+  double FDpr = 1.0;
+
+ private:
+  // A library picture (in the card's current orientation) brought to the table size.
+  QImage ShownFrom(const QImage& picture) const;
+  // A picture drawn upright for the table size, turned to the card's orientation.
+  QImage Oriented(const QImage& upright) const;
 };
 
 }  // namespace durak

@@ -27,6 +27,7 @@ void TCustomCard::paintEvent(QPaintEvent*) {
   if (FPicture.isNull()) return;
   QPainter p(this);
   if (FStretch) {
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(rect(), FPicture);
   } else {
     p.drawImage(0, 0, FPicture);
@@ -39,8 +40,9 @@ void TCustomCard::resizeEvent(QResizeEvent* event) {
 }
 
 void TCustomCard::UpdateOpacity() {
+  const QSizeF size = FPicture.deviceIndependentSize();
   const bool covers = !FPicture.isNull() && !FPicture.hasAlphaChannel() &&
-                      (FStretch || (FPicture.width() >= width() && FPicture.height() >= height()));
+                      (FStretch || (size.width() >= width() && size.height() >= height()));
   if (testAttribute(Qt::WA_OpaquePaintEvent) != covers)
     setAttribute(Qt::WA_OpaquePaintEvent, covers);
 }

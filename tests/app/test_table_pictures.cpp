@@ -1,0 +1,83 @@
+// The table in the middle of a deal at the smallest window and at 1280 x 1024, kept as
+// pictures under the build folder (pictures/) for a person to look at; run a second time on
+// a screen of pixel ratio 2. The cards grow with the table and stay crisp.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include "ModalDriver.h"
+#include "TBtn3d.h"
+#include "TForm1.h"
+#include "THotCard.h"
+#include "WindowFixture.h"
+
+namespace durak::testing {
+namespace {
+
+class TablePicturesTest : public TWindowTest {};
+
+// A few moves of a player who plays the first card the rules accept.
+void PlaySomeMoves(TForm1& form, int moves) {
+  TGame& g = form.Game();
+  for (int m = 0; m < moves && g.DealResult == drGoesOn; ++m) {
+    bool moved = false;
+    if (g.PlayMode != pmNone) {
+      const TKarts hand = g.PlayerHand;
+      for (const TKart& k : hand) {
+        const size_t before = g.PlayerHand.size();
+        QTest::mouseClick(form.Cards[k.Tag - 1], Qt::LeftButton);
+        if (g.PlayerHand.size() != before) {
+          moved = true;
+          break;
+        }
+      }
+    }
+    if (!moved && form.Button5->isVisible()) QTest::mouseClick(form.Button5, Qt::LeftButton);
+  }
+}
+
+TEST_F(TablePicturesTest, MidDealAtTheSmallestAndAtABigWindow) {
+  TModalDriver driver;
+  TForm1 form;
+  form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
+  Start(form);
+  const double dpr = form.devicePixelRatioF();
+  const QString suffix = dpr > 1.5 ? QStringLiteral("-dpr2") : QString();
+  const QString out = QStringLiteral(DURAK_PICTURE_DIR);
+  QDir().mkpath(out);
+
+  form.resize(630, 450);
+  QApplication::processEvents();
+  EXPECT_EQ(form.TableCardWidth, form.CardWidth);  // the library's size
+  EXPECT_EQ(form.CardScaleNow, 1.0);
+  QTest::mouseClick(form.Button2, Qt::LeftButton);
+  PlaySomeMoves(form, 2);
+  form.grab().save(out + QStringLiteral("/table-630x450%1.png").arg(suffix));
+
+  form.resize(1280, 1024);
+  QApplication::processEvents();
+  EXPECT_GE(form.TableCardWidth, form.CardWidth * 17 / 10);
+  PlaySomeMoves(form, 2);
+  form.grab().save(out + QStringLiteral("/table-1280x1024%1.png").arg(suffix));
+
+  // Every card shows a picture of its own pixels, drawn for the card's size on this screen.
+  for (THotCard* c : form.Cards) {
+    const QImage& shown = c->CardState() == 1 ? c->ShownFace() : c->ShownBack();
+    EXPECT_EQ(shown.devicePixelRatio(), dpr);
+    EXPECT_EQ(qRound(shown.width() / dpr),
+              c->Turned() ? form.TableCardHeight : form.TableCardWidth);
+  }
+  // Turning the option off gives the library's size at once.
+  form.Settings.ScaleToWindow = false;
+  form.Res();
+  EXPECT_EQ(form.TableCardWidth, form.CardWidth);
+  EXPECT_EQ(form.Cards[0]->width() + form.Cards[0]->height(), form.CardWidth + form.CardHeight);
+  EXPECT_TRUE(driver.Messages.isEmpty()) << driver.Messages.join("; ").toStdString();
+  form.Game().Busy = false;
+  form.close();
+}
+
+}  // namespace
+}  // namespace durak::testing

@@ -1,0 +1,175 @@
+// Cards drawn larger than the library's pictures: from the library's larger renditions when
+// it has them (crisp on dense screens and big tables), smoothly scaled when it has not, and
+// glides whose frames last at least one display refresh.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <memory>
+
+#include "PackLocator.h"
+#include "ResourcePack.h"
+#include "TestPictures.h"
+#include "cards/CardMath.h"
+#include "cards/CardPacks.h"
+#include "cards/CardRenditions.h"
+#include "cards/THotCard.h"
+
+namespace durak {
+namespace {
+
+QByteArray Png(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+// Draws the card as a screen of that pixel ratio would show it.
+QImage Shown(QWidget& card, double dpr) {
+  QImage target(qRound(card.width() * dpr), qRound(card.height() * dpr),
+                QImage::Format_ARGB32_Premultiplied);
+  target.setDevicePixelRatio(dpr);
+  target.fill(Qt::transparent);
+  card.render(&target);
+  return target;
+}
+
+TEST(Renditions, SmallestRenditionAtLeastAsLargeAsNeeded) {
+  EXPECT_EQ(PickRendition({1, 2, 3}, 1.0), 1);
+  EXPECT_EQ(PickRendition({1, 2, 3}, 1.01), 2);
+  EXPECT_EQ(PickRendition({1, 2, 3}, 2.0), 2);
+  EXPECT_EQ(PickRendition({1, 2, 3}, 2.5), 3);
+  EXPECT_EQ(PickRendition({1, 2, 3}, 4.0), 3);  // nothing large enough: the largest
+  EXPECT_EQ(PickRendition({1}, 2.0), 1);        // a pack of one size: scaled up smoothly
+  EXPECT_EQ(PickRendition({1, 3}, 1.5), 3);
+  EXPECT_EQ(PickRendition({}, 1.0), 0);
+  EXPECT_EQ(PickRendition({1, 2}, 0.5), 1);
+}
+
+TEST(Renditions, ChosenFromTheLibraryAndBroughtToExactPixels) {
+  TRenditionSet set;
+  set.SetPng(1, Png(SolidPicture(10, 15, Qt::red)));
+  set.SetPng(2, Png(SolidPicture(20, 30, Qt::green)));
+  set.SetPng(3, Png(SolidPicture(30, 45, Qt::blue)));
+  EXPECT_EQ(set.BaseSize(), QSize(10, 15));
+  int factor = 0;
+  QImage p = set.Render(QSize(10, 15), 1.0, &factor);
+  EXPECT_EQ(factor, 1);
+  EXPECT_EQ(p.size(), QSize(10, 15));
+  p = set.Render(QSize(10, 15), 2.0, &factor);
+  EXPECT_EQ(factor, 2);
+  EXPECT_EQ(p.size(), QSize(20, 30));
+  EXPECT_EQ(p.devicePixelRatio(), 2.0);
+  EXPECT_EQ(QColor(p.pixel(5, 5)), QColor(Qt::green));
+  // 1.3 x the library's size on a screen of ratio 2: 26 x 39 pixels, from the @3x picture.
+  p = set.Render(QSize(13, 19), 2.0, &factor);
+  EXPECT_EQ(factor, 3);
+  EXPECT_EQ(p.size(), QSize(26, 38));
+  EXPECT_EQ(QColor(p.pixel(10, 10)), QColor(Qt::blue));
+
+  // A damaged rendition falls back to the picture itself; a set without it draws nothing.
+  TRenditionSet broken;
+  broken.SetPng(1, Png(SolidPicture(10, 15, Qt::red)));
+  broken.SetPng(2, QByteArray("not a picture"));
+  p = broken.Render(QSize(10, 15), 2.0, &factor);
+  EXPECT_EQ(factor, 1);
+  EXPECT_EQ(p.size(), QSize(20, 30));
+  TRenditionSet none;
+  none.SetPng(2, Png(SolidPicture(20, 30, Qt::green)));
+  EXPECT_TRUE(none.IsEmpty());
+  EXPECT_TRUE(none.Render(QSize(10, 15), 2.0).isNull());
+}
+
+TEST(Renditions, CardOnADenseScreenDrawnFromTheLargerPicture) {
+  if (FindPack(QStringLiteral("c36.dll")).isEmpty()) GTEST_SKIP() << "c36.dll not built";
+  ResourcePack pack;
+  ASSERT_TRUE(pack.Open(QStringLiteral("c36.dll")));
+  const QImage face = pack.LoadImage(QStringLiteral("AH"));
+  const QImage face2 = pack.LoadImage(QStringLiteral("AH@2x"));
+  ASSERT_FALSE(face2.isNull()) << "the pack builder adds @2x renditions";
+  ASSERT_EQ(face2.size(), face.size() * 2);
+  ASSERT_FALSE(pack.LoadImage(QStringLiteral("bk5@3x")).isNull());
+  pack.Close();
+
+  std::vector<std::unique_ptr<THotCard>> owned;
+  std::vector<THotCard*> cards;
+  for (int tag = 1; tag <= 36; ++tag) {
+    owned.push_back(std::make_unique<THotCard>(tag));
+    cards.push_back(owned.back().get());
+    cards.back()->SetCard(tag + 16, 1);
+  }
+  TCardLibrary library;
+  int w = 0, h = 0;
+  ASSERT_TRUE(SetFacesAll(cards, QStringLiteral("c36.dll"), 1, w, h, &library));
+  ASSERT_EQ(library.CardSize(), face.size());
+  ApplyCardPictures(cards, library, QSize(w, h), 2.0);
+  THotCard& ace = *cards[35];  // Tag 36: the ace of hearts
+  EXPECT_EQ(ace.size(), face.size());
+  EXPECT_EQ(ace.ShownFace().size(), face2.size());
+  // Every physical pixel of the card is the @2x picture's own pixel.
+  const QImage shown = Shown(ace, 2.0);
+  const QImage expected = face2.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  int differing = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x)
+      if (shown.pixel(x, y) != expected.pixel(x, y)) ++differing;
+  EXPECT_EQ(differing, 0);
+  // The library's pictures themselves are kept as they were.
+  EXPECT_EQ(ace.FaceImage().size(), face.size());
+
+  // Twice the size on an ordinary screen: the same @2x pixels; sideways too.
+  ApplyCardPictures(cards, library, QSize(w * 2, h * 2), 1.0);
+  EXPECT_EQ(ace.size(), face2.size());
+  EXPECT_EQ(Shown(ace, 1.0).pixel(40, 60), expected.pixel(40, 60));
+  ace.Turn();
+  EXPECT_EQ(ace.size(), face2.size().transposed());
+  ace.Turn();
+  EXPECT_EQ(Shown(ace, 1.0).pixel(40, 60), expected.pixel(40, 60));
+}
+
+TEST(Renditions, CardWithoutRenditionsIsScaledSmoothly) {
+  THotCard card(1);
+  card.SetFace(SolidPicture(71, 96, QColor(200, 20, 20)));
+  card.SetBack(SolidPicture(71, 96, QColor(0, 0, 120)));
+  card.SetCard(17, 1);
+  card.SetShowSize(QSize(142, 192), 1.5);
+  EXPECT_EQ(card.size(), QSize(142, 192));
+  EXPECT_EQ(card.ShownFace().size(), QSize(213, 288));
+  EXPECT_EQ(card.ShownFace().devicePixelRatio(), 1.5);
+  EXPECT_EQ(QColor(card.Picture().pixel(100, 100)), QColor(200, 20, 20));
+  card.SetCardState(0);
+  EXPECT_EQ(QColor(card.Picture().pixel(100, 100)), QColor(0, 0, 120));
+  // A new back keeps the table size.
+  card.SetBack(SolidPicture(71, 96, QColor(0, 90, 0)));
+  card.ShowState();
+  EXPECT_EQ(card.Picture().size(), QSize(213, 288));
+  EXPECT_EQ(card.size(), QSize(142, 192));
+}
+
+TEST(FramePacing, EveryFrameLastsAtLeastOneRefresh) {
+  THotCard card(1);
+  card.SetFace(SolidPicture(71, 96, Qt::white));
+  card.SetCard(17, 1);
+  card.SetBounds(0, 0, 71, 96);
+  const double period = card.FramePeriodMs();
+  EXPECT_GE(period, 1.0);
+  EXPECT_LE(period, 50.0);
+  TCard::SetFramePacing(true);
+  QElapsedTimer t;
+  t.start();
+  // 200 pixels at step 40: five frames.
+  card.MoveTo(200, 0, 0, 40, false);
+  const double paced = t.nsecsElapsed() / 1e6;
+  TCard::SetFramePacing(false);
+  EXPECT_EQ(card.x(), 200);
+  EXPECT_GE(paced, 5 * period - 1.0);
+  t.restart();
+  card.MoveTo(0, 0, 0, 40, false);
+  EXPECT_LT(t.nsecsElapsed() / 1e6, paced);
+}
+
+}  // namespace
+}  // namespace durak

@@ -1,0 +1,101 @@
+#include "CardRenditions.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <cmath>
+#include <vector>
+
+#include "CardMath.h"
+#include "THotCard.h"
+
+namespace durak {
+
+namespace {
+// Larger pictures are treated as missing, as the packs do.
+constexpr int kMaxSide = 4096;
+}  // namespace
+
+QImage DecodePackPicture(const QByteArray& png, int maxSide) {
+  if (png.isEmpty()) return {};
+  QByteArray bytes = png;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  reader.setAllocationLimit(64);  // megabytes
+  const QSize size = reader.size();
+  if (!size.isValid() || size.width() > maxSide || size.height() > maxSide) return {};
+  return reader.read();
+}
+
+QString RenditionName(const QString& name, int factor) {
+  return factor <= 1 ? name : name + QStringLiteral("@%1x").arg(factor);
+}
+
+void TRenditionSet::SetPng(int factor, const QByteArray& png) {
+  if (factor < 1 || factor > 3) return;
+  Png[factor] = png;
+  if (factor != 1) return;
+  Base = QSize();
+  QByteArray bytes = png;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  const QSize size = reader.size();
+  if (size.isValid() && size.width() <= kMaxSide && size.height() <= kMaxSide) Base = size;
+  if (!Base.isValid()) Png[1].clear();
+}
+
+bool TRenditionSet::HasFactor(int factor) const {
+  return factor >= 1 && factor <= 3 && !Png[factor].isEmpty();
+}
+
+QImage TRenditionSet::Render(QSize logical, double dpr, int* factor) const {
+  if (factor != nullptr) *factor = 0;
+  if (IsEmpty() || logical.isEmpty()) return {};
+  if (dpr <= 0) dpr = 1;
+  const QSize pixels(static_cast<int>(std::lround(logical.width() * dpr)),
+                     static_cast<int>(std::lround(logical.height() * dpr)));
+  const double needed = std::max(static_cast<double>(pixels.width()) / Base.width(),
+                                 static_cast<double>(pixels.height()) / Base.height());
+  std::vector<int> available;
+  for (int f = 1; f <= 3; ++f)
+    if (HasFactor(f)) available.push_back(f);
+  int chosen = PickRendition(available, needed);
+  QImage picture = DecodePackPicture(Png[chosen], kMaxSide);
+  // A damaged rendition falls back to the picture itself.
+  if (picture.isNull() && chosen != 1) {
+    chosen = 1;
+    picture = DecodePackPicture(Png[1], kMaxSide);
+  }
+  if (picture.isNull()) return {};
+  if (picture.size() != pixels)
+    picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  picture.setDevicePixelRatio(dpr);
+  if (factor != nullptr) *factor = chosen;
+  return picture;
+}
+
+void ApplyCardPictures(const std::vector<THotCard*>& cards, const TCardLibrary& library, QSize card,
+                       double dpr) {
+  // At the library's own size on an ordinary screen the cards show the library's pictures.
+  const bool natural = card == library.CardSize() && dpr == 1.0;
+  const QImage back = natural ? QImage() : library.Back.Render(card, dpr);
+  for (size_t i = 0; i < cards.size() && i < library.Faces.size(); ++i) {
+    THotCard* c = cards[i];
+    if (c == nullptr) continue;
+    c->SetShowSize(card, dpr, natural ? QImage() : library.Faces[i].Render(card, dpr), back);
+  }
+}
+
+TRenditionSet ReadRenditions(const QString& name,
+                             const std::function<QByteArray(const QString& file)>& read) {
+  TRenditionSet set;
+  if (!read) return set;
+  for (int f = 1; f <= 3; ++f) {
+    const QByteArray bytes = read(RenditionName(name, f) + QStringLiteral(".png"));
+    if (!bytes.isEmpty()) set.SetPng(f, bytes);
+  }
+  return set;
+}
+
+}  // namespace durak
