@@ -1,6 +1,7 @@
 // Dressing the table: the desk entries of the options menu and of the table's right-click
 // menu, their 32 x 32 pictures, and applying the appearance dialog.
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -161,6 +162,7 @@ void TForm1::InterClick() {
   TInterDlg& d = *InterDlg;
   d.Rubaha = oldRubaha;
   d.Load(*Panel3, ColorFromWin(Settings.MyWords), oldDTPath, oldColodaPath);
+  d.ScaleBox->setChecked(Settings.ScaleToWindow);
   if (d.exec() != QDialog::Accepted) return;  // the dialog's own back choice is dropped
 
   Settings.Rubaha = static_cast<uint8_t>(d.Rubaha);
@@ -197,6 +199,11 @@ void TForm1::InterClick() {
   if (newColodaPath != oldColodaPath) {
     Settings.ColodaPath = newColodaPath.toStdString();
     SetFacesAll();
+  }
+  if (d.ScaleBox->isChecked() != Settings.ScaleToWindow) {
+    // The cards take their new size, and the table is laid out for it, at once.
+    Settings.ScaleToWindow = d.ScaleBox->isChecked();
+    Res();
   }
   Settings.MyWords = KeepWinColor(Settings.MyWords, d.ColBtn4->BtnColor());
   Label2->setStyleSheet(QStringLiteral("color: %1; background: transparent;")

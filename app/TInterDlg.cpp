@@ -1,5 +1,6 @@
 #include "TInterDlg.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileDialog>
@@ -77,6 +78,8 @@ TInterDlg::TInterDlg(QWidget* parent) : QDialog(parent) {
   for (QPushButton* b : {Button1, Button2}) b->resize(kButtonWidth, kButtonHeight);
   for (QLabel* l : {Label1, Label2}) l->resize(130, l->sizeHint().height());
 
+  ScaleBox = new QCheckBox(QStringLiteral("Масштаб по окну"), this);
+  ScaleBox->setChecked(true);
   ColBtn4 = new TColBtn(QStringLiteral("Диалог"), this);
   ColBtn4->SetVid(vbSkosh);
   ColBtn4->SetLorR(lrLeft);
@@ -167,16 +170,29 @@ void TInterDlg::ChooseLibrary(bool desk) {
 void TInterDlg::Arrange() {
   const int dlgW = width();
   int bw = 0, bh = 0;
+  std::array<QImage, 5> backs;
   {
     ResourcePack pack;
     if (!pack.Open(Label2->text())) return;
     for (int k = 0; k < 5; ++k) {
-      const QImage back = pack.LoadImage(QStringLiteral("BK%1").arg(k + 1));
-      Image[k]->setPixmap(QPixmap::fromImage(back));
-      bw = std::max(bw, back.width());
-      bh = std::max(bh, back.height());
+      backs[k] = pack.LoadImage(QStringLiteral("BK%1").arg(k + 1));
+      bw = std::max(bw, backs[k].width());
+      bh = std::max(bh, backs[k].height());
     }
   }
+  // Backs too wide for five in a row with 10 pixels between them are shown smaller, so the
+  // previews never cover each other.
+  RubBox1->setGeometry(10, 10, dlgW - 20, bh + 30);
+  const int room = RubBox1->contentsRect().width();
+  if (bw > 0 && 5 * bw + 6 * 10 > room) {
+    const int w = std::max(1, (room - 6 * 10) / 5);
+    bh = std::max(1, bh * w / bw);
+    bw = w;
+    for (QImage& back : backs)
+      if (!back.isNull())
+        back = back.scaled(bw, bh, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  for (int k = 0; k < 5; ++k) Image[k]->setPixmap(QPixmap::fromImage(backs[k]));
   RubBox1->setGeometry(10, 10, dlgW - 20, bh + 30);
   const int gap = (RubBox1->contentsRect().width() - 5 * bw) / 6;
   for (int k = 1; k <= 5; ++k) Image[k - 1]->setGeometry((k - 1) * bw + k * gap, 20, bw, bh);
@@ -205,8 +221,14 @@ void TInterDlg::Arrange() {
     label->move(10, (box->height() - label->height()) / 2 + 10);
     button->move(box->width() - 10 - button->width(), (box->height() - button->height() + 10) / 2);
   }
-  ColBtn4->setGeometry(GCB->x(), CardBox->geometry().bottom() + 1 + 10, GCB->width() / 2,
+  // The colour button gives up width when the scale option's caption needs it.
+  ScaleBox->adjustSize();
+  const int colW = std::max(40, std::min(GCB->width() / 2, GCB->width() - ScaleBox->width() - 10));
+  ColBtn4->setGeometry(GCB->x(), CardBox->geometry().bottom() + 1 + 10, colW,
                        (GCB->height() / 3) * 2);
+  ScaleBox->move(ColBtn4->geometry().right() + 1 + 10,
+                 ColBtn4->y() + (ColBtn4->height() - ScaleBox->height()) / 2);
+  ScaleBox->resize(std::max(0, RubBox1->geometry().right() - ScaleBox->x()), ScaleBox->height());
 
   const int buttonTop = GGB->geometry().bottom() + 1 + 10;
   OKBtn->move(dlgW / 4 - OKBtn->width() / 2, buttonTop);

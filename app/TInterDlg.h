@@ -13,6 +13,8 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
+class QCheckBox;
+
 namespace durak {
 
 class TColBtn;
@@ -59,6 +61,8 @@ class TInterDlg : public QDialog {
   TKuvTrack* TrackBar1;
   QLabel *Label1, *Label2;
   QPushButton *Button1, *Button2, *OKBtn, *CancelBtn;
+  // "Scale to window": the cards grow with the table.
+  QCheckBox* ScaleBox;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,75 @@
+// The appearance dialog's "Scale to window" option, and the back previews of a deck of big
+// cards side by side without covering each other.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "TForm1.h"
+#include "THotCard.h"
+#include "TInterDlg.h"
+#include "WindowFixture.h"
+
+namespace durak::testing {
+namespace {
+
+class ScaleOption : public WindowFixture {};
+
+TEST_F(ScaleOption, TurningItOffGivesTheLibrarySizeAndIsKept) {
+  Form->resize(1280, 1000);
+  QApplication::processEvents();
+  ASSERT_GT(Form->TableCardWidth, Form->CardWidth) << "the cards grow on a big window";
+  TInterDlg& d = *Form->InterDlg;
+  Answer(
+      [&d] {
+        EXPECT_TRUE(d.ScaleBox->isChecked());
+        EXPECT_FALSE(d.ScaleBox->text().isEmpty());
+        d.ScaleBox->setChecked(false);
+        d.OKBtn->click();
+      },
+      [this] { Form->InterClick(); });
+  EXPECT_FALSE(Form->Settings.ScaleToWindow);
+  EXPECT_EQ(Form->TableCardWidth, Form->CardWidth);
+  EXPECT_EQ(Form->Game().Layout.CardWidth, Form->CardWidth);
+  Form->Game().Busy = false;
+  ASSERT_TRUE(Form->WriteSettingsFile());
+  QFile ini(QDir::current().filePath(QStringLiteral("durak.ini")));
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(ini.readAll().contains("ScaleToWindow=0"));
+
+  // Cancel leaves it as it was.
+  Answer(
+      [&d] {
+        EXPECT_FALSE(d.ScaleBox->isChecked());
+        d.ScaleBox->setChecked(true);
+        d.CancelBtn->click();
+      },
+      [this] { Form->InterClick(); });
+  EXPECT_FALSE(Form->Settings.ScaleToWindow);
+}
+
+TEST_F(ScaleOption, BigBacksSitSideBySide) {
+  TInterDlg& d = *Form->InterDlg;
+  d.Label2->setText(QStringLiteral("coloda-atlas-big.col"));
+  d.Arrange();
+  for (int k = 0; k < 5; ++k) {
+    const QRect r = d.Image[k]->geometry();
+    EXPECT_FALSE(d.Image[k]->pixmap().isNull()) << k;
+    EXPECT_GE(r.left(), 0) << k;
+    EXPECT_LE(r.right(), d.RubBox1->contentsRect().right()) << k;
+    EXPECT_EQ(d.Image[k]->pixmap().width(), r.width()) << k;
+    if (k > 0) EXPECT_GT(r.left(), d.Image[k - 1]->geometry().right()) << k;
+  }
+  d.resize(d.width(), d.height());
+  const QString dir = QStringLiteral(DURAK_PICTURE_DIR);
+  QDir().mkpath(dir);
+  d.grab().save(dir + QStringLiteral("/appearance-big-deck.png"));
+}
+
+}  // namespace
+}  // namespace durak::testing
