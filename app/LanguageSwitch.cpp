@@ -179,6 +179,7 @@ void TForm1::ApplyTexts() {
   inter.Button2->setText(t[40]);
   inter.CardBox->setTitle(t[42]);
   inter.ScaleBox->setText(t[215]);
+  inter.PlaceScaleBox();
   inter.OKBtn->setText(t[64]);
   inter.CancelBtn->setText(t[65]);
   inter.Text198 = t[198];

@@ -167,6 +167,18 @@ void TInterDlg::ChooseLibrary(bool desk) {
   if (!desk) Arrange();
 }
 
+void TInterDlg::PlaceScaleBox() {
+  // The colour button gives up width when the scale option's caption needs it.
+  const int top = CardBox->geometry().bottom() + 1 + 10;
+  const int need = ScaleBox->sizeHint().width();
+  const int colW = std::max(40, std::min(GCB->width() / 2, GCB->width() - need - 10));
+  ColBtn4->setGeometry(GCB->x(), top, colW, (GCB->height() / 3) * 2);
+  const int x = ColBtn4->geometry().right() + 1 + 10;
+  ScaleBox->setGeometry(x, ColBtn4->y() + (ColBtn4->height() - ScaleBox->sizeHint().height()) / 2,
+                        std::max(need, RubBox1->geometry().right() - x),
+                        ScaleBox->sizeHint().height());
+}
+
 void TInterDlg::Arrange() {
   const int dlgW = width();
   int bw = 0, bh = 0;
@@ -221,14 +233,7 @@ void TInterDlg::Arrange() {
     label->move(10, (box->height() - label->height()) / 2 + 10);
     button->move(box->width() - 10 - button->width(), (box->height() - button->height() + 10) / 2);
   }
-  // The colour button gives up width when the scale option's caption needs it.
-  ScaleBox->adjustSize();
-  const int colW = std::max(40, std::min(GCB->width() / 2, GCB->width() - ScaleBox->width() - 10));
-  ColBtn4->setGeometry(GCB->x(), CardBox->geometry().bottom() + 1 + 10, colW,
-                       (GCB->height() / 3) * 2);
-  ScaleBox->move(ColBtn4->geometry().right() + 1 + 10,
-                 ColBtn4->y() + (ColBtn4->height() - ScaleBox->height()) / 2);
-  ScaleBox->resize(std::max(0, RubBox1->geometry().right() - ScaleBox->x()), ScaleBox->height());
+  PlaceScaleBox();
 
   const int buttonTop = GGB->geometry().bottom() + 1 + 10;
   OKBtn->move(dlgW / 4 - OKBtn->width() / 2, buttonTop);

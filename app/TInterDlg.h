@@ -33,6 +33,8 @@ class TInterDlg : public QDialog {
   // Lays the dialog out around the back pictures of the card library named in Label2. A
   // library that cannot be opened leaves the dialog as it was.
   void Arrange();
+  // Places the colour button of the status text and the scale option beside it.
+  void PlaceScaleBox();
   // Lets the user pick another desk-picture (desk = true) or card library; only a library
   // that opens and holds "DT7" (or "BK1") is taken, by its bare file name.
   void ChooseLibrary(bool desk);
