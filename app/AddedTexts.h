@@ -5,6 +5,10 @@
 
 namespace durak {
 
+// The captions of the About box's two links, to the game's read-me and licence.
+constexpr int kReadMeLinkText = 220;   // "Об игре"
+constexpr int kLicenceLinkText = 221;  // "Лицензия"
+
 // The options dialog's choice of opponent, and the hint command.
 constexpr int kOpponentGroupText = 230;   // "Соперник"
 constexpr int kOpponentUsualText = 231;   // "Обычный"

@@ -1,11 +1,15 @@
 #include "TOKDlg.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QUrl>
 #include <cmath>
 
+#include "AddedTexts.h"
 #include "Layout.h"
 #include "ProgramFonts.h"
 #include "TBtn3d.h"
@@ -121,13 +125,31 @@ TOKDlg::TOKDlg(QWidget* main, const std::array<QImage, 3>& cards)
 
   OKBtn = new TBtn3d(QStringLiteral("OK"), pp1);
   OKBtn->setGeometry(276, 176, 42, 33);
-  OKBtn->SetFCol(SysColor(SysHighlightText));
-  OKBtn->SetBCol(SysColor(Sys3dDkShadow));
+  // Dark letters embossed in light on the button face, readable over the glass.
+  OKBtn->SetFCol(SysColor(SysBtnText));
+  OKBtn->SetBCol(SysColor(SysBtnHighlight));
   OKBtn->SetRad(1);
   OKBtn->setDefault(true);
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 
-  OpenLink = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); };
+  OpenLink = [](const QString& address) {
+    const QUrl url = LinkUrl(address);
+    if (url.isValid()) QDesktopServices::openUrl(url);
+  };
+}
+
+QUrl TOKDlg::LinkUrl(const QString& address) {
+  const QUrl url(address);
+  if (address.isEmpty() || !url.scheme().isEmpty()) return url;
+  // A bare name is one of the game's documents: beside the program, else where it is
+  // installed. A document that is nowhere gives no address.
+  const QString name = QFileInfo(address).fileName();
+  for (const QString& dir :
+       {QCoreApplication::applicationDirPath(), QStringLiteral(DURAK_DOC_DIR)}) {
+    const QString path = QDir(dir).filePath(name);
+    if (QFileInfo(path).isFile()) return QUrl::fromLocalFile(path);
+  }
+  return QUrl();
 }
 
 void TOKDlg::showEvent(QShowEvent* event) {
@@ -172,6 +194,9 @@ void TForm1::N5Click() {
   dialog.KuvLabel1->setToolTip(Texts[47]);
   dialog.KuvLabel2->SetAddres(Texts[48]);
   dialog.KuvLabel2->setToolTip(Texts[48]);
+  // The links name the documents they open.
+  if (!Texts[kReadMeLinkText].isEmpty()) dialog.KuvLabel1->setText(Texts[kReadMeLinkText]);
+  if (!Texts[kLicenceLinkText].isEmpty()) dialog.KuvLabel2->setText(Texts[kLicenceLinkText]);
   dialog.OKBtn->setText(QStringLiteral("OK"));
   dialog.exec();
 }

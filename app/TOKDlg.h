@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QUrl>
 #include <array>
 #include <functional>
 
@@ -39,6 +40,10 @@ class TOKDlg : public QDialog {
   void FormShow();
   // Opens the clicked link's address; tests replace it.
   std::function<void(const QString& address)> OpenLink;
+  // Where a link's address leads: a full address as it stands; a bare file name is one of
+  // the game's documents, found beside the program or in its installed documentation
+  // folder (an empty address when it is in neither).
+  static QUrl LinkUrl(const QString& address);
 
   TPictPanel* pp1;
   QLabel *Label1, *Label2, *Label3;

@@ -1,8 +1,11 @@
 // The About dialog: the tinted glass, the faint faces on it, where it opens, its texts and
 // its links.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
+#include <QUrl>
 
 #include "TBtn3d.h"
 #include "TKuvLabel.h"
@@ -90,6 +93,42 @@ TEST_F(AboutDialog, ShowsTheTextsOfTheLanguageAndOpensItsLinks) {
   EXPECT_EQ(size, QSize(323, 214));
   EXPECT_TRUE(captured);
   EXPECT_EQ(opened, (QStringList{Form->Texts[47], Form->Texts[48]}));
+}
+
+// The two links open the game's own read-me and licence, in both languages, never a
+// placeholder address; the OK caption stands out from its face.
+TEST_F(AboutDialog, LinksLeadToTheGamesDocumentsAndOkIsReadable) {
+  for (int language : {1, 2}) {
+    Form->L2Click(language);
+    for (int n : {47, 48}) {
+      const QUrl url = TOKDlg::LinkUrl(Form->Texts[n]);
+      ASSERT_TRUE(url.isLocalFile()) << n << " " << Form->Texts[n].toStdString();
+      EXPECT_TRUE(QFileInfo(url.toLocalFile()).isFile()) << url.toLocalFile().toStdString();
+      EXPECT_FALSE(Form->Texts[n].contains(QStringLiteral("example"))) << n;
+    }
+  }
+  EXPECT_TRUE(TOKDlg::LinkUrl(QStringLiteral("no-such-document.txt")).isEmpty());
+  EXPECT_EQ(TOKDlg::LinkUrl(QStringLiteral("https://a.b/c")),
+            QUrl(QStringLiteral("https://a.b/c")));
+  QString captions;
+  QImage shot;
+  Form->L2Click(1);
+  Answer(
+      [&] {
+        auto* d = qobject_cast<TOKDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        captions = d->KuvLabel1->text() + "|" + d->KuvLabel2->text();
+        // The caption's letters differ clearly from the face they stand on.
+        const int contrast = std::abs(qGray(d->OKBtn->FCol().rgb()) -
+                                      qGray(d->OKBtn->palette().button().color().rgb()));
+        EXPECT_GE(contrast, 100);
+        shot = d->grab().toImage();
+        d->OKBtn->click();
+      },
+      [this] { Form->N5Click(); });
+  EXPECT_EQ(captions.toStdString(), "Об игре|Лицензия");
+  const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
+  if (!dir.isEmpty()) shot.save(QDir(dir).filePath(QStringLiteral("about-links.png")));
 }
 
 }  // namespace
