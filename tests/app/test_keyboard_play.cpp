@@ -236,6 +236,10 @@ TEST_F(KeyboardPlayTest, LettersPressOnlyTheButtonsShownAndAreUnderlinedInBothLa
       keys.insert(key.toUpper());
     }
     EXPECT_EQ(keys.size(), 5) << "two buttons share a key in language " << language;
+    // The underlined letter, enlarged, for a person to look at.
+    const QImage button = form.Button2->grab().toImage();
+    button.scaled(button.size() * 4)
+        .save(QDir::temp().filePath(QStringLiteral("durak-key-letter-%1.png").arg(language)));
   }
   // "Беру" is hidden before a deal: its letter does nothing; a letter of no button neither.
   ASSERT_TRUE(form.Button1->isHidden());
