@@ -5,6 +5,7 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QThread>
@@ -99,14 +100,17 @@ void SoundPlayer::StopThread() {
   g_postRoutineAdded = false;
   SoundPlayer& self = Instance();
   if (!self.thread_) return;
-  // The sinks go in their own thread, then the thread ends.
+  // The sinks go in their own thread, then the thread ends. An audio system that does not
+  // answer never holds up the program's end: the thread is then left to the process's exit.
   QObject* worker = self.worker_;
   QMetaObject::invokeMethod(
       worker,
-      [worker] { qDeleteAll(worker->findChildren<QAudioSink*>(Qt::FindDirectChildrenOnly)); },
-      Qt::BlockingQueuedConnection);
-  self.thread_->quit();
-  self.thread_->wait();
+      [worker] {
+        qDeleteAll(worker->findChildren<QAudioSink*>(Qt::FindDirectChildrenOnly));
+        QThread::currentThread()->quit();
+      },
+      Qt::QueuedConnection);
+  if (!self.thread_->wait(QDeadlineTimer(3000))) return;
   delete self.worker_;
   delete self.thread_;
   self.worker_ = nullptr;

@@ -5,6 +5,7 @@
 // once with the window's thread asleep as it is during a card glide. Skipped where no audio
 // server can be started.
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -18,6 +19,7 @@
 #include <QThread>
 #include <QtEndian>
 #include <cmath>
+#include <csignal>
 #include <vector>
 
 #include "PackLocator.h"
@@ -56,6 +58,7 @@ class TAudioServer {
       env_.insert(QString::fromLatin1(name), dir_.path());
     env_.remove(QStringLiteral("PULSE_SERVER"));
     daemon_.setProcessEnvironment(env_);
+    daemon_.setChildProcessModifier(EndWithTheTest);
     daemon_.setProcessChannelMode(QProcess::MergedChannels);
     daemon_.setStandardOutputFile(dir_.filePath(QStringLiteral("server.log")));
     daemon_.start(
@@ -87,6 +90,7 @@ class TAudioServer {
     recording_ = dir_.filePath(QStringLiteral("recording.raw"));
     QFile::remove(recording_);
     recorder_.setProcessEnvironment(env_);
+    recorder_.setChildProcessModifier(EndWithTheTest);
     recorder_.setStandardOutputFile(recording_);
     recorder_.start(parec_, {QStringLiteral("--server=") + Address(),
                              QStringLiteral("--device=%1.monitor").arg(QLatin1String(kSinkName)),
@@ -122,6 +126,9 @@ class TAudioServer {
   }
 
  private:
+  // The server and the recorder end with the test's process, even when it is killed.
+  static void EndWithTheTest() { prctl(PR_SET_PDEATHSIG, SIGTERM); }
+
   bool Pactl(const QStringList& args) {
     QProcess p;
     p.setProcessEnvironment(env_);
