@@ -10,6 +10,7 @@
 
 #include "CardFaces.h"
 #include "CardPacks.h"
+#include "PlainText.h"
 #include "ResourcePack.h"
 #include "SurfacePaint.h"
 #include "TColBtn.h"
@@ -43,7 +44,7 @@ QString DeskPictureName(int n) {
 
 void TForm1::CreateDialogs() {
   ShowMessage = [this](const QString& text) {
-    QMessageBox::information(this, windowTitle(), text);
+    ShowPlainMessage(this, QMessageBox::Information, windowTitle(), text);
   };
   RubDlg = new TRubDlg(this);
   InterDlg = new TInterDlg(this);

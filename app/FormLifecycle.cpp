@@ -5,16 +5,20 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
 #include "CardFaces.h"
 #include "CardPacks.h"
+#include "PlainText.h"
+#include "ResourcePack.h"
 #include "TChempForm.h"
 #include "TForm1.h"
 #include "THotCard.h"
 #include "TKuvPanel.h"
 #include "WinColor.h"
+#include "WindowPlacement.h"
 
 namespace durak {
 
@@ -27,8 +31,23 @@ void TForm1::showEvent(QShowEvent* event) {
   }
   if (Activated) return;
   Activated = true;
+  KeepFrameOnScreen();
   // The first activation runs once, after the window is on screen.
   QTimer::singleShot(0, this, [this] { FormActivate(); });
+}
+
+void TForm1::KeepFrameOnScreen() {
+  // Now that the window has its frame, the frame too must fit on the screen.
+  if (!screen() || isMaximized()) return;
+  const QRect frame = frameGeometry();
+  const QMargins margins(geometry().left() - frame.left(), geometry().top() - frame.top(),
+                         frame.right() - geometry().right(), frame.bottom() - geometry().bottom());
+  const QRect area = screen()->availableGeometry().marginsRemoved(margins);
+  const QRect client =
+      ClampPlacement(geometry().left(), geometry().top(), width(), height(), area, minimumSize());
+  if (client == geometry()) return;
+  resize(client.size());
+  move(client.topLeft() - QPoint(margins.left(), margins.top()));
 }
 
 void TForm1::FormActivate() {
@@ -52,12 +71,27 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::SetFacesAll() {
-  const bool ok = durak::SetFacesAll(Cards, QString::fromStdString(Settings.ColodaPath),
-                                     Settings.Rubaha, CardWidth, CardHeight, &Library);
+  const QString chosen = QString::fromStdString(Settings.ColodaPath);
+  const bool ok =
+      durak::SetFacesAll(Cards, chosen, Settings.Rubaha, CardWidth, CardHeight, &Library);
   PicturesStale = true;
   if (!ok) {
-    QMessageBox::critical(this, windowTitle(),
-                          CardLibraryMissingMessage(QString::fromStdString(Settings.ColodaPath)));
+    // The game cannot go on without its cards. When the chosen deck is not the standard one
+    // and the standard one can be played with, the settings keep the standard deck from now
+    // on, so that the next start is not ended the same way.
+    QString details;
+    const QString standard = QStringLiteral("c36.dll");
+    ResourcePack pack;
+    if (chosen.compare(standard, Qt::CaseInsensitive) != 0 && pack.Open(standard) &&
+        CardPackPlayable(pack)) {
+      Settings.ColodaPath = standard.toStdString();
+      details = Texts[209].isEmpty()
+                    ? QStringLiteral("The standard deck is used from the next start.")
+                    : Texts[209];
+    }
+    pack.Close();
+    ShowPlainMessage(this, QMessageBox::Critical, windowTitle(), CardLibraryMissingMessage(chosen),
+                     details);
     Engine->Busy = false;
     close();
   }
@@ -67,6 +101,9 @@ void TForm1::SetFacesAll() {
 void TForm1::N7Click() {
   ChempForm_->ChempMode = cmView;
   ChempForm_->exec();
+  // The row may have changed meanwhile in another copy of the game: the record follows it.
+  const TChempRec& cur = ChempForm_->CurChemp;
+  Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
 }
 
 bool TForm1::ShowChampionsAfterDeal() {
@@ -113,7 +150,10 @@ bool TForm1::WriteSettingsFile() {
   WriteSettings(ini, Settings);
   std::string error;
   if (ini.Save(&error)) return true;
-  QMessageBox::warning(this, windowTitle(), QString::fromStdString(error));
+  // The file's path, and under it what that means in the player's language (a full disk,
+  // a read-only folder).
+  ShowPlainMessage(this, QMessageBox::Warning, windowTitle(), QString::fromStdString(error),
+                   Texts[208]);
   return false;
 }
 

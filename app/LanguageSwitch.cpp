@@ -13,6 +13,7 @@
 #include <QTranslator>
 
 #include "AddedTexts.h"
+#include "PlainText.h"
 #include "ResourcePack.h"
 #include "TBtn3d.h"
 #include "TChempForm.h"
@@ -63,7 +64,7 @@ void TForm1::ChangeLang(int language) {
   if (!pack.Open(QStringLiteral("durlang.dll"))) {
     QString message = (Texts[203] + QStringLiteral(" durlang.dll ")).left(63);
     message = (message + Texts[197]).left(113);
-    QMessageBox::information(this, windowTitle(), message);
+    ShowPlainMessage(this, QMessageBox::Information, windowTitle(), message);
     close();
     return;
   }
@@ -123,6 +124,7 @@ void TForm1::ApplyTexts() {
   const int heads[4] = {95, 97, 96, 98};
   for (int c = 0; c < 4; ++c) ChempForm_->Headers[c] = t[heads[c]].left(10);
   ChempForm_->Text206 = t[206];
+  ChempForm_->CannotSaveText = t[210];
   TPassForm* pass = findChild<TPassForm*>();
   if (pass) {
     pass->setWindowTitle(t[30]);
@@ -169,7 +171,7 @@ void TForm1::ApplyTexts() {
   inter.ColBtn1->setText(t[33]);
   inter.ColBtn2->setText(t[34]);
   inter.GRBHint = t[35];
-  inter.GRB->setToolTip(t[35]);
+  inter.GRB->setToolTip(PlainToolTip(t[35]));
   inter.TrackBar1Change();
   inter.GCB->setTitle(t[36]);
   inter.ColBtn3->setText(t[37]);

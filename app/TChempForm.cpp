@@ -12,10 +12,14 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "ChempGrid.h"
+#include "Game.h"
 #include "OwnPictures.h"
+#include "PlainText.h"
 #include "TPassForm.h"
 
 namespace durak {
@@ -30,7 +34,9 @@ QString ChampionsFilePath() {
   QDir().mkpath(dataDir);
   const QString own = QDir(dataDir).filePath(QStringLiteral("durak.r"));
   if (!QFileInfo::exists(own) && QFileInfo::exists(beside)) QFile::copy(beside, own);
-  return own;
+  if (QFileInfo::exists(own) || QFileInfo(dataDir).isWritable()) return own;
+  // Nowhere to write: the table beside the program is still shown and played on.
+  return beside;
 }
 
 TChempForm::TChempForm(TPassForm* passForm, QWidget* parent) : QDialog(parent), PassForm(passForm) {
@@ -71,7 +77,7 @@ TChempForm::TChempForm(TPassForm* passForm, QWidget* parent) : QDialog(parent), 
 
   ChempFile = ChampionsFilePath();
   ShowMessage = [this](const QString& text) {
-    QMessageBox::information(this, windowTitle(), text);
+    ShowPlainMessage(this, QMessageBox::Information, windowTitle(), text);
   };
   PassForm->NameExists = [this](const QString& name) { return NameExists(name); };
 }
@@ -101,28 +107,77 @@ void TChempForm::FormActivate() {
 }
 
 void TChempForm::ReadTab() {
-  FileUnreadable = durak::ReadTab(QFile::encodeName(ChempFile).toStdString(), &ChempTab) ==
-                   TReadResult::Unreadable;
+  durak::ReadTab(QFile::encodeName(ChempFile).toStdString(), &ChempTab);
+  for (const auto& change : Pending) change(ChempTab);
+  if (!Pending.empty()) SortBy(ChempTab);
 }
 
 void TChempForm::WriteTab() {
-  SortBy(ChempTab);
-  if (FileUnreadable) return;
-  durak::WriteTab(QFile::encodeName(ChempFile).toStdString(), ChempTab);
+  Commit(nullptr);
+}
+
+void TChempForm::Commit(const std::function<void(TChempTab&)>& change) {
+  if (change) Pending.push_back(change);
+  const auto all = [this](TChempTab& table) {
+    for (const auto& c : Pending) c(table);
+  };
+  if (ChangeTab(QFile::encodeName(ChempFile).toStdString(), all, &ChempTab)) {
+    Pending.clear();
+    return;
+  }
+  if (CannotSaveShown) return;
+  CannotSaveShown = true;
+  ShowMessage(CannotSaveText.isEmpty() ? ChempFile
+                                       : CannotSaveText + QLatin1Char('\n') + ChempFile);
+}
+
+void TChempForm::Synced() {
+  SyncedChemp = CurChemp;
+}
+
+void TChempForm::MergeCurChemp() {
+  const TChempRec cur = CurChemp;
+  if (!SameShortString(SyncedChemp.Name.data(), cur.Name.data(), TChempRec::kNameChars)) {
+    // A record that never came from the table replaces the row of its name.
+    Commit([cur](TChempTab& table) {
+      const int p = GetPos(cur.Name, table);
+      if (p >= 0) table[p] = cur;
+    });
+    return;
+  }
+  const int64_t games = int64_t{cur.Games} - SyncedChemp.Games;
+  const int64_t wins = int64_t{cur.Wins} - SyncedChemp.Wins;
+  const int64_t losses = int64_t{cur.Losses} - SyncedChemp.Losses;
+  if (games == 0 && wins == 0 && losses == 0) {
+    Commit(nullptr);
+    return;
+  }
+  // The deals played since then go onto the row as stored now, which another copy of the
+  // game may have changed meanwhile; the rating follows the sums.
+  Commit([cur, games, wins, losses](TChempTab& table) {
+    const int p = GetPos(cur.Name, table);
+    if (p < 0) return;
+    TChempRec& row = table[p];
+    const auto add = [](int32_t a, int64_t b) {
+      return static_cast<int32_t>(std::clamp<int64_t>(a + b, 0, INT32_MAX));
+    };
+    row.Games = add(row.Games, games);
+    row.Wins = add(row.Wins, wins);
+    row.Losses = add(row.Losses, losses);
+    row.Rating = RatingOf(row.Games, row.Wins, row.Losses);
+  });
 }
 
 void TChempForm::ShowTab() {
-  if (ChempMode == cmView || ChempMode == cmAfterDeal) {
-    // Merge into the file as it is now, so that a table not yet read in this run (or
-    // changed since) is never written back without its players.
+  if (ChempMode == cmView || ChempMode == cmAfterDeal)
+    MergeCurChemp();
+  else
     ReadTab();
-    const int p = GetPos(CurChemp.Name, ChempTab);
-    if (p >= 0) ChempTab[p] = CurChemp;
-    WriteTab();
-  }
-  ReadTab();
   FillChempGrid(StringGrid1, ChempTab);
   const int p = GetPos(CurChemp.Name, ChempTab);
+  // The current player's record follows the row as stored.
+  if (p >= 0 && CurChemp.Name[0] != 0) CurChemp = ChempTab[p];
+  Synced();
   if (!ChempTab.empty()) SelectRow(p + 1 > 0 ? p + 1 : 1);
   ScrollChempGrid(StringGrid1, p);
 }
@@ -146,6 +201,7 @@ void TChempForm::SelectRow(int row) {
 
 bool TChempForm::CheckPassword(const TChempRec& rec) {
   CurChemp = rec;
+  Synced();
   PassForm->PassMode = 0;
   PassForm->CurName = QString::fromStdString(rec.NameText());
   PassForm->CurPass = QString::fromStdString(rec.PassText());
@@ -166,6 +222,7 @@ void TChempForm::Button1Click() {
   const TChempRec& rec = ChempTab[r - 1];
   if (rec.PassText().empty()) {
     CurChemp = rec;
+    Synced();
     accept();
     return;
   }
@@ -178,9 +235,12 @@ void TChempForm::BNewClick() {
   TChempRec rec;
   rec.SetName(PassForm->Edit1->text().toStdString());
   rec.SetPass(PassForm->MaskEdit1->text().toStdString());
-  ChempTab.push_back(rec);
   CurChemp = rec;
-  WriteTab();
+  Synced();
+  // Added to the table as it is now, unless another copy has just added the same name.
+  Commit([rec](TChempTab& table) {
+    if (GetPos(rec.Name, table) < 0) table.push_back(rec);
+  });
   ShowTab();
 }
 
@@ -194,11 +254,16 @@ void TChempForm::BResetClick() {
     return;
   }
   if (!CheckPassword(ChempTab[a])) return;
-  TChempRec& rec = ChempTab[a];
-  rec.Games = rec.Wins = rec.Losses = 0;
-  rec.Rating = 0.5;
-  CurChemp = rec;
-  WriteTab();
+  const auto name = ChempTab[a].Name;
+  Commit([name](TChempTab& table) {
+    const int p = GetPos(name, table);
+    if (p < 0) return;
+    table[p].Games = table[p].Wins = table[p].Losses = 0;
+    table[p].Rating = 0.5;
+  });
+  const int p = GetPos(name, ChempTab);
+  if (p >= 0) CurChemp = ChempTab[p];
+  Synced();
   ShowTab();
   if (ResetScores) ResetScores();
 }
@@ -212,9 +277,13 @@ void TChempForm::BDeleteClick() {
     return;
   }
   if (!CheckPassword(ChempTab[r - 1])) return;
-  ChempTab.erase(ChempTab.begin() + (r - 1));
+  const auto name = ChempTab[r - 1].Name;
+  Commit([name](TChempTab& table) {
+    const int p = GetPos(name, table);
+    if (p >= 0) table.erase(table.begin() + p);
+  });
   CurChemp.Name.fill(0);
-  WriteTab();
+  Synced();
   ShowTab();
 }
 

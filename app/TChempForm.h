@@ -35,6 +35,8 @@ class TChempForm : public QDialog {
   // Column headers (texts 95, 97, 96, 98) and the message of text 206.
   QString Headers[4];
   QString Text206;
+  // The message that results cannot be saved (text 210), followed by the file's path.
+  QString CannotSaveText;
   // Clears both score counters of the main window (after a reset).
   std::function<void()> ResetScores;
   // Shows a message; tests replace it.
@@ -42,8 +44,14 @@ class TChempForm : public QDialog {
 
   void FormActivate();
   void ShowTab();
+  // The table as the file holds it now, with the changes that could not be saved yet.
   void ReadTab();
+  // Writes the table again as the file holds it now, with any unsaved changes.
   void WriteTab();
+  // Applies one change to the file as it is now (locked, reread, changed, written). When
+  // the file cannot be written the change is kept in memory, shown in the table and tried
+  // again with every later change; the player is told once.
+  void Commit(const std::function<void(TChempTab&)>& change);
   bool NameExists(const QString& name) const;
 
   void BNewClick();
@@ -64,9 +72,16 @@ class TChempForm : public QDialog {
  private:
   // Runs the player dialog for a password check of the record; true on OK.
   bool CheckPassword(const TChempRec& rec);
+  // Brings the current player's finished deals into the table: what the record gained
+  // since it was last taken from the table is added to the row as it is stored now.
+  void MergeCurChemp();
+  // The current player's row as last taken from the table.
+  void Synced();
   TPassForm* PassForm;
-  // The file exists but could not be read: never overwrite it with a table we do not know.
-  bool FileUnreadable = false;
+  TChempRec SyncedChemp;
+  // Changes that are not in the file yet, oldest first.
+  std::vector<std::function<void(TChempTab&)>> Pending;
+  bool CannotSaveShown = false;
 };
 
 }  // namespace durak

@@ -13,6 +13,7 @@
 
 #include "HandFocus.h"
 #include "OwnPictures.h"
+#include "PlainText.h"
 #include "ProgramFonts.h"
 #include "SettingsPath.h"
 #include "SoundPlayer.h"
@@ -25,6 +26,7 @@
 #include "TPassForm.h"
 #include "TRulesForm.h"
 #include "WinColor.h"
+#include "WindowPlacement.h"
 
 namespace durak {
 
@@ -47,8 +49,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setMinimumSize(kMinWidth, kMinHeight);
   CreateMenus();
   CreatePanels();
-  move(Settings.Left, Settings.Top);
-  resize(std::max(Settings.Width, kMinWidth), std::max(Settings.Height, kMinHeight));
+  // The saved placement, kept on the screen: never larger than it, never off every screen.
+  const QRect placed =
+      ClampPlacement(Settings.Left, Settings.Top, Settings.Width, Settings.Height,
+                     AvailableAreaFor(Settings.Left, Settings.Top, Settings.Width, Settings.Height),
+                     QSize(kMinWidth, kMinHeight));
+  move(placed.topLeft());
+  resize(placed.size());
 
   CreateCards();
   CreateHandFocus();
@@ -158,7 +165,7 @@ void TForm1::CreatePanels() {
     frame->SetColor(ColorFromWin(kFrameColor));
   }
 
-  Image2 = new QLabel(Panel3);
+  Image2 = MakePlain(new QLabel(Panel3));
   Image2->hide();
 
   auto led = [this](int digits, int cell) {
@@ -173,7 +180,7 @@ void TForm1::CreatePanels() {
   ColLed1 = led(2, 20);
   MyLed1 = led(3, 17);
   auto label = [this](const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text), Panel2);
+    auto* l = MakePlain(new QLabel(QString::fromUtf8(text), Panel2));
     l->setFont(ProgramPixelFont(QStringLiteral("Arial"), 12, true));
     l->setStyleSheet(QStringLiteral("color: #ffff80; background: transparent;"));
     return l;
@@ -182,7 +189,7 @@ void TForm1::CreatePanels() {
   Label1 = label("В колоде");
   Label6 = label("Твое");
 
-  Label2 = new QLabel(Panel1);
+  Label2 = MakePlain(new QLabel(Panel1));
   Label2->setFont(ProgramPixelFont(QStringLiteral("Times New Roman"), 17, true));
   // A long line in a narrow window breaks in two rather than losing its end.
   Label2->setWordWrap(true);

@@ -153,6 +153,8 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Moves and shrinks the window so that its frame lies on the available screen area.
+  void KeepFrameOnScreen();
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

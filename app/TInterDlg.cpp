@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "CardPacks.h"
+#include "PlainText.h"
 #include "ResourcePack.h"
 #include "TColBtn.h"
 #include "TKuvPanel.h"
@@ -31,7 +33,7 @@ TInterDlg::TInterDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Настройки интерфейса"));
   RubBox1 = new QGroupBox(QStringLiteral("Рубаха"), this);
   for (int k = 0; k < 5; ++k) {
-    Image[k] = new QLabel(RubBox1);
+    Image[k] = MakePlain(new QLabel(RubBox1));
     Image[k]->setProperty("Tag", k + 1);
     Image[k]->setCursor(Qt::PointingHandCursor);
     Image[k]->installEventFilter(this);
@@ -70,10 +72,10 @@ TInterDlg::TInterDlg(QWidget* parent) : QDialog(parent) {
   ColBtn3->SetLorR(lrRight);
 
   GPB = new QGroupBox(QStringLiteral("Библиотека фонов"), this);
-  Label1 = new QLabel(GPB);
+  Label1 = MakePlain(new QLabel(GPB));
   Button1 = new QPushButton(QStringLiteral("Другая..."), GPB);
   CardBox = new QGroupBox(QStringLiteral("CardBox1"), this);
-  Label2 = new QLabel(CardBox);
+  Label2 = MakePlain(new QLabel(CardBox));
   Button2 = new QPushButton(QStringLiteral("Другая..."), CardBox);
   for (QPushButton* b : {Button1, Button2}) b->resize(kButtonWidth, kButtonHeight);
   for (QLabel* l : {Label1, Label2}) l->resize(130, l->sizeHint().height());
@@ -107,7 +109,7 @@ TInterDlg::TInterDlg(QWidget* parent) : QDialog(parent) {
                                         filter);
   };
   ShowMessage = [this](const QString& text) {
-    QMessageBox::information(this, windowTitle(), text);
+    ShowPlainMessage(this, QMessageBox::Information, windowTitle(), text);
   };
   setFixedWidth(kDialogWidth);
   TrackBar1Change();
@@ -159,7 +161,8 @@ void TInterDlg::ChooseLibrary(bool desk) {
     ShowMessage(Text198);
     return;
   }
-  if (pack.HasImage(desk ? QStringLiteral("DT7") : QStringLiteral("BK1")))
+  // A card library must hold every face and a back, each large enough to be seen.
+  if (desk ? pack.HasImage(QStringLiteral("DT7")) : CardPackPlayable(pack))
     (desk ? Label1 : Label2)->setText(name);
   else
     ShowMessage(Text203 + QStringLiteral(" ") + name + QStringLiteral("\n") + Text202);

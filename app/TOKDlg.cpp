@@ -11,6 +11,7 @@
 
 #include "AddedTexts.h"
 #include "Layout.h"
+#include "PlainText.h"
 #include "ProgramFonts.h"
 #include "TBtn3d.h"
 #include "TForm1.h"
@@ -96,7 +97,7 @@ TOKDlg::TOKDlg(QWidget* main, const std::array<QImage, 3>& cards)
   const QFont textFont = ProgramPixelFont(QStringLiteral("Courier New"), 13, true);
   const QString white = QStringLiteral("color: white; background: transparent;");
   auto line = [&](const char* text, int top) {
-    auto* l = new QLabel(QString::fromUtf8(text), pp1);
+    auto* l = MakePlain(new QLabel(QString::fromUtf8(text), pp1));
     l->setFont(textFont);
     l->setStyleSheet(white);
     l->move(16, top);
@@ -191,9 +192,9 @@ void TForm1::N5Click() {
   dialog.Label2->setText(text(44, QString()));
   dialog.Label3->setText(text(45, QStringLiteral("Author")));
   dialog.KuvLabel1->SetAddres(Texts[47]);
-  dialog.KuvLabel1->setToolTip(Texts[47]);
+  dialog.KuvLabel1->setToolTip(PlainToolTip(Texts[47]));
   dialog.KuvLabel2->SetAddres(Texts[48]);
-  dialog.KuvLabel2->setToolTip(Texts[48]);
+  dialog.KuvLabel2->setToolTip(PlainToolTip(Texts[48]));
   // The links name the documents they open.
   if (!Texts[kReadMeLinkText].isEmpty()) dialog.KuvLabel1->setText(Texts[kReadMeLinkText]);
   if (!Texts[kLicenceLinkText].isEmpty()) dialog.KuvLabel2->setText(Texts[kLicenceLinkText]);

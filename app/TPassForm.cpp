@@ -8,6 +8,7 @@
 #include <QValidator>
 
 #include "ChempFile.h"
+#include "PlainText.h"
 
 namespace durak {
 
@@ -64,6 +65,7 @@ TPassForm::TPassForm(QWidget* parent) : QDialog(parent) {
   QLabel* labels[] = {Label1, Label2, Label3};
   QLineEdit* edits[] = {Edit1, MaskEdit1, MaskEdit2};
   for (int i = 0; i < 3; ++i) {
+    MakePlain(labels[i]);
     labels[i]->setGeometry(16, 16 + 48 * i, 121, 16);
     edits[i]->setGeometry(16, 32 + 48 * i, 121, 21);
   }
@@ -81,10 +83,8 @@ TPassForm::TPassForm(QWidget* parent) : QDialog(parent) {
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
   ShowMessage = [this](const QString& text, bool error) {
-    if (error)
-      QMessageBox::critical(this, windowTitle(), text);
-    else
-      QMessageBox::information(this, windowTitle(), text);
+    ShowPlainMessage(this, error ? QMessageBox::Critical : QMessageBox::Information, windowTitle(),
+                     text);
   };
 }
 

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "PlainText.h"
 #include "SoundPlayer.h"
 #include "TBtn3d.h"
 #include "TColBtn.h"
@@ -67,8 +68,8 @@ TRubDlg::TRubDlg(QWidget* parent) : QDialog(parent) {
   KuvLed1->SetCol(2, ColorFromWin(11053224));
   KuvLed1->SetCol(3, SysColor(SysBtnFace));
   KuvLed1->setFixedSize(KuvLed1->sizeHint());
-  Label1 = new QLabel(QStringLiteral("Тормоз"), GroupBox1);
-  Label2 = new QLabel(QStringLiteral("Газ"), GroupBox1);
+  Label1 = MakePlain(new QLabel(QStringLiteral("Тормоз"), GroupBox1));
+  Label2 = MakePlain(new QLabel(QStringLiteral("Газ"), GroupBox1));
   auto* speed = new QGridLayout(GroupBox1);
   speed->addWidget(TrackBar1, 0, 0, 1, 2);
   speed->addWidget(KuvLed1, 0, 2, 2, 1, Qt::AlignCenter);

@@ -1,15 +1,21 @@
 #include "ChempFile.h"
 
+#include <fcntl.h>
 #include <iconv.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+
+#include "SafeFile.h"
 
 namespace durak {
 
 namespace {
+
+// A million players; anything larger is not a champions table.
+constexpr size_t kMaxTabBytes = 1000000 * TChempRec::kSize;
 
 std::string Convert(const std::string& in, const char* from, const char* to) {
   iconv_t cd = iconv_open(to, from);
@@ -123,53 +129,51 @@ bool SameShortString(const uint8_t* a, const uint8_t* b, size_t capacity) {
 
 TReadResult ReadTab(const std::string& path, TChempTab* table) {
   table->clear();
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    // Missing: create it empty. Present but not readable: leave it alone.
-    std::FILE* probe = std::fopen(path.c_str(), "rb");
-    if (probe) {
-      std::fclose(probe);
-      return TReadResult::Unreadable;
+  std::string bytes;
+  switch (ReadRegularFile(path, kMaxTabBytes, &bytes)) {
+    case TFileRead::Read:
+      break;
+    case TFileRead::Missing: {
+      // Missing: create it empty (through a link, at its target).
+      const int fd = ::open(ResolveLinks(path).c_str(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+      if (fd >= 0) ::close(fd);
+      return fd >= 0 || errno == EEXIST ? TReadResult::Created : TReadResult::Missing;
     }
-    if (errno != ENOENT) return TReadResult::Unreadable;
-    std::ofstream create(path, std::ios::binary);
-    return TReadResult::Created;
+    default:
+      // A folder, a device, a pipe, a file too big or not readable: left alone.
+      return TReadResult::Unreadable;
   }
-  uint8_t rec[TChempRec::kSize];
-  while (in.read(reinterpret_cast<char*>(rec), sizeof rec))
-    table->push_back(TChempRec::Decode(rec));
-  if (in.bad()) {
-    table->clear();
-    return TReadResult::Unreadable;
-  }
+  const size_t count = bytes.size() / TChempRec::kSize;
+  table->reserve(count);
+  for (size_t i = 0; i < count; ++i)
+    table->push_back(
+        TChempRec::Decode(reinterpret_cast<const uint8_t*>(bytes.data()) + i * TChempRec::kSize));
   return TReadResult::Read;
 }
 
 bool WriteTab(const std::string& path, TChempTab& table) {
   SortBy(table);
-  const std::string temp = path + ".tmp";
-  bool ok = false;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) {
-      for (const TChempRec& r : table) {
-        const auto b = r.Encode();
-        out.write(reinterpret_cast<const char*>(b.data()), b.size());
-      }
-      out.flush();
-      ok = static_cast<bool>(out);
-    }
+  std::string bytes;
+  bytes.reserve(table.size() * TChempRec::kSize);
+  for (const TChempRec& r : table) {
+    const auto b = r.Encode();
+    bytes.append(reinterpret_cast<const char*>(b.data()), b.size());
   }
-  if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) std::remove(temp.c_str());
-  return ok;
+  return WriteFileAtomically(path, bytes);
 }
 
-void SortBy(TChempTab& table) {
-  const int n = static_cast<int>(table.size());
-  for (int i = 0; i <= n - 2; ++i)
-    for (int j = n - 1; j >= i + 1; --j)
-      if (table[j].Rating > table[i].Rating) std::swap(table[i], table[j]);
+bool ChangeTab(const std::string& path, const std::function<void(TChempTab&)>& change,
+               TChempTab* table) {
+  // Every change holds the lock from the reading to the writing, so that two copies of the
+  // game take turns and each one's change lands on the rows the other one left.
+  const TFileLock lock(path);
+  const bool readable = ReadTab(path, table) != TReadResult::Unreadable;
+  if (change) change(*table);
+  SortBy(*table);
+  if (!lock.Locked() || !readable) return false;
+  RemoveStaleTemporaries(path);
+  return WriteTab(path, *table);
 }
 
 int GetPos(const std::array<uint8_t, 26>& name, const TChempTab& table) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,15 +39,24 @@ using TChempTab = std::vector<TChempRec>;
 // Whether two short strings hold the same characters (case-sensitive).
 bool SameShortString(const uint8_t* a, const uint8_t* b, size_t capacity);
 
-enum class TReadResult { Read, Created, Unreadable };
+// Missing: no file, and none could be created there.
+enum class TReadResult { Read, Created, Unreadable, Missing };
 
-// Reads the table; a missing file is created empty. A file that exists but cannot be read
-// gives an empty table and Unreadable. Bytes after the last whole record are ignored.
+// Reads the table; a missing file is created empty. Anything there that cannot be read (not
+// a regular file, not readable, larger than a million records) gives an empty table and
+// Unreadable. Bytes after the last whole record are ignored.
 TReadResult ReadTab(const std::string& path, TChempTab* table);
 // Sorts the table, then writes it through a temporary file renamed over the old one.
 bool WriteTab(const std::string& path, TChempTab& table);
+// One change to the file as it is now: takes the file's lock, rereads it, applies the
+// change to the rows as read, sorts and writes them, and lets the lock go. *table is the
+// table after the change also when it could not be written (then the rows as far as they
+// could be read); returns whether the change is in the file.
+bool ChangeTab(const std::string& path, const std::function<void(TChempTab&)>& change,
+               TChempTab* table);
 
-// Exchange sort, highest rating first; equal ratings are never exchanged with each other.
+// Highest rating first; equal ratings keep exactly the order the exchange sort gives them
+// (for i, for j from the last down to i + 1, exchange i and j when j's rating is greater).
 void SortBy(TChempTab& table);
 // Index of the first record whose name is exactly the given short string, or -1.
 int GetPos(const std::array<uint8_t, 26>& name, const TChempTab& table);

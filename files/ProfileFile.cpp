@@ -1,10 +1,8 @@
 #include "ProfileFile.h"
 
 #include <cctype>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "SafeFile.h"
 
 namespace durak {
 
@@ -12,7 +10,7 @@ namespace {
 
 constexpr size_t kMaxValue = 2047;
 // A settings file larger than this is not a settings file; it reads as empty.
-constexpr std::streamoff kMaxFileSize = 4 * 1024 * 1024;
+constexpr size_t kMaxFileSize = 4 * 1024 * 1024;
 
 std::string Trim(const std::string& s) {
   size_t b = 0, e = s.size();
@@ -98,30 +96,22 @@ TProfileFile::TProfileFile(std::string path) : path_(std::move(path)) {}
 bool TProfileFile::Load() {
   lines_.clear();
   unreadable_ = false;
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) {
-    // Something that is there but cannot be read is not ours to replace.
-    std::error_code ec;
-    unreadable_ =
-        std::filesystem::symlink_status(path_, ec).type() != std::filesystem::file_type::not_found;
+  std::string bytes;
+  const TFileRead read = ReadRegularFile(path_, kMaxFileSize, &bytes);
+  if (read != TFileRead::Read) {
+    // Something that is there but cannot be read (a folder, a device, a pipe, a file far
+    // too big to be a settings file) is not ours to replace.
+    unreadable_ = read != TFileRead::Missing;
     return false;
   }
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0 || size > kMaxFileSize) {
-    unreadable_ = true;
-    return false;
-  }
-  in.seekg(0);
-  std::string line;
-  while (std::getline(in, line)) {
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines_.push_back(line);
-  }
-  if (in.bad()) {
-    lines_.clear();
-    unreadable_ = true;
-    return false;
+    lines_.push_back(std::move(line));
+    start = end + 1;
   }
   return true;
 }
@@ -200,22 +190,17 @@ void TProfileFile::WriteString(const std::string& section, const std::string& ke
 }
 
 bool TProfileFile::Save(std::string* error) {
-  const std::string temp = path_ + ".tmp";
-  bool ok = false;
-  if (!unreadable_) {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (out) {
-      for (const std::string& l : lines_) out << l << "\n";
-      out.flush();
-      ok = static_cast<bool>(out);
-    }
-  }
-  if (ok) ok = std::rename(temp.c_str(), path_.c_str()) == 0;
-  if (!ok) {
-    std::remove(temp.c_str());
+  if (unreadable_) {
     if (error) *error = "Unable to write to " + path_;
+    return false;
   }
-  return ok;
+  std::string bytes;
+  for (const std::string& l : lines_) bytes += l + "\n";
+  // Two copies closing at once write one after the other; a temporary file left by a
+  // killed run goes while the lock is held.
+  const TFileLock lock(path_);
+  if (lock.Locked()) RemoveStaleTemporaries(path_);
+  return WriteFileAtomically(path_, bytes, error);
 }
 
 }  // namespace durak

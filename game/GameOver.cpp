@@ -1,7 +1,19 @@
 // The end of a deal and the score, the speech line and the sounds.
+#include <cstdint>
+
 #include "Game.h"
 
 namespace durak {
+
+namespace {
+
+// One more, except at the top of the range: a record of two billion deals stays there
+// rather than turning negative.
+void Saturated(int32_t& counter) {
+  if (counter < INT32_MAX) ++counter;
+}
+
+}  // namespace
 
 double RatingOf(int32_t games, int32_t wins, int32_t losses) {
   if (games <= 0) return 0.5;
@@ -46,14 +58,14 @@ void TGame::EndDeal(int result) {
   SetButton(Button4, false);
   if (result == drPlayerWon) {
     ShowSpeech(5);
-    ++MyScore;
-    ++Record.Wins;
+    Saturated(MyScore);
+    Saturated(Record.Wins);
     PlaySnd(4);
     Leader = 0;
   } else if (result == drComputerWon) {
     ShowSpeech(4);
-    ++HerScore;
-    ++Record.Losses;
+    Saturated(HerScore);
+    Saturated(Record.Losses);
     PlaySnd(5);
     Leader = 1;
   } else {
@@ -70,7 +82,7 @@ void TGame::EndDeal(int result) {
     if (c.CardState() == 0) c.FlipInPlace(2, true);
   }
   SetButton(Button2, true);
-  ++Record.Games;
+  Saturated(Record.Games);
   Record.Rating = RatingOf(Record.Games, Record.Wins, Record.Losses);
   if (!Table.ShowChampionsAfterDeal()) Table.CloseMainWindow();
   if (MyScore == 0 && HerScore == 0) ShowScore();

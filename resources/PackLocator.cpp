@@ -19,20 +19,25 @@ QString ProgramDir() {
 
 }  // namespace
 
-QStringList PackSearchDirs() {
+QStringList PackSearchDirsFor(const QString& program, const QStringList& installed,
+                              const QString& current) {
   QStringList dirs;
-  const QString program = ProgramDir();
   if (!program.isEmpty()) dirs << program;
-  dirs << QDir::currentPath();
+  for (const QString& dir : installed)
+    if (!dir.isEmpty() && !dirs.contains(dir) && QFileInfo(dir).isDir()) dirs << dir;
+  dirs << current;
+  return dirs;
+}
+
+QStringList PackSearchDirs() {
+  const QString program = ProgramDir();
+  QStringList installed;
 #ifdef DURAK_PACK_DATA_DIR
-  dirs << QStringLiteral(DURAK_PACK_DATA_DIR);
+  installed << QStringLiteral(DURAK_PACK_DATA_DIR);
 #endif
   // An installed program moved with its tree (bin/durak beside share/durak).
-  if (!program.isEmpty()) {
-    const QString relative = QDir::cleanPath(program + QStringLiteral("/../share/durak"));
-    if (!dirs.contains(relative)) dirs << relative;
-  }
-  return dirs;
+  if (!program.isEmpty()) installed << QDir::cleanPath(program + QStringLiteral("/../share/durak"));
+  return PackSearchDirsFor(program, installed, QDir::currentPath());
 }
 
 QString FindPackIn(const QString& bareName, const QStringList& dirs) {

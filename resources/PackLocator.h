@@ -7,8 +7,14 @@
 namespace durak {
 
 // The folders searched for packs, in order: the program's folder, the
-// current folder, the installed data folder.
+// installed data folder (when there is one), the current folder. A pack left in
+// whatever folder the game is started from never takes the place of an
+// installed one.
 QStringList PackSearchDirs();
+// The same order from its parts: the program's folder, those of the installed data folders
+// that exist, the current folder.
+QStringList PackSearchDirsFor(const QString& program, const QStringList& installed,
+                              const QString& current);
 
 // The path of the pack "bareName" in the first of "dirs" that holds it, or an
 // empty string. Any folder part of the name is ignored; a name that differs

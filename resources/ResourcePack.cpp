@@ -77,6 +77,7 @@ void ResourcePack::Close() {
   path_.clear();
   textsLoaded_ = false;
   texts_.clear();
+  pictureBytes_ = 0;
 }
 
 qint64 ResourcePack::Locate(const QString& fileName) const {
@@ -120,10 +121,20 @@ QImage ResourcePack::LoadImage(const QString& name) {
   QImageReader reader(&buffer);
   reader.setAllocationLimit(64);  // megabytes
   const QSize size = reader.size();
-  if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
+  if (!size.isValid() || size.width() > kMaxDecodedSide || size.height() > kMaxDecodedSide) {
     return {};
   }
-  return reader.read();
+  QSize kept = size;
+  if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
+    kept = size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio).expandedTo({1, 1});
+    reader.setScaledSize(kept);
+  }
+  const qint64 needed = qint64{kept.width()} * kept.height() * 4;
+  if (pictureBytes_ + needed > kPictureBudgetBytes) return {};
+  QImage image = reader.read();
+  if (image.isNull()) return {};
+  pictureBytes_ += image.sizeInBytes();
+  return image;
 }
 
 bool ResourcePack::HasImage(const QString& name) {

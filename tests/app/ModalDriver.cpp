@@ -29,6 +29,7 @@ void TModalDriver::Tick() {
 void TModalDriver::Answer(QWidget* top) {
   if (auto* box = qobject_cast<QMessageBox*>(top)) {
     Messages << box->text();
+    if (box->textFormat() != Qt::PlainText) ++RichMessages;
     box->accept();
   } else if (auto* pass = qobject_cast<TPassForm*>(top)) {
     if (pass->PassMode == 1) pass->Edit1->setText(NewName);

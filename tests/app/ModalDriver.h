@@ -17,6 +17,8 @@ class TModalDriver : public QObject {
   QString Password;
   // The texts of every message box that came up.
   QStringList Messages;
+  // Message boxes that would have read their text as rich text.
+  int RichMessages = 0;
   int ChampionsShown = 0;
 
  private:

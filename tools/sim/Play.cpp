@@ -21,6 +21,8 @@ namespace durak {
 namespace {
 
 constexpr int kFaultsShown = 10;
+// More deals than a run can play in any sensible time; a larger count is a typing error.
+constexpr uint64_t kMaxGames = 1000000000;
 
 // A game whose deal can give each side the other's cards, for playing a deal twice.
 class TMirrorGame : public TGame {
@@ -156,6 +158,7 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
     game.SpeechLog.clear();
     game.SoundLog.clear();
     game.ResultLog.clear();
+    run->Table.Played.clear();
     const std::string fault = CheckInvariants(game);
     if (fault.empty()) return true;
     ++s.Violations;
@@ -289,6 +292,10 @@ int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
     bool ok = value != nullptr;
     if (arg == "--games") {
       ok = ok && ParseNumber(value, UINT64_MAX, v);
+      if (ok && v > kMaxGames) {
+        err << "durak-sim play: --games " << value << " is more than " << kMaxGames << " deals\n";
+        return 2;
+      }
       config.Games = v;
     } else if (arg == "--seed") {
       ok = ok && ParseNumber(value, UINT32_MAX, v);

@@ -138,8 +138,26 @@ bool IsBlankLine(const std::string& line) {
   return true;
 }
 
+bool ReadRequestLine(std::istream& in, std::string* line) {
+  line->clear();
+  std::streambuf* buf = in.rdbuf();
+  bool any = false;
+  for (;;) {
+    const int c = buf->sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in.setstate(std::ios::eofbit);
+      return any;
+    }
+    any = true;
+    if (c == '\n') return true;
+    if (line->size() <= kMaxRequestLine) line->push_back(static_cast<char>(c));
+  }
+}
+
 std::string StepLine(const std::string& line) {
   try {
+    if (line.size() > kMaxRequestLine)
+      return ErrorLine("request longer than " + std::to_string(kMaxRequestLine) + " bytes");
     if (TooDeep(line)) return ErrorLine("JSON nested too deeply");
     const json request = json::parse(line, nullptr, false);
     if (request.is_discarded()) return ErrorLine("not valid JSON");

@@ -14,7 +14,8 @@ namespace {
 
 int RunStep() {
   std::string line;
-  while (std::getline(std::cin, line)) {
+  // A line is read with a cap, so one endless line cannot take all memory.
+  while (durak::ReadRequestLine(std::cin, &line)) {
     if (durak::IsBlankLine(line)) continue;
     std::cout << durak::StepLine(line) << '\n' << std::flush;
   }

@@ -5,6 +5,8 @@
 namespace durak {
 
 TKuvLabel::TKuvLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  // Its caption comes from the language pack: shown as written, never as markup.
+  setTextFormat(Qt::PlainText);
   FNormalColor = FontColor();
 }
 
