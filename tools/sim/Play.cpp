@@ -78,15 +78,23 @@ struct TDealRun {
   TMirrorGame Game{Cards.Pointers(), Table, Clock};
 };
 
-// Mean and 95 % confidence interval of samples in 0..1.
-void ShareOf(const std::vector<double>& samples, TPlaySummary& s) {
-  const double n = static_cast<double>(samples.size());
+// Mean and 95 % confidence interval of samples in 0..1, kept as running sums (Welford),
+// so that a run of any number of deals takes the same memory.
+struct TShareSums {
+  double Count = 0, Mean = 0, Squares = 0;
+  void Add(double x) {
+    Count += 1;
+    const double delta = x - Mean;
+    Mean += delta / Count;
+    Squares += delta * (x - Mean);
+  }
+};
+
+void ShareOf(const TShareSums& sums, TPlaySummary& s) {
+  const double n = sums.Count;
   if (n == 0) return;
-  double sum = 0, squares = 0;
-  for (double x : samples) sum += x;
-  const double mean = sum / n;
-  for (double x : samples) squares += (x - mean) * (x - mean);
-  const double sd = n > 1 ? std::sqrt(squares / (n - 1)) : 0;
+  const double mean = sums.Mean;
+  const double sd = n > 1 ? std::sqrt(sums.Squares / (n - 1)) : 0;
   const double half = 1.96 * sd / std::sqrt(n);
   s.Share = mean;
   s.ShareLow = std::max(0.0, mean - half);
@@ -169,7 +177,7 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
 
   game.N8Click();
   const uint64_t deals = config.Mirror ? config.Games * 2 : config.Games;
-  std::vector<double> samples;
+  TShareSums samples;
   double pairScore = 0;
   uint32_t seed = 0;
   for (uint64_t d = 0; d < deals; ++d) {
@@ -213,9 +221,9 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
     if (game.DealResult == drDraw) ++s.Draws;
     const double score = game.DealResult == drPlayerWon ? 1 : game.DealResult == drDraw ? 0.5 : 0;
     if (!config.Mirror) {
-      samples.push_back(score);
+      samples.Add(score);
     } else if (second) {
-      samples.push_back((pairScore + score) / 2);
+      samples.Add((pairScore + score) / 2);
     } else {
       pairScore = score;
     }
