@@ -12,12 +12,6 @@ namespace durak {
 
 namespace {
 
-TKart Entry(int tag, int slot) {
-  TKart entry = KartOfTag(tag);
-  entry.Score = slot;
-  return entry;
-}
-
 bool IsTrump(const TCompView& view, const TKart& k) {
   return k.Suit == view.Trump;
 }
@@ -27,8 +21,8 @@ void ScoreLeadMiddle(TCompView& view) {
   for (TKart& k : *view.Hand) {
     k.Score = IsTrump(view, k) ? 1 : 3;
     if (!IsTrump(view, k) && k.Rank <= 10) {
-      const int safe = CardSafety(view, k.Rank, k.Suit);
-      if (safe == 1 || safe == 2) ++k.Score;
+      const TSafety safe = CardSafety(view, k.Rank, k.Suit);
+      if (safe == sfSafe || safe == sfSafeInSuit) ++k.Score;
     }
   }
 }
@@ -40,11 +34,11 @@ void ScoreLeadLate(TCompView& view) {
     k.Score = IsTrump(view, k) ? 1 : 3;
     const int e = CountRank(k.Rank, hand, view.Trump);
     if ((e > 1 || std::abs(e) > 2) && k.Rank <= 10) ++k.Score;
-    if (e == 1 && k.Rank < 13 && TransferRisk(view, k.Rank) == 1) --k.Score;
+    if (e == 1 && k.Rank < 13 && TransferRisk(view, k.Rank) == rkHeld) --k.Score;
     if (!IsTrump(view, k) && k.Rank <= 11) {
-      const int safe = CardSafety(view, k.Rank, k.Suit);
-      if (safe == 1) k.Score += 2;
-      if (safe == 2) k.Score += 1;
+      const TSafety safe = CardSafety(view, k.Rank, k.Suit);
+      if (safe == sfSafe) k.Score += 2;
+      if (safe == sfSafeInSuit) k.Score += 1;
     }
   }
 }
@@ -54,33 +48,34 @@ int ChooseLeadEndgame(TCompView& view, const TPairAr& pairs) {
   TKarts& hand = *view.Hand;
   int safe = 0;
   for (const TPair& p : pairs)
-    if (p.Status == 1) ++safe;
+    if (p.Status == sfSafe) ++safe;
   const int ranks = CountRanks(hand);
   for (TKart& k : hand) {
     const int n = std::abs(CountRank(k.Rank, hand, view.Trump));
     if (n == 1) {
-      const int s = CardSafety(view, k.Rank, k.Suit);
-      if (s == -1) {
+      const TSafety s = CardSafety(view, k.Rank, k.Suit);
+      if (s == sfBeatable) {
         k.Score = 0;
-      } else if (s == 0 || s == 1) {
-        k.Score = TransferRisk(view, k.Rank) > 0 ? 3 : 4;
+      } else if (s == sfUnknown || s == sfSafe) {
+        k.Score = TransferRisk(view, k.Rank) > rkUnknown ? 3 : 4;
         ++safe;
       } else {
         k.Score = 2;
       }
     } else {
-      const int p = PairStatus(k.Rank, pairs);
-      if (p == -1) k.Score = 0;
-      if (p == 0) k.Score = 1;
-      if (p == 1) k.Score = CardSafety(view, k.Rank, k.Suit) == 1 && view.PlayerCount >= n ? 5 : 4;
-      if (p == 2) k.Score = 2;
+      const TSafety p = PairStatus(k.Rank, pairs);
+      if (p == sfBeatable) k.Score = 0;
+      if (p == sfUnknown) k.Score = 1;
+      if (p == sfSafe)
+        k.Score = CardSafety(view, k.Rank, k.Suit) == sfSafe && view.PlayerCount >= n ? 5 : 4;
+      if (p == sfSafeInSuit) k.Score = 2;
     }
   }
   if (ranks - safe < 2) return PickLowest(hand, 5);
   // Too many doubtful ranks: prefer pairs the player may not beat, then lone top cards.
   for (TKart& k : hand) {
     const bool twice = std::abs(CountRank(k.Rank, hand, view.Trump)) >= 2;
-    if (twice && PairStatus(k.Rank, pairs) == 2)
+    if (twice && PairStatus(k.Rank, pairs) == sfSafeInSuit)
       k.Score = 2;
     else
       k.Score = k.Score == 2 ? 1 : 0;
@@ -94,7 +89,7 @@ int ThrowInScore(const TCompView& view, const TKart& k, bool afterTake, int rank
   const int r = k.Rank, s = k.Suit;
   const bool trump = s == view.Trump;
   const int stock = view.StockCount;
-  const int safe = CardSafety(view, r, s);
+  const TSafety safe = CardSafety(view, r, s);
   const int higher = CountHigher(r, s, *view.Hand);
 
   if (stock >= 9) {
@@ -104,12 +99,12 @@ int ThrowInScore(const TCompView& view, const TKart& k, bool afterTake, int rank
   if (stock >= 2) {
     if (trump) {
       if (r >= 11) return slBarred;
-      if (safe == 1) return 2;
+      if (safe == sfSafe) return 2;
       if (stock >= 5) return slBarred;
       return higher > 3 ? 1 : slBarred;
     }
-    if (r <= 9 && (safe == 1 || afterTake)) return 7;
-    if (r >= 10 && safe == 1 && !afterTake) return 6;
+    if (r <= 9 && (safe == sfSafe || afterTake)) return 7;
+    if (r >= 10 && safe == sfSafe && !afterTake) return 6;
     return r >= 10 ? 1 : 2;
   }
 
@@ -117,28 +112,28 @@ int ThrowInScore(const TCompView& view, const TKart& k, bool afterTake, int rank
   const int knownRanks = CountRanks(known);
   const int knownCount = static_cast<int>(known.size());
   if (trump) {
-    if (safe == 1 && ranks <= 2) return 7;
+    if (safe == sfSafe && ranks <= 2) return 7;
     if (knownRanks == 1 || knownRanks == 2) {
-      if (safe != -1) return 2;
+      if (safe != sfBeatable) return 2;
       return CountHigher(r, s, known) == 1 && knownCount >= 2 ? 1 : slBarred;
     }
     if (knownRanks >= 3) {
-      if (safe == -1) return r >= 10 || higher <= 2 || afterTake ? slBarred : 1;
+      if (safe == sfBeatable) return r >= 10 || higher <= 2 || afterTake ? slBarred : 1;
       if (r < 11 && higher > 0 && ranks < 4) return 3;
       return (higher > 1 || (higher > 0 && ranks < 4)) && !afterTake ? 1 : slBarred;
     }
     return 2;
   }
-  if (safe == 1 || ranks < 2) return 7;
+  if (safe == sfSafe || ranks < 2) return 7;
   if (knownRanks == 1 || knownRanks == 2)
     return knownCount > CountHigher(r, s, known) ? 1 : slBarred;
-  if (knownRanks >= 3) return safe == 2 ? 6 : 5;
+  if (knownRanks >= 3) return safe == sfSafeInSuit ? 6 : 5;
   return 2;
 }
 
 }  // namespace
 
-TKarts ChooseLead(TCompView& view) {
+TCompMoves ChooseLead(TCompView& view) {
   TKarts& hand = *view.Hand;
   const int stock = view.StockCount;
   int tag = -1;
@@ -155,19 +150,18 @@ TKarts ChooseLead(TCompView& view) {
     const bool oneRank = CountRanks(hand) == 1;
     if (oneRank && view.PlayerCount >= static_cast<int>(hand.size()) && view.MultiLeadOn) {
       // The whole hand is one rank: lead all of it at once.
-      TKarts moves;
-      for (int i = 0; i < static_cast<int>(hand.size()); ++i)
-        moves.push_back(Entry(hand[i].Tag, i));
+      TCompMoves moves;
+      for (int i = 0; i < static_cast<int>(hand.size()); ++i) moves.push_back({hand[i].Tag, i});
       return moves;
     }
     tag = ChooseLeadEndgame(view, BuildPairs(view));
   }
-  TKarts moves;
-  if (tag > 0) moves.push_back(Entry(tag, 0));
+  TCompMoves moves;
+  if (tag > 0) moves.push_back({tag, 0});
   return moves;
 }
 
-TKarts ChooseThrowIn(TCompView& view, bool afterTake) {
+TCompMoves ChooseThrowIn(TCompView& view, bool afterTake) {
   TKarts& hand = *view.Hand;
   const int attack = RowCount(*view.CompRow);
   const int open = attack - RowCount(*view.PlayerRow);
@@ -191,7 +185,7 @@ TKarts ChooseThrowIn(TCompView& view, bool afterTake) {
 
   const int ranks = CountRanks(hand);
   const int tableStrength = AvgStrength(*view.Table, view.Trump);
-  TKarts moves;
+  TCompMoves moves;
   for (int e = 0; e < wanted; ++e) {
     for (TKart& k : hand)
       if (k.Score != slBarred) k.Score = 2;
@@ -201,7 +195,7 @@ TKarts ChooseThrowIn(TCompView& view, bool afterTake) {
     if (t < 1) break;
     for (TKart& k : hand)
       if (k.Tag == t) k.Score = slBarred;
-    moves.push_back(Entry(t, attack + static_cast<int>(moves.size())));
+    moves.push_back({t, attack + static_cast<int>(moves.size())});
   }
   return moves;
 }

@@ -6,11 +6,11 @@
 namespace durak {
 
 // The lead of a new bout: one card, or every card of the hand when it holds one rank and a
-// multi-card lead is allowed. Each entry names the card by Tag; its Score is the slot.
-TKarts ChooseLead(TCompView& view);
+// multi-card lead is allowed.
+TCompMoves ChooseLead(TCompView& view);
 
 // The cards to throw in: one after the player beat everything, or as many as the rules
-// allow before the player takes. Empty when there is nothing to add. Entries as above.
-TKarts ChooseThrowIn(TCompView& view, bool afterTake);
+// allow before the player takes. Empty when there is nothing to add.
+TCompMoves ChooseThrowIn(TCompView& view, bool afterTake);
 
 }  // namespace durak

@@ -9,28 +9,28 @@
 namespace durak {
 
 // The computer's answer to the player's attack: a transfer card, or one beater for every
-// open card (entries as ChooseBeat makes them), or neither, which means it takes.
+// open card (as ChooseBeat makes them), or neither, which means it takes.
 struct TCompDefence {
   int TransferTag = -1;
-  TKarts Beaters;
+  TCompMoves Beaters;
 };
 
 class ICompChooser {
  public:
   virtual ~ICompChooser() = default;
-  // The lead: entries name the cards by Tag, with their slot in Score.
-  virtual TKarts Lead(TCompView& view) = 0;
+  // The lead: the cards and their slots.
+  virtual TCompMoves Lead(TCompView& view) = 0;
   virtual TCompDefence Defend(TCompView& view) = 0;
   // The cards thrown in, as for the lead; empty when nothing is added.
-  virtual TKarts ThrowIn(TCompView& view, bool afterTake) = 0;
+  virtual TCompMoves ThrowIn(TCompView& view, bool afterTake) = 0;
 };
 
 // The described computer player's choices.
 class TDescribedChooser : public ICompChooser {
  public:
-  TKarts Lead(TCompView& view) override;
+  TCompMoves Lead(TCompView& view) override;
   TCompDefence Defend(TCompView& view) override;
-  TKarts ThrowIn(TCompView& view, bool afterTake) override;
+  TCompMoves ThrowIn(TCompView& view, bool afterTake) override;
 };
 
 }  // namespace durak

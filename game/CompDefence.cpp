@@ -23,7 +23,7 @@ bool TrumpBarred(int stock, int rank) {
 // The score of a card that can beat the target.
 int BeatScore(const TCompView& view, const TKart& card, const TKart& target) {
   int score = card.Suit == target.Suit ? 3 : 0;
-  if (RankThreat(view, card.Rank) < 0) ++score;
+  if (RankThreat(view, card.Rank) < rkUnknown) ++score;
   if (view.StockCount <= 1 && CountRank(card.Rank, *view.Hand, view.Trump) > 1 && score > 0)
     --score;
   if (BeatCost(card.Rank, card.Suit, target.Rank, target.Suit, view.Trump) <= 3) ++score;
@@ -70,24 +70,27 @@ int ChooseTransfer(TCompView& view) {
   return PickLowest(hand, 1);
 }
 
-TKarts ChooseBeat(TCompView& view) {
+TCompMoves ChooseBeat(TCompView& view) {
   const TRow& playerRow = *view.PlayerRow;
   const TRow& compRow = *view.CompRow;
+  // The open player cards, lowest first; each carries its slot in Score through the sort.
   TKarts targets;
   for (int i = 0; i < 6; ++i) {
     if (playerRow[i].Rank == 0 || compRow[i].Rank != 0) continue;
     TKart entry = playerRow[i];
-    entry.Tag = 0;
     entry.Score = i;
     targets.push_back(entry);
   }
   ArSortMast(targets, 2, view.Trump);
+  // moves[e] answers targets[e]; a Tag of 0 means no beater has been found.
+  TCompMoves moves;
+  for (const TKart& target : targets) moves.push_back({0, target.Score});
 
   TKarts& hand = *view.Hand;
   for (TKart& k : hand) k.Score = 0;
   // The highest targets first: trumps from the top down, then the others.
   for (int e = static_cast<int>(targets.size()) - 1; e >= 0; --e) {
-    TKart& target = targets[e];
+    const TKart& target = targets[e];
     for (TKart& k : hand)
       if (k.Score != slChosen) k.Score = 0;
     for (TKart& k : hand) {
@@ -99,14 +102,14 @@ TKarts ChooseBeat(TCompView& view) {
     }
     const int t = PickLowest(hand, 9);
     if (t > 0) {
-      target.Tag = static_cast<uint8_t>(t);
+      moves[e].Tag = t;
       for (TKart& k : hand)
         if (k.Tag == t) k.Score = slChosen;
     }
   }
-  for (const TKart& target : targets)
-    if (target.Tag == 0) return {};
-  return targets;
+  for (const TCompMove& m : moves)
+    if (m.Tag == 0) return {};
+  return moves;
 }
 
 }  // namespace durak

@@ -9,9 +9,9 @@ namespace durak {
 // transfer.
 int ChooseTransfer(TCompView& view);
 
-// One entry per open player card, in the order the beaters are put down: a copy of the
-// player's card whose Tag is the computer's beating card and whose Score is the pair's
-// slot. Empty when some open card cannot (or may not) be beaten: then the computer takes.
-TKarts ChooseBeat(TCompView& view);
+// One move per open player card, in the order the beaters are put down: the computer's
+// beating card and the slot of the pair. Empty when some open card cannot (or may not) be
+// beaten: then the computer takes.
+TCompMoves ChooseBeat(TCompView& view);
 
 }  // namespace durak

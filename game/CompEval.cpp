@@ -63,40 +63,40 @@ int AvgStrength(const TKarts& list, int trump) {
   return q;
 }
 
-int CardSafety(const TCompView& view, int rank, int suit) {
-  if (CountHigher(rank, suit, *view.Known) > 0) return -1;
+TSafety CardSafety(const TCompView& view, int rank, int suit) {
+  if (CountHigher(rank, suit, *view.Known) > 0) return sfBeatable;
   const bool plain = suit != view.Trump;
-  if (view.UnseenEmpty) return plain && HasSuit(view.Trump, *view.Known) ? 2 : 1;
-  int result = CountHigher(rank, suit, view.Seen) < 14 - rank ? 0 : 1;
-  if (plain && result == 1 && CountSuit(view.Trump, view.Seen) < 9) result = 2;
+  if (view.UnseenEmpty) return plain && HasSuit(view.Trump, *view.Known) ? sfSafeInSuit : sfSafe;
+  TSafety result = CountHigher(rank, suit, view.Seen) < 14 - rank ? sfUnknown : sfSafe;
+  if (plain && result == sfSafe && CountSuit(view.Trump, view.Seen) < 9) result = sfSafeInSuit;
   return result;
 }
 
 namespace {
 
 // What the known and the seen cards say about the player holding this rank.
-int RankRisk(const TCompView& view, int rank) {
+TRankRisk RankRisk(const TCompView& view, int rank) {
   const int k = std::abs(CountRank(rank, *view.Known, view.Trump));
   const bool t = HasCard(rank, view.Trump, *view.Known);
-  int result = 0;
-  if (k == 1 && t) result = 2;
-  if (k > 1 || (k == 1 && !t)) result = 1;
-  if (result != 1) {
-    if (!view.UnseenEmpty && std::abs(CountRank(rank, view.Seen, view.Trump)) == 4) result = -1;
-    if (view.UnseenEmpty && result == 0) result = -1;
+  TRankRisk result = rkUnknown;
+  if (k == 1 && t) result = rkTrumpOnly;
+  if (k > 1 || (k == 1 && !t)) result = rkHeld;
+  if (result != rkHeld) {
+    if (!view.UnseenEmpty && std::abs(CountRank(rank, view.Seen, view.Trump)) == 4) result = rkNo;
+    if (view.UnseenEmpty && result == rkUnknown) result = rkNo;
   }
   return result;
 }
 
 }  // namespace
 
-int TransferRisk(const TCompView& view, int rank) {
-  if (!view.TransferOn) return -1;
+TRankRisk TransferRisk(const TCompView& view, int rank) {
+  if (!view.TransferOn) return rkNo;
   return RankRisk(view, rank);
 }
 
-int RankThreat(const TCompView& view, int rank) {
-  if (std::abs(CountRank(rank, *view.Table, view.Trump)) > 0) return -2;
+TRankRisk RankThreat(const TCompView& view, int rank) {
+  if (std::abs(CountRank(rank, *view.Table, view.Trump)) > 0) return rkOnTable;
   return RankRisk(view, rank);
 }
 
@@ -112,10 +112,10 @@ TPairAr BuildPairs(const TCompView& view) {
     pair.Count = static_cast<uint8_t>(n);
     for (const TKart& k : hand) {
       if (k.Rank != rank) continue;
-      const int s = CardSafety(view, k.Rank, k.Suit);
-      if (s == 1)
-        pair.Status = 1;
-      else if (pair.Status != 1 && (s == 0 || s == 2))
+      const TSafety s = CardSafety(view, k.Rank, k.Suit);
+      if (s == sfSafe)
+        pair.Status = sfSafe;
+      else if (pair.Status != sfSafe && (s == sfUnknown || s == sfSafeInSuit))
         pair.Status = s;
     }
     pairs.push_back(pair);
@@ -123,10 +123,10 @@ TPairAr BuildPairs(const TCompView& view) {
   return pairs;
 }
 
-int PairStatus(int rank, const TPairAr& pairs) {
+TSafety PairStatus(int rank, const TPairAr& pairs) {
   for (const TPair& p : pairs)
     if (p.Rank == rank) return p.Status;
-  return -1;
+  return sfBeatable;
 }
 
 int PlayerCannotBeat(const TCompView& view, TKarts& cards) {

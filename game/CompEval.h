@@ -12,11 +12,21 @@ namespace durak {
 // Working score levels of a card in the computer's hand during one decision.
 enum TScoreLevel : int32_t { slChosen = 10, slBarred = 11 };
 
+// How safe a card is as an attack: the player is known to hold a higher card of its suit;
+// a higher card's place is unknown; nothing can beat it within its suit and no trump can be
+// ruled in; top of its suit, but the player may hold a trump.
+enum TSafety : int32_t { sfBeatable = -1, sfUnknown = 0, sfSafe = 1, sfSafeInSuit = 2 };
+
+// What the known and seen cards say about the player holding a rank: the rank is on the
+// table already (RankThreat only); cannot hold it (or, for TransferRisk, transfers are off);
+// unknown; known to hold it; holds it only as the trump of that rank.
+enum TRankRisk : int { rkOnTable = -2, rkNo = -1, rkUnknown = 0, rkHeld = 1, rkTrumpOnly = 2 };
+
 // A rank the computer holds at least twice, and how safe an attack with it is.
 struct TPair {
   uint8_t Rank = 0;
-  uint8_t Count = 0;    // 2..4
-  int32_t Status = -1;  // a CardSafety value
+  uint8_t Count = 0;            // 2..4
+  TSafety Status = sfBeatable;  // the best CardSafety of its cards
 };
 using TPairAr = std::vector<TPair>;
 
@@ -34,18 +44,16 @@ TKarts SeenCards(const TCompView& view);
 // Mean rank, a trump counting 9 more, rounded to the nearest integer, halves to even.
 int AvgStrength(const TKarts& list, int trump);
 
-// How safe a card is as an attack: -1 the player is known to hold a higher card of its
-// suit; 0 a higher card's place is unknown; 1 nothing can beat it within its suit and no
-// trump can be ruled in; 2 top of its suit, but the player may hold a trump.
-int CardSafety(const TCompView& view, int rank, int suit);
-// Whether the player could transfer with this rank: 1 known to, 2 only with the trump of
-// that rank, 0 unknown, -1 cannot (or the transfer variant is off).
-int TransferRisk(const TCompView& view, int rank);
-// Whether playing this rank opens a new rank for the player to add: -2 it is already on
-// the table; otherwise as TransferRisk without the variant test.
-int RankThreat(const TCompView& view, int rank);
+// How safe a card is as an attack (see TSafety).
+TSafety CardSafety(const TCompView& view, int rank, int suit);
+// Whether the player could transfer with this rank; rkNo also when transfers are off.
+TRankRisk TransferRisk(const TCompView& view, int rank);
+// Whether playing this rank opens a new rank for the player to add: rkOnTable when it is
+// already on the table; otherwise as TransferRisk without the variant test.
+TRankRisk RankThreat(const TCompView& view, int rank);
 TPairAr BuildPairs(const TCompView& view);
-int PairStatus(int rank, const TPairAr& pairs);
+// The Status of the rank's entry; sfBeatable when the rank is not in the list.
+TSafety PairStatus(int rank, const TPairAr& pairs);
 // 1 the player certainly cannot beat every card of the list, -1 the known cards beat them
 // all (or the list is longer than the hand), 0 unknown. Sorts the list by rank.
 int PlayerCannotBeat(const TCompView& view, TKarts& cards);

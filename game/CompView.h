@@ -4,12 +4,21 @@
 // unknown. The player's hand itself is not reachable from here: only its size is copied in.
 #pragma once
 
+#include <vector>
+
 #include "CardLists.h"
 #include "Kart.h"
 
 namespace durak {
 
 class TGame;
+
+// One card the computer puts down: the card of its hand (by Tag) and the slot of its row.
+struct TCompMove {
+  int Tag = 0;
+  int Slot = 0;
+};
+using TCompMoves = std::vector<TCompMove>;
 
 struct TCompView {
   TKarts* Hand = nullptr;         // the computer's own hand; the working scores are written here

@@ -11,7 +11,7 @@
 
 namespace durak {
 
-TKarts TDescribedChooser::Lead(TCompView& view) {
+TCompMoves TDescribedChooser::Lead(TCompView& view) {
   return ChooseLead(view);
 }
 
@@ -22,15 +22,14 @@ TCompDefence TDescribedChooser::Defend(TCompView& view) {
   return d;
 }
 
-TKarts TDescribedChooser::ThrowIn(TCompView& view, bool afterTake) {
+TCompMoves TDescribedChooser::ThrowIn(TCompView& view, bool afterTake) {
   return ChooseThrowIn(view, afterTake);
 }
 
 namespace {
 
-// Each entry names a card of the computer's hand by Tag; its Score is the slot.
-void PutDown(TGame& game, const TKarts& moves) {
-  for (const TKart& m : moves) game.COnDesk(game.GetCard(m.Tag), 2, m.Score);
+void PutDown(TGame& game, const TCompMoves& moves) {
+  for (const TCompMove& m : moves) game.COnDesk(game.GetCard(m.Tag), dsComputer, m.Slot);
 }
 
 }  // namespace
@@ -46,13 +45,13 @@ void TGame::HM(int action, int afterTake) {
   TCompView view = MakeCompView(*this);
   TDescribedChooser described;
   ICompChooser& chooser = Chooser != nullptr ? *Chooser : described;
-  TKarts moveList;
+  TCompMoves moveList;
   int transferTag = -1;
 
   switch (action) {
     case caLead:
       moveList = chooser.Lead(view);
-      ShowSpeech(1);
+      ShowSpeech(sayCompLeads);
       PutDown(*this, moveList);
       PlayMode = pmDefend;
       break;
@@ -62,9 +61,9 @@ void TGame::HM(int action, int afterTake) {
       transferTag = defence.TransferTag;
       if (transferTag > 0) {
         // The attack moves over to the computer's row; the transfer card joins it below.
-        ShiftRow(1);
+        ShiftRow(sdComputer);
         PlayMode = pmDefend;
-        ShowSpeech(15);
+        ShowSpeech(sayCompTransfers);
         break;
       }
       moveList = std::move(defence.Beaters);
@@ -72,11 +71,11 @@ void TGame::HM(int action, int afterTake) {
         // Cannot beat everything: take, and let the player add while there is room.
         const int open = RowCount(PlayerRow) - RowCount(CompRow);
         if (RowCount(PlayerRow) < 6 && open < static_cast<int>(CompHand.size())) {
-          ShowSpeech(2);
+          ShowSpeech(sayCompTakesMayAdd);
           PlayMode = pmThrowIn;
           CompAction = caTakes;
         } else {
-          ShowSpeech(13);
+          ShowSpeech(sayCompTakesNoMore);
           PlayMode = pmNone;
         }
         SetButton(Button4, false);
@@ -84,10 +83,10 @@ void TGame::HM(int action, int afterTake) {
       } else if (RowCount(CompRow) + static_cast<int>(moveList.size()) == RowCount(PlayerRow)) {
         PutDown(*this, moveList);
         if (RowCount(PlayerRow) >= 6 || CompHand.empty()) {
-          ShowSpeech(12);
+          ShowSpeech(sayNoMoreCards);
           PlayMode = pmNone;
         } else {
-          ShowSpeech(3);
+          ShowSpeech(sayCompBeatAll);
           PlayMode = pmThrowIn;
         }
         SetButton(Button4, true);
@@ -104,15 +103,15 @@ void TGame::HM(int action, int afterTake) {
           // The player takes these with the rest.
           PlayMode = pmNone;
         } else {
-          ShowSpeech(7);
+          ShowSpeech(sayCompThrowsIn);
           PlayMode = pmDefend;
         }
       } else if (afterTake != 0) {
         PlayMode = pmNone;
       } else {
         // Nothing to add after the player beat everything: the bout is discarded.
-        ShowSpeech(10);
-        Bito(1);
+        ShowSpeech(sayCompDiscards);
+        Bito(sdComputer);
         PlayMode = pmLead;
       }
       break;
@@ -121,10 +120,10 @@ void TGame::HM(int action, int afterTake) {
       // The computer takes and the player has added a card: answer with a word only.
       const int open = RowCount(PlayerRow) - RowCount(CompRow);
       if (RowCount(PlayerRow) < 6 && open < static_cast<int>(CompHand.size())) {
-        ShowSpeech(16);
+        ShowSpeech(sayCompAcceptsMore);
         PlayMode = pmThrowIn;
       } else {
-        ShowSpeech(13);
+        ShowSpeech(sayCompTakesNoMore);
         PlayMode = pmNone;
       }
       break;
@@ -134,7 +133,8 @@ void TGame::HM(int action, int afterTake) {
       break;
   }
 
-  if (moveList.empty() && transferTag > 0) COnDesk(GetCard(transferTag), 2, RowCount(CompRow));
+  if (moveList.empty() && transferTag > 0)
+    COnDesk(GetCard(transferTag), dsComputer, RowCount(CompRow));
   moveList.clear();
   if (CompAction != caTakes) CompAction = caNothing;
   if (CheckGameOver() != drGoesOn) {

@@ -35,7 +35,7 @@ void TGame::Shuffle(std::array<uint8_t, 36>& buffer, int high) {
 }
 
 void TGame::InitCard() {
-  ShowSpeech(0);
+  ShowSpeech(sayClear);
   std::array<uint8_t, 36> buffer{};
   Shuffle(buffer, 35);
 
@@ -108,11 +108,11 @@ void TGame::InitCard() {
   const int c = LowestTrump(CompHand, Trump);
   ColodaPaint();
 
-  if (Leader == 100) {
+  if (Leader == ldUndecided) {
     if (c < p) {
       // The computer has the lower trump: it leads and shows that trump briefly.
-      Leader = 1;
-      ShowSpeech(19);
+      Leader = ldComputer;
+      ShowSpeech(sayCompLeadsDeal);
       ICardControl& shown = GetCard(FindCard(CompHand, Trump, c));
       ArrAdd(KartOfTag(shown.Tag()), SeenCompCards);
       shown.FlipInPlace(10, true);
@@ -120,7 +120,7 @@ void TGame::InitCard() {
       Table.Wait(1000);
       shown.FlipInPlace(10, true);
     } else {
-      Leader = 0;
+      Leader = ldPlayer;
     }
   }
 
@@ -128,11 +128,11 @@ void TGame::InitCard() {
   SetButton(Button3, false);
   SetButton(Button4, false);
 
-  if (Leader == 0) {
+  if (Leader == ldPlayer) {
     MarkHot(pmLead);
     CompAction = caNothing;
-    ShowSpeech(18);
-  } else if (Leader == 1) {
+    ShowSpeech(sayPlayerLeadsDeal);
+  } else if (Leader == ldComputer) {
     MarkHot(pmNone);
     CompAction = caLead;
     HM(caLead, 0);
@@ -145,7 +145,7 @@ void TGame::N8Click() {
   HerScore = 0;
   Table.SetLed(ColLed1, 0);
   ShowScore();
-  Leader = 100;
+  Leader = ldUndecided;
 
   // Sweep every card off the table, to the nearer side.
   const int speed = GlideStep(ASpeed * 5);
@@ -183,7 +183,7 @@ void TGame::N8Click() {
   SetButton(Button3, false);
   SetButton(Button4, false);
   SetButton(Button5, false);
-  ShowSpeech(14);
+  ShowSpeech(sayNewGame);
 }
 
 }  // namespace durak

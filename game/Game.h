@@ -13,6 +13,7 @@
 #include "Layout.h"
 #include "Random.h"
 #include "TableView.h"
+#include "Vocabulary.h"
 
 namespace durak {
 
@@ -61,9 +62,9 @@ class TGame {
   TKarts SeenCompCards;
   TRow PlayerRow{}, CompRow{};
   uint8_t Trump = 1;
-  uint8_t PlayMode = pmNone;
-  uint8_t CompAction = caNothing;
-  uint8_t Leader = 100;
+  TPlayMode PlayMode = pmNone;
+  TCompAction CompAction = caNothing;
+  TLeader Leader = ldUndecided;
   bool TransferOn = false;
   bool MultiLeadOn = false;
   int32_t MyScore = 0;
@@ -103,10 +104,11 @@ class TGame {
   int CountRank(int rank, const TKarts& list) const { return durak::CountRank(rank, list, Trump); }
   int SlotOpen(int i) const;
   void PutSlot(ICardControl& card, int i, TRow& row);
-  void COnDesk(ICardControl& card, int side, int slot);
-  void ShiftRow(int direction);
-  void PlaceRow(int row);
-  void MarkHot(int mode);
+  void COnDesk(ICardControl& card, TDeskSide side, int slot);
+  // Moves the whole attack into the row of the side named (the transfer).
+  void ShiftRow(TSide towards);
+  void PlaceRow(TSide row);
+  void MarkHot(TPlayMode mode);
 
   // ---- layout -------------------------------------------------------------------------
   // Recomputes the layout for a table of that size, then lays out the stock, the hands and
@@ -123,9 +125,9 @@ class TGame {
   void Button5Click();
 
   // ---- take, discard, draw ------------------------------------------------------------
-  void Beru(int who);
-  void Bito(int attacker);
-  void GivX(int count, int who);
+  void Beru(TSide who);
+  void Bito(TSide attacker);
+  void GivX(int count, TSide who);
 
   // ---- end of a deal, speech and sound ------------------------------------------------
   int CheckGameOver();

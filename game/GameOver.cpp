@@ -57,20 +57,20 @@ void TGame::EndDeal(int result) {
   SetButton(Button3, false);
   SetButton(Button4, false);
   if (result == drPlayerWon) {
-    ShowSpeech(5);
+    ShowSpeech(sayPlayerWon);
     Saturated(MyScore);
     Saturated(Record.Wins);
-    PlaySnd(4);
-    Leader = 0;
+    PlaySnd(snPlayerWon);
+    Leader = ldPlayer;
   } else if (result == drComputerWon) {
-    ShowSpeech(4);
+    ShowSpeech(sayCompWon);
     Saturated(HerScore);
     Saturated(Record.Losses);
-    PlaySnd(5);
-    Leader = 1;
+    PlaySnd(snCompWon);
+    Leader = ldComputer;
   } else {
-    ShowSpeech(6);
-    Leader = 100;
+    ShowSpeech(sayDraw);
+    Leader = ldUndecided;
   }
   ShowScore();
   PlayMode = pmNone;

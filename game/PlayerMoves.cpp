@@ -9,7 +9,7 @@ namespace durak {
 void TGame::Card1Click(ICardControl& card) {
   if (PlayMode == pmNone) return;
   MenuPick = -1;
-  ShowSpeech(0);
+  ShowSpeech(sayClear);
 
   const TKart kart = KartOfTag(card.Tag());
   int slot = 0;
@@ -30,7 +30,7 @@ void TGame::Card1Click(ICardControl& card) {
   }
   if (!accepted) return;
 
-  COnDesk(card, 1, slot);
+  COnDesk(card, dsPlayer, slot);
   const int d = RowCount(PlayerRow) - RowCount(CompRow);
   if (PlayMode == pmLead && extend) {
     // Still leading: light up the cards of the led rank.
@@ -56,7 +56,7 @@ bool TGame::LeadBranch(const TKart& card, int& slot, bool& extend) {
   if (extend) {
     SetButton(Button5, true);
     CompAction = caNothing;
-    ShowSpeech(17);
+    ShowSpeech(sayMayLeadMore);
   } else {
     SetButton(Button5, false);
     CompAction = caDefend;
@@ -79,7 +79,7 @@ bool TGame::DefendBranch(ICardControl& card, const TKart& kart, int& slot) {
   const int n = static_cast<int>(candidates.size());
 
   if (n == 0 && !transfer) {
-    ShowSpeech(9);
+    ShowSpeech(sayCannotBeat);
     return false;
   }
   if (n == 1 && !transfer)
@@ -93,7 +93,7 @@ bool TGame::DefendBranch(ICardControl& card, const TKart& kart, int& slot) {
   if (MenuPick == 6) {
     // Transfer: the attack moves into the player's row and the computer must defend.
     slot = RowCount(CompRow);
-    ShiftRow(0);
+    ShiftRow(sdPlayer);
     MarkHot(pmNone);
     CompAction = caDefend;
   } else {
@@ -133,13 +133,13 @@ int TGame::PairMenu(ICardControl& card, const std::vector<int>& candidates, bool
 
 bool TGame::ThrowInBranch(const TKart& card, int& slot) {
   if (TableCards.empty() || CountRank(card.Rank, TableCards) == 0) {
-    ShowSpeech(8);
+    ShowSpeech(sayRankNotOnTable);
     return false;
   }
   const int attack = RowCount(PlayerRow);
   if (attack - RowCount(CompRow) >= static_cast<int>(CompHand.size()) || attack >= 6) {
     // No more cards may come: only the buttons act now.
-    ShowSpeech(12);
+    ShowSpeech(sayNoMoreCards);
     MarkHot(pmNone);
     return false;
   }
@@ -155,27 +155,27 @@ void TGame::Button1Click() {
   HM(caThrowIn, 1);
   // The computer may have thrown in its last cards and won the deal then and there.
   if (before == drGoesOn && DealResult != drGoesOn) return;
-  Beru(0);
+  Beru(sdPlayer);
   if (CheckGameOver() != drGoesOn) return;
-  ShowSpeech(0);
+  ShowSpeech(sayClear);
   CompAction = caLead;
   HM(caLead, 0);
 }
 
 void TGame::Button3Click() {
   SetButton(Button3, false);
-  Beru(1);
+  Beru(sdComputer);
   if (CheckGameOver() != drGoesOn) return;
-  ShowSpeech(11);
+  ShowSpeech(sayCompTookPlayerLeads);
   MarkHot(pmLead);
   CompAction = caNothing;
 }
 
 void TGame::Button4Click() {
   SetButton(Button4, false);
-  Bito(0);
+  Bito(sdPlayer);
   if (CheckGameOver() != drGoesOn) return;
-  ShowSpeech(0);
+  ShowSpeech(sayClear);
   MarkHot(pmNone);
   CompAction = caLead;
   HM(caLead, 0);

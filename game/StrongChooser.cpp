@@ -7,13 +7,11 @@ namespace durak {
 namespace {
 
 // The cards of a lead or a throw-in as HM puts them down: Tag and slot.
-TKarts CardsOf(const std::vector<TMove>& moves, int firstSlot) {
-  TKarts list;
+TCompMoves CardsOf(const std::vector<TMove>& moves, int firstSlot) {
+  TCompMoves list;
   for (const TMove& m : moves) {
     if (m.Kind != mkPlay) continue;
-    TKart k = KartOfTag(m.Card);
-    k.Score = firstSlot++;
-    list.push_back(k);
+    list.push_back({m.Card, firstSlot++});
   }
   return list;
 }
@@ -40,7 +38,7 @@ std::vector<TMove> TStrongChooser::Decide(const TInfoSet& info) {
   return chosen;
 }
 
-TKarts TStrongChooser::Lead(TCompView& view) {
+TCompMoves TStrongChooser::Lead(TCompView& view) {
   return CardsOf(Decide(InfoOfComputer(view, caLead, 0)), 0);
 }
 
@@ -52,18 +50,12 @@ TCompDefence TStrongChooser::Defend(TCompView& view) {
     return d;
   }
   if (moves.empty() || moves.back().Kind != mkBeat) return d;  // takes
-  for (const TMove& m : moves) {
-    // As the described player lists them: the player's card, with the beater's Tag and
-    // the pair's slot.
-    TKart entry = (*view.PlayerRow)[m.Slot];
-    entry.Tag = m.Card;
-    entry.Score = m.Slot;
-    d.Beaters.push_back(entry);
-  }
+  // As the described player lists them: the beater and the pair's slot.
+  for (const TMove& m : moves) d.Beaters.push_back({m.Card, m.Slot});
   return d;
 }
 
-TKarts TStrongChooser::ThrowIn(TCompView& view, bool afterTake) {
+TCompMoves TStrongChooser::ThrowIn(TCompView& view, bool afterTake) {
   const std::vector<TMove> moves = Decide(InfoOfComputer(view, caThrowIn, afterTake ? 1 : 0));
   return CardsOf(moves, RowCount(*view.CompRow));
 }

@@ -19,9 +19,9 @@ class TStrongChooser : public ICompChooser {
   TStrongChooser(const TStrongParams& params, uint64_t seed, ISearchClock* clock = nullptr)
       : Params(params), Seed(seed), Clock(clock) {}
 
-  TKarts Lead(TCompView& view) override;
+  TCompMoves Lead(TCompView& view) override;
   TCompDefence Defend(TCompView& view) override;
-  TKarts ThrowIn(TCompView& view, bool afterTake) override;
+  TCompMoves ThrowIn(TCompView& view, bool afterTake) override;
 
   // The moves of one whole computer move, chosen one after the other from its knowledge.
   std::vector<TMove> Decide(const TInfoSet& info);

@@ -9,8 +9,8 @@ void TGame::Res(int tableWidth, int tableHeight, int cardWidth, int cardHeight, 
   Layout = ComputeLayout(tableWidth, tableHeight, cardWidth, cardHeight);
   Layout.Scale = scale < 1.0 ? 1.0 : scale;
   ColodaPaint();
-  PlaceRow(0);
-  PlaceRow(1);
+  PlaceRow(sdPlayer);
+  PlaceRow(sdComputer);
 }
 
 void TGame::ColodaPaint() {

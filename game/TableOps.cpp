@@ -17,13 +17,13 @@ void TGame::PutSlot(ICardControl& card, int i, TRow& row) {
   row[i] = KartOfTag(card.Tag());
 }
 
-void TGame::COnDesk(ICardControl& card, int side, int slot) {
+void TGame::COnDesk(ICardControl& card, TDeskSide side, int slot) {
   if (card.HotMouse()) card.SetHotMouse(false);
   card.BringToFront();
   const TKart kart = KartOfTag(card.Tag());
-  if (side == 1 || side == 2) {
+  if (side == dsPlayer || side == dsComputer) {
     if (slot < 0 || slot > 5) return;
-    const bool player = side == 1;
+    const bool player = side == dsPlayer;
     ArrDel(kart, player ? PlayerHand : CompHand);
     if (player) ArrDel(kart, KnownCards);
     if (!player) ArrDel(kart, SeenCompCards);
@@ -40,39 +40,39 @@ void TGame::COnDesk(ICardControl& card, int side, int slot) {
     else
       PlaceCards(Layout.CompHandLeft, Layout.HandRight, Layout.CompHandTop, 0, CompHand);
   }
-  PlaySnd(1);
+  PlaySnd(snPutDown);
   ArrAdd(kart, TableCards);
   ArrDel(kart, UnseenCards);
   card.SetHandCursor(false);
   card.SetClickable(false);
 }
 
-void TGame::ShiftRow(int direction) {
-  if (direction == 0) {
+void TGame::ShiftRow(TSide towards) {
+  if (towards == sdPlayer) {
     if (RowCount(CompRow) < 1 || RowCount(PlayerRow) != 0) return;
     PlayerRow = CompRow;
     ClearRow(CompRow);
-  } else if (direction == 1) {
+  } else if (towards == sdComputer) {
     if (RowCount(PlayerRow) < 1 || RowCount(CompRow) != 0) return;
     CompRow = PlayerRow;
     ClearRow(PlayerRow);
   } else {
     return;
   }
-  PlaceRow(direction);
+  PlaceRow(towards);
 }
 
-void TGame::PlaceRow(int row) {
-  const TRow& cards = row == 0 ? PlayerRow : CompRow;
-  const auto& pos = row == 0 ? Layout.PlayerSlotPos : Layout.CompSlotPos;
+void TGame::PlaceRow(TSide row) {
+  const TRow& cards = row == sdPlayer ? PlayerRow : CompRow;
+  const auto& pos = row == sdPlayer ? Layout.PlayerSlotPos : Layout.CompSlotPos;
   for (int i = 0; i < 6; ++i) {
     if (cards[i].Rank == 0) continue;
     GetCard(cards[i].Tag).SetBounds(pos[i].X, pos[i].Y, Layout.CardWidth, Layout.CardHeight);
   }
 }
 
-void TGame::MarkHot(int mode) {
-  PlayMode = static_cast<uint8_t>(mode);
+void TGame::MarkHot(TPlayMode mode) {
+  PlayMode = mode;
   if (PlayerHand.empty()) return;
   for (const TKart& k : PlayerHand) GetCard(k.Tag).SetHotMouse(false);
   if ((Options & arHotCards) == 0) return;

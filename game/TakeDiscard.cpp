@@ -6,9 +6,9 @@
 
 namespace durak {
 
-void TGame::Beru(int who) {
-  PlaySnd(3);
-  const bool player = who == 0;
+void TGame::Beru(TSide who) {
+  PlaySnd(snTake);
+  const bool player = who == sdPlayer;
   TKarts& hand = player ? PlayerHand : CompHand;
   const int left = player ? Layout.PlayerHandLeft : Layout.CompHandLeft;
   const int top = player ? Layout.PlayerHandTop : Layout.CompHandTop;
@@ -42,11 +42,11 @@ void TGame::Beru(int who) {
   ClearRow(CompRow);
 
   if (player) {
-    GivX(6 - static_cast<int>(CompHand.size()), 1);
-    GivX(6 - static_cast<int>(PlayerHand.size()), 0);
+    GivX(6 - static_cast<int>(CompHand.size()), sdComputer);
+    GivX(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
   } else {
-    GivX(6 - static_cast<int>(PlayerHand.size()), 0);
-    GivX(6 - static_cast<int>(CompHand.size()), 1);
+    GivX(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
+    GivX(6 - static_cast<int>(CompHand.size()), sdComputer);
   }
   ColodaPaint();
   if (Deck.size() <= 1) {
@@ -56,11 +56,11 @@ void TGame::Beru(int who) {
   }
 }
 
-void TGame::Bito(int attacker) {
-  if (attacker == 1) Table.Wait(500);
+void TGame::Bito(TSide attacker) {
+  if (attacker == sdComputer) Table.Wait(500);
   Table.ProcessMessages();
   if (TableCards.empty()) return;
-  PlaySnd(2);
+  PlaySnd(snDiscard);
   for (const TKart& k : TableCards) {
     ArrAdd(k, Discard);
     ICardControl& c = GetCard(k.Tag);
@@ -70,12 +70,12 @@ void TGame::Bito(int attacker) {
   ClearRow(CompRow);
   TableCards.clear();
 
-  if (attacker == 0) {
-    GivX(6 - static_cast<int>(PlayerHand.size()), 0);
-    GivX(6 - static_cast<int>(CompHand.size()), 1);
+  if (attacker == sdPlayer) {
+    GivX(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
+    GivX(6 - static_cast<int>(CompHand.size()), sdComputer);
   } else {
-    GivX(6 - static_cast<int>(CompHand.size()), 1);
-    GivX(6 - static_cast<int>(PlayerHand.size()), 0);
+    GivX(6 - static_cast<int>(CompHand.size()), sdComputer);
+    GivX(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
   }
   ColodaPaint();
   if (CheckGameOver() != drGoesOn) return;
@@ -84,11 +84,11 @@ void TGame::Bito(int attacker) {
   UnseenCards.clear();
 }
 
-void TGame::GivX(int count, int who) {
+void TGame::GivX(int count, TSide who) {
   const int n = static_cast<int>(Deck.size());
   if (n == 0 || count <= 0) return;
   if (count > n) count = n;
-  const bool player = who == 0;
+  const bool player = who == sdPlayer;
   TKarts& hand = player ? PlayerHand : CompHand;
   const int left = player ? Layout.PlayerHandLeft : Layout.CompHandLeft;
   const int top = player ? Layout.PlayerHandTop : Layout.CompHandTop;

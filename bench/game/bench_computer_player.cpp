@@ -45,8 +45,8 @@ struct TBench {
     Game.PlayerRow = p.PlayerRow;
     Game.CompRow = p.CompRow;
     Game.Trump = static_cast<uint8_t>(p.Trump);
-    Game.PlayMode = static_cast<uint8_t>(p.PlayMode);
-    Game.CompAction = static_cast<uint8_t>(p.CompAction);
+    Game.PlayMode = static_cast<TPlayMode>(p.PlayMode);
+    Game.CompAction = static_cast<TCompAction>(p.CompAction);
     Game.TransferOn = p.TransferOn;
     Game.DealResult = drGoesOn;
     Game.SpeechLog.clear();

@@ -29,12 +29,12 @@ class TModelChooser : public ICompChooser {
   std::string Fault;
   int Positions = 0;
 
-  TKarts Lead(TCompView& view) override {
+  TCompMoves Lead(TCompView& view) override {
     Begin(caLead, 0, spLead);
     if (Described) {
-      TKarts lead = described_.Lead(view);
+      TCompMoves lead = described_.Lead(view);
       std::vector<int> tags;
-      for (const TKart& k : lead) tags.push_back(k.Tag);
+      for (const TCompMove& k : lead) tags.push_back(k.Tag);
       std::sort(tags.begin(), tags.end());
       for (int t : tags) Play(TMove{mkPlay, static_cast<uint8_t>(t), 0});
       if (ComputerMoveOpen(model_)) Play(TMove{mkDone, 0, 0});
@@ -54,10 +54,11 @@ class TModelChooser : public ICompChooser {
       } else if (d.Beaters.empty()) {
         Play(TMove{mkTake, 0, 0});
       } else {
-        TKarts byslot = d.Beaters;
+        TCompMoves byslot = d.Beaters;
         std::sort(byslot.begin(), byslot.end(),
-                  [](const TKart& a, const TKart& b) { return a.Score < b.Score; });
-        for (const TKart& k : byslot) Play(TMove{mkBeat, k.Tag, static_cast<uint8_t>(k.Score)});
+                  [](const TCompMove& a, const TCompMove& b) { return a.Slot < b.Slot; });
+        for (const TCompMove& k : byslot)
+          Play(TMove{mkBeat, static_cast<uint8_t>(k.Tag), static_cast<uint8_t>(k.Slot)});
       }
       return d;
     }
@@ -65,21 +66,17 @@ class TModelChooser : public ICompChooser {
     if (moves.front().Kind == mkTransfer) {
       d.TransferTag = moves.front().Card;
     } else if (moves.back().Kind == mkBeat) {
-      for (const TMove& m : moves) {
-        TKart k = KartOfTag(m.Card);
-        k.Score = m.Slot;
-        d.Beaters.push_back(k);
-      }
+      for (const TMove& m : moves) d.Beaters.push_back({m.Card, m.Slot});
     }
     return d;
   }
 
-  TKarts ThrowIn(TCompView& view, bool afterTake) override {
+  TCompMoves ThrowIn(TCompView& view, bool afterTake) override {
     Begin(caThrowIn, afterTake, afterTake ? spTakeThrowIn : spThrowIn);
     if (Described) {
-      TKarts cards = described_.ThrowIn(view, afterTake);
+      TCompMoves cards = described_.ThrowIn(view, afterTake);
       std::vector<int> tags;
-      for (const TKart& k : cards) tags.push_back(k.Tag);
+      for (const TCompMove& k : cards) tags.push_back(k.Tag);
       std::sort(tags.begin(), tags.end());
       for (int t : tags) Play(TMove{mkPlay, static_cast<uint8_t>(t), 0});
       if (afterTake || cards.empty()) Play(TMove{mkDone, 0, 0});
@@ -135,14 +132,10 @@ class TModelChooser : public ICompChooser {
     return moves;
   }
 
-  static TKarts Cards(const std::vector<TMove>& moves, int slot) {
-    TKarts list;
+  static TCompMoves Cards(const std::vector<TMove>& moves, int slot) {
+    TCompMoves list;
     for (const TMove& m : moves)
-      if (m.Kind == mkPlay) {
-        TKart k = KartOfTag(m.Card);
-        k.Score = slot++;
-        list.push_back(k);
-      }
+      if (m.Kind == mkPlay) list.push_back({m.Card, slot++});
     return list;
   }
 
@@ -160,7 +153,7 @@ class TModelChooser : public ICompChooser {
 class TSnapshotChooser : public TDescribedChooser {
  public:
   explicit TSnapshotChooser(TGame& game) : game_(game) {}
-  TKarts Lead(TCompView& view) override {
+  TCompMoves Lead(TCompView& view) override {
     Snap();
     return TDescribedChooser::Lead(view);
   }
@@ -168,7 +161,7 @@ class TSnapshotChooser : public TDescribedChooser {
     Snap();
     return TDescribedChooser::Defend(view);
   }
-  TKarts ThrowIn(TCompView& view, bool afterTake) override {
+  TCompMoves ThrowIn(TCompView& view, bool afterTake) override {
     Snap();
     return TDescribedChooser::ThrowIn(view, afterTake);
   }

@@ -75,10 +75,10 @@ TEST_F(DealTest, TrumpCardIsDrawnLast) {
   game.Button2Click();
   const int trumpTag = game.Deck[0].Tag;
   game.PlayerHand.clear();
-  game.GivX(23, 0);
+  game.GivX(23, sdPlayer);
   EXPECT_EQ(game.Deck.size(), 1u);
   EXPECT_EQ(game.Deck[0].Tag, trumpTag);
-  game.GivX(5, 1);
+  game.GivX(5, sdComputer);
   EXPECT_TRUE(game.Deck.empty());
   EXPECT_TRUE(ListHasTag(game.CompHand, trumpTag));
 }
@@ -140,11 +140,11 @@ TEST_F(DealTest, NoTrumpInEitherHandMeansThePlayerLeads) {
 
 TEST_F(DealTest, WinnerOfThePreviousDealLeadsWithoutShowingATrump) {
   clock.Value = FindSeed([](int p, int c) { return c < p; });
-  game.Leader = 0;
+  game.Leader = ldPlayer;
   game.Button2Click();
   EXPECT_EQ(game.Leader, 0);
   EXPECT_EQ(game.SpeechLog, (std::vector<int>{0, 18}));
-  game.Leader = 1;
+  game.Leader = ldComputer;
   game.SpeechLog.clear();
   game.Button2Click();
   EXPECT_EQ(game.SpeechLog, (std::vector<int>{0}));
@@ -181,7 +181,7 @@ TEST_F(DealTest, NewGameZeroesScoresAndSweepsTheTable) {
   game.MyScore = 3;
   game.HerScore = 2;
   game.Record.Games = 5;
-  game.Leader = 1;
+  game.Leader = ldComputer;
   game.SetButton(Button1, true);
   game.SetButton(Button5, true);
   game.N8Click();

@@ -69,7 +69,7 @@ TEST_F(GameOverTest, TheRevealLeavesTheDrawnTrumpCardFaceUp) {
   // The computer draws the last card of the stock, the face-up trump card, and loses.
   GiveComputer(L({{6, Spades}, {7, Spades}}));
   SetDeck(L({{14, Hearts}, {8, Diamonds}}));
-  game.GivX(2, 1);
+  game.GivX(2, sdComputer);
   ASSERT_EQ(game.CompHand.size(), 4u);
   ASSERT_EQ(Card(14, Hearts).CardState(), 1);
   PlayerPlays(9, Clubs, 0);

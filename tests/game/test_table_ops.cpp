@@ -12,7 +12,7 @@ TEST_F(TableOpsTest, COnDeskMovesACardFromHandToItsSlot) {
   game.KnownCards = L({{9, Clubs}});
   game.UnseenCards = L({{10, Clubs}, {9, Clubs}});
   Card(9, Clubs).SetHotMouse(true);
-  game.COnDesk(Card(9, Clubs), 1, 2);
+  game.COnDesk(Card(9, Clubs), dsPlayer, 2);
   EXPECT_EQ(Tags(game.PlayerHand), Tags(L({{10, Clubs}})));
   EXPECT_TRUE(game.KnownCards.empty());
   EXPECT_EQ(Tags(game.UnseenCards), Tags(L({{10, Clubs}})));
@@ -28,7 +28,7 @@ TEST_F(TableOpsTest, COnDeskMovesACardFromHandToItsSlot) {
 
 TEST_F(TableOpsTest, ComputerCardTurnsFaceUpOnTheWayToItsSlot) {
   GiveComputer(L({{7, Hearts}}));
-  game.COnDesk(Card(7, Hearts), 2, 0);
+  game.COnDesk(Card(7, Hearts), dsComputer, 0);
   EXPECT_TRUE(game.CompHand.empty());
   EXPECT_EQ(game.CompRow[0].Tag, TagOf(7, Hearts));
   EXPECT_EQ(Card(7, Hearts).CardState(), 1);
@@ -41,7 +41,7 @@ TEST_F(TableOpsTest, ComputerCardTurnsFaceUpOnTheWayToItsSlot) {
 TEST_F(TableOpsTest, COnDeskBeyondTheSixthSlotChangesNothing) {
   GivePlayer(L({{9, Clubs}}));
   Card(9, Clubs).SetHotMouse(true);
-  game.COnDesk(Card(9, Clubs), 1, 6);
+  game.COnDesk(Card(9, Clubs), dsPlayer, 6);
   EXPECT_EQ(game.PlayerHand.size(), 1u);
   EXPECT_TRUE(game.TableCards.empty());
   EXPECT_EQ(RowCount(game.PlayerRow), 0);
@@ -52,9 +52,9 @@ TEST_F(TableOpsTest, COnDeskBeyondTheSixthSlotChangesNothing) {
 TEST_F(TableOpsTest, ShiftRowMovesTheAttackOnlyOntoAnEmptyRow) {
   ComputerPlays(8, Clubs, 0);
   ComputerPlays(8, Hearts, 1);
-  game.ShiftRow(1);  // the computer's row is not empty: nothing
+  game.ShiftRow(sdComputer);  // the computer's row is not empty: nothing
   EXPECT_EQ(RowCount(game.CompRow), 2);
-  game.ShiftRow(0);
+  game.ShiftRow(sdPlayer);
   EXPECT_EQ(RowCount(game.CompRow), 0);
   EXPECT_EQ(game.PlayerRow[1].Tag, TagOf(8, Hearts));
   EXPECT_EQ(Card(8, Hearts).Left(), game.Layout.PlayerSlotPos[1].X);
@@ -65,7 +65,7 @@ TEST_F(TableOpsTest, ShiftRowTowardsThePlayerWithAPlayerCardDownDoesNothing) {
   ComputerPlays(8, Clubs, 0);
   PlayerPlays(9, Clubs, 0);
   Card(8, Clubs).SetBounds(1, 2, 59, 80);
-  game.ShiftRow(0);
+  game.ShiftRow(sdPlayer);
   EXPECT_EQ(game.CompRow[0].Tag, TagOf(8, Clubs));
   EXPECT_EQ(game.PlayerRow[0].Tag, TagOf(9, Clubs));
   EXPECT_EQ(Card(8, Clubs).Left(), 1);

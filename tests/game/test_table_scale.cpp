@@ -207,7 +207,7 @@ TEST_F(ScaledTableTest, HandClosesUpWhenACardLeavesIt) {
   Deal(kTables[1], kDecks[0]);
   game.MarkHot(pmLead);
   const TKart played = game.PlayerHand[2];
-  game.COnDesk(game.GetCard(played.Tag), 1, 0);
+  game.COnDesk(game.GetCard(played.Tag), dsPlayer, 0);
   ASSERT_EQ(game.PlayerHand.size(), 5u);
   const int step = PlaceCardsStep(game.Layout.HandRight, cw, 5, game.VidSort);
   // Sorted by suit the hand keeps an empty step between suits; either way it starts at the
@@ -224,7 +224,7 @@ TEST_F(ScaledTableTest, HandClosesUpWhenACardLeavesIt) {
 
   // The computer's hand closes up as well.
   const TKart hers = game.CompHand[0];
-  game.COnDesk(game.GetCard(hers.Tag), 2, 1);
+  game.COnDesk(game.GetCard(hers.Tag), dsComputer, 1);
   ASSERT_EQ(game.CompHand.size(), 5u);
   const int compStep = PlaceCardsStep(game.Layout.HandRight, cw, 5, 0);
   for (size_t i = 0; i < game.CompHand.size(); ++i)
@@ -239,7 +239,7 @@ TEST_F(ScaledTableTest, DiscardedAndSweptCardsLeaveNoSliver) {
   game.PlayerRow[0] = game.PlayerHand[0];
   game.TableCards.push_back(game.PlayerHand[0]);
   ArrDel(game.PlayerHand[0], game.PlayerHand);
-  game.Bito(0);
+  game.Bito(sdPlayer);
   for (const TKart& k : game.Discard) {
     const ICardControl& c = game.GetCard(k.Tag);
     EXPECT_LE(c.Left() + c.Width(), 0) << k.Tag;
@@ -259,7 +259,7 @@ TEST_F(ScaledTableTest, TrumpCardDrawnByTheComputerStaysOnTheTable) {
   for (size_t i = 1; i < game.Deck.size(); ++i) game.Discard.push_back(game.Deck[i]);
   game.Deck = rest;
   game.CompHand.pop_back();
-  game.GivX(1, 1);
+  game.GivX(1, sdComputer);
   ASSERT_EQ(game.CompHand.size(), 6u);
   const ICardControl& trump = game.GetCard(game.CompHand.back().Tag);
   ASSERT_TRUE(trump.Turned());

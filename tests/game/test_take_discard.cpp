@@ -16,7 +16,7 @@ TEST_F(TakeDiscardTest, AttackerDrawsFirstAndTheTrumpCardComesLast) {
   GiveComputer(L({{6, Spades}, {7, Spades}, {8, Spades}, {9, Spades}}));
   PlayerPlays(8, Clubs, 0);
   ComputerPlays(11, Clubs, 0);
-  game.Bito(0);
+  game.Bito(sdPlayer);
   EXPECT_TRUE(game.Deck.empty());
   EXPECT_EQ(game.PlayerHand.size(), 5u);
   EXPECT_EQ(game.CompHand.size(), 4u);
@@ -34,7 +34,7 @@ TEST_F(TakeDiscardTest, ComputerAttackerDrawsFirstAndMayTakeTheRest) {
   GiveComputer(L({{6, Spades}}));
   ComputerPlays(8, Clubs, 0);
   PlayerPlays(10, Clubs, 0);
-  game.Bito(1);
+  game.Bito(sdComputer);
   EXPECT_EQ(game.CompHand.size(), 3u);
   EXPECT_EQ(game.PlayerHand.size(), 1u);
   // The computer's draw does not turn the trump card over or stand it up.
@@ -46,19 +46,19 @@ TEST_F(TakeDiscardTest, ComputerAttackerDrawsFirstAndMayTakeTheRest) {
 TEST_F(TakeDiscardTest, HandWithSixCardsDrawsNothing) {
   SetDeck(L({{14, Hearts}, {6, Diamonds}}));
   GivePlayer(L({{6, Clubs}, {7, Clubs}, {8, Clubs}, {9, Clubs}, {10, Clubs}, {11, Clubs}}));
-  game.GivX(6 - static_cast<int>(game.PlayerHand.size()), 0);
-  game.GivX(-2, 0);
+  game.GivX(6 - static_cast<int>(game.PlayerHand.size()), sdPlayer);
+  game.GivX(-2, sdPlayer);
   EXPECT_EQ(game.Deck.size(), 2u);
 }
 
 TEST_F(TakeDiscardTest, PlayerDrawKeepsTheCardsUnseenByTheComputer) {
   SetDeck(L({{14, Hearts}, {6, Diamonds}, {7, Diamonds}, {8, Diamonds}}));
   game.UnseenCards = L({{6, Diamonds}, {7, Diamonds}, {8, Diamonds}});
-  game.GivX(1, 0);
+  game.GivX(1, sdPlayer);
   EXPECT_EQ(Tags(game.PlayerHand), Tags(L({{8, Diamonds}})));
   EXPECT_EQ(game.UnseenCards.size(), 3u);
   game.Options = arHotCards;
-  game.GivX(1, 0);
+  game.GivX(1, sdPlayer);
   EXPECT_TRUE(Card(7, Diamonds).HotMouse());
 }
 
@@ -69,7 +69,7 @@ TEST_F(TakeDiscardTest, NearlyEmptyStockMakesTheWholeHandKnown) {
   game.UnseenCards = L({{9, Clubs}, {6, Diamonds}});
   PlayerPlays(8, Clubs, 0);
   ComputerPlays(14, Clubs, 0);
-  game.Bito(0);  // the player draws one, one card stays in the stock
+  game.Bito(sdPlayer);  // the player draws one, one card stays in the stock
   EXPECT_EQ(game.Deck.size(), 1u);
   EXPECT_EQ(Tags(game.KnownCards), Tags(game.PlayerHand));
   EXPECT_TRUE(game.UnseenCards.empty());
@@ -82,7 +82,7 @@ TEST_F(TakeDiscardTest, StockOfTwoKeepsTheComputersKnowledge) {
   game.UnseenCards = L({{9, Clubs}});
   PlayerPlays(8, Clubs, 0);
   ComputerPlays(14, Clubs, 0);
-  game.Bito(0);
+  game.Bito(sdPlayer);
   EXPECT_EQ(game.Deck.size(), 2u);
   EXPECT_TRUE(game.KnownCards.empty());
   EXPECT_EQ(game.UnseenCards.size(), 1u);
@@ -96,7 +96,7 @@ TEST_F(TakeDiscardTest, PlayerTakingTellsTheComputerWhatWasTaken) {
   PlayerPlays(10, Clubs, 0);
   ComputerPlays(10, Spades, 1);
   game.Options = arHotCards | arSound;
-  game.Beru(0);
+  game.Beru(sdPlayer);
   EXPECT_EQ(game.SoundLog, (std::vector<int>{3}));
   EXPECT_TRUE(game.TableCards.empty());
   EXPECT_EQ(RowCount(game.PlayerRow) + RowCount(game.CompRow), 0);
@@ -129,7 +129,7 @@ TEST_F(TakeDiscardTest, ComputerTakingTurnsTheCardsFaceDown) {
   PlayerPlays(8, Clubs, 0);
   ComputerPlays(10, Clubs, 0);
   Card(8, Clubs).SetCardState(1);
-  game.Beru(1);
+  game.Beru(sdComputer);
   EXPECT_TRUE(ListHasTag(game.CompHand, TagOf(8, Clubs)));
   EXPECT_EQ(Card(8, Clubs).CardState(), 0);
   EXPECT_FALSE(Card(8, Clubs).Clickable());
@@ -138,7 +138,7 @@ TEST_F(TakeDiscardTest, ComputerTakingTurnsTheCardsFaceDown) {
 
 TEST_F(TakeDiscardTest, BitoOnAnEmptyTableDoesNothing) {
   SetDeck(L({{14, Hearts}, {6, Diamonds}}));
-  game.Bito(0);
+  game.Bito(sdPlayer);
   EXPECT_TRUE(game.SoundLog.empty());
   EXPECT_EQ(game.Deck.size(), 2u);
 }
@@ -147,7 +147,7 @@ TEST_F(TakeDiscardTest, PlayersHandIsSortedBeforeTheDraw) {
   game.VidSort = 2;
   SetDeck(L({{14, Hearts}, {6, Diamonds}}));
   GivePlayer(L({{10, Hearts}, {6, Spades}, {14, Clubs}}));
-  game.GivX(1, 0);
+  game.GivX(1, sdPlayer);
   EXPECT_EQ(Tags(game.PlayerHand),
             Tags(L({{6, Spades}, {14, Clubs}, {10, Hearts}, {6, Diamonds}})));
 }

@@ -41,14 +41,14 @@ class TTimedChooser : public ICompChooser {
  public:
   TTimedChooser(uint64_t seed, int iterations) : strong_(Params(iterations), seed) {}
 
-  TKarts Lead(TCompView& view) override {
-    return Timed<TKarts>([&] { return strong_.Lead(view); });
+  TCompMoves Lead(TCompView& view) override {
+    return Timed<TCompMoves>([&] { return strong_.Lead(view); });
   }
   TCompDefence Defend(TCompView& view) override {
     return Timed<TCompDefence>([&] { return strong_.Defend(view); });
   }
-  TKarts ThrowIn(TCompView& view, bool afterTake) override {
-    return Timed<TKarts>([&] { return strong_.ThrowIn(view, afterTake); });
+  TCompMoves ThrowIn(TCompView& view, bool afterTake) override {
+    return Timed<TCompMoves>([&] { return strong_.ThrowIn(view, afterTake); });
   }
   std::vector<double> Times;
 
@@ -186,7 +186,7 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
     run->Clock.Value = seed;
     game.SwapHands = second;
     // Both deals of a pair begin alike: the lower trump leads.
-    if (config.Mirror) game.Leader = 100;
+    if (config.Mirror) game.Leader = ldUndecided;
     game.Button2Click();
     ++s.Deals;
     bool sound = check(d, seed);

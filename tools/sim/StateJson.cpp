@@ -113,9 +113,9 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
         Fail("row card " + std::to_string(k.Tag) + " is not in tableCards");
     }
 
-  game.PlayMode = static_cast<uint8_t>(IntKey(s, "playMode", 4, 0, 255));
-  game.CompAction = static_cast<uint8_t>(IntKey(s, "compAction", 4, 0, 255));
-  game.Leader = static_cast<uint8_t>(IntKey(s, "leader", 100, 0, 255));
+  game.PlayMode = static_cast<TPlayMode>(IntKey(s, "playMode", 4, 0, 255));
+  game.CompAction = static_cast<TCompAction>(IntKey(s, "compAction", 4, 0, 255));
+  game.Leader = static_cast<TLeader>(IntKey(s, "leader", 100, 0, 255));
   game.TransferOn = BoolKey(s, "transferOn");
   game.MultiLeadOn = BoolKey(s, "multiLeadOn");
   const int64_t i32min = std::numeric_limits<int32_t>::min();
@@ -184,9 +184,9 @@ ordered_json SaveState(const TGame& game, const THeadlessCards& cards) {
   s["seenComp"] = KartsJson(game.SeenCompCards);
   s["playerRow"] = RowJson(game.PlayerRow);
   s["compRow"] = RowJson(game.CompRow);
-  s["playMode"] = game.PlayMode;
-  s["compAction"] = game.CompAction;
-  s["leader"] = game.Leader;
+  s["playMode"] = static_cast<int>(game.PlayMode);
+  s["compAction"] = static_cast<int>(game.CompAction);
+  s["leader"] = static_cast<int>(game.Leader);
   s["transferOn"] = game.TransferOn;
   s["multiLeadOn"] = game.MultiLeadOn;
   s["myScore"] = game.MyScore;
