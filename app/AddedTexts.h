@@ -9,6 +9,10 @@ namespace durak {
 constexpr int kReadMeLinkText = 220;   // "Об игре"
 constexpr int kLicenceLinkText = 221;  // "Лицензия"
 
+// The captions of the file dialog's filters for desk-picture and card libraries.
+constexpr int kDeskFilterText = 222;  // "Картинки стола"
+constexpr int kCardFilterText = 223;  // "Колоды карт"
+
 // The options dialog's choice of opponent, and the hint command.
 constexpr int kOpponentGroupText = 230;   // "Соперник"
 constexpr int kOpponentUsualText = 231;   // "Обычный"

@@ -187,6 +187,8 @@ void TForm1::ApplyTexts() {
   inter.Text198 = t[198];
   inter.Text202 = t[202];
   inter.Text203 = t[203];
+  inter.DeskFilterText = t[kDeskFilterText];
+  inter.CardFilterText = t[kCardFilterText];
 
   RulesItem->setText(t[kRulesMenuText]);
   HintItem->setText(t[kHintMenuText]);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 
 #include "CardPacks.h"
+#include "PackLocator.h"
 #include "PlainText.h"
 #include "ResourcePack.h"
 #include "TColBtn.h"
@@ -103,10 +105,14 @@ TInterDlg::TInterDlg(QWidget* parent) : QDialog(parent) {
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-  // The file dialog opens in the program's folder and leaves the current folder alone.
+  // The file dialog opens where the current library lies, with it selected, and leaves the
+  // current folder alone.
   ChooseFile = [this](const QString& filter) {
-    return QFileDialog::getOpenFileName(this, windowTitle(), QCoreApplication::applicationDirPath(),
-                                        filter);
+    const QString folder = LibraryFolder(ChoosingDesk);
+    const QString current = (ChoosingDesk ? Label1 : Label2)->text();
+    const QString start =
+        QFileInfo::exists(QDir(folder).filePath(current)) ? QDir(folder).filePath(current) : folder;
+    return QFileDialog::getOpenFileName(this, windowTitle(), start, filter);
   };
   ShowMessage = [this](const QString& text) {
     ShowPlainMessage(this, QMessageBox::Information, windowTitle(), text);
@@ -150,9 +156,32 @@ bool TInterDlg::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+namespace {
+
+// The file names the file dialog offers for each kind of library.
+QStringList LibraryPatterns(bool desk) {
+  return desk ? QStringList{QStringLiteral("dtop*.dll")}
+              : QStringList{QStringLiteral("coloda*.col"), QStringLiteral("c36.dll")};
+}
+
+}  // namespace
+
+QString TInterDlg::LibraryFolder(bool desk) const {
+  const QString found = FindPack((desk ? Label1 : Label2)->text());
+  if (!found.isEmpty()) return QFileInfo(found).absolutePath();
+  for (const QString& dir : PackSearchDirs())
+    if (!QDir(dir).entryList(LibraryPatterns(desk), QDir::Files).isEmpty()) return dir;
+  return QCoreApplication::applicationDirPath();
+}
+
+QString TInterDlg::LibraryFilter(bool desk) const {
+  return QStringLiteral("%1 (%2)").arg(desk ? DeskFilterText : CardFilterText,
+                                       LibraryPatterns(desk).join(QLatin1Char(' ')));
+}
+
 void TInterDlg::ChooseLibrary(bool desk) {
-  const QString chosen = ChooseFile(desk ? QStringLiteral("Desk pictures (dtop*.dll)")
-                                         : QStringLiteral("Card Library (coloda*.col)"));
+  ChoosingDesk = desk;
+  const QString chosen = ChooseFile(LibraryFilter(desk));
   if (chosen.isEmpty()) return;
   // Libraries are found by their bare names, as the settings keep them.
   const QString name = QFileInfo(chosen).fileName();

@@ -49,8 +49,18 @@ class TInterDlg : public QDialog {
   // Texts 198 (cannot be opened), 202 and 203 (lacks the picture it needs).
   QString Text198, Text202, Text203;
 
-  // Asks for a library file with the given filter, starting in the program's folder;
-  // empty when the user cancels. Tests replace it.
+  // The folder the file dialog opens in when a library is chosen: where the library now
+  // named in the dialog was found (in an installed game the data folder), else the first
+  // searched folder that holds a library of that kind, else the program's folder.
+  QString LibraryFolder(bool desk) const;
+  // The file dialog's filter: the libraries of that kind, the standard one included.
+  QString LibraryFilter(bool desk) const;
+  // Captions of the two filters (texts 222 and 223).
+  QString DeskFilterText = QStringLiteral("Картинки стола");
+  QString CardFilterText = QStringLiteral("Колоды карт");
+
+  // Asks for a library file with the given filter, opening in LibraryFolder with the
+  // current library selected; empty when the user cancels. Tests replace it.
   std::function<QString(const QString& filter)> ChooseFile;
   // Shows a message; tests replace it.
   std::function<void(const QString& text)> ShowMessage;
@@ -68,6 +78,10 @@ class TInterDlg : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The kind of library being chosen, while the file dialog is open.
+  bool ChoosingDesk = false;
 };
 
 }  // namespace durak

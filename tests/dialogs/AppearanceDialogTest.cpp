@@ -3,13 +3,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QTest>
+#include <QTimer>
 
+#include "AddedTexts.h"
 #include "OwnPictures.h"
 #include "ResourcePack.h"
 #include "TColBtn.h"
@@ -48,6 +55,54 @@ class Appearance : public WindowFixture {
     return QDir(Scratch.path()).filePath(name);
   }
   static QColor DeskColour(int k) { return QColor(20 * k, 255 - 20 * k, 7 * k); }
+  // A built pack copied into the scratch folder, which stands for the data folder of an
+  // installed game: the program's own folder is searched first, so only packs of other
+  // names are found here.
+  void CopyPack(const QString& pack, const QString& as) {
+    const QString from = QDir(QCoreApplication::applicationDirPath()).filePath(pack);
+    ASSERT_TRUE(QFile::copy(from, QDir(Scratch.path()).filePath(as))) << qPrintable(from);
+  }
+  // What the library file dialog showed when it came up.
+  struct FileDialogView {
+    QString Folder, Filter, Selected;
+    QStringList Listed;
+  };
+  // Notes what the next file dialog shows, then picks the file `pick` in its folder.
+  static void PickInFileDialog(const QString& pick, FileDialogView* seen) {
+    QTimer::singleShot(0, [pick, seen] {
+      QFileDialog* dialog = nullptr;
+      (void)QTest::qWaitFor(
+          [&] {
+            dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            return dialog != nullptr;
+          },
+          5000);
+      if (!dialog) {
+        ADD_FAILURE() << "no file dialog came up";
+        if (QWidget* other = QApplication::activeModalWidget()) other->close();
+        return;
+      }
+      seen->Folder = dialog->directory().absolutePath();
+      seen->Filter = dialog->selectedNameFilter();
+      seen->Selected = dialog->selectedFiles().value(0);
+      // The folder is read in the background: wait until the named files are listed.
+      auto* model = dialog->findChild<QFileSystemModel*>();
+      const auto listed = [&] {
+        QStringList names;
+        if (!model) return names;
+        const QModelIndex root = model->index(seen->Folder);
+        for (int r = 0; r < model->rowCount(root); ++r)
+          names << model->index(r, 0, root).data().toString();
+        return names;
+      };
+      (void)QTest::qWaitFor([&] { return listed().contains(pick); }, 5000);
+      seen->Listed = listed();
+      // The player types the name over the selected one and presses Open.
+      if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(pick);
+      static_cast<QDialog*>(dialog)->accept();  // as the Open button does
+    });
+  }
   std::array<qint64, 10> PictureKeys() const {
     std::array<qint64, 10> keys{};
     for (int i = 0; i < 10; ++i) keys[i] = Form->ImageList1[i].cacheKey();
@@ -252,6 +307,70 @@ TEST_F(Appearance, NewDeskLibraryRepaintsTheChosenPictureAndTheEntries) {
   }
   EXPECT_EQ(after[0], before[0]);
   EXPECT_EQ(after[8], before[8]);
+}
+
+// The file dialog opens where the deck in use was found (the data folder of an installed
+// game), with that deck selected, and offers the standard deck beside the others, so the
+// player can go back to it with two clicks.
+TEST_F(Appearance, CardLibraryDialogOpensWhereTheDeckLiesAndOffersTheStandardDeck) {
+  CopyPack(QStringLiteral("coloda-paris.col"), QStringLiteral("coloda-mine.col"));
+  CopyPack(QStringLiteral("c36.dll"), QStringLiteral("c36.dll"));
+  durak::test::WriteAll(QDir(Scratch.path()).filePath(QStringLiteral("notes.txt")), "not a deck");
+  Form->Settings.ColodaPath = "coloda-mine.col";
+  Form->SetFacesAll();
+  FileDialogView seen;
+  QString chosen;
+  Run(
+      [&](TInterDlg& d) {
+        PickInFileDialog(QStringLiteral("c36.dll"), &seen);
+        d.Button2->click();
+        chosen = d.Label2->text();
+      },
+      true);
+  EXPECT_EQ(QDir(seen.Folder).canonicalPath().toStdString(),
+            QDir(Scratch.path()).canonicalPath().toStdString());
+  EXPECT_EQ(QFileInfo(seen.Selected).fileName().toStdString(), "coloda-mine.col");
+  EXPECT_TRUE(seen.Filter.startsWith(Form->Texts[kCardFilterText] + QStringLiteral(" (")))
+      << qPrintable(seen.Filter);
+  EXPECT_TRUE(seen.Listed.contains(QStringLiteral("coloda-mine.col")))
+      << qPrintable(seen.Listed.join(' '));
+  EXPECT_TRUE(seen.Listed.contains(QStringLiteral("c36.dll"))) << qPrintable(seen.Listed.join(' '));
+  EXPECT_FALSE(seen.Listed.contains(QStringLiteral("notes.txt")));
+  EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
+  EXPECT_EQ(chosen.toStdString(), "c36.dll");
+  EXPECT_EQ(Form->Settings.ColodaPath, "c36.dll");
+}
+
+TEST_F(Appearance, DeskLibraryDialogOpensWhereTheLibraryLiesAndOffersTheStandardOne) {
+  MakeDeskLibrary(QStringLiteral("dtop-mine.dll"), 7);
+  CopyPack(QStringLiteral("dtop.dll"), QStringLiteral("dtop.dll"));
+  Form->Settings.DTPath = "dtop-mine.dll";
+  FileDialogView seen;
+  Run(
+      [&](TInterDlg& d) {
+        PickInFileDialog(QStringLiteral("dtop.dll"), &seen);
+        d.Button1->click();
+      },
+      true);
+  EXPECT_EQ(QDir(seen.Folder).canonicalPath().toStdString(),
+            QDir(Scratch.path()).canonicalPath().toStdString());
+  EXPECT_EQ(QFileInfo(seen.Selected).fileName().toStdString(), "dtop-mine.dll");
+  EXPECT_TRUE(seen.Filter.startsWith(Form->Texts[kDeskFilterText] + QStringLiteral(" (")))
+      << qPrintable(seen.Filter);
+  EXPECT_TRUE(seen.Listed.contains(QStringLiteral("dtop.dll")))
+      << qPrintable(seen.Listed.join(' '));
+  EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
+  EXPECT_EQ(Form->Settings.DTPath, "dtop.dll");
+
+  // A library that is nowhere to be found: the dialog opens where the game's own are, and
+  // its filter follows the language.
+  TInterDlg& d = *Form->InterDlg;
+  d.Label1->setText(QStringLiteral("dtop-gone.dll"));
+  EXPECT_EQ(QDir(d.LibraryFolder(true)).canonicalPath().toStdString(),
+            QDir(QCoreApplication::applicationDirPath()).canonicalPath().toStdString());
+  Form->L2Click(2);
+  EXPECT_EQ(d.LibraryFilter(true).toStdString(), "Desk pictures (dtop*.dll)");
+  EXPECT_EQ(d.LibraryFilter(false).toStdString(), "Card libraries (coloda*.col c36.dll)");
 }
 
 TEST_F(Appearance, BrightnessCaptionFollowsTheBar) {
