@@ -18,6 +18,22 @@ TCompMoves CardsOf(const std::vector<TMove>& moves, int firstSlot) {
 
 }  // namespace
 
+const std::vector<uint16_t>* TRepetitionMemory::Chosen(const TInfoSet& info) {
+  const TSearchState& s = info.Visible;
+  if (s.StockCount > lastStock_ || (lastDiscard_ & ~s.Discard) != 0) chosen_.clear();
+  lastStock_ = s.StockCount;
+  lastDiscard_ = s.Discard;
+  const auto it = chosen_.find(InfoHash(info));
+  return it == chosen_.end() ? nullptr : &it->second;
+}
+
+void TRepetitionMemory::Note(const TInfoSet& info, const TMove& move, int legalMoves) {
+  if (legalMoves <= 1) return;
+  std::vector<uint16_t>& list = chosen_[InfoHash(info)];
+  if (static_cast<int>(list.size()) + 1 >= legalMoves) list.clear();
+  list.push_back(move.Code());
+}
+
 std::vector<TMove> TStrongChooser::Decide(const TInfoSet& info) {
   std::vector<TMove> chosen;
   const uint64_t seed = Seed ^ InfoHash(info);
@@ -27,8 +43,11 @@ std::vector<TMove> TStrongChooser::Decide(const TInfoSet& info) {
   TSearchState probe = Determinize(info, random);
   if (Clock != nullptr) Clock->Restart();
   do {
-    const TMove m =
-        StrongMove(info, chosen, seed + chosen.size() * 0x9E37ull, Params, Clock, &LastStats);
+    // Only the first card of a move can bring the same position round again.
+    const std::vector<uint16_t>* avoid = chosen.empty() ? Memory.Chosen(info) : nullptr;
+    const TMove m = StrongMove(info, chosen, seed + chosen.size() * 0x9E37ull, Params, Clock,
+                               &LastStats, avoid);
+    if (chosen.empty()) Memory.Note(info, m, LastStats.LegalMoves);
     TMoveList legal;
     GenerateMoves(probe, legal);
     if (!legal.Contains(m)) break;
@@ -91,11 +110,15 @@ THint InputOfMove(const TSearchState& position, const TMove& move) {
 }
 
 THint StrongHint(const TGame& game, uint64_t seed, const TStrongParams& params, ISearchClock* clock,
-                 TStrongStats* stats) {
+                 TStrongStats* stats, TRepetitionMemory* memory) {
   TInfoSet info;
   if (!InfoOfPlayer(MakePlayerView(game), info)) return THint();
   if (clock != nullptr) clock->Restart();
-  const TMove m = StrongMove(info, {}, seed ^ InfoHash(info), params, clock, stats);
+  TStrongStats local;
+  if (stats == nullptr) stats = &local;
+  const std::vector<uint16_t>* avoid = memory != nullptr ? memory->Chosen(info) : nullptr;
+  const TMove m = StrongMove(info, {}, seed ^ InfoHash(info), params, clock, stats, avoid);
+  if (memory != nullptr) memory->Note(info, m, stats->LegalMoves);
   return InputOfMove(info.Visible, m);
 }
 

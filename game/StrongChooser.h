@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "CompChooser.h"
@@ -13,6 +14,24 @@
 namespace durak {
 
 class TGame;
+
+// The positions the strong side has decided in during this deal, and what it chose there.
+// Its search is deterministic, so against a side that is deterministic too a position that
+// comes back would come back for ever (the cards going to and fro while neither side draws).
+// Each time a position comes back, a move not yet chosen there is chosen.
+class TRepetitionMemory {
+ public:
+  // The moves already chosen in this position during this deal. A new deal (the stock
+  // grown or the discard shrunk since the last call) forgets the last one.
+  const std::vector<uint16_t>* Chosen(const TInfoSet& info);
+  // Notes the move chosen; once every legal move has been chosen the list starts again.
+  void Note(const TInfoSet& info, const TMove& move, int legalMoves);
+
+ private:
+  std::unordered_map<uint64_t, std::vector<uint16_t>> chosen_;
+  int lastStock_ = -1;
+  TCardSet lastDiscard_ = 0;
+};
 
 class TStrongChooser : public ICompChooser {
  public:
@@ -30,6 +49,7 @@ class TStrongChooser : public ICompChooser {
   uint64_t Seed;
   ISearchClock* Clock;
   TStrongStats LastStats;
+  TRepetitionMemory Memory;
 };
 
 // A suggestion for the player: a click on a card (with the pick-a-pair menu item it needs,
@@ -47,7 +67,10 @@ THint InputOfMove(const TSearchState& position, const TMove& move);
 
 // What the strong player would do in the player's seat now, from the player's knowledge.
 // Not valid when the player has nothing to decide.
+// With a memory, the suggestions of one deal avoid going round in circles (for a player
+// who follows every suggestion).
 THint StrongHint(const TGame& game, uint64_t seed, const TStrongParams& params,
-                 ISearchClock* clock = nullptr, TStrongStats* stats = nullptr);
+                 ISearchClock* clock = nullptr, TStrongStats* stats = nullptr,
+                 TRepetitionMemory* memory = nullptr);
 
 }  // namespace durak

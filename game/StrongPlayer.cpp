@@ -144,10 +144,8 @@ class TSolver {
     return best;
   }
 
-  bool Root(const TSearchState& s, int& value, TMove& bestMove) {
+  bool Root(const TSearchState& s, TMoveList moves, int& value, TMove& bestMove) {
     path_.assign(1, PositionKey(s));
-    TMoveList moves;
-    GenerateMoves(s, moves);
     Order(s, moves);
     int best = -2;
     for (const TMove& m : moves) {
@@ -225,8 +223,8 @@ class TTreeSearch {
   static constexpr int kMaxMoves = 400;
 
   TTreeSearch(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_t seed,
-              const TStrongParams& params)
-      : info_(info), prefix_(prefix), random_(seed), params_(params) {
+              const TStrongParams& params, const std::vector<uint16_t>* avoid)
+      : info_(info), prefix_(prefix), avoid_(avoid), random_(seed), params_(params) {
     nodes_.reserve(static_cast<size_t>(params.Iterations) + 1);
     nodes_.emplace_back();
   }
@@ -257,6 +255,7 @@ class TTreeSearch {
     int depth = 0;
     while (!s.Over() && ++depth < kMaxMoves) {
       GenerateMoves(s, moves);
+      if (node == 0) DropAvoided(moves, avoid_);
       ++stamp_;
       for (int c = nodes_[node].Child; c != -1; c = nodes_[c].Sibling) {
         childStamp_[nodes_[c].Move] = stamp_;
@@ -312,6 +311,7 @@ class TTreeSearch {
 
   const TInfoSet& info_;
   const std::vector<TMove>& prefix_;
+  const std::vector<uint16_t>* avoid_;
   TSearchRandom random_;
   TStrongParams params_;
   std::vector<TNode> nodes_;
@@ -338,16 +338,37 @@ TMove PolicyMove(const TSearchState& s, const TMoveList& moves, TSearchRandom& r
   return moves.Items[best];
 }
 
-bool SolveExactly(const TSearchState& s, int seat, long nodeLimit, int& value, TMove& best,
-                  long* nodes, ISearchClock* clock, double timeLimitMs) {
+void DropAvoided(TMoveList& moves, const std::vector<uint16_t>* avoid) {
+  if (avoid == nullptr || avoid->empty()) return;
+  TMoveList kept;
+  for (const TMove& m : moves)
+    if (std::find(avoid->begin(), avoid->end(), m.Code()) == avoid->end())
+      kept.Items[kept.Count++] = m;
+  if (kept.Count > 0) moves = kept;
+}
+
+namespace {
+
+bool Solve(const TSearchState& s, const TMoveList& moves, int seat, long nodeLimit, int& value,
+           TMove& best, long* nodes, ISearchClock* clock, double timeLimitMs) {
   auto solver = std::make_unique<TSolver>(seat, nodeLimit, clock, timeLimitMs);
-  const bool solved = solver->Root(s, value, best);
+  const bool solved = solver->Root(s, moves, value, best);
   if (nodes != nullptr) *nodes = solver->Nodes();
   return solved;
 }
 
+}  // namespace
+
+bool SolveExactly(const TSearchState& s, int seat, long nodeLimit, int& value, TMove& best,
+                  long* nodes, ISearchClock* clock, double timeLimitMs) {
+  TMoveList moves;
+  GenerateMoves(s, moves);
+  return Solve(s, moves, seat, nodeLimit, value, best, nodes, clock, timeLimitMs);
+}
+
 TMove StrongMove(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_t seed,
-                 const TStrongParams& params, ISearchClock* clock, TStrongStats* stats) {
+                 const TStrongParams& params, ISearchClock* clock, TStrongStats* stats,
+                 const std::vector<uint16_t>* avoid) {
   TStrongStats local;
   TStrongStats& st = stats != nullptr ? *stats : local;
   st = TStrongStats();
@@ -357,19 +378,20 @@ TMove StrongMove(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_
   TMoveList moves;
   GenerateMoves(root, moves);
   st.LegalMoves = moves.Count;
+  DropAvoided(moves, avoid);
   if (moves.Count == 0) return TMove{};
   if (moves.Count == 1) return moves.Items[0];
 
   if (FullyKnown(info)) {
     int value = 0;
     TMove best;
-    if (SolveExactly(root, info.Seat, params.EndgameNodes, value, best, &st.Nodes, clock,
-                     params.TimeLimitMs)) {
+    if (Solve(root, moves, info.Seat, params.EndgameNodes, value, best, &st.Nodes, clock,
+              params.TimeLimitMs)) {
       st.Exact = true;
       return best;
     }
   }
-  TTreeSearch search(info, prefix, seed ^ 0xA5A5A5A55A5A5A5Aull, params);
+  TTreeSearch search(info, prefix, seed ^ 0xA5A5A5A55A5A5A5Aull, params, avoid);
   return search.Run(clock, st.Iterations);
 }
 

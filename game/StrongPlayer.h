@@ -37,9 +37,13 @@ struct TStrongStats {
 
 // The next move of the side to move, after `prefix` (moves of the deciding side already
 // chosen for the move it is putting together). Deterministic for a seed and a budget.
+// Moves whose codes are in `avoid` are left out, unless nothing else is legal.
 TMove StrongMove(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_t seed,
                  const TStrongParams& params, ISearchClock* clock = nullptr,
-                 TStrongStats* stats = nullptr);
+                 TStrongStats* stats = nullptr, const std::vector<uint16_t>* avoid = nullptr);
+
+// Leaves out of `moves` those whose codes are in `avoid`, unless that would leave none.
+void DropAvoided(TMoveList& moves, const std::vector<uint16_t>* avoid);
 
 // The exact value of a fully known position for a seat: 1 won, 0 drawn, -1 lost; `best`
 // receives a move that reaches it. False when the node limit (or, with a clock, the time

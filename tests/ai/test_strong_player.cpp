@@ -280,5 +280,59 @@ TEST(StrongPlay, MirroredDealsAgainstTheDescribedComputer) {
     EXPECT_NE(line.find(key), std::string::npos) << key;
 }
 
+// The memory of one deal: a position met again gets a move not chosen there before, until
+// every move has had its turn; a new deal starts with a clean memory.
+TEST_F(StrongTest, APositionThatComesBackGetsAnotherMove) {
+  DealAndPlay(12, 2);
+  TInfoSet info;
+  ASSERT_TRUE(InfoOfPlayer(MakePlayerView(game), info));
+  TMoveList legal;
+  TSearchRandom r(1);
+  const TSearchState s = Determinize(info, r);
+  GenerateMoves(s, legal);
+  ASSERT_GE(legal.Count, 3);
+  TStrongParams params;
+  params.Iterations = 100;
+  TRepetitionMemory memory;
+  std::vector<uint16_t> seen;
+  for (int round = 0; round < legal.Count; ++round) {
+    const THint h = StrongHint(game, 4, params, nullptr, nullptr, &memory);
+    ASSERT_TRUE(h.Valid);
+    const uint16_t code = static_cast<uint16_t>(h.IsClick ? h.Tag * 16 + h.Menu + 1 : h.Button);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), code), 0) << "round " << round;
+    seen.push_back(code);
+  }
+  // Every move has been chosen once: the next time may choose any of them again, and a
+  // memory that has seen a later deal forgets this one.
+  EXPECT_TRUE(StrongHint(game, 4, params, nullptr, nullptr, &memory).Valid);
+  const THint fresh = StrongHint(game, 4, params);
+  TRepetitionMemory other;
+  TInfoSet later = info;
+  later.Visible.StockCount = 0;
+  other.Chosen(later);
+  const THint again = StrongHint(game, 4, params, nullptr, nullptr, &other);
+  EXPECT_EQ(again.Tag, fresh.Tag);
+  EXPECT_EQ(again.Button, fresh.Button);
+  EXPECT_EQ(again.Menu, fresh.Menu);
+}
+
+// A deal in which the strong player and the described computer sent the same cards to and
+// fro for ever while neither could draw: the strong side now varies its move when the
+// position comes back, and the deal ends.
+TEST(StrongPlay, ADealGoingRoundInCirclesEnds) {
+  TPlayConfig config;
+  config.Games = 1;
+  config.DealSeed = 269198954;
+  config.Options = 11;
+  config.Opponent = "strong";
+  config.Mirror = true;
+  config.EventLimit = 2000;
+  std::ostringstream faults;
+  const TPlaySummary s = PlayDeals(config, faults);
+  EXPECT_EQ(s.Unfinished, 0u) << faults.str();
+  EXPECT_EQ(s.Violations, 0u) << faults.str();
+  EXPECT_EQ(s.Deals, 2u);
+}
+
 }  // namespace
 }  // namespace durak::testing

@@ -105,7 +105,7 @@ class TStrongOpponent : public TOpponent {
     TStrongStats stats;
     TSteadyClock clock;
     clock.Restart();
-    const THint hint = StrongHint(game, seed_, params_, &clock, &stats);
+    const THint hint = StrongHint(game, seed_, params_, &clock, &stats, &memory_);
     const double ms = clock.ElapsedMs();
     if (!hint.Valid) return false;
     if (stats.LegalMoves > 1) times_.push_back(ms);
@@ -127,6 +127,7 @@ class TStrongOpponent : public TOpponent {
   TStrongParams params_;
   int menu_ = -1;
   std::vector<double> times_;
+  TRepetitionMemory memory_;
 };
 
 }  // namespace

@@ -183,6 +183,7 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
   for (uint64_t d = 0; d < deals; ++d) {
     const bool second = config.Mirror && d % 2 == 1;
     if (!second) seed = static_cast<uint32_t>(seeds.Next() >> 32);
+    if (config.DealSeed != 0) seed = config.DealSeed;
     run->Clock.Value = seed;
     game.SwapHands = second;
     // Both deals of a pair begin alike: the lower trump leads.

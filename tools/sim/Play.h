@@ -17,6 +17,7 @@ struct TPlayConfig {
   bool Mirror = false;     // every deal seed twice, the second time with the hands exchanged
   int Iterations = 0;      // the strong player's budget per decision; 0 the game's default
   std::string Computer = "described";  // or "strong": the searching player in the computer's seat
+  uint32_t DealSeed = 0;               // when not 0, every deal is dealt with this seed (for tests)
 };
 
 struct TPlaySummary {
