@@ -87,7 +87,7 @@ void TForm1::N4Click(int tag) {
     const QString dtPath = QString::fromStdString(Settings.DTPath);
     ResourcePack pack;
     if (!pack.Open(dtPath)) {
-      ShowMessage(dtPath + QStringLiteral(" ") + Texts[197]);
+      ShowMessage(dtPath + QStringLiteral(" ") + Texts[kCannotOpenText]);
       DeskMissingTold = true;
       Panel3->SetMode(pmSolid);
       return;
@@ -122,7 +122,7 @@ void TForm1::MakeMenuPictures(int k, bool report) {
   const QString dtPath = QString::fromStdString(Settings.DTPath);
   ResourcePack pack;
   if (!pack.Open(dtPath)) {
-    if (report) ShowMessage(dtPath + QStringLiteral(" ") + Texts[197]);
+    if (report) ShowMessage(dtPath + QStringLiteral(" ") + Texts[kCannotOpenText]);
     DeskMissingTold = true;
     return;
   }
@@ -170,7 +170,8 @@ void TForm1::InterClick() {
   const QString newColodaPath = d.Label2->text();
   if (Settings.Rubaha != oldRubaha && newColodaPath == oldColodaPath) {
     if (!SetBgAll(Cards, oldColodaPath, Settings.Rubaha, &Library)) {
-      ShowMessage(CardLibraryMissingForBackMessage(Texts[203], oldColodaPath, Texts[197]));
+      ShowMessage(CardLibraryMissingForBackMessage(Texts[kLibraryWordText], oldColodaPath,
+                                                   Texts[kCannotOpenText]));
       close();
       return;
     }

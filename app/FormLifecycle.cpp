@@ -85,9 +85,9 @@ void TForm1::SetFacesAll() {
     if (chosen.compare(standard, Qt::CaseInsensitive) != 0 && pack.Open(standard) &&
         CardPackPlayable(pack)) {
       Settings.ColodaPath = standard.toStdString();
-      details = Texts[209].isEmpty()
+      details = Texts[kStandardDeckNextText].isEmpty()
                     ? QStringLiteral("The standard deck is used from the next start.")
-                    : Texts[209];
+                    : Texts[kStandardDeckNextText];
     }
     pack.Close();
     ShowPlainMessage(this, QMessageBox::Critical, windowTitle(), CardLibraryMissingMessage(chosen),
@@ -153,7 +153,7 @@ bool TForm1::WriteSettingsFile() {
   // The file's path, and under it what that means in the player's language (a full disk,
   // a read-only folder).
   ShowPlainMessage(this, QMessageBox::Warning, windowTitle(), QString::fromStdString(error),
-                   Texts[208]);
+                   Texts[kSettingsNotSavedText]);
   return false;
 }
 

@@ -5,11 +5,11 @@
 #include <QElapsedTimer>
 #include <QLabel>
 
-#include "AddedTexts.h"
 #include "HandFocus.h"
 #include "StrongChooser.h"
 #include "TBtn3d.h"
 #include "TForm1.h"
+#include "TextIds.h"
 
 namespace durak {
 

@@ -4,12 +4,12 @@
 #include <QKeyEvent>
 #include <QWindow>
 
-#include "AddedTexts.h"
 #include "HandFocus.h"
 #include "TBtn3d.h"
 #include "TForm1.h"
 #include "THotCard.h"
 #include "TKuvPanel.h"
+#include "TextIds.h"
 
 namespace durak {
 

@@ -82,6 +82,19 @@ TChempForm::TChempForm(TPassForm* passForm, QWidget* parent) : QDialog(parent), 
   PassForm->NameExists = [this](const QString& name) { return NameExists(name); };
 }
 
+void TChempForm::ApplyTexts(const TTextTable& t) {
+  setWindowTitle(t[kChampionsCaptionText]);
+  BNew->setText(t[kNewPlayerText]);
+  BReset->setText(t[kResetText]);
+  BDelete->setText(t[kDeleteText]);
+  BClose->setText(t[kCloseText]);
+  BOK->setText(t[kNextText]);
+  const TextId heads[4] = {kPlayerColumnText, kWinsColumnText, kGamesColumnText, kRatingColumnText};
+  for (int c = 0; c < 4; ++c) Headers[c] = t[heads[c]].left(10);
+  Text206 = t[kChoosePlayerText];
+  CannotSaveText = t[kCannotSaveResultsText];
+}
+
 void TChempForm::showEvent(QShowEvent* event) {
   FormActivate();
   QDialog::showEvent(event);

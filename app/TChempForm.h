@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "ChempFile.h"
+#include "TextTable.h"
 
 class QPushButton;
 class QTableWidget;
@@ -27,6 +28,9 @@ class TChempForm : public QDialog {
   Q_OBJECT
  public:
   TChempForm(TPassForm* passForm, QWidget* parent = nullptr);
+  // Puts the texts of the current language on the table's caption, buttons, column
+  // headers and messages.
+  void ApplyTexts(const TTextTable& t);
 
   uint8_t ChempMode = cmStartUp;
   TChempRec CurChemp;

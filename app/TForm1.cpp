@@ -249,7 +249,7 @@ void TForm1::CreateCards() {
 void TForm1::RulesClick() {
   if (!RulesForm) {
     RulesForm = new TRulesForm(this);
-    RulesForm->ApplyTexts(Texts.data(), kTextCount);
+    RulesForm->ApplyTexts(Texts);
   }
   RulesForm->show();
   RulesForm->raise();

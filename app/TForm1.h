@@ -13,6 +13,7 @@
 #include "CardRenditions.h"
 #include "Game.h"
 #include "Settings.h"
+#include "TextTable.h"
 
 class QAction;
 class QActionGroup;
@@ -127,10 +128,8 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   TSettings Settings;
   // The durak.ini of this run, fixed when the window is made.
   QString SettingsFile;
-  // The texts of the current language (index = text number): the 206 described ones and
-  // the game's own from 207 on; empty until loaded.
-  static constexpr int kTextCount = 300;
-  std::array<QString, kTextCount> Texts;
+  // The texts of the current language; empty until loaded.
+  TTextTable Texts;
   bool Activated = false;
 
   // The window's parts, named as the game names them.

@@ -121,6 +121,33 @@ TInterDlg::TInterDlg(QWidget* parent) : QDialog(parent) {
   TrackBar1Change();
 }
 
+void TInterDlg::ApplyTexts(const TTextTable& t) {
+  setWindowTitle(t[kAppearanceCaptionText]);
+  RubBox1->setTitle(t[kBackGroupText]);
+  GGB->setTitle(t[kGradientGroupText]);
+  ColBtn1->setText(t[kGradientTopText]);
+  ColBtn2->setText(t[kGradientBottomText]);
+  GRBHint = t[kBrightnessText];
+  GRB->setToolTip(PlainToolTip(t[kBrightnessText]));
+  TrackBar1Change();
+  GCB->setTitle(t[kSolidGroupText]);
+  ColBtn3->setText(t[kTableColourText]);
+  ColBtn4->setText(t[kSpeechColourText]);
+  GPB->setTitle(t[kDeskLibraryGroupText]);
+  Button1->setText(t[kOtherLibraryText]);
+  Button2->setText(t[kOtherLibraryText]);
+  CardBox->setTitle(t[kCardLibraryGroupText]);
+  ScaleBox->setText(t[kScaleToWindowText]);
+  PlaceScaleBox();
+  OKBtn->setText(t[kOkText]);
+  CancelBtn->setText(t[kCancelText]);
+  Text198 = t[kLibraryNotOpenedText];
+  Text202 = t[kLacksPictureText];
+  Text203 = t[kLibraryWordText];
+  DeskFilterText = t[kDeskFilterText];
+  CardFilterText = t[kCardFilterText];
+}
+
 void TInterDlg::Load(const TKuvPanel& table, const QColor& wordsColor, const QString& dtPath,
                      const QString& colodaPath) {
   KuvPanel1->SetSColor(table.SColor());

@@ -15,6 +15,8 @@ class QPushButton;
 
 class QCheckBox;
 
+#include "TextTable.h"
+
 namespace durak {
 
 class TColBtn;
@@ -25,6 +27,9 @@ class TInterDlg : public QDialog {
   Q_OBJECT
  public:
   explicit TInterDlg(QWidget* parent = nullptr);
+  // Puts the texts of the current language on the dialog's captions and messages, and
+  // places the scale option for its new caption.
+  void ApplyTexts(const TTextTable& t);
 
   // Fills the previews, colour buttons, brightness and library names from the table and
   // the settings, then arranges the dialog for the backs of the named card library.

@@ -9,13 +9,10 @@
 #include <QUrl>
 #include <cmath>
 
-#include "AddedTexts.h"
 #include "Layout.h"
 #include "PlainText.h"
 #include "ProgramFonts.h"
 #include "TBtn3d.h"
-#include "TForm1.h"
-#include "THotCard.h"
 #include "TKuvLabel.h"
 #include "TPictPanel.h"
 #include "WinColor.h"
@@ -153,6 +150,24 @@ QUrl TOKDlg::LinkUrl(const QString& address) {
   return QUrl();
 }
 
+void TOKDlg::ApplyTexts(const TTextTable& t) {
+  auto text = [&t](TextId n, const QString& fallback) {
+    return t[n].isEmpty() && !t.Loaded() ? fallback : t[n];
+  };
+  setWindowTitle(text(kAboutCaptionText, QStringLiteral("О программе")));
+  Label1->setText(text(kAboutProgramText, QStringLiteral("Program")));
+  Label2->setText(text(kAboutPlayText, QString()));
+  Label3->setText(text(kAboutAuthorsText, QStringLiteral("Author")));
+  KuvLabel1->SetAddres(t[kReadMeAddressText]);
+  KuvLabel1->setToolTip(PlainToolTip(t[kReadMeAddressText]));
+  KuvLabel2->SetAddres(t[kLicenceAddressText]);
+  KuvLabel2->setToolTip(PlainToolTip(t[kLicenceAddressText]));
+  // The links name the documents they open.
+  if (!t[kReadMeLinkText].isEmpty()) KuvLabel1->setText(t[kReadMeLinkText]);
+  if (!t[kLicenceLinkText].isEmpty()) KuvLabel2->setText(t[kLicenceLinkText]);
+  OKBtn->setText(QStringLiteral("OK"));
+}
+
 void TOKDlg::showEvent(QShowEvent* event) {
   FormShow();
   QDialog::showEvent(event);
@@ -176,30 +191,6 @@ void TOKDlg::moveEvent(QMoveEvent* event) {
 void TOKDlg::pp1KuvPaint(QPainter& p) {
   const QPoint panel = pp1->mapToGlobal(QPoint(0, 0));
   p.drawImage(0, 0, ComposeGlass(pp1->size(), FCapture, FMainTopLeft - panel, FCards));
-}
-
-// The About command: a dialog with three faint faces drawn at random, its texts in the
-// current language, shown over the game window and freed when it closes.
-void TForm1::N5Click() {
-  std::array<QImage, 3> faces;
-  for (QImage& face : faces) face = Cards[Engine->Random.Draw(36)]->FaceImage();
-  TOKDlg dialog(this, faces);
-  auto text = [this](int n, const QString& fallback) {
-    return Texts[n].isEmpty() && Texts[1].isEmpty() ? fallback : Texts[n];
-  };
-  dialog.setWindowTitle(text(28, QStringLiteral("О программе")));
-  dialog.Label1->setText(text(43, QStringLiteral("Program")));
-  dialog.Label2->setText(text(44, QString()));
-  dialog.Label3->setText(text(45, QStringLiteral("Author")));
-  dialog.KuvLabel1->SetAddres(Texts[47]);
-  dialog.KuvLabel1->setToolTip(PlainToolTip(Texts[47]));
-  dialog.KuvLabel2->SetAddres(Texts[48]);
-  dialog.KuvLabel2->setToolTip(PlainToolTip(Texts[48]));
-  // The links name the documents they open.
-  if (!Texts[kReadMeLinkText].isEmpty()) dialog.KuvLabel1->setText(Texts[kReadMeLinkText]);
-  if (!Texts[kLicenceLinkText].isEmpty()) dialog.KuvLabel2->setText(Texts[kLicenceLinkText]);
-  dialog.OKBtn->setText(QStringLiteral("OK"));
-  dialog.exec();
 }
 
 }  // namespace durak

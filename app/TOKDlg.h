@@ -10,6 +10,8 @@
 
 class QLabel;
 
+#include "TextTable.h"
+
 namespace durak {
 
 class TBtn3d;
@@ -35,6 +37,9 @@ class TOKDlg : public QDialog {
  public:
   // `main` is the game window under the glass; `cards` the three faces on it.
   TOKDlg(QWidget* main, const std::array<QImage, 3>& cards);
+  // Puts the texts of the current language on the lines and links; before any language
+  // is loaded the dialog keeps its own captions.
+  void ApplyTexts(const TTextTable& t);
 
   // Centres the dialog on the game window and takes the tinted capture of it.
   void FormShow();

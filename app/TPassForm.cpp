@@ -88,6 +88,19 @@ TPassForm::TPassForm(QWidget* parent) : QDialog(parent) {
   };
 }
 
+void TPassForm::ApplyTexts(const TTextTable& t) {
+  setWindowTitle(t[kPlayerCaptionText]);
+  Label1->setText(t[kPlayerNameText]);
+  Label2->setText(t[kPasswordText]);
+  Label3->setText(t[kRepeatPasswordText]);
+  Button1->setText(t[kOkText]);
+  Button2->setText(t[kCancelText]);
+  Text200 = t[kWrongPasswordText];
+  Text201 = t[kPasswordsDifferText];
+  Text204 = t[kNameTakenText];
+  Text205 = t[kNameEmptyText];
+}
+
 void TPassForm::showEvent(QShowEvent* event) {
   FormActivate();
   QDialog::showEvent(event);

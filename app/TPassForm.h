@@ -9,12 +9,16 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+#include "TextTable.h"
+
 namespace durak {
 
 class TPassForm : public QDialog {
   Q_OBJECT
  public:
   explicit TPassForm(QWidget* parent = nullptr);
+  // Puts the texts of the current language on the dialog's captions and messages.
+  void ApplyTexts(const TTextTable& t);
 
   // 1: a new player; any other value: check the password of the current player.
   int PassMode = 0;

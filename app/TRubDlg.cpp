@@ -9,11 +9,8 @@
 #include <QVBoxLayout>
 
 #include "PlainText.h"
-#include "SoundPlayer.h"
 #include "TBtn3d.h"
 #include "TColBtn.h"
-#include "TForm1.h"
-#include "THotCard.h"
 #include "TKuvLed.h"
 #include "TKuvTrack.h"
 #include "WinColor.h"
@@ -123,6 +120,27 @@ TRubDlg::TRubDlg(QWidget* parent) : QDialog(parent) {
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void TRubDlg::ApplyTexts(const TTextTable& t) {
+  setWindowTitle(t[kOptionsCaptionText]);
+  HG1->setTitle(t[kHotCardsGroupText]);
+  CheckBox1->setText(t[kHotCardsUseText]);
+  ColBtn1->setText(t[kHotColourText]);
+  SG->setTitle(t[kSortGroupText]);
+  for (int i = 0; i < 3; ++i) SG->Items[i]->setText(t[SortText(i)]);
+  DP->setTitle(t[kVariantGroupText]);
+  for (int i = 0; i < 2; ++i) DP->Items[i]->setText(t[VariantText(i)]);
+  GroupBox1->setTitle(t[kSpeedGroupText]);
+  Label1->setText(t[kSlowText]);
+  Label2->setText(t[kFastText]);
+  CheckBox2->setText(t[kMultiLeadText]);
+  CheckBox3->setText(t[kSoundText]);
+  OG->setTitle(t[kOpponentGroupText]);
+  OG->Items[0]->setText(t[kOpponentUsualText]);
+  OG->Items[1]->setText(t[kOpponentStrongText]);
+  OKBtn->setText(t[kOkText]);
+  CancelBtn->setText(t[kCancelText]);
+}
+
 void TRubDlg::showEvent(QShowEvent* event) {
   FormActivate();
   QDialog::showEvent(event);
@@ -140,54 +158,6 @@ void TRubDlg::TrackBar1Change() {
 
 void TRubDlg::CheckBox1Click() {
   ColBtn1->setEnabled(CheckBox1->isChecked());
-}
-
-// The options command: load the dialog, and on OK put the choices into the game. Hot cards,
-// their colour, speed and hand order act at once; the variant and several-card leads wait
-// for the next deal, which latches them.
-void TForm1::N3Click() {
-  TGame& g = *Engine;
-  const int32_t oldOptions = g.Options;
-  const int32_t oldHotColor = Settings.HotColor;
-  const int oldVidSort = g.VidSort;
-
-  TRubDlg& d = *RubDlg;
-  d.CheckBox1->setChecked(oldOptions & arHotCards);
-  d.CheckBox2->setChecked(oldOptions & arMultiLead);
-  d.CheckBox3->setEnabled(SoundPlayer::HasAudioOutput());
-  d.CheckBox3->setChecked(oldOptions & arSound);
-  d.DP->SetItemIndex((oldOptions & arTransfer) ? 1 : 0);
-  const int oldOpponent = Settings.Opponent;
-  d.OG->SetItemIndex(oldOpponent == 1 ? 1 : 0);
-  d.ColBtn1->SetBtnColor(ColorFromWin(oldHotColor));
-  d.CheckBox1Click();
-  d.ASpeed = g.ASpeed;
-  d.VidSort = g.VidSort;
-  if (d.exec() != QDialog::Accepted) return;
-
-  auto setBit = [&g](int32_t bit, bool on) {
-    g.Options = on ? (g.Options | bit) : (g.Options & ~bit);
-  };
-  Settings.HotColor = KeepWinColor(oldHotColor, d.ColBtn1->BtnColor());
-  setBit(arHotCards, d.CheckBox1->isChecked());
-  setBit(arSound, d.CheckBox3->isChecked());
-  if (Settings.HotColor != oldHotColor)
-    for (THotCard* card : Cards) card->SetHotMouseColor(ColorFromWin(Settings.HotColor));
-  if ((g.Options ^ oldOptions) & arHotCards) g.MarkHot(g.PlayMode);
-
-  g.ASpeed = d.TrackBar1->value();
-  g.VidSort = d.SG->ItemIndex() < 0 ? oldVidSort : d.SG->ItemIndex();
-  if (g.VidSort != oldVidSort)
-    g.PlaceCards(g.Layout.PlayerHandLeft, g.Layout.HandRight, g.Layout.PlayerHandTop, g.VidSort,
-                 g.PlayerHand);
-
-  setBit(arTransfer, d.DP->ItemIndex() == 1);
-  setBit(arMultiLead, d.CheckBox2->isChecked());
-  Settings.Opponent = d.OG->ItemIndex() == 1 ? 1 : 0;
-  // The opponent, like the rules, is chosen at the deal.
-  const bool rulesChanged = ((g.Options ^ oldOptions) & (arTransfer | arMultiLead)) != 0 ||
-                            Settings.Opponent != oldOpponent;
-  if (rulesChanged && !g.ButtonVisible[durak::Button2]) ShowMessage(Texts[199]);
 }
 
 }  // namespace durak

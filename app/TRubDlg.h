@@ -11,6 +11,8 @@ class QCheckBox;
 class QLabel;
 class QRadioButton;
 
+#include "TextTable.h"
+
 namespace durak {
 
 class TBtn3d;
@@ -33,6 +35,8 @@ class TRubDlg : public QDialog {
   Q_OBJECT
  public:
   explicit TRubDlg(QWidget* parent = nullptr);
+  // Puts the texts of the current language on the dialog's captions.
+  void ApplyTexts(const TTextTable& t);
 
   // The speed and the hand order shown at the next activation.
   int ASpeed = 40;

@@ -6,8 +6,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "AddedTexts.h"
-
 namespace durak {
 
 QString RulesHtml(const QString& opening, const QList<QPair<QString, QString>>& sections) {
@@ -39,16 +37,15 @@ TRulesForm::TRulesForm(QWidget* parent) : QDialog(parent) {
   connect(CloseBtn, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void TRulesForm::ApplyTexts(const QString* texts, int count) {
-  auto text = [texts, count](int n) { return n >= 0 && n < count ? texts[n] : QString(); };
-  setWindowTitle(text(kRulesCaptionText));
-  if (!text(kRulesCloseText).isEmpty()) CloseBtn->setText(text(kRulesCloseText));
+void TRulesForm::ApplyTexts(const TTextTable& t) {
+  setWindowTitle(t[kRulesCaptionText]);
+  if (!t[kRulesCloseText].isEmpty()) CloseBtn->setText(t[kRulesCloseText]);
   QList<QPair<QString, QString>> sections;
-  for (int n = kFirstRulesText + 1; n + 1 <= kLastRulesText; n += 2) {
-    if (text(n).isEmpty()) break;  // the pages end at the first missing heading
-    sections.append({text(n), text(n + 1)});
+  for (int n = 1; n + 1 < kRulesTextCount; n += 2) {
+    if (t[RulesText(n)].isEmpty()) break;  // the pages end at the first missing heading
+    sections.append({t[RulesText(n)], t[RulesText(n + 1)]});
   }
-  FHtml = RulesHtml(text(kFirstRulesText), sections);
+  FHtml = RulesHtml(t[RulesText(0)], sections);
   // Switching the language keeps the reader where they were, as near as the new text allows.
   QScrollBar* bar = Browser->verticalScrollBar();
   const double at = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0.0;

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "TextTable.h"
+
 class QTextBrowser;
 class QPushButton;
 
@@ -16,9 +18,9 @@ class TRulesForm : public QDialog {
  public:
   explicit TRulesForm(QWidget* parent = nullptr);
 
-  // texts[n] is text n of the current language (count of them given); the window takes
-  // its caption, its button and its pages from them.
-  void ApplyTexts(const QString* texts, int count);
+  // Takes the window's caption, its button and its pages from the texts of the current
+  // language.
+  void ApplyTexts(const TTextTable& t);
   // The rules as the window shows them, in HTML.
   QString Html() const { return FHtml; }
 

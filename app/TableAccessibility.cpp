@@ -6,13 +6,13 @@
 #include <QLabel>
 
 #include "Accessibility.h"
-#include "AddedTexts.h"
 #include "HandFocus.h"
 #include "TBtn3d.h"
 #include "TForm1.h"
 #include "THotCard.h"
 #include "TKuvLed.h"
 #include "TKuvPanel.h"
+#include "TextIds.h"
 
 namespace durak {
 
@@ -76,7 +76,7 @@ QString TForm1::CardName(const THotCard* card) const {
   const int rank = card->Rank(), suit = card->Suit();
   if (rank < 6 || rank > 14 || suit < 1 || suit > 4) return Texts[kFaceDownText];
   const QString name =
-      Texts[kCardNameText].arg(Texts[kFirstRankNameText + rank - 6], Texts[74 + suit]);
+      Texts[kCardNameText].arg(Texts[RankNameText(rank)], Texts[SuitWordText(suit)]);
   return suit == Engine->Trump ? Texts[kTrumpCardText].arg(name) : name;
 }
 

@@ -33,7 +33,7 @@ class LanguageTest : public ::testing::Test {
 TEST_F(LanguageTest, EnglishComesFromItsOwnNumbersAndBackAgain) {
   TForm1 form;
   form.ChangeLang(2);
-  EXPECT_EQ(form.Texts[66], pack.LoadText(366));
+  EXPECT_EQ(form.Texts.At(66), pack.LoadText(366));
   EXPECT_EQ(form.Button2->text(), pack.LoadText(366));
   EXPECT_EQ(form.N8->text(), pack.LoadText(302));
   EXPECT_EQ(form.ChempForm()->BOK->text(), pack.LoadText(394));
@@ -50,8 +50,8 @@ TEST_F(LanguageTest, EnglishComesFromItsOwnNumbersAndBackAgain) {
 
 TEST_F(LanguageTest, WordTablesKeepTheirCapacity) {
   TForm1 form;
-  form.Texts[102] = QString(60, QChar(u'ы'));
-  form.Texts[75] = QString(12, QChar(u'п'));
+  form.Texts.At(102) = QString(60, QChar(u'ы'));
+  form.Texts.At(75) = QString(12, QChar(u'п'));
   form.ApplyTexts();
   EXPECT_EQ(QString::fromStdString(form.Game().Texts.Speeches[1][0]).size(), 49);
   EXPECT_EQ(QString::fromStdString(form.Game().Texts.SuitWords[1]).size(), 10);

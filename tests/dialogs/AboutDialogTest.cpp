@@ -85,14 +85,14 @@ TEST_F(AboutDialog, ShowsTheTextsOfTheLanguageAndOpensItsLinks) {
         d->OKBtn->click();
       },
       [this] { Form->N5Click(); });
-  EXPECT_EQ(title, Form->Texts[28]);
-  EXPECT_EQ(line1, Form->Texts[43]);
-  EXPECT_EQ(line2, Form->Texts[44]);
-  EXPECT_EQ(line3, Form->Texts[45]);
-  EXPECT_EQ(hint, Form->Texts[48]);
+  EXPECT_EQ(title, Form->Texts.At(28));
+  EXPECT_EQ(line1, Form->Texts.At(43));
+  EXPECT_EQ(line2, Form->Texts.At(44));
+  EXPECT_EQ(line3, Form->Texts.At(45));
+  EXPECT_EQ(hint, Form->Texts.At(48));
   EXPECT_EQ(size, QSize(323, 214));
   EXPECT_TRUE(captured);
-  EXPECT_EQ(opened, (QStringList{Form->Texts[47], Form->Texts[48]}));
+  EXPECT_EQ(opened, (QStringList{Form->Texts.At(47), Form->Texts.At(48)}));
 }
 
 // The two links open the game's own read-me and licence, in both languages, never a
@@ -101,10 +101,10 @@ TEST_F(AboutDialog, LinksLeadToTheGamesDocumentsAndOkIsReadable) {
   for (int language : {1, 2}) {
     Form->L2Click(language);
     for (int n : {47, 48}) {
-      const QUrl url = TOKDlg::LinkUrl(Form->Texts[n]);
-      ASSERT_TRUE(url.isLocalFile()) << n << " " << Form->Texts[n].toStdString();
+      const QUrl url = TOKDlg::LinkUrl(Form->Texts.At(n));
+      ASSERT_TRUE(url.isLocalFile()) << n << " " << Form->Texts.At(n).toStdString();
       EXPECT_TRUE(QFileInfo(url.toLocalFile()).isFile()) << url.toLocalFile().toStdString();
-      EXPECT_FALSE(Form->Texts[n].contains(QStringLiteral("example"))) << n;
+      EXPECT_FALSE(Form->Texts.At(n).contains(QStringLiteral("example"))) << n;
     }
   }
   EXPECT_TRUE(TOKDlg::LinkUrl(QStringLiteral("no-such-document.txt")).isEmpty());

@@ -16,7 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "AddedTexts.h"
+#include "TextIds.h"
 #include "OwnPictures.h"
 #include "ResourcePack.h"
 #include "TColBtn.h"
@@ -136,7 +136,7 @@ TEST_F(Appearance, MissingDeskLibraryIsReportedAndTheTableTurnsSolid) {
   Form->Settings.DTPath = "dtop-gone.dll";
   Form->F[3]->trigger();
   ASSERT_EQ(Messages.size(), 1);
-  EXPECT_EQ(Messages[0], QStringLiteral("dtop-gone.dll ") + Form->Texts[197]);
+  EXPECT_EQ(Messages[0], QStringLiteral("dtop-gone.dll ") + Form->Texts.At(197));
   EXPECT_EQ(Form->Panel3->Mode(), pmSolid);
   EXPECT_EQ(Form->Settings.DeskTop, 3);
   Form->MakeMenuPictures(100);
@@ -264,7 +264,8 @@ TEST_F(Appearance, DeskLibraryWithoutItsLastPictureIsRefused) {
       },
       true);
   ASSERT_EQ(Messages.size(), 1);
-  EXPECT_EQ(Messages[0], Form->Texts[203] + QStringLiteral(" dtop-short.dll\n") + Form->Texts[202]);
+  EXPECT_EQ(Messages[0],
+            Form->Texts.At(203) + QStringLiteral(" dtop-short.dll\n") + Form->Texts.At(202));
   EXPECT_EQ(label, QStringLiteral("dtop.dll"));
   EXPECT_EQ(Form->Settings.DTPath, "dtop.dll");
 }
@@ -281,8 +282,8 @@ TEST_F(Appearance, FileThatIsNotALibraryOrCannotBeFoundByNameIsRefused) {
       },
       true);
   ASSERT_EQ(Messages.size(), 2);
-  EXPECT_EQ(Messages[0], Form->Texts[198]);
-  EXPECT_EQ(Messages[1], Form->Texts[198]);
+  EXPECT_EQ(Messages[0], Form->Texts.At(198));
+  EXPECT_EQ(Messages[1], Form->Texts.At(198));
   EXPECT_EQ(Form->Settings.DTPath, "dtop.dll");
 }
 
@@ -376,7 +377,7 @@ TEST_F(Appearance, DeskLibraryDialogOpensWhereTheLibraryLiesAndOffersTheStandard
 TEST_F(Appearance, BrightnessCaptionFollowsTheBar) {
   TInterDlg& d = *Form->InterDlg;
   d.TrackBar1->setValue(-4);
-  EXPECT_EQ(d.GRB->title(), Form->Texts[35] + QStringLiteral(" (-4)"));
+  EXPECT_EQ(d.GRB->title(), Form->Texts.At(35) + QStringLiteral(" (-4)"));
 }
 
 TEST_F(Appearance, AMissingDeskLibraryIsReportedOnceNotAtEveryMenu) {

@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QLabel>
 
-#include "AddedTexts.h"
 #include "HandFocus.h"
 #include "TBtn3d.h"
 #include "THotCard.h"
+#include "TextIds.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {

@@ -85,7 +85,7 @@ TEST_F(OptionsDialog, VariantChangeBetweenDealsIsSilentAndDuringADealWaits) {
 
   Run([](TRubDlg& d) { d.DP->SetItemIndex(1); }, true);
   ASSERT_EQ(Messages.size(), 1);
-  EXPECT_EQ(Messages[0], Form->Texts[199]);
+  EXPECT_EQ(Messages[0], Form->Texts.At(199));
   EXPECT_TRUE(Game().Options & arTransfer);
   EXPECT_FALSE(Game().TransferOn) << "the running deal keeps refusing transfers";
 

@@ -46,13 +46,13 @@ TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
     EXPECT_EQ(rules->CloseBtn->text(), PackText(242, language));
     const QString shown = rules->Browser->toPlainText();
     int sections = 0;
-    for (int n = 271; n <= 299 && !Form->Texts[n].isEmpty(); n += 2) {
-      EXPECT_TRUE(shown.contains(Form->Texts[n])) << "heading " << n;
+    for (int n = 271; n <= 299 && !Form->Texts.At(n).isEmpty(); n += 2) {
+      EXPECT_TRUE(shown.contains(Form->Texts.At(n))) << "heading " << n;
       // Each paragraph whole, line by line, far beyond a caption's 49 characters.
-      for (const QString& line : Form->Texts[n + 1].split('\n')) {
+      for (const QString& line : Form->Texts.At(n + 1).split('\n')) {
         EXPECT_TRUE(shown.contains(line)) << "text " << n + 1 << ": " << line.toStdString();
       }
-      EXPECT_GT(Form->Texts[n + 1].size(), 49) << "text " << n + 1 << " was cut";
+      EXPECT_GT(Form->Texts.At(n + 1).size(), 49) << "text " << n + 1 << " was cut";
       ++sections;
     }
     // The aim, the deal, the leader, beating, throwing in, several-card leads, transfer,
@@ -81,8 +81,8 @@ TEST(RulesPage, BuiltFromTheOpeningAndSectionsWithTheirTextEscaped) {
   EXPECT_TRUE(html.contains(QStringLiteral("<p>one</p><p>two &amp; three</p>")));
   // Without texts the window stays empty rather than showing a broken page.
   TRulesForm form;
-  const QString none[3];
-  form.ApplyTexts(none, 3);
+  const TTextTable none;
+  form.ApplyTexts(none);
   EXPECT_TRUE(form.Browser->toPlainText().trimmed().isEmpty());
 }
 

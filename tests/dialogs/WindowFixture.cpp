@@ -21,7 +21,7 @@ void WindowFixture::SetUp() {
   Form->L2Click(1);
   Form->SetFacesAll();
   ASSERT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
-  ASSERT_FALSE(Form->Texts[199].isEmpty()) << "the language pack was not found";
+  ASSERT_FALSE(Form->Texts.At(199).isEmpty()) << "the language pack was not found";
 }
 
 void WindowFixture::TearDown() {

@@ -1,0 +1,209 @@
+// The numbers of the language pack's texts that the windows show, by name. Russian text n
+// is number n in packs/lang/strings.tsv, its English twin n + 300; the windows always ask
+// for the Russian number and the language switch loads the other language in its place.
+//
+// Every name ends in "Text", and its comment quotes the Russian text it stands for: the
+// whole text, or its beginning followed by "...". A name that stands for the first of a run
+// of texts adds "[n]", the length of the run, and is reached through the helper below it.
+// packs/lang/check-text-ids.py (run by ctest) holds the header to that: every number and
+// its English twin are in strings.tsv, and every quote matches the Russian text.
+#pragma once
+
+namespace durak {
+
+enum TextId : int {
+  // ---- the main window's menus and caption -------------------------------------------
+  kFileMenuText = 1,        // "Файл"
+  kNewGameMenuText = 2,     // "Ноая игра"
+  kChampionsMenuText = 3,   // "Чемпионы"
+  kExitMenuText = 4,        // "Выход"
+  kOptionsMenuText = 5,     // "Параметры"
+  kSettingsMenuText = 6,    // "Настройки..."
+  kAppearanceMenuText = 7,  // "Интерфейс..."
+  kDeskMenuText = 8,        // "Картинка"
+  kFirstDeskText = 9,       // "Нет" [10]
+  kLanguageMenuText = 19,   // "Язык / Language"
+  kRussianMenuText = 20,    // "Русский"
+  kEnglishMenuText = 21,    // "English"
+  kHelpMenuText = 22,       // "Справка"
+  kAboutMenuText = 23,      // "О программе"
+  kQuitMenuText = 24,       // "Выход !!!"
+  kWindowTitleText = 25,    // "Дурак"
+
+  // ---- the dialogs' captions ------------------------------------------------------------
+  kOptionsCaptionText = 26,     // "Настроечки"
+  kAppearanceCaptionText = 27,  // "Настройки интерфейса"
+  kAboutCaptionText = 28,       // "О программе"
+  kChampionsCaptionText = 29,   // "Чемпионы"
+  kPlayerCaptionText = 30,      // "Игрок"
+
+  // ---- the appearance dialog ------------------------------------------------------------
+  kBackGroupText = 31,         // "Рубаха"
+  kGradientGroupText = 32,     // "Градиент"
+  kGradientTopText = 33,       // "Верх"
+  kGradientBottomText = 34,    // "Низ"
+  kBrightnessText = 35,        // "Яркость"
+  kSolidGroupText = 36,        // "Чистый цвет"
+  kTableColourText = 37,       // "Цвет стола"
+  kSpeechColourText = 38,      // "Диалог"
+  kDeskLibraryGroupText = 39,  // "Библиотека фонов"
+  kOtherLibraryText = 40,      // "Другая..."
+  kCardLibraryGroupText = 42,  // "Библиотека карт"
+  // The captions of the file dialog's filters for desk-picture and card libraries.
+  kDeskFilterText = 222,     // "Картинки стола"
+  kCardFilterText = 223,     // "Колоды карт"
+  kScaleToWindowText = 215,  // "Масштаб по окну"
+
+  // ---- the About box ----------------------------------------------------------------------
+  kAboutProgramText = 43,    // "Дурак — карточная игра"
+  kAboutPlayText = 44,       // "Один на один с компьютером"
+  kAboutAuthorsText = 45,    // "Авторы:..."
+  kReadMeAddressText = 47,   // "README.md"
+  kLicenceAddressText = 48,  // "LICENSE"
+  // The captions of the two links, to the game's read-me and licence.
+  kReadMeLinkText = 220,   // "Об игре"
+  kLicenceLinkText = 221,  // "Лицензия"
+
+  // ---- the options dialog ---------------------------------------------------------------
+  kHotCardsGroupText = 49,    // "Горячие карты"
+  kHotCardsUseText = 50,      // "Использовать"
+  kHotColourText = 51,        // "Цвет"
+  kSortGroupText = 52,        // "Сортировка"
+  kFirstSortText = 53,        // "Нет" [3]
+  kVariantGroupText = 56,     // "Дурак типа"
+  kFirstVariantText = 57,     // "Подкидной" [2]
+  kSpeedGroupText = 59,       // "Скорость анимации"
+  kSlowText = 60,             // "Тормоз"
+  kFastText = 61,             // "Газ"
+  kMultiLeadText = 62,        // "Заход с нескольких карт"
+  kSoundText = 63,            // "Звук"
+  kOpponentGroupText = 230,   // "Соперник"
+  kOpponentUsualText = 231,   // "Обычный"
+  kOpponentStrongText = 232,  // "Сильный"
+
+  // ---- buttons of several dialogs -------------------------------------------------------
+  kOkText = 64,      // "OK"
+  kCancelText = 65,  // "Отмена"
+
+  // ---- the command buttons and the right-hand column --------------------------------------
+  kShuffleButtonText = 66,  // "Замесить"
+  kBitoButtonText = 67,     // "Бито"
+  kBeruButtonText = 68,     // "Беру"
+  kTakeItButtonText = 69,   // "Забирай"
+  kDefendButtonText = 70,   // "Бейся"
+  // The key letter of each command button, in the order of their captions 66..70.
+  kFirstKeyLetterText = 243,  // "З" [5]
+  kComputerSideText = 72,     // "Мое"
+  kStockSideText = 73,        // "В колоде"
+
+  // ---- the engine's words: card names for the pick-a-pair menu and the speeches ----------
+  kFirstSuitWordText = 75,  // "пик" [4]
+  kFirstRankWordText = 79,  // "шестёрку" [9]
+  kBeatWordText = 88,       // "Бить"
+  kTransferWordText = 89,   // "Перевести"
+  kFirstSpeechText = 102,   // "Мой ход. Отбивайся!" [95]
+
+  // ---- the champions table and the player dialog ------------------------------------------
+  kNewPlayerText = 90,        // "Новый"
+  kResetText = 91,            // "Обнулить"
+  kDeleteText = 92,           // "Удалить"
+  kCloseText = 93,            // "Закрыть"
+  kNextText = 94,             // "Дальше"
+  kPlayerColumnText = 95,     // "Игрок"
+  kGamesColumnText = 96,      // "Игр"
+  kWinsColumnText = 97,       // "Побед"
+  kRatingColumnText = 98,     // "Рейт"
+  kPlayerNameText = 99,       // "Имя игрока:"
+  kPasswordText = 100,        // "Пароль:"
+  kRepeatPasswordText = 101,  // "Повторите пароль:"
+
+  // ---- messages ---------------------------------------------------------------------------
+  kCannotOpenText = 197,  // "не открывается: файла нет или он испорчен."
+  kLibraryNotOpenedText = 198,  // "Не удалось открыть выбранную библиотеку."
+  kRulesNextDealText = 199,  // "Новые правила заработают со следующей сдачи."
+  kWrongPasswordText = 200,    // "Неверный пароль."
+  kPasswordsDifferText = 201,  // "Пароли не совпадают."
+  kLacksPictureText = 202,  // "не подходит: в ней нет нужной картинки."
+  kLibraryWordText = 203,       // "Библиотека"
+  kNameTakenText = 204,         // "Игрок с таким именем уже есть."
+  kNameEmptyText = 205,         // "Введите имя игрока."
+  kChoosePlayerText = 206,      // "Сначала выберите игрока в таблице."
+  kSettingsNotSavedText = 208,  // "Настройки не сохранены."
+  kStandardDeckNextText = 209,  // "Со следующего запуска — стандартная колода."
+  kCannotSaveResultsText = 210,  // "Результаты не сохраняются: нельзя записать"
+
+  // ---- the hint command -------------------------------------------------------------------
+  kHintMenuText = 233,    // "Подсказка"
+  kHintButtonText = 234,  // "Подсказка: %1"
+
+  // ---- the rules window ---------------------------------------------------------------------
+  kRulesMenuText = 240,     // "Правила игры"
+  kRulesCaptionText = 241,  // "Правила игры"
+  kRulesCloseText = 242,    // "Закрыть"
+  // An opening line, then heading and paragraph pairs (see RulesText below).
+  kFirstRulesText = 270,  // "Подкидной и переводной дурак..." [27]
+
+  // ---- what a screen reader hears -----------------------------------------------------------
+  kCardNameText = 248,       // "%1 %2"
+  kTrumpCardText = 249,      // "%1, козырь"
+  kFaceDownText = 250,       // "Карта рубашкой вверх"
+  kFirstRankNameText = 251,  // "Шестёрка" [9]
+  kStockLedText = 260,       // "В колоде: %1"
+  kHerLedText = 261,         // "Очки компьютера: %1"
+  kMyLedText = 262,          // "Ваши очки: %1"
+  kBeatenPairText = 263,     // "%1, побита: %2"
+  kOpenPairText = 264,       // "%1, не побита"
+  kTableText = 265,          // "Стол"
+  kEmptyTableText = 266,     // "Стол пуст"
+  kPlayableText = 267,       // "Можно сыграть"
+  kButtonKeyText = 268,      // "Клавиша %1"
+  kSpeechLineText = 269,     // "Слова компьютера"
+};
+
+// ---- the runs of texts ---------------------------------------------------------------------
+
+// The desk entries of the picture menu, k = 0 (none) .. 9 (rainbow).
+constexpr TextId DeskText(int k) {
+  return TextId(kFirstDeskText + k);
+}
+// The hand orders, k = 0 (none), 1 (by suit), 2 (by rank).
+constexpr TextId SortText(int k) {
+  return TextId(kFirstSortText + k);
+}
+// The variants, k = 0 (throw-in), 1 (transfer).
+constexpr TextId VariantText(int k) {
+  return TextId(kFirstVariantText + k);
+}
+// The key letter of the command button whose caption is text 66 + k, k = 0..4.
+constexpr TextId KeyLetterText(int k) {
+  return TextId(kFirstKeyLetterText + k);
+}
+// A suit as the speeches name it, suit 1..4 (spades, clubs, diamonds, hearts).
+constexpr TextId SuitWordText(int suit) {
+  return TextId(kFirstSuitWordText + suit - 1);
+}
+// A rank as the speeches name it, rank 6..14.
+constexpr TextId RankWordText(int rank) {
+  return TextId(kFirstRankWordText + rank - 6);
+}
+// A rank as a screen reader names it, rank 6..14.
+constexpr TextId RankNameText(int rank) {
+  return TextId(kFirstRankNameText + rank - 6);
+}
+
+// The speeches: for each of the 19 situations, 5 variants one after another.
+constexpr int kSpeechSituations = 19;
+constexpr int kSpeechVariants = 5;
+// Variant v (0..4) of situation k (1..19).
+constexpr TextId SpeechText(int k, int v) {
+  return TextId(kFirstSpeechText + kSpeechVariants * (k - 1) + v);
+}
+
+// The rules window's texts: numbers 270..299 are kept for it, the pack fills them from the
+// start, and the pages end at the first heading it leaves out. Text n of them, n = 0..29.
+constexpr int kRulesTextCount = 30;
+constexpr TextId RulesText(int n) {
+  return TextId(kFirstRulesText + n);
+}
+
+}  // namespace durak
