@@ -16,7 +16,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "TextIds.h"
 #include "OwnPictures.h"
 #include "ResourcePack.h"
 #include "TColBtn.h"
@@ -25,6 +24,7 @@
 #include "TKuvPanel.h"
 #include "TKuvTrack.h"
 #include "TestPacks.h"
+#include "TextIds.h"
 #include "WinColor.h"
 #include "WindowFixture.h"
 
