@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean fuzz fuzz-build test-sanitize format format-check
+.PHONY: all deps configure build run test clean fuzz fuzz-build test-sanitize format format-check tidy
 
 all: build
 
@@ -63,6 +63,14 @@ format:
 
 format-check:
 	clang-format --dry-run -Werror $(FORMAT_FILES)
+
+# clang-tidy with the repository's .clang-tidy over game/, files/, resources/ and app/, on the
+# compile commands of $(BUILD); fails on any finding. `make tidy TIDY_FOLDERS=game` checks one folder.
+TIDY_JOBS ?= 2
+TIDY_FOLDERS ?=
+
+tidy: configure
+	TIDY_JOBS=$(TIDY_JOBS) ./scripts/tidy $(BUILD) $(TIDY_FOLDERS)
 
 clean:
 	rm -rf $(BUILD)

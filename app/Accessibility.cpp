@@ -85,7 +85,7 @@ void SetAccessibleParts(QWidget* widget, TAccessibleParts parts) {
   if (!Registry().contains(widget)) {
     QObject::connect(widget, &QObject::destroyed, [widget] { Registry().remove(widget); });
   }
-  Registry().insert(widget, std::move(parts));
+  Registry().emplace(widget, std::move(parts));
 }
 
 void ForgetAccessibleParts(QWidget* widget) {

@@ -66,7 +66,9 @@ class TChempDelegate : public QStyledItemDelegate {
     const QRect r = index.column() == 0
                         ? QRect(option.rect.left() + 5, y, option.rect.width() - 5, fm.height())
                         : QRect(option.rect.left(), y, option.rect.width() - 5, fm.height());
-    p->drawText(r, (index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop, text);
+    const Qt::Alignment align =
+        (index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop;
+    p->drawText(r, static_cast<int>(align), text);
     p->restore();
   }
 };

@@ -39,11 +39,11 @@ QString ChooseSettingsFolder(const QString& current, const QString& home, bool c
 QString PrepareSettingsFile(const QString& current, const QString& home, bool currentWritable,
                             const QString& config) {
   const QString folder = ChooseSettingsFolder(current, home, currentWritable, config);
-  const QString inCurrent = QDir(current).filePath(kIniName);
+  QString inCurrent = QDir(current).filePath(kIniName);
   if (folder == current) return inCurrent;
 
   if (!QDir().mkpath(config)) return inCurrent;
-  const QString target = QDir(config).filePath(kIniName);
+  QString target = QDir(config).filePath(kIniName);
   if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) return target;
 
   // An earlier version kept durak.ini in the home folder: move it here once. Should the

@@ -26,13 +26,13 @@ namespace durak {
 
 QString ChampionsFilePath() {
   const QString exeDir = QCoreApplication::applicationDirPath();
-  const QString beside = QDir(exeDir).filePath(QStringLiteral("durak.r"));
+  QString beside = QDir(exeDir).filePath(QStringLiteral("durak.r"));
   if (QFileInfo(exeDir).isWritable() &&
       (!QFileInfo::exists(beside) || QFileInfo(beside).isWritable()))
     return beside;
   const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   QDir().mkpath(dataDir);
-  const QString own = QDir(dataDir).filePath(QStringLiteral("durak.r"));
+  QString own = QDir(dataDir).filePath(QStringLiteral("durak.r"));
   if (!QFileInfo::exists(own) && QFileInfo::exists(beside)) QFile::copy(beside, own);
   if (QFileInfo::exists(own) || QFileInfo(dataDir).isWritable()) return own;
   // Nowhere to write: the table beside the program is still shown and played on.

@@ -137,7 +137,7 @@ TOKDlg::TOKDlg(QWidget* main, const std::array<QImage, 3>& cards)
 }
 
 QUrl TOKDlg::LinkUrl(const QString& address) {
-  const QUrl url(address);
+  QUrl url(address);
   if (address.isEmpty() || !url.scheme().isEmpty()) return url;
   // A bare name is one of the game's documents: beside the program, else where it is
   // installed. A document that is nowhere gives no address.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -19,7 +20,7 @@ constexpr size_t kMaxTabBytes = 1000000 * TChempRec::kSize;
 
 std::string Convert(const std::string& in, const char* from, const char* to) {
   iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string();
+  if (reinterpret_cast<std::intptr_t>(cd) == -1) return std::string();  // iconv's failure value
   std::string out;
   std::vector<char> src(in.begin(), in.end());
   char* inPtr = src.data();

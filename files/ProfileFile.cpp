@@ -10,7 +10,7 @@ namespace {
 
 constexpr size_t kMaxValue = 2047;
 // A settings file larger than this is not a settings file; it reads as empty.
-constexpr size_t kMaxFileSize = 4 * 1024 * 1024;
+constexpr size_t kMaxFileSize = size_t{4} * 1024 * 1024;
 
 std::string Trim(const std::string& s) {
   size_t b = 0, e = s.size();

@@ -39,7 +39,7 @@ std::string TempSuffix() {
   std::random_device device;
   std::mt19937_64 rng(
       (static_cast<uint64_t>(device()) << 32) ^ static_cast<uint64_t>(getpid()) ^
-      (counter.fetch_add(1) * 0x9E3779B9u) ^
+      static_cast<uint64_t>(counter.fetch_add(1) * 0x9E3779B9u) ^
       static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   std::string s;
   for (size_t i = 0; i < kTempSuffix; ++i) s += digits[rng() % (sizeof digits - 1)];
@@ -110,7 +110,13 @@ std::string ResolveLinks(const std::string& path) {
     const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
     if (n <= 0 || static_cast<size_t>(n) >= target.size()) return current;
     target.resize(static_cast<size_t>(n));
-    current = target[0] == '/' ? target : DirOf(current) + "/" + target;
+    if (target[0] == '/') {
+      current = target;
+    } else {
+      current = DirOf(current);
+      current += '/';
+      current += target;
+    }
   }
   return current;
 }

@@ -13,7 +13,7 @@ QStringList OwnPictureNames() {
 }
 
 QImage OwnPictureAt(const QString& name, QSize logical, double dpr) {
-  const QImage base = OwnPicture(name);
+  QImage base = OwnPicture(name);
   if (base.isNull() || logical.isEmpty()) return base;
   if (dpr <= 0) dpr = 1;
   const QSize pixels(static_cast<int>(std::lround(logical.width() * dpr)),

@@ -13,7 +13,7 @@ namespace durak {
 
 namespace {
 
-constexpr qint64 kMaxTextFileBytes = 1024 * 1024;
+constexpr qint64 kMaxTextFileBytes = qint64{1024} * 1024;
 const char kTextFile[] = "strings.tsv";
 
 // Undoes the escapes of the text file: \n, \r, \t and \\.
@@ -149,7 +149,7 @@ void ResourcePack::LoadTexts() {
   const QStringList lines = all.split(QLatin1Char('\n'));
   for (QString line : lines) {
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    const int tab = line.indexOf(QLatin1Char('\t'));
+    const qsizetype tab = line.indexOf(QLatin1Char('\t'));
     if (tab <= 0) continue;  // blank lines, comments and damaged lines
     bool ok = false;
     const int number = line.left(tab).trimmed().toInt(&ok);

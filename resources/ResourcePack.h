@@ -14,14 +14,14 @@ namespace durak {
 class ResourcePack {
  public:
   // Largest entry read from a pack; anything bigger counts as missing.
-  static constexpr qint64 kMaxEntryBytes = 8 * 1024 * 1024;
+  static constexpr qint64 kMaxEntryBytes = qint64{8} * 1024 * 1024;
   // Pictures are kept at most this large: a bigger one is scaled down as it is read.
   static constexpr int kMaxPictureSide = 1024;
   // The largest picture decoded at all; a bigger one counts as missing.
   static constexpr int kMaxDecodedSide = 4096;
   // What the pictures read from one opening of a pack may take together; pictures beyond
   // it count as missing, so a hostile pack cannot take unbounded memory.
-  static constexpr qint64 kPictureBudgetBytes = 192 * 1024 * 1024;
+  static constexpr qint64 kPictureBudgetBytes = qint64{192} * 1024 * 1024;
   // Texts are cut to this many characters.
   static constexpr int kMaxTextChars = 49;
   // The longer texts of the game's own windows (the rules) are cut to this many.

@@ -43,7 +43,8 @@ bool ParseWav(const QByteArray& file, WavData* out) {
       *out = wav;
       return true;
     }
-    at = body + static_cast<qsizetype>(length) + (length & 1);  // chunks are word-aligned
+    at = body + static_cast<qsizetype>(length) +
+         static_cast<qsizetype>(length & 1);  // chunks are word-aligned
   }
   return false;
 }
