@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "Layout.h"
@@ -19,13 +20,6 @@ const QColor kGridColor(192, 192, 192);  // silver
 const QColor kNavy(0, 0, 128);
 const QColor kLime(0, 255, 0);
 
-QFont GridFont(bool bold) {
-  QFont f(QStringLiteral("Liberation Sans"));
-  f.setPixelSize(12);
-  f.setBold(bold);
-  return f;
-}
-
 // The header row: black, bold yellow captions centred, a red frame along each cell.
 class TChempHeader : public QHeaderView {
  public:
@@ -35,7 +29,7 @@ class TChempHeader : public QHeaderView {
   void paintSection(QPainter* p, const QRect& rect, int section) const override {
     p->save();
     p->fillRect(rect, Qt::black);
-    p->setFont(GridFont(true));
+    p->setFont(ChempGridFont(true));
     const QString text = model()->headerData(section, Qt::Horizontal).toString();
     const QFontMetrics fm(p->font());
     const int x = rect.left() + (rect.width() - fm.horizontalAdvance(text)) / 2;
@@ -58,10 +52,10 @@ class TChempDelegate : public QStyledItemDelegate {
     const bool selected = option.state & QStyle::State_Selected;
     p->save();
     p->fillRect(option.rect, selected ? kLime : kGridColor);
-    p->setFont(GridFont(selected));
+    p->setFont(ChempGridFont(selected));
     p->setPen(selected ? QColor(Qt::black) : kNavy);
     const QString text = index.data().toString();
-    const QFontMetrics fm(GridFont(false));
+    const QFontMetrics fm(ChempGridFont(false));
     const int y = option.rect.top() + (option.rect.height() - fm.height()) / 2;
     const QRect r = index.column() == 0
                         ? QRect(option.rect.left() + 5, y, option.rect.width() - 5, fm.height())
@@ -74,6 +68,13 @@ class TChempDelegate : public QStyledItemDelegate {
 };
 
 }  // namespace
+
+QFont ChempGridFont(bool bold) {
+  QFont f(QStringLiteral("Liberation Sans"));
+  f.setPixelSize(12);
+  f.setBold(bold);
+  return f;
+}
 
 void ChempColumnWidths(int gridWidth, int widths[4]) {
   const double share[4] = {0.33, 0.24, 0.2, 0.2};
@@ -106,12 +107,24 @@ void SetUpChempGrid(QTableWidget* grid) {
   grid->setStyleSheet(
       QStringLiteral("QTableWidget { gridline-color: silver; background: silver; }"));
   grid->setFocusPolicy(Qt::StrongFocus);
+  FitChempColumns(grid, {});
+}
+
+int FitChempColumns(QTableWidget* grid, const TChempTab& table) {
   // The shares are taken of the room beside the vertical scroll bar, so the rating column
   // is not hidden under it.
   int widths[4];
   const int scroll = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  ChempColumnWidths(244 - scroll - 2 * grid->frameWidth(), widths);
+  ChempColumnWidths(kChempGridWidth - scroll - 2 * grid->frameWidth(), widths);
+  const QFontMetrics bold(ChempGridFont(true));
+  int nameWidth = widths[0];
+  for (const TChempRec& rec : table)
+    nameWidth =
+        std::max(nameWidth, bold.horizontalAdvance(QString::fromStdString(rec.NameText())) + 10);
+  const int wider = nameWidth - widths[0];
+  widths[0] = nameWidth;
   for (int i = 0; i < 4; ++i) grid->setColumnWidth(i, widths[i]);
+  return kChempGridWidth + wider;
 }
 
 void FillChempGrid(QTableWidget* grid, const TChempTab& table) {

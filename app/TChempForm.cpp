@@ -10,8 +10,10 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -39,16 +41,25 @@ QString ChampionsFilePath() {
   return beside;
 }
 
+namespace {
+
+// The dialog as drawn: the grid on the left, a raised frame with the buttons on the right.
+constexpr int kHeight = 212;
+constexpr int kFrameLeft = 248, kFrameWidth = 103, kButtonLeft = 257;
+constexpr int kWidth = kFrameLeft + kFrameWidth;
+
+}  // namespace
+
 TChempForm::TChempForm(TPassForm* passForm, QWidget* parent) : QDialog(parent), PassForm(passForm) {
-  setFixedSize(351, 212);
+  setFixedSize(kWidth, kHeight);
   StringGrid1 = new QTableWidget(this);
-  StringGrid1->setGeometry(0, 0, 244, 212);
+  StringGrid1->setGeometry(0, 0, kChempGridWidth, kHeight);
   SetUpChempGrid(StringGrid1);
 
-  auto* frame = new QFrame(this);
-  frame->setFrameShape(QFrame::Panel);
-  frame->setFrameShadow(QFrame::Raised);
-  frame->setGeometry(248, 0, 103, 212);
+  ButtonFrame = new QFrame(this);
+  ButtonFrame->setFrameShape(QFrame::Panel);
+  ButtonFrame->setFrameShadow(QFrame::Raised);
+  ButtonFrame->setGeometry(kFrameLeft, 0, kFrameWidth, kHeight);
   struct {
     QPushButton** button;
     const char* caption;
@@ -61,7 +72,7 @@ TChempForm::TChempForm(TPassForm* passForm, QWidget* parent) : QDialog(parent), 
                  {&BOK, "Дальше", "GOK", 173}};
   for (auto& b : buttons) {
     *b.button = new QPushButton(QString::fromUtf8(b.caption), this);
-    (*b.button)->setGeometry(257, b.top, 86, 30);
+    (*b.button)->setGeometry(kButtonLeft, b.top, 86, 30);
     (*b.button)->setIcon(QPixmap::fromImage(OwnPicture(QString::fromLatin1(b.glyph))));
     (*b.button)->setAutoDefault(false);
   }
@@ -97,7 +108,36 @@ void TChempForm::ApplyTexts(const TTextTable& t) {
 
 void TChempForm::showEvent(QShowEvent* event) {
   FormActivate();
+  // Over the game window wherever it stands now, at the size this table needs.
+  CentreOnWindow();
   QDialog::showEvent(event);
+}
+
+void TChempForm::FitNames() {
+  const int gridWidth = FitChempColumns(StringGrid1, ChempTab);
+  const int wider = gridWidth - kChempGridWidth;
+  StringGrid1->setGeometry(0, 0, gridWidth, kHeight);
+  ButtonFrame->setGeometry(kFrameLeft + wider, 0, kFrameWidth, kHeight);
+  for (QPushButton* b : {BNew, BReset, BDelete, BClose, BOK}) b->move(kButtonLeft + wider, b->y());
+  if (width() == kWidth + wider) return;
+  setFixedSize(kWidth + wider, kHeight);
+  // A new long name widens the open table about its middle.
+  if (isVisible()) CentreOnWindow();
+}
+
+void TChempForm::CentreOnWindow() {
+  QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+  QScreen* on = owner ? owner->screen() : screen();
+  if (!on) return;
+  const QRect area = on->availableGeometry();
+  // The window system's frame around the dialog, once it has told it.
+  const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  const QSize size = this->size().grownBy(margins);
+  QRect place(QPoint(0, 0), size);
+  place.moveCenter(owner && owner->isVisible() ? owner->frameGeometry().center() : area.center());
+  const int left = std::max(area.left(), std::min(place.left(), area.right() + 1 - size.width()));
+  const int top = std::max(area.top(), std::min(place.top(), area.bottom() + 1 - size.height()));
+  move(left, top);
 }
 
 void TChempForm::FormActivate() {
@@ -187,6 +227,7 @@ void TChempForm::ShowTab() {
   else
     ReadTab();
   FillChempGrid(StringGrid1, ChempTab);
+  FitNames();
   const int p = GetPos(CurChemp.Name, ChempTab);
   // The current player's record follows the row as stored.
   if (p >= 0 && CurChemp.Name[0] != 0) CurChemp = ChempTab[p];

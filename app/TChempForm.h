@@ -9,6 +9,7 @@
 #include "ChempFile.h"
 #include "TextTable.h"
 
+class QFrame;
 class QPushButton;
 class QTableWidget;
 
@@ -74,6 +75,11 @@ class TChempForm : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Makes the name column wide enough for every name in the table, widening the dialog
+  // beyond its drawn size when a name needs it; the buttons keep to the right edge.
+  void FitNames();
+  // Puts the dialog over the middle of the game window, wholly on the screen.
+  void CentreOnWindow();
   // Runs the player dialog for a password check of the record; true on OK.
   bool CheckPassword(const TChempRec& rec);
   // Brings the current player's finished deals into the table: what the record gained
@@ -82,6 +88,7 @@ class TChempForm : public QDialog {
   // The current player's row as last taken from the table.
   void Synced();
   TPassForm* PassForm;
+  QFrame* ButtonFrame;
   TChempRec SyncedChemp;
   // Changes that are not in the file yet, oldest first.
   std::vector<std::function<void(TChempTab&)>> Pending;

@@ -32,7 +32,9 @@ namespace durak {
 
 namespace {
 constexpr int kColumnWidth = 62;  // the right-hand column
-constexpr int kBarHeight = 45;    // the bottom bar
+// The player's name under the player's counter: its size, and the least it shrinks to.
+constexpr int kNamePoints = 9, kNameLeastPoints = 8;
+constexpr int kBarHeight = 45;  // the bottom bar
 constexpr int kMinWidth = 630, kMinHeight = 450;
 constexpr int32_t kFrameColor = 22668;  // the brown under the wood of the frame
 }  // namespace
@@ -179,15 +181,18 @@ void TForm1::CreatePanels() {
   HerLed1 = led(3, 17);
   ColLed1 = led(2, 20);
   MyLed1 = led(3, 17);
-  auto label = [this](const char* text) {
-    auto* l = MakePlain(new QLabel(QString::fromUtf8(text), Panel2));
+  auto dress = [](QLabel* l) {
     l->setFont(ProgramPixelFont(QStringLiteral("Arial"), 12, true));
     l->setStyleSheet(QStringLiteral("color: #ffff80; background: transparent;"));
     return l;
   };
+  auto label = [this, dress](const char* text) {
+    return dress(MakePlain(new QLabel(QString::fromUtf8(text), Panel2)));
+  };
   Label7 = label("Мое");
   Label1 = label("В колоде");
-  Label6 = label("Твое");
+  Label6 = new TNameLabel(QString::fromUtf8("Твое"), Panel2);
+  dress(Label6);
 
   Label2 = MakePlain(new QLabel(Panel1));
   Label2->setFont(ProgramPixelFont(QStringLiteral("Times New Roman"), 17, true));
@@ -331,22 +336,26 @@ void TForm1::ApplyCardScale(int tableWidth, int tableHeight) {
 void TForm1::ArrangeColumn() {
   const int wc = Panel2->width(), hc = Panel2->height();
   auto centre = [wc](QWidget* w, int top) { w->move((wc - w->width()) / 2, top); };
-  for (QLabel* l : {Label7, Label1, Label6}) l->adjustSize();
+  for (QLabel* l : {Label7, Label1}) l->adjustSize();
   centre(HerLed1, 2);
   centre(Label7, HerLed1->y() + HerLed1->height() + 2);
   centre(MyLed1, hc - MyLed1->height() - 2);
-  // The player's name shrinks point by point until it fits the column.
+  // The player's name shrinks point by point while it is wider than the column less 3
+  // pixels on each side, but not below a size still easily read; a name too long even then
+  // shows its beginning and "…", and the whole name in its tool tip.
   QFont f = ProgramPixelFont(QStringLiteral("Arial"), 12, true);
-  f.setPointSize(9);
+  f.setPointSize(kNamePoints);
   Label6->setFont(f);
   Label6->adjustSize();
-  centre(Label6, MyLed1->y() - Label6->height() - 2);
-  while (Label6->x() < 3 && f.pointSize() > 1) {
+  const int room = wc - 2 * 3;
+  while (Label6->width() > room && f.pointSize() > kNameLeastPoints) {
     f.setPointSize(f.pointSize() - 1);
     Label6->setFont(f);
     Label6->adjustSize();
-    centre(Label6, MyLed1->y() - Label6->height() - 2);
   }
+  if (Label6->width() > room) Label6->resize(std::max(0, room), Label6->height());
+  centre(Label6, MyLed1->y() - Label6->height() - 2);
+  Label6->setToolTip(Label6->Elided() ? PlainToolTip(Label6->text()) : QString());
   centre(ColLed1, (hc - ColLed1->height()) / 2);
   centre(Label1, ColLed1->y() + ColLed1->height() + 2);
 }

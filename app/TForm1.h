@@ -13,6 +13,7 @@
 #include "CardRenditions.h"
 #include "Game.h"
 #include "Settings.h"
+#include "TNameLabel.h"
 #include "TextTable.h"
 
 class QAction;
@@ -134,7 +135,9 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
 
   // The window's parts, named as the game names them.
   TKuvPanel *Panel1, *Panel2, *Panel3;
-  QLabel *Label1, *Label2, *Label6, *Label7, *Image2;
+  QLabel *Label1, *Label2, *Label7, *Image2;
+  // The current player's name under the player's counter.
+  TNameLabel* Label6;
   TKuvLed *MyLed1, *HerLed1, *ColLed1;
   TBtn3d *Button1, *Button2, *Button3, *Button4, *Button5;
   std::vector<THotCard*> Cards;

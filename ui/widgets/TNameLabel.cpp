@@ -1,0 +1,28 @@
+#include "TNameLabel.h"
+
+#include <QPainter>
+#include <QStyle>
+
+#include "PlainText.h"
+
+namespace durak {
+
+TNameLabel::TNameLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+  MakePlain(this);
+}
+
+QString TNameLabel::ShownText() const {
+  return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+}
+
+void TNameLabel::paintEvent(QPaintEvent* event) {
+  if (!Elided()) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QPainter p(this);
+  style()->drawItemText(&p, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()),
+                        palette(), isEnabled(), ShownText(), foregroundRole());
+}
+
+}  // namespace durak
