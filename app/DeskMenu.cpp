@@ -1,7 +1,6 @@
 // Dressing the table: the desk entries of the options menu and of the table's right-click
 // menu, their 32 x 32 pictures, and applying the appearance dialog.
 #include <QAction>
-#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -13,7 +12,6 @@
 #include "PlainText.h"
 #include "ResourcePack.h"
 #include "SurfacePaint.h"
-#include "TColBtn.h"
 #include "TForm1.h"
 #include "TInterDlg.h"
 #include "TKuvPanel.h"
@@ -163,11 +161,12 @@ void TForm1::InterClick() {
   TInterDlg& d = *InterDlg;
   d.Rubaha = oldRubaha;
   d.Load(*Panel3, ColorFromWin(Settings.MyWords), oldDTPath, oldColodaPath);
-  d.ScaleBox->setChecked(Settings.ScaleToWindow);
+  d.SetScaleToWindow(Settings.ScaleToWindow);
   if (d.exec() != QDialog::Accepted) return;  // the dialog's own back choice is dropped
+  const TAppearanceChoice chosen = d.Choice();
 
   Settings.Rubaha = static_cast<uint8_t>(d.Rubaha);
-  const QString newColodaPath = d.Label2->text();
+  const QString newColodaPath = chosen.CardLibrary;
   if (Settings.Rubaha != oldRubaha && newColodaPath == oldColodaPath) {
     if (!SetBgAll(Cards, oldColodaPath, Settings.Rubaha, &Library)) {
       ShowMessage(CardLibraryMissingForBackMessage(Texts[kLibraryWordText], oldColodaPath,
@@ -179,21 +178,21 @@ void TForm1::InterClick() {
     PicturesStale = true;
     ApplyCardScale(Panel3->width(), Panel3->height());
   }
-  if (d.KuvPanel3->Color() != oldColor) {
-    Panel3->SetColor(d.KuvPanel3->Color());
+  if (chosen.TableColor != oldColor) {
+    Panel3->SetColor(chosen.TableColor);
     MakeMenuPictures(0);
   }
-  if (d.KuvPanel2->RBright() != oldRBright) {
-    Panel3->SetRBright(d.KuvPanel2->RBright());
+  if (chosen.Brightness != oldRBright) {
+    Panel3->SetRBright(chosen.Brightness);
     MakeMenuPictures(9);
   }
-  if (d.KuvPanel1->SColor() != oldSColor || d.KuvPanel1->FColor() != oldFColor) {
-    Panel3->SetSColor(d.KuvPanel1->SColor());
-    Panel3->SetFColor(d.KuvPanel1->FColor());
+  if (chosen.GradientTop != oldSColor || chosen.GradientBottom != oldFColor) {
+    Panel3->SetSColor(chosen.GradientTop);
+    Panel3->SetFColor(chosen.GradientBottom);
     MakeMenuPictures(8);
   }
-  if (d.Label1->text() != oldDTPath) {
-    Settings.DTPath = d.Label1->text().toStdString();
+  if (chosen.DeskLibrary != oldDTPath) {
+    Settings.DTPath = chosen.DeskLibrary.toStdString();
     if (Settings.DeskTop >= 1 && Settings.DeskTop <= 7)
       MenuClick(QStringLiteral("F%1").arg(Settings.DeskTop));
     for (int i = 1; i <= 7; ++i) MakeMenuPictures(i);
@@ -202,12 +201,12 @@ void TForm1::InterClick() {
     Settings.ColodaPath = newColodaPath.toStdString();
     SetFacesAll();
   }
-  if (d.ScaleBox->isChecked() != Settings.ScaleToWindow) {
+  if (chosen.ScaleToWindow != Settings.ScaleToWindow) {
     // The cards take their new size, and the table is laid out for it, at once.
-    Settings.ScaleToWindow = d.ScaleBox->isChecked();
+    Settings.ScaleToWindow = chosen.ScaleToWindow;
     Res();
   }
-  Settings.MyWords = KeepWinColor(Settings.MyWords, d.ColBtn4->BtnColor());
+  Settings.MyWords = KeepWinColor(Settings.MyWords, chosen.SpeechColor);
   Label2->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
                             .arg(ColorFromWin(Settings.MyWords).name()));
 }

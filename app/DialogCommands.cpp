@@ -1,12 +1,8 @@
 // The commands of the Options and Help menus that run a dialog: the options and About.
 // (The appearance command lives with the desk pictures it changes, in DeskMenu.cpp.)
-#include <QCheckBox>
-
 #include "SoundPlayer.h"
-#include "TColBtn.h"
 #include "TForm1.h"
 #include "THotCard.h"
-#include "TKuvTrack.h"
 #include "TOKDlg.h"
 #include "TRubDlg.h"
 #include "WinColor.h"
@@ -22,39 +18,40 @@ void TForm1::N3Click() {
   const int32_t oldHotColor = Settings.HotColor;
   const int oldVidSort = g.VidSort;
 
-  TRubDlg& d = *RubDlg;
-  d.CheckBox1->setChecked(oldOptions & arHotCards);
-  d.CheckBox2->setChecked(oldOptions & arMultiLead);
-  d.CheckBox3->setEnabled(SoundPlayer::HasAudioOutput());
-  d.CheckBox3->setChecked(oldOptions & arSound);
-  d.DP->SetItemIndex((oldOptions & arTransfer) ? 1 : 0);
   const int oldOpponent = Settings.Opponent;
-  d.OG->SetItemIndex(oldOpponent == 1 ? 1 : 0);
-  d.ColBtn1->SetBtnColor(ColorFromWin(oldHotColor));
-  d.CheckBox1Click();
-  d.ASpeed = g.ASpeed;
-  d.VidSort = g.VidSort;
+  TOptionsChoice shown;
+  shown.HotCards = oldOptions & arHotCards;
+  shown.HotColor = ColorFromWin(oldHotColor);
+  shown.MultiLead = oldOptions & arMultiLead;
+  shown.Sound = oldOptions & arSound;
+  shown.Transfer = oldOptions & arTransfer;
+  shown.Opponent = oldOpponent;
+  shown.Speed = g.ASpeed;
+  shown.Sort = g.VidSort;
+  TRubDlg& d = *RubDlg;
+  d.Load(shown, SoundPlayer::HasAudioOutput());
   if (d.exec() != QDialog::Accepted) return;
+  const TOptionsChoice chosen = d.Choice();
 
   auto setBit = [&g](int32_t bit, bool on) {
     g.Options = on ? (g.Options | bit) : (g.Options & ~bit);
   };
-  Settings.HotColor = KeepWinColor(oldHotColor, d.ColBtn1->BtnColor());
-  setBit(arHotCards, d.CheckBox1->isChecked());
-  setBit(arSound, d.CheckBox3->isChecked());
+  Settings.HotColor = KeepWinColor(oldHotColor, chosen.HotColor);
+  setBit(arHotCards, chosen.HotCards);
+  setBit(arSound, chosen.Sound);
   if (Settings.HotColor != oldHotColor)
     for (THotCard* card : Cards) card->SetHotMouseColor(ColorFromWin(Settings.HotColor));
   if ((g.Options ^ oldOptions) & arHotCards) g.MarkHot(g.PlayMode);
 
-  g.ASpeed = d.TrackBar1->value();
-  g.VidSort = d.SG->ItemIndex() < 0 ? oldVidSort : d.SG->ItemIndex();
+  g.ASpeed = chosen.Speed;
+  g.VidSort = chosen.Sort < 0 ? oldVidSort : chosen.Sort;
   if (g.VidSort != oldVidSort)
     g.PlaceCards(g.Layout.PlayerHandLeft, g.Layout.HandRight, g.Layout.PlayerHandTop, g.VidSort,
                  g.PlayerHand);
 
-  setBit(arTransfer, d.DP->ItemIndex() == 1);
-  setBit(arMultiLead, d.CheckBox2->isChecked());
-  Settings.Opponent = d.OG->ItemIndex() == 1 ? 1 : 0;
+  setBit(arTransfer, chosen.Transfer);
+  setBit(arMultiLead, chosen.MultiLead);
+  Settings.Opponent = chosen.Opponent;
   // The opponent, like the rules, is chosen at the deal.
   const bool rulesChanged = ((g.Options ^ oldOptions) & (arTransfer | arMultiLead)) != 0 ||
                             Settings.Opponent != oldOpponent;

@@ -93,6 +93,31 @@ TInterDlg::TInterDlg(QWidget* parent) : QDialog(parent) {
   for (QPushButton* b : {OKBtn, CancelBtn}) b->resize(kButtonWidth, kButtonHeight);
   OKBtn->setDefault(true);
 
+  for (int k = 0; k < 5; ++k) Image[k]->setObjectName(QStringLiteral("Image%1").arg(k + 1));
+  const std::pair<QObject*, const char*> names[] = {{RubBox1, "RubBox1"},
+                                                    {GGB, "GGB"},
+                                                    {GRB, "GRB"},
+                                                    {GCB, "GCB"},
+                                                    {GPB, "GPB"},
+                                                    {CardBox, "CardBox"},
+                                                    {Bevel2, "Bevel2"},
+                                                    {ColBtn1, "ColBtn1"},
+                                                    {ColBtn2, "ColBtn2"},
+                                                    {ColBtn3, "ColBtn3"},
+                                                    {ColBtn4, "ColBtn4"},
+                                                    {KuvPanel1, "KuvPanel1"},
+                                                    {KuvPanel2, "KuvPanel2"},
+                                                    {KuvPanel3, "KuvPanel3"},
+                                                    {TrackBar1, "TrackBar1"},
+                                                    {Label1, "Label1"},
+                                                    {Label2, "Label2"},
+                                                    {Button1, "Button1"},
+                                                    {Button2, "Button2"},
+                                                    {OKBtn, "OKBtn"},
+                                                    {CancelBtn, "CancelBtn"},
+                                                    {ScaleBox, "ScaleBox"}};
+  for (const auto& [widget, name] : names) widget->setObjectName(QString::fromLatin1(name));
+
   connect(ColBtn1, &TColBtn::ColorChanged, this,
           [this] { KuvPanel1->SetSColor(ColBtn1->BtnColor()); });
   connect(ColBtn2, &TColBtn::ColorChanged, this,
@@ -162,6 +187,23 @@ void TInterDlg::Load(const TKuvPanel& table, const QColor& wordsColor, const QSt
   Label1->setText(dtPath);
   Label2->setText(colodaPath);
   Arrange();
+}
+
+void TInterDlg::SetScaleToWindow(bool on) {
+  ScaleBox->setChecked(on);
+}
+
+TAppearanceChoice TInterDlg::Choice() const {
+  TAppearanceChoice choice;
+  choice.TableColor = KuvPanel3->Color();
+  choice.Brightness = KuvPanel2->RBright();
+  choice.GradientTop = KuvPanel1->SColor();
+  choice.GradientBottom = KuvPanel1->FColor();
+  choice.DeskLibrary = Label1->text();
+  choice.CardLibrary = Label2->text();
+  choice.ScaleToWindow = ScaleBox->isChecked();
+  choice.SpeechColor = ColBtn4->BtnColor();
+  return choice;
 }
 
 void TInterDlg::TrackBar1Change() {

@@ -3,6 +3,7 @@
 // The window loads it before each showing and applies what changed after OK.
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <QImage>
 #include <array>
@@ -23,6 +24,19 @@ class TColBtn;
 class TKuvPanel;
 class TKuvTrack;
 
+// What the appearance dialog gives back.
+struct TAppearanceChoice {
+  // The table's solid colour, rainbow brightness and gradient colours.
+  QColor TableColor;
+  int Brightness = 0;
+  QColor GradientTop, GradientBottom;
+  // The desk-picture and card libraries, by their bare file names.
+  QString DeskLibrary, CardLibrary;
+  bool ScaleToWindow = true;
+  // The colour of the speech line.
+  QColor SpeechColor;
+};
+
 class TInterDlg : public QDialog {
   Q_OBJECT
  public:
@@ -35,6 +49,10 @@ class TInterDlg : public QDialog {
   // the settings, then arranges the dialog for the backs of the named card library.
   void Load(const TKuvPanel& table, const QColor& wordsColor, const QString& dtPath,
             const QString& colodaPath);
+  // Shows the "scale to window" choice.
+  void SetScaleToWindow(bool on);
+  // The choices as the dialog holds them now (the back is Rubaha).
+  TAppearanceChoice Choice() const;
   // Lays the dialog out around the back pictures of the card library named in Label2. A
   // library that cannot be opened leaves the dialog as it was.
   void Arrange();
@@ -70,6 +88,11 @@ class TInterDlg : public QDialog {
   // Shows a message; tests replace it.
   std::function<void(const QString& text)> ShowMessage;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The widgets, each with its member's name as its object name.
   QGroupBox *RubBox1, *GGB, *GRB, *GCB, *GPB, *CardBox;
   std::array<QLabel*, 5> Image{};  // Image1..Image5, the back previews
   QFrame* Bevel2;
@@ -81,10 +104,6 @@ class TInterDlg : public QDialog {
   // "Scale to window": the cards grow with the table.
   QCheckBox* ScaleBox;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
   // The kind of library being chosen, while the file dialog is open.
   bool ChoosingDesk = false;
 };

@@ -114,6 +114,23 @@ TRubDlg::TRubDlg(QWidget* parent) : QDialog(parent) {
   // A fixed-size dialog that fits its captions in either language.
   grid->setSizeConstraint(QLayout::SetFixedSize);
 
+  const std::pair<QObject*, const char*> names[] = {{SG, "SG"},
+                                                    {DP, "DP"},
+                                                    {OG, "OG"},
+                                                    {CheckBox1, "CheckBox1"},
+                                                    {CheckBox2, "CheckBox2"},
+                                                    {CheckBox3, "CheckBox3"},
+                                                    {GroupBox1, "GroupBox1"},
+                                                    {HG1, "HG1"},
+                                                    {TrackBar1, "TrackBar1"},
+                                                    {KuvLed1, "KuvLed1"},
+                                                    {Label1, "Label1"},
+                                                    {Label2, "Label2"},
+                                                    {ColBtn1, "ColBtn1"},
+                                                    {OKBtn, "OKBtn"},
+                                                    {CancelBtn, "CancelBtn"}};
+  for (const auto& [widget, name] : names) widget->setObjectName(QString::fromLatin1(name));
+
   connect(TrackBar1, &QSlider::valueChanged, this, [this] { TrackBar1Change(); });
   connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -139,6 +156,32 @@ void TRubDlg::ApplyTexts(const TTextTable& t) {
   OG->Items[1]->setText(t[kOpponentStrongText]);
   OKBtn->setText(t[kOkText]);
   CancelBtn->setText(t[kCancelText]);
+}
+
+void TRubDlg::Load(const TOptionsChoice& choice, bool soundAvailable) {
+  CheckBox1->setChecked(choice.HotCards);
+  CheckBox2->setChecked(choice.MultiLead);
+  CheckBox3->setEnabled(soundAvailable);
+  CheckBox3->setChecked(choice.Sound);
+  DP->SetItemIndex(choice.Transfer ? 1 : 0);
+  OG->SetItemIndex(choice.Opponent == 1 ? 1 : 0);
+  ColBtn1->SetBtnColor(choice.HotColor);
+  CheckBox1Click();
+  ASpeed = choice.Speed;
+  VidSort = choice.Sort;
+}
+
+TOptionsChoice TRubDlg::Choice() const {
+  TOptionsChoice choice;
+  choice.HotCards = CheckBox1->isChecked();
+  choice.HotColor = ColBtn1->BtnColor();
+  choice.MultiLead = CheckBox2->isChecked();
+  choice.Sound = CheckBox3->isChecked();
+  choice.Transfer = DP->ItemIndex() == 1;
+  choice.Opponent = OG->ItemIndex() == 1 ? 1 : 0;
+  choice.Speed = TrackBar1->value();
+  choice.Sort = SG->ItemIndex();
+  return choice;
 }
 
 void TRubDlg::showEvent(QShowEvent* event) {

@@ -3,6 +3,7 @@
 // each showing and takes the choices back only when it is closed with OK.
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <QGroupBox>
 #include <vector>
@@ -31,12 +32,33 @@ class TRadioGroup : public QGroupBox {
   std::vector<QRadioButton*> Items;
 };
 
+// The choices the options dialog shows and gives back.
+struct TOptionsChoice {
+  bool HotCards = false;
+  QColor HotColor;
+  bool MultiLead = false;
+  bool Sound = false;
+  bool Transfer = false;
+  // 0 the usual computer player, 1 the strong one.
+  int Opponent = 0;
+  // The animation speed and the hand order (0 none, 1 by suit, 2 by rank); a hand order
+  // of -1 comes back when no order is selected.
+  int Speed = 40;
+  int Sort = 1;
+};
+
 class TRubDlg : public QDialog {
   Q_OBJECT
  public:
   explicit TRubDlg(QWidget* parent = nullptr);
   // Puts the texts of the current language on the dialog's captions.
   void ApplyTexts(const TTextTable& t);
+
+  // Loads the choices to show; the sound choice is offered only when `soundAvailable`.
+  // The speed and hand order reach their widgets when the dialog is shown.
+  void Load(const TOptionsChoice& choice, bool soundAvailable);
+  // The choices as the dialog holds them now.
+  TOptionsChoice Choice() const;
 
   // The speed and the hand order shown at the next activation.
   int ASpeed = 40;
@@ -50,6 +72,11 @@ class TRubDlg : public QDialog {
   // The colour button works only while hot cards are used.
   void CheckBox1Click();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // The widgets, each with its member's name as its object name.
   TRadioGroup *SG, *DP;
   // The opponent: the usual computer player or the strong one; it changes at the next deal.
   TRadioGroup* OG;
@@ -60,9 +87,6 @@ class TRubDlg : public QDialog {
   QLabel *Label1, *Label2;
   TColBtn* ColBtn1;
   TBtn3d *OKBtn, *CancelBtn;
-
- protected:
-  void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace durak

@@ -16,6 +16,7 @@
 #include "TForm1.h"
 #include "TInterDlg.h"
 #include "TRubDlg.h"
+#include "WidgetPart.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -56,9 +57,9 @@ TEST_F(CloseSettingsTest, SystemColoursAreWrittenBackAsTheyWereRead) {
   TForm1 form;
   EXPECT_EQ(form.Settings.Color, -2147483633);
   // Both colour dialogs closed with OK and nothing changed.
-  QTimer::singleShot(0, form.RubDlg->OKBtn, &QPushButton::click);
+  QTimer::singleShot(0, Part<TBtn3d>(*form.RubDlg, "OKBtn"), &QPushButton::click);
   form.N3Click();
-  QTimer::singleShot(0, form.InterDlg->OKBtn, &QPushButton::click);
+  QTimer::singleShot(0, Part<QPushButton>(*form.InterDlg, "OKBtn"), &QPushButton::click);
   form.InterClick();
   ASSERT_TRUE(form.WriteSettingsFile());
   const QString ini = ReadText("durak.ini");

@@ -25,6 +25,7 @@
 #include "TKuvTrack.h"
 #include "TestPacks.h"
 #include "TextIds.h"
+#include "WidgetPart.h"
 #include "WinColor.h"
 #include "WindowFixture.h"
 
@@ -41,7 +42,7 @@ class Appearance : public WindowFixture {
     Answer(
         [&d, change, ok] {
           change(d);
-          (ok ? d.OKBtn : d.CancelBtn)->click();
+          (ok ? Part<QPushButton>(d, "OKBtn") : Part<QPushButton>(d, "CancelBtn"))->click();
         },
         [this] { Form->InterClick(); });
   }
@@ -161,7 +162,7 @@ TEST_F(Appearance, BrightnessAloneRebuildsOnlyTheRainbowPicture) {
   Form->MakeMenuPictures(100);
   Form->F[9]->trigger();
   const auto before = PictureKeys();
-  Run([](TInterDlg& d) { d.TrackBar1->setValue(6); }, true);
+  Run([](TInterDlg& d) { Part<TKuvTrack>(d, "TrackBar1")->setValue(6); }, true);
   EXPECT_EQ(Form->Panel3->RBright(), 6);
   const auto after = PictureKeys();
   for (int i = 0; i < 9; ++i) EXPECT_EQ(after[i], before[i]) << "entry " << i;
@@ -175,11 +176,11 @@ TEST_F(Appearance, ColoursChangedInTheDialogReachTheTableAndTheirPictures) {
   const auto before = PictureKeys();
   Run(
       [](TInterDlg& d) {
-        d.ColBtn3->SetBtnColor(QColor(200, 0, 0));
-        emit d.ColBtn3->ColorChanged(d.ColBtn3);
-        d.ColBtn1->SetBtnColor(QColor(0, 0, 200));
-        emit d.ColBtn1->ColorChanged(d.ColBtn1);
-        d.ColBtn4->SetBtnColor(QColor(0, 128, 0));
+        Part<TColBtn>(d, "ColBtn3")->SetBtnColor(QColor(200, 0, 0));
+        emit Part<TColBtn>(d, "ColBtn3")->ColorChanged(Part<TColBtn>(d, "ColBtn3"));
+        Part<TColBtn>(d, "ColBtn1")->SetBtnColor(QColor(0, 0, 200));
+        emit Part<TColBtn>(d, "ColBtn1")->ColorChanged(Part<TColBtn>(d, "ColBtn1"));
+        Part<TColBtn>(d, "ColBtn4")->SetBtnColor(QColor(0, 128, 0));
       },
       true);
   EXPECT_EQ(Form->Panel3->Color(), QColor(200, 0, 0));
@@ -201,9 +202,9 @@ TEST_F(Appearance, CancelLeavesTheBackAndEverythingElse) {
   Run(
       [](TInterDlg& d) {
         d.SelectBack(4);
-        d.TrackBar1->setValue(-7);
-        d.ColBtn3->SetBtnColor(QColor(1, 2, 3));
-        emit d.ColBtn3->ColorChanged(d.ColBtn3);
+        Part<TKuvTrack>(d, "TrackBar1")->setValue(-7);
+        Part<TColBtn>(d, "ColBtn3")->SetBtnColor(QColor(1, 2, 3));
+        emit Part<TColBtn>(d, "ColBtn3")->ColorChanged(Part<TColBtn>(d, "ColBtn3"));
       },
       false);
   EXPECT_EQ(Form->Settings.Rubaha, rubaha);
@@ -213,7 +214,11 @@ TEST_F(Appearance, CancelLeavesTheBackAndEverythingElse) {
   EXPECT_EQ(PictureKeys(), pictures);
   // The next showing starts from the settings again, not from the cancelled choices.
   int shownBack = 0, shownBright = 99;
-  Run([&](TInterDlg& d) { shownBack = d.Rubaha, shownBright = d.TrackBar1->value(); }, false);
+  Run(
+      [&](TInterDlg& d) {
+        shownBack = d.Rubaha, shownBright = Part<TKuvTrack>(d, "TrackBar1")->value();
+      },
+      false);
   EXPECT_EQ(shownBack, rubaha);
   EXPECT_EQ(shownBright, 0);
 }
@@ -237,7 +242,7 @@ TEST_F(Appearance, NewBackAndNewCardLibraryLoadTheNewLibraryOnly) {
   };
   Run(
       [](TInterDlg& d) {
-        d.Button2->click();
+        Part<QPushButton>(d, "Button2")->click();
         d.SelectBack(2);
       },
       true);
@@ -259,8 +264,8 @@ TEST_F(Appearance, DeskLibraryWithoutItsLastPictureIsRefused) {
   QString label;
   Run(
       [&](TInterDlg& dlg) {
-        dlg.Button1->click();
-        label = dlg.Label1->text();
+        Part<QPushButton>(dlg, "Button1")->click();
+        label = Part<QLabel>(dlg, "Label1")->text();
       },
       true);
   ASSERT_EQ(Messages.size(), 1);
@@ -277,8 +282,8 @@ TEST_F(Appearance, FileThatIsNotALibraryOrCannotBeFoundByNameIsRefused) {
   Form->InterDlg->ChooseFile = [&picks](const QString&) { return picks.takeFirst(); };
   Run(
       [](TInterDlg& d) {
-        d.Button1->click();
-        d.Button1->click();
+        Part<QPushButton>(d, "Button1")->click();
+        Part<QPushButton>(d, "Button1")->click();
       },
       true);
   ASSERT_EQ(Messages.size(), 2);
@@ -296,7 +301,7 @@ TEST_F(Appearance, NewDeskLibraryRepaintsTheChosenPictureAndTheEntries) {
     EXPECT_TRUE(filter.contains(QStringLiteral("dtop*.dll"))) << qPrintable(filter);
     return QDir(Scratch.path()).filePath(QStringLiteral("dtop-mine.dll"));
   };
-  Run([](TInterDlg& d) { d.Button1->click(); }, true);
+  Run([](TInterDlg& d) { Part<QPushButton>(d, "Button1")->click(); }, true);
   EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
   EXPECT_EQ(Form->Settings.DTPath, "dtop-mine.dll");
   ASSERT_EQ(Form->Panel3->Mode(), pmPicture);
@@ -324,8 +329,8 @@ TEST_F(Appearance, CardLibraryDialogOpensWhereTheDeckLiesAndOffersTheStandardDec
   Run(
       [&](TInterDlg& d) {
         PickInFileDialog(QStringLiteral("c36.dll"), &seen);
-        d.Button2->click();
-        chosen = d.Label2->text();
+        Part<QPushButton>(d, "Button2")->click();
+        chosen = Part<QLabel>(d, "Label2")->text();
       },
       true);
   EXPECT_EQ(QDir(seen.Folder).canonicalPath().toStdString(),
@@ -350,7 +355,7 @@ TEST_F(Appearance, DeskLibraryDialogOpensWhereTheLibraryLiesAndOffersTheStandard
   Run(
       [&](TInterDlg& d) {
         PickInFileDialog(QStringLiteral("dtop.dll"), &seen);
-        d.Button1->click();
+        Part<QPushButton>(d, "Button1")->click();
       },
       true);
   EXPECT_EQ(QDir(seen.Folder).canonicalPath().toStdString(),
@@ -366,7 +371,7 @@ TEST_F(Appearance, DeskLibraryDialogOpensWhereTheLibraryLiesAndOffersTheStandard
   // A library that is nowhere to be found: the dialog opens where the game's own are, and
   // its filter follows the language.
   TInterDlg& d = *Form->InterDlg;
-  d.Label1->setText(QStringLiteral("dtop-gone.dll"));
+  Part<QLabel>(d, "Label1")->setText(QStringLiteral("dtop-gone.dll"));
   EXPECT_EQ(QDir(d.LibraryFolder(true)).canonicalPath().toStdString(),
             QDir(QCoreApplication::applicationDirPath()).canonicalPath().toStdString());
   Form->L2Click(2);
@@ -376,8 +381,8 @@ TEST_F(Appearance, DeskLibraryDialogOpensWhereTheLibraryLiesAndOffersTheStandard
 
 TEST_F(Appearance, BrightnessCaptionFollowsTheBar) {
   TInterDlg& d = *Form->InterDlg;
-  d.TrackBar1->setValue(-4);
-  EXPECT_EQ(d.GRB->title(), Form->Texts.At(35) + QStringLiteral(" (-4)"));
+  Part<TKuvTrack>(d, "TrackBar1")->setValue(-4);
+  EXPECT_EQ(Part<QGroupBox>(d, "GRB")->title(), Form->Texts.At(35) + QStringLiteral(" (-4)"));
 }
 
 TEST_F(Appearance, AMissingDeskLibraryIsReportedOnceNotAtEveryMenu) {

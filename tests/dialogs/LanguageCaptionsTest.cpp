@@ -23,6 +23,7 @@
 #include "TOKDlg.h"
 #include "TPassForm.h"
 #include "TRubDlg.h"
+#include "WidgetPart.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -130,36 +131,36 @@ class LanguageCaptions : public WindowFixture {
     c.push_back({f.N5->text(), 23});
     TRubDlg& r = *f.RubDlg;
     c.push_back({r.windowTitle(), 26});
-    c.push_back({r.HG1->title(), 49});
-    c.push_back({r.CheckBox1->text(), 50});
-    c.push_back({r.ColBtn1->text(), 51});
-    c.push_back({r.SG->title(), 52});
-    for (int i = 0; i < 3; ++i) c.push_back({r.SG->Items[i]->text(), 53 + i});
-    c.push_back({r.DP->title(), 56});
-    for (int i = 0; i < 2; ++i) c.push_back({r.DP->Items[i]->text(), 57 + i});
-    c.push_back({r.GroupBox1->title(), 59});
-    c.push_back({r.Label1->text(), 60});
-    c.push_back({r.Label2->text(), 61});
-    c.push_back({r.CheckBox2->text(), 62});
-    c.push_back({r.CheckBox3->text(), 63});
-    c.push_back({r.OKBtn->text(), 64});
-    c.push_back({r.CancelBtn->text(), 65});
+    c.push_back({Part<QGroupBox>(r, "HG1")->title(), 49});
+    c.push_back({Part<QCheckBox>(r, "CheckBox1")->text(), 50});
+    c.push_back({Part<TColBtn>(r, "ColBtn1")->text(), 51});
+    c.push_back({Part<TRadioGroup>(r, "SG")->title(), 52});
+    for (int i = 0; i < 3; ++i) c.push_back({Part<TRadioGroup>(r, "SG")->Items[i]->text(), 53 + i});
+    c.push_back({Part<TRadioGroup>(r, "DP")->title(), 56});
+    for (int i = 0; i < 2; ++i) c.push_back({Part<TRadioGroup>(r, "DP")->Items[i]->text(), 57 + i});
+    c.push_back({Part<QGroupBox>(r, "GroupBox1")->title(), 59});
+    c.push_back({Part<QLabel>(r, "Label1")->text(), 60});
+    c.push_back({Part<QLabel>(r, "Label2")->text(), 61});
+    c.push_back({Part<QCheckBox>(r, "CheckBox2")->text(), 62});
+    c.push_back({Part<QCheckBox>(r, "CheckBox3")->text(), 63});
+    c.push_back({Part<TBtn3d>(r, "OKBtn")->text(), 64});
+    c.push_back({Part<TBtn3d>(r, "CancelBtn")->text(), 65});
     TInterDlg& d = *f.InterDlg;
     c.push_back({d.windowTitle(), 27});
-    c.push_back({d.RubBox1->title(), 31});
-    c.push_back({d.GGB->title(), 32});
-    c.push_back({d.ColBtn1->text(), 33});
-    c.push_back({d.ColBtn2->text(), 34});
-    c.push_back({d.GRB->toolTip(), 35});
-    c.push_back({d.GCB->title(), 36});
-    c.push_back({d.ColBtn3->text(), 37});
-    c.push_back({d.ColBtn4->text(), 38});
-    c.push_back({d.GPB->title(), 39});
-    c.push_back({d.Button1->text(), 40});
-    c.push_back({d.Button2->text(), 40});
-    c.push_back({d.CardBox->title(), 42});
-    c.push_back({d.OKBtn->text(), 64});
-    c.push_back({d.CancelBtn->text(), 65});
+    c.push_back({Part<QGroupBox>(d, "RubBox1")->title(), 31});
+    c.push_back({Part<QGroupBox>(d, "GGB")->title(), 32});
+    c.push_back({Part<TColBtn>(d, "ColBtn1")->text(), 33});
+    c.push_back({Part<TColBtn>(d, "ColBtn2")->text(), 34});
+    c.push_back({Part<QGroupBox>(d, "GRB")->toolTip(), 35});
+    c.push_back({Part<QGroupBox>(d, "GCB")->title(), 36});
+    c.push_back({Part<TColBtn>(d, "ColBtn3")->text(), 37});
+    c.push_back({Part<TColBtn>(d, "ColBtn4")->text(), 38});
+    c.push_back({Part<QGroupBox>(d, "GPB")->title(), 39});
+    c.push_back({Part<QPushButton>(d, "Button1")->text(), 40});
+    c.push_back({Part<QPushButton>(d, "Button2")->text(), 40});
+    c.push_back({Part<QGroupBox>(d, "CardBox")->title(), 42});
+    c.push_back({Part<QPushButton>(d, "OKBtn")->text(), 64});
+    c.push_back({Part<QPushButton>(d, "CancelBtn")->text(), 65});
     c.push_back({d.Text198, 198});
     c.push_back({d.Text202, 202});
     c.push_back({d.Text203, 203});
@@ -191,8 +192,8 @@ TEST_F(LanguageCaptions, EnglishAndBackRestoresEveryCaption) {
   EXPECT_TRUE(Form->L2->isChecked());
   Form->L2Click(1);
   ExpectLanguage(1);
-  EXPECT_EQ(Form->InterDlg->Button1->text(), QStringLiteral("Другая..."));
-  EXPECT_EQ(Form->InterDlg->Button2->text(), QStringLiteral("Другая..."));
+  EXPECT_EQ(Part<QPushButton>(*Form->InterDlg, "Button1")->text(), QStringLiteral("Другая..."));
+  EXPECT_EQ(Part<QPushButton>(*Form->InterDlg, "Button2")->text(), QStringLiteral("Другая..."));
   EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
 }
 

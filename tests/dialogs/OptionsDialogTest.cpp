@@ -10,6 +10,7 @@
 #include "TKuvLed.h"
 #include "TKuvTrack.h"
 #include "TRubDlg.h"
+#include "WidgetPart.h"
 #include "WinColor.h"
 #include "WindowFixture.h"
 
@@ -24,7 +25,7 @@ class OptionsDialog : public WindowFixture {
     Answer(
         [&d, change, ok] {
           change(d);
-          (ok ? d.OKBtn : d.CancelBtn)->click();
+          (ok ? Part<TBtn3d>(d, "OKBtn") : Part<TBtn3d>(d, "CancelBtn"))->click();
         },
         [this] { Form->N3Click(); });
   }
@@ -34,20 +35,25 @@ class OptionsDialog : public WindowFixture {
 TEST_F(OptionsDialog, SpeedBelowTheBarShowsAsTenAndIsStoredOnlyOnOk) {
   Game().ASpeed = 5;
   int shown = 0, led = 0;
-  Run([&](TRubDlg& d) { shown = d.TrackBar1->value(), led = d.KuvLed1->Number(); }, false);
+  Run(
+      [&](TRubDlg& d) {
+        shown = Part<TKuvTrack>(d, "TrackBar1")->value(),
+        led = Part<TKuvLed>(d, "KuvLed1")->Number();
+      },
+      false);
   EXPECT_EQ(shown, 10);
   EXPECT_EQ(led, 10);
   EXPECT_EQ(Game().ASpeed, 5) << "Cancel keeps the value from the settings file";
   Run([](TRubDlg&) {}, true);
   EXPECT_EQ(Game().ASpeed, 10);
-  Run([](TRubDlg& d) { d.TrackBar1->setValue(75); }, true);
+  Run([](TRubDlg& d) { Part<TKuvTrack>(d, "TrackBar1")->setValue(75); }, true);
   EXPECT_EQ(Game().ASpeed, 75);
 }
 
 TEST_F(OptionsDialog, UnknownSortKindShowsByRankAndIsStoredAsTwo) {
   Game().VidSort = 7;
   int selected = -1;
-  Run([&](TRubDlg& d) { selected = d.SG->ItemIndex(); }, true);
+  Run([&](TRubDlg& d) { selected = Part<TRadioGroup>(d, "SG")->ItemIndex(); }, true);
   EXPECT_EQ(selected, 2);
   EXPECT_EQ(Game().VidSort, 2);
 }
@@ -60,7 +66,7 @@ TEST_F(OptionsDialog, NewSortKindLaysTheHandOutAtOnce) {
   Game().PlaceCards(Game().Layout.PlayerHandLeft, Game().Layout.HandRight,
                     Game().Layout.PlayerHandTop, 0, Game().PlayerHand);
   ASSERT_LT(Card(34)->x(), Card(2)->x());
-  Run([](TRubDlg& d) { d.SG->SetItemIndex(2); }, true);
+  Run([](TRubDlg& d) { Part<TRadioGroup>(d, "SG")->SetItemIndex(2); }, true);
   EXPECT_EQ(Game().VidSort, 2);
   // By rank: the order runs one way or the other, but the ace no longer sits between.
   const int six = Card(2)->x(), ten = Card(18)->x(), ace = Card(34)->x();
@@ -72,26 +78,30 @@ TEST_F(OptionsDialog, VariantChangeBetweenDealsIsSilentAndDuringADealWaits) {
   Game().Options &= ~(arTransfer | arMultiLead);
   Game().N8Click();  // a new game: "Замесить" is shown, no deal runs
   ASSERT_TRUE(Game().ButtonVisible[durak::Button2]);
-  Run([](TRubDlg& d) { d.DP->SetItemIndex(1); }, true);
+  Run([](TRubDlg& d) { Part<TRadioGroup>(d, "DP")->SetItemIndex(1); }, true);
   EXPECT_TRUE(Messages.isEmpty());
   EXPECT_TRUE(Game().Options & arTransfer);
 
   // Back to throw-in, then a deal starts with it latched.
-  Run([](TRubDlg& d) { d.DP->SetItemIndex(0); }, true);
+  Run([](TRubDlg& d) { Part<TRadioGroup>(d, "DP")->SetItemIndex(0); }, true);
   Game().ASpeed = 100;
   Game().Button2Click();
   ASSERT_FALSE(Game().ButtonVisible[durak::Button2]);
   ASSERT_FALSE(Game().TransferOn);
 
-  Run([](TRubDlg& d) { d.DP->SetItemIndex(1); }, true);
+  Run([](TRubDlg& d) { Part<TRadioGroup>(d, "DP")->SetItemIndex(1); }, true);
   ASSERT_EQ(Messages.size(), 1);
   EXPECT_EQ(Messages[0], Form->Texts.At(199));
   EXPECT_TRUE(Game().Options & arTransfer);
   EXPECT_FALSE(Game().TransferOn) << "the running deal keeps refusing transfers";
 
-  Run([](TRubDlg& d) { d.CheckBox2->setChecked(!d.CheckBox2->isChecked()); }, true);
+  Run(
+      [](TRubDlg& d) {
+        Part<QCheckBox>(d, "CheckBox2")->setChecked(!Part<QCheckBox>(d, "CheckBox2")->isChecked());
+      },
+      true);
   EXPECT_EQ(Messages.size(), 2) << "several-card leads wait for the next deal too";
-  Run([](TRubDlg& d) { d.TrackBar1->setValue(50); }, true);
+  Run([](TRubDlg& d) { Part<TKuvTrack>(d, "TrackBar1")->setValue(50); }, true);
   EXPECT_EQ(Messages.size(), 2) << "no rule changed, no message";
 }
 
@@ -116,20 +126,20 @@ TEST_F(OptionsDialog, HotCardsSwitchedDuringADefenceChangeTheHighlightsAtOnce) {
   bool colourButtonOn = true;
   Run(
       [&](TRubDlg& d) {
-        d.CheckBox1->setChecked(false);
-        colourButtonOn = d.ColBtn1->isEnabled();
+        Part<QCheckBox>(d, "CheckBox1")->setChecked(false);
+        colourButtonOn = Part<TColBtn>(d, "ColBtn1")->isEnabled();
       },
       true);
   EXPECT_FALSE(colourButtonOn);
   EXPECT_TRUE(hot().empty());
   EXPECT_EQ(g.PlayMode, pmDefend);
 
-  Run([](TRubDlg& d) { d.CheckBox1->setChecked(true); }, true);
+  Run([](TRubDlg& d) { Part<QCheckBox>(d, "CheckBox1")->setChecked(true); }, true);
   EXPECT_EQ(hot(), (std::vector<int>{12, 1}));
 }
 
 TEST_F(OptionsDialog, NewHotColourReachesEveryCard) {
-  Run([](TRubDlg& d) { d.ColBtn1->SetBtnColor(QColor(0, 0, 255)); }, true);
+  Run([](TRubDlg& d) { Part<TColBtn>(d, "ColBtn1")->SetBtnColor(QColor(0, 0, 255)); }, true);
   EXPECT_EQ(Form->Settings.HotColor, 0xFF0000);
   for (THotCard* card : Form->Cards) EXPECT_EQ(card->HotMouseColor(), QColor(0, 0, 255));
 }
@@ -142,12 +152,12 @@ TEST_F(OptionsDialog, CancelChangesNothing) {
   const int32_t hotColor = Form->Settings.HotColor;
   Run(
       [](TRubDlg& d) {
-        d.CheckBox1->setChecked(false);
-        d.CheckBox2->setChecked(true);
-        d.DP->SetItemIndex(1);
-        d.SG->SetItemIndex(0);
-        d.TrackBar1->setValue(90);
-        d.ColBtn1->SetBtnColor(QColor(1, 2, 3));
+        Part<QCheckBox>(d, "CheckBox1")->setChecked(false);
+        Part<QCheckBox>(d, "CheckBox2")->setChecked(true);
+        Part<TRadioGroup>(d, "DP")->SetItemIndex(1);
+        Part<TRadioGroup>(d, "SG")->SetItemIndex(0);
+        Part<TKuvTrack>(d, "TrackBar1")->setValue(90);
+        Part<TColBtn>(d, "ColBtn1")->SetBtnColor(QColor(1, 2, 3));
       },
       false);
   EXPECT_EQ(g.Options, arHotCards);
@@ -163,10 +173,10 @@ TEST_F(OptionsDialog, ShowsTheCurrentChoices) {
   int variant = -1;
   Run(
       [&](TRubDlg& d) {
-        hot = d.CheckBox1->isChecked();
-        multi = d.CheckBox2->isChecked();
-        variant = d.DP->ItemIndex();
-        colourOn = d.ColBtn1->isEnabled();
+        hot = Part<QCheckBox>(d, "CheckBox1")->isChecked();
+        multi = Part<QCheckBox>(d, "CheckBox2")->isChecked();
+        variant = Part<TRadioGroup>(d, "DP")->ItemIndex();
+        colourOn = Part<TColBtn>(d, "ColBtn1")->isEnabled();
       },
       false);
   EXPECT_FALSE(hot);
@@ -179,19 +189,19 @@ TEST_F(OptionsDialog, OpponentIsChosenHereAndPlaysFromTheNextDeal) {
   Form->Settings.Opponent = 0;
   Game().N8Click();
   int shown = -1;
-  Run([&](TRubDlg& d) { shown = d.OG->ItemIndex(); }, false);
+  Run([&](TRubDlg& d) { shown = Part<TRadioGroup>(d, "OG")->ItemIndex(); }, false);
   EXPECT_EQ(shown, 0) << "the usual player is the default";
 
-  Run([](TRubDlg& d) { d.OG->SetItemIndex(1); }, false);
+  Run([](TRubDlg& d) { Part<TRadioGroup>(d, "OG")->SetItemIndex(1); }, false);
   EXPECT_EQ(Form->Settings.Opponent, 0) << "Cancel changes nothing";
-  Run([](TRubDlg& d) { d.OG->SetItemIndex(1); }, true);
+  Run([](TRubDlg& d) { Part<TRadioGroup>(d, "OG")->SetItemIndex(1); }, true);
   EXPECT_EQ(Form->Settings.Opponent, 1);
   EXPECT_TRUE(Messages.isEmpty()) << "between deals the choice is silent";
 
   Game().ASpeed = 100;
   Form->Button2->click();
   EXPECT_NE(Game().Chooser, nullptr) << "the deal takes the strong player";
-  Run([](TRubDlg& d) { d.OG->SetItemIndex(0); }, true);
+  Run([](TRubDlg& d) { Part<TRadioGroup>(d, "OG")->SetItemIndex(0); }, true);
   EXPECT_EQ(Messages.size(), 1) << "during a deal the change waits for the next one";
   EXPECT_NE(Game().Chooser, nullptr) << "the running deal keeps its opponent";
 }
@@ -202,7 +212,7 @@ TEST_F(OptionsDialog, SpeedCounterLooksAsDescribedAndArrowKeysStepByOne) {
   QImage counter;
   Run(
       [&](TRubDlg& d) {
-        TKuvLed& led = *d.KuvLed1;
+        TKuvLed& led = *Part<TKuvLed>(d, "KuvLed1");
         EXPECT_EQ(led.W1Digit(), 16);
         EXPECT_EQ(led.Digits(), 3);
         EXPECT_TRUE(led.HiNill());
@@ -211,13 +221,13 @@ TEST_F(OptionsDialog, SpeedCounterLooksAsDescribedAndArrowKeysStepByOne) {
         EXPECT_EQ(led.NACol(), QColor(168, 168, 168));
         EXPECT_EQ(led.Back(), SysColor(SysBtnFace));
         EXPECT_EQ(led.size(), QSize(48, 32));
-        d.TrackBar1->setFocus();
-        QTest::keyClick(d.TrackBar1, Qt::Key_Right);
+        Part<TKuvTrack>(d, "TrackBar1")->setFocus();
+        QTest::keyClick(Part<TKuvTrack>(d, "TrackBar1"), Qt::Key_Right);
         afterRight = led.Number();
-        QTest::keyClick(d.TrackBar1, Qt::Key_Left);
-        QTest::keyClick(d.TrackBar1, Qt::Key_Left);
-        afterLeft = d.TrackBar1->value();
-        d.TrackBar1->setValue(40);
+        QTest::keyClick(Part<TKuvTrack>(d, "TrackBar1"), Qt::Key_Left);
+        QTest::keyClick(Part<TKuvTrack>(d, "TrackBar1"), Qt::Key_Left);
+        afterLeft = Part<TKuvTrack>(d, "TrackBar1")->value();
+        Part<TKuvTrack>(d, "TrackBar1")->setValue(40);
         counter = led.grab().toImage();
         const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
         if (!dir.isEmpty()) d.grab().save(QDir(dir).filePath(QStringLiteral("options-speed.png")));

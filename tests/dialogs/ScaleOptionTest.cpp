@@ -13,6 +13,7 @@
 #include "TForm1.h"
 #include "THotCard.h"
 #include "TInterDlg.h"
+#include "WidgetPart.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -27,10 +28,10 @@ TEST_F(ScaleOption, TurningItOffGivesTheLibrarySizeAndIsKept) {
   TInterDlg& d = *Form->InterDlg;
   Answer(
       [&d] {
-        EXPECT_TRUE(d.ScaleBox->isChecked());
-        EXPECT_FALSE(d.ScaleBox->text().isEmpty());
-        d.ScaleBox->setChecked(false);
-        d.OKBtn->click();
+        EXPECT_TRUE(Part<QCheckBox>(d, "ScaleBox")->isChecked());
+        EXPECT_FALSE(Part<QCheckBox>(d, "ScaleBox")->text().isEmpty());
+        Part<QCheckBox>(d, "ScaleBox")->setChecked(false);
+        Part<QPushButton>(d, "OKBtn")->click();
       },
       [this] { Form->InterClick(); });
   EXPECT_FALSE(Form->Settings.ScaleToWindow);
@@ -45,9 +46,9 @@ TEST_F(ScaleOption, TurningItOffGivesTheLibrarySizeAndIsKept) {
   // Cancel leaves it as it was.
   Answer(
       [&d] {
-        EXPECT_FALSE(d.ScaleBox->isChecked());
-        d.ScaleBox->setChecked(true);
-        d.CancelBtn->click();
+        EXPECT_FALSE(Part<QCheckBox>(d, "ScaleBox")->isChecked());
+        Part<QCheckBox>(d, "ScaleBox")->setChecked(true);
+        Part<QPushButton>(d, "CancelBtn")->click();
       },
       [this] { Form->InterClick(); });
   EXPECT_FALSE(Form->Settings.ScaleToWindow);
@@ -55,15 +56,19 @@ TEST_F(ScaleOption, TurningItOffGivesTheLibrarySizeAndIsKept) {
 
 TEST_F(ScaleOption, BigBacksSitSideBySide) {
   TInterDlg& d = *Form->InterDlg;
-  d.Label2->setText(QStringLiteral("coloda-atlas-big.col"));
+  Part<QLabel>(d, "Label2")->setText(QStringLiteral("coloda-atlas-big.col"));
   d.Arrange();
   for (int k = 0; k < 5; ++k) {
-    const QRect r = d.Image[k]->geometry();
-    EXPECT_FALSE(d.Image[k]->pixmap().isNull()) << k;
+    const QRect r = Part<QLabel>(d, QStringLiteral("Image%1").arg(k + 1))->geometry();
+    EXPECT_FALSE(Part<QLabel>(d, QStringLiteral("Image%1").arg(k + 1))->pixmap().isNull()) << k;
     EXPECT_GE(r.left(), 0) << k;
-    EXPECT_LE(r.right(), d.RubBox1->contentsRect().right()) << k;
-    EXPECT_EQ(d.Image[k]->pixmap().width(), r.width()) << k;
-    if (k > 0) EXPECT_GT(r.left(), d.Image[k - 1]->geometry().right()) << k;
+    EXPECT_LE(r.right(), Part<QGroupBox>(d, "RubBox1")->contentsRect().right()) << k;
+    EXPECT_EQ(Part<QLabel>(d, QStringLiteral("Image%1").arg(k + 1))->pixmap().width(), r.width())
+        << k;
+    if (k > 0)
+      EXPECT_GT(r.left(),
+                Part<QLabel>(d, QStringLiteral("Image%1").arg(k - 1 + 1))->geometry().right())
+          << k;
   }
   d.resize(d.width(), d.height());
   const QString dir = QStringLiteral(DURAK_PICTURE_DIR);
