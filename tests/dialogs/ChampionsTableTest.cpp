@@ -6,14 +6,17 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "ChempGrid.h"
 #include "TChempForm.h"
 #include "TKuvPanel.h"
+#include "TPassForm.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -124,6 +127,39 @@ TEST_F(ChampionsTable, TheLongestNamesOfWideLettersShowWhole) {
       EXPECT_LE(b.right(), Chemp().width() - 1);
     }
   }
+}
+
+// A new player with a long name, registered at the first start: the open table widens
+// about the game window's middle and shows the name whole.
+TEST_F(ChampionsTable, ANewLongNameWidensTheOpenTableAboutTheWindowsMiddle) {
+  WritePlayers({QStringLiteral("Анна")});
+  TChempForm& c = Chemp();
+  c.ChempMode = cmStartUp;
+  QSize before, after;
+  QPoint centre;
+  Answer(
+      [&] {
+        before = c.size();
+        QTimer::singleShot(0, [] {
+          auto* pass = qobject_cast<TPassForm*>(QApplication::activeModalWidget());
+          if (!pass) {
+            ADD_FAILURE() << "the player dialog did not come up";
+            return;
+          }
+          pass->Edit1->setText(kWideRussian);
+          pass->Button1->click();
+        });
+        c.BNew->click();
+        after = c.size();
+        centre = c.frameGeometry().center();
+        c.BClose->click();
+      },
+      [&c] { c.exec(); });
+  EXPECT_EQ(before, QSize(351, 212));
+  EXPECT_GE(c.StringGrid1->columnWidth(0), NameRoom(kWideRussian));
+  EXPECT_GT(after.width(), before.width());
+  EXPECT_EQ(after.height(), 212);
+  EXPECT_LE((centre - Form->frameGeometry().center()).manhattanLength(), 2);
 }
 
 // The player's name under the right-hand counter shrinks a point at most; a longer name
