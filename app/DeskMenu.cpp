@@ -112,6 +112,14 @@ void TForm1::MenuClick(const QString& name) {
   if (QAction* item = findChild<QAction*>(name, Qt::FindChildrenRecursively)) item->trigger();
 }
 
+void TForm1::CheckDeskLibrary() {
+  const QString dtPath = QString::fromStdString(Settings.DTPath);
+  ResourcePack pack;
+  if (pack.Open(dtPath)) return;
+  ShowMessage(dtPath + QStringLiteral(" ") + Texts[197]);
+  DeskMissingTold = true;
+}
+
 void TForm1::MakeMenuPictures(int k) {
   MakeMenuPictures(k, true);
 }

@@ -57,7 +57,7 @@ void TForm1::FormActivate() {
   if (Closing) return;
   SetFacesAll();
   if (Closing) return;
-  MakeMenuPictures(100);
+  CheckDeskLibrary();
   Engine->N8Click();
   ChempForm_->ChempMode = cmStartUp;
   if (ChempForm_->exec() != QDialog::Accepted) {

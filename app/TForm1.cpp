@@ -325,9 +325,15 @@ void TForm1::ApplyCardScale(int tableWidth, int tableHeight) {
   TableCardWidth = cw;
   TableCardHeight = ch;
   CardDpr = dpr;
+  // Cards parked off the table stay wholly off it at their new size (and so draw nothing
+  // until they come onto it).
+  if (cw > 0 && ch > 0) {
+    for (THotCard* c : Cards)
+      if (c->x() < 0)
+        c->SetBounds(OffTableLeft(c->Turned() ? ch : cw), c->y(), c->width(), c->height());
+  }
   // A library without a back has no card size: the cards keep their pictures' own.
   ApplyCardPictures(Cards, Library, cw > 0 && ch > 0 ? QSize(cw, ch) : QSize(), dpr);
-  // Cards parked off the table stay wholly off it at their new size.
   for (THotCard* c : Cards)
     if (c->x() < 0) c->SetBounds(OffTableLeft(c->width()), c->y(), c->width(), c->height());
   ShowTrumpPicture();

@@ -104,6 +104,9 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   // Triggers the window's menu item of that name ("F3", "L2"); an unknown name does nothing.
   void MenuClick(const QString& name);
   // Rebuilds the picture of desk entry k (0..9), or of all ten for k = 100.
+  // At start-up: tells the player when the desk library cannot be opened. The desk menus'
+  // entry pictures are made when a desk menu is first opened.
+  void CheckDeskLibrary();
   void MakeMenuPictures(int k);
   void N5Click();
   // Help > Rules: shows the rules window (not modal) and brings it to the front.

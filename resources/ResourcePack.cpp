@@ -113,6 +113,47 @@ QByteArray ResourcePack::ReadEntry(const QString& fileName, qint64 maxBytes) {
   return damaged ? QByteArray() : data;
 }
 
+namespace {
+
+// The size a picture is kept at: its own, or scaled down to kMaxPictureSide; invalid when it
+// cannot be decoded at all.
+QSize KeptSize(QImageReader& reader) {
+  const QSize size = reader.size();
+  if (!size.isValid() || size.width() > ResourcePack::kMaxDecodedSide ||
+      size.height() > ResourcePack::kMaxDecodedSide)
+    return {};
+  if (size.width() <= ResourcePack::kMaxPictureSide &&
+      size.height() <= ResourcePack::kMaxPictureSide)
+    return size;
+  return size
+      .scaled(ResourcePack::kMaxPictureSide, ResourcePack::kMaxPictureSide, Qt::KeepAspectRatio)
+      .expandedTo({1, 1});
+}
+
+}  // namespace
+
+QSize ResourcePack::PictureSize(const QByteArray& png) {
+  if (png.isEmpty()) return {};
+  QByteArray bytes = png;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  return KeptSize(reader);
+}
+
+QImage ResourcePack::DecodePicture(const QByteArray& png) {
+  if (png.isEmpty()) return {};
+  QByteArray bytes = png;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  reader.setAllocationLimit(64);  // megabytes
+  const QSize kept = KeptSize(reader);
+  if (!kept.isValid()) return {};
+  if (kept != reader.size()) reader.setScaledSize(kept);
+  return reader.read();
+}
+
 QImage ResourcePack::LoadImage(const QString& name) {
   QByteArray bytes = ReadEntry(name + QStringLiteral(".png"));
   if (bytes.isEmpty()) return {};
@@ -120,15 +161,9 @@ QImage ResourcePack::LoadImage(const QString& name) {
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
   reader.setAllocationLimit(64);  // megabytes
-  const QSize size = reader.size();
-  if (!size.isValid() || size.width() > kMaxDecodedSide || size.height() > kMaxDecodedSide) {
-    return {};
-  }
-  QSize kept = size;
-  if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
-    kept = size.scaled(kMaxPictureSide, kMaxPictureSide, Qt::KeepAspectRatio).expandedTo({1, 1});
-    reader.setScaledSize(kept);
-  }
+  const QSize kept = KeptSize(reader);
+  if (!kept.isValid()) return {};
+  if (kept != reader.size()) reader.setScaledSize(kept);
   const qint64 needed = qint64{kept.width()} * kept.height() * 4;
   if (pictureBytes_ + needed > kPictureBudgetBytes) return {};
   QImage image = reader.read();

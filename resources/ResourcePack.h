@@ -57,6 +57,12 @@ class ResourcePack {
   // missing or there is no audio output. The sound keeps playing after Close.
   void PlaySound(const QString& name);
 
+  // The size a picture's bytes (PNG) decode to, read from its header only, scaled down as
+  // LoadImage does; invalid when the bytes are no picture or it is too large to decode.
+  static QSize PictureSize(const QByteArray& png);
+  // Decodes a picture's bytes as LoadImage does (without the pack's budget).
+  static QImage DecodePicture(const QByteArray& png);
+
   // The raw bytes of an entry by file name (any letter case, any folder),
   // or empty when it is missing, too big or damaged.
   QByteArray ReadEntry(const QString& fileName, qint64 maxBytes = kMaxEntryBytes);

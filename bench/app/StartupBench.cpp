@@ -4,6 +4,8 @@
 //   bench_startup                 the smallest window
 //   bench_startup 1280x1024       a window of that size (the cards grow with it)
 //   bench_startup bare 1280x1024  a bare Qt window of that size, for comparison
+//   ... phases                    also the time and memory after each step, on stderr
+//   ... save=FILE                 also keeps the painted table as a picture
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -33,7 +35,7 @@ int main(int argc, char** argv) {
   const QStringList args = app.arguments().mid(1);
   QSize size;
   for (const QString& a : args)
-    if (a.contains(QLatin1Char('x')))
+    if (a.contains(QLatin1Char('x')) && !a.startsWith(QStringLiteral("save=")))
       size =
           QSize(a.section(QLatin1Char('x'), 0, 0).toInt(), a.section(QLatin1Char('x'), 1).toInt());
   if (args.contains(QStringLiteral("bare"))) {
@@ -47,20 +49,38 @@ int main(int argc, char** argv) {
                 painted.isNull() ? "false" : "true");
     return 0;
   }
+  const bool phases = args.contains(QStringLiteral("phases"));
+  auto mark = [&](const char* what) {
+    if (phases)
+      std::fprintf(stderr, "%6lld ms %7ld KiB  %s\n", static_cast<long long>(clock.elapsed()),
+                   ResidentKiB(), what);
+  };
+  mark("application");
   durak::InstallFontSubstitutes();
   QTemporaryDir dir;
   QDir::setCurrent(dir.path());
   durak::TForm1 form;
+  mark("window made");
   form.Activated = true;  // the start-up steps run below, without the champions dialog
   if (size.isValid()) form.resize(size);
   form.show();
+  mark("shown");
   form.L2Click(1);
+  mark("language");
   form.SetFacesAll();
-  form.MakeMenuPictures(100);
+  mark("card pictures");
+  form.CheckDeskLibrary();
+  mark("desk library");
   form.Game().N8Click();
+  mark("new game");
   QApplication::processEvents();
+  mark("events");
   const QPixmap painted = form.grab();
+  mark("painted");
   const qint64 ms = clock.elapsed();
+  // "save=FILE" keeps the painted table for looking at.
+  for (const QString& a : args)
+    if (a.startsWith(QStringLiteral("save="))) painted.save(a.mid(5));
   std::printf("{\"startupMs\": %lld, \"residentKiB\": %ld, \"painted\": %s}\n",
               static_cast<long long>(ms), ResidentKiB(), painted.isNull() ? "false" : "true");
   return 0;

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <memory>
 
+#include "Layout.h"
 #include "PackLocator.h"
 #include "ResourcePack.h"
 #include "TestPictures.h"
@@ -147,6 +148,60 @@ TEST(Renditions, CardWithoutRenditionsIsScaledSmoothly) {
   card.ShowState();
   EXPECT_EQ(card.Picture().size(), QSize(213, 288));
   EXPECT_EQ(card.size(), QSize(142, 192));
+}
+
+// Start-up draws no card picture nobody sees: a face is drawn when its card first shows it,
+// the back once for every card, and a card parked off the table draws nothing until it
+// comes onto it.
+TEST(Renditions, PicturesAreDrawnWhenFirstShown) {
+  QWidget table;
+  table.resize(400, 300);
+  int faces = 0, backs = 0, decodes = 0;
+  const QImage big = SolidPicture(20, 30, QColor(200, 20, 20));
+  auto face = [&] {
+    ++faces;
+    return big;
+  };
+  std::shared_ptr<QImage> drawnBack;
+  auto back = [&] {
+    if (!drawnBack) {
+      ++backs;
+      drawnBack = std::make_shared<QImage>(SolidPicture(20, 30, QColor(0, 0, 120)));
+    }
+    return *drawnBack;
+  };
+  THotCard parked(1, &table), lying(2, &table), up(3, &table);
+  for (THotCard* c : {&parked, &lying, &up}) {
+    c->SetFaceSource(QSize(10, 15), [&] {
+      ++decodes;
+      return SolidPicture(10, 15, Qt::green);
+    });
+    c->SetBack(SolidPicture(10, 15, Qt::black));
+  }
+  parked.SetBounds(OffTableLeft(20), 0, 10, 15);
+  parked.SetCard(17, 1);
+  lying.SetCard(18, 0);
+  up.SetCard(19, 1);
+  EXPECT_EQ(decodes, 1) << "only the face-up card on the table decodes its face";
+  for (THotCard* c : {&parked, &lying, &up}) c->SetShowSize(QSize(20, 30), 1.0, face, back);
+  EXPECT_EQ(faces, 1);
+  EXPECT_EQ(backs, 1);
+  EXPECT_EQ(QColor(up.Picture().pixel(5, 5)), QColor(200, 20, 20));
+  EXPECT_EQ(QColor(lying.Picture().pixel(5, 5)), QColor(0, 0, 120));
+  // Onto the table: the parked card draws its face; turned over, a card draws its back from
+  // the one already drawn.
+  parked.SetBounds(50, 50, 20, 30);
+  EXPECT_EQ(faces, 2);
+  EXPECT_EQ(QColor(parked.Picture().pixel(5, 5)), QColor(200, 20, 20));
+  up.SetCardState(0);
+  EXPECT_EQ(backs, 1);
+  EXPECT_EQ(QColor(up.Picture().pixel(5, 5)), QColor(0, 0, 120));
+  // Asking for a picture draws it; sideways cards turn theirs as they are drawn.
+  lying.Turn();
+  EXPECT_EQ(lying.ShownFace().size(), QSize(30, 20));
+  EXPECT_EQ(faces, 3);
+  EXPECT_EQ(lying.FaceImage().size(), QSize(15, 10));
+  EXPECT_EQ(decodes, 2);
 }
 
 TEST(FramePacing, EveryFrameLastsAtLeastOneRefresh) {

@@ -5,6 +5,7 @@
 #include "CardFaces.h"
 #include "CardRenditions.h"
 #include "ResourcePack.h"
+#include "THotCard.h"
 
 namespace durak {
 
@@ -34,28 +35,41 @@ bool SetFacesAll(const std::vector<THotCard*>& cards, const QString& colodaPath,
                  int& cardWidth, int& cardHeight, TCardLibrary* library) {
   ResourcePack pack;
   if (!pack.Open(colodaPath)) return false;
-  // Every face is read and checked before any card is changed.
-  std::array<QImage, 36> faces;
+  // Every face is read and its size checked before any card is changed; a face is decoded
+  // only when a card first needs it.
+  std::array<QByteArray, 36> faces;
+  std::array<QSize, 36> sizes;
   for (int i = 0; i < 36; ++i) {
-    faces[i] = pack.LoadImage(FaceNameOf(i + 17));
-    if (!LargeEnough(faces[i])) return false;
+    faces[i] = pack.ReadEntry(FaceNameOf(i + 17) + QStringLiteral(".png"));
+    sizes[i] = ResourcePack::PictureSize(faces[i]);
+    if (!sizes[i].isValid() || sizes[i].width() < kMinCardPictureSide ||
+        sizes[i].height() < kMinCardPictureSide)
+      return false;
   }
   const QImage back = BackOf(pack, rubaha);
   if (!LargeEnough(back)) return false;
-  const QString backName = QStringLiteral("BK%1").arg(rubaha);
-  const QSize size = LoadFacesAll(
-      cards,
-      [&](const QString& name) {
-        if (name.compare(backName, Qt::CaseInsensitive) == 0) return back;
-        for (int i = 0; i < 36; ++i)
-          if (name.compare(FaceNameOf(i + 17), Qt::CaseInsensitive) == 0) return faces[i];
-        return QImage();
-      },
-      rubaha);
-  cardWidth = size.width();
-  cardHeight = size.height();
+  for (size_t i = 0; i < cards.size(); ++i) {
+    THotCard* card = cards[i];
+    if (card == nullptr) continue;
+    if (i < faces.size()) {
+      const QByteArray png = faces[i];
+      card->SetFaceSource(sizes[i], [png] { return ResourcePack::DecodePicture(png); });
+    } else {
+      card->SetFace(QImage());
+    }
+    card->SetBack(back);
+    card->ShowState();
+  }
+  cardWidth = back.width();
+  cardHeight = back.height();
   if (library != nullptr) {
-    auto read = [&pack](const QString& file) { return pack.ReadEntry(file); };
+    auto read = [&pack, &faces](const QString& file) {
+      // The faces themselves are read already.
+      for (int i = 0; i < 36; ++i)
+        if (file.compare(FaceNameOf(i + 17) + QStringLiteral(".png"), Qt::CaseInsensitive) == 0)
+          return faces[i];
+      return pack.ReadEntry(file);
+    };
     library->Back = ReadRenditions(QStringLiteral("BK%1").arg(rubaha), read);
     for (int i = 0; i < 36; ++i) library->Faces[i] = ReadRenditions(FaceNameOf(i + 17), read);
   }

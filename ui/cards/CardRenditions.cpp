@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "CardMath.h"
@@ -79,11 +80,32 @@ void ApplyCardPictures(const std::vector<THotCard*>& cards, const TCardLibrary& 
                        double dpr) {
   // At the library's own size on an ordinary screen the cards show the library's pictures.
   const bool natural = card == library.CardSize() && dpr == 1.0;
-  const QImage back = natural ? QImage() : library.Back.Render(card, dpr);
+  if (natural) {
+    for (THotCard* c : cards)
+      if (c != nullptr) c->SetShowSize(card, dpr);
+    return;
+  }
+  // Pictures are drawn when a card first shows them; the back, drawn once, serves every card.
+  struct TSharedBack {
+    TRenditionSet Set;
+    bool Drawn = false;
+    QImage Picture;
+  };
+  auto back = std::make_shared<TSharedBack>();
+  back->Set = library.Back;
+  const auto backSource = [back, card, dpr] {
+    if (!back->Drawn) {
+      back->Picture = back->Set.Render(card, dpr);
+      back->Drawn = true;
+    }
+    return back->Picture;
+  };
   for (size_t i = 0; i < cards.size() && i < library.Faces.size(); ++i) {
     THotCard* c = cards[i];
     if (c == nullptr) continue;
-    c->SetShowSize(card, dpr, natural ? QImage() : library.Faces[i].Render(card, dpr), back);
+    const TRenditionSet& face = library.Faces[i];
+    c->SetShowSize(
+        card, dpr, [face, card, dpr] { return face.Render(card, dpr); }, backSource);
   }
 }
 

@@ -44,7 +44,8 @@ struct TCardLibrary {
 };
 
 // Shows every card at `card` size on a screen of device pixel ratio `dpr`, its face and back
-// drawn from the library's best rendition for that size, and each card's current side.
+// drawn from the library's best rendition for that size, and each card's current side. A
+// picture is drawn when its card first shows it, the back once for all cards.
 void ApplyCardPictures(const std::vector<THotCard*>& cards, const TCardLibrary& library, QSize card,
                        double dpr);
 

@@ -41,6 +41,12 @@ QSize TCard::LogicalSize(const QImage& picture) {
 
 void TCard::SetBounds(int left, int top, int width, int height) {
   setGeometry(left, top, width < 0 ? 0 : width, height < 0 ? 0 : height);
+  if (FPictureDeferred && !OffTable()) ShowState();
+}
+
+bool TCard::OffTable() const {
+  const QWidget* table = parentWidget();
+  return table != nullptr && !geometry().intersects(table->rect());
 }
 
 void TCard::SetCardState(int state) {
@@ -49,12 +55,49 @@ void TCard::SetCardState(int state) {
 }
 
 void TCard::ShowState() {
+  // A side not drawn yet is drawn when the card comes onto the table: the cards parked off
+  // it before the deal draw nothing.
+  const bool pending = FCardState == 0 ? static_cast<bool>(FBackPending)
+                                       : FCardState == 1 && static_cast<bool>(FFacePending);
+  FPictureDeferred = pending && OffTable();
+  if (FPictureDeferred) return;
   if (FCardState == 0) {
-    SetPicture(FBackShown);
+    SetPicture(ShownBack());
   } else if (FCardState == 1) {
-    SetPicture(FFaceShown);
+    SetPicture(ShownFace());
   }
   update();
+}
+
+const QImage& TCard::FaceImage() const {
+  if (FFaceImagePending) {
+    const TPictureSource decode = std::move(FFaceImagePending);
+    FFaceImagePending = nullptr;
+    FFaceImage = CardImageFormat(decode());
+    if (FTurned) RotateBitmap(FFaceImage, 90);
+  }
+  return FFaceImage;
+}
+
+const QImage& TCard::ShownFace() const {
+  Resolve(FFacePending, FFaceShown, true);
+  return FFaceShown;
+}
+
+const QImage& TCard::ShownBack() const {
+  Resolve(FBackPending, FBackShown, false);
+  return FBackShown;
+}
+
+void TCard::Resolve(TPictureSource& pending, QImage& shown, bool face) const {
+  if (!pending) return;
+  const TPictureSource draw = std::move(pending);
+  pending = nullptr;
+  const QImage upright = draw();
+  if (!upright.isNull())
+    shown = Oriented(upright);
+  else
+    shown = ShownFrom(face ? FaceImage() : FBackImage);
 }
 
 QImage TCard::ShownFrom(const QImage& picture) const {
@@ -77,10 +120,20 @@ QImage TCard::Oriented(const QImage& upright) const {
 }
 
 void TCard::SetShowSize(QSize upright, double dpr, const QImage& face, const QImage& back) {
+  auto given = [](const QImage& picture) -> TPictureSource {
+    return [picture] { return picture; };
+  };
+  SetShowSize(upright, dpr, given(face), given(back));
+}
+
+void TCard::SetShowSize(QSize upright, double dpr, TPictureSource face, TPictureSource back) {
   FShowSize = upright;
   FDpr = dpr > 0 ? dpr : 1.0;
-  FFaceShown = face.isNull() ? ShownFrom(FFaceImage) : Oriented(face);
-  FBackShown = back.isNull() ? ShownFrom(FBackImage) : Oriented(back);
+  // Each side is drawn when first shown or asked for; without a source, from the library's
+  // picture.
+  const TPictureSource library = [] { return QImage(); };
+  FFacePending = face ? std::move(face) : library;
+  FBackPending = back ? std::move(back) : library;
   if (upright.isValid()) {
     if (FTurned) {
       SetBounds(x(), y(), upright.height(), upright.width());
@@ -113,14 +166,35 @@ void TCard::SetFace(const QImage& face) {
     SetBounds(x(), y(), size.width(), size.height());
   }
   FFaceImage = copy;
+  FFaceImagePending = nullptr;
+  FFacePending = nullptr;
   FFaceShown = ShownFrom(FFaceImage);
+}
+
+void TCard::SetFaceSource(QSize size, TPictureSource decode) {
+  const QSize shown = FShowSize.isValid() ? FShowSize : size;
+  if (FTurned) {
+    SetBounds(x(), y(), shown.height(), shown.width());
+  } else {
+    SetBounds(x(), y(), shown.width(), shown.height());
+  }
+  FFaceImage = QImage();
+  FFaceImagePending = std::move(decode);
+  // Shown from the library's face, scaled to the table size, once it is decoded.
+  FFacePending = [] { return QImage(); };
 }
 
 void TCard::SetBack(const QImage& back) {
   QImage copy = CardImageFormat(back);
   if (FTurned) RotateBitmap(copy, 90);
   FBackImage = copy;
-  FBackShown = ShownFrom(FBackImage);
+  // At a table size the back is scaled for it when first shown.
+  if (FShowSize.isValid()) {
+    FBackPending = [] { return QImage(); };
+  } else {
+    FBackPending = nullptr;
+    FBackShown = FBackImage;
+  }
 }
 
 void TCard::ShowFrame(int left, int top, int width, int height, int delay) {
@@ -182,12 +256,13 @@ void TCard::Turn() {
   SetBounds(x(), y(), height(), width());
   const int angle = FTurned ? 270 : 90;
   // The shown pictures share the library's ones while the card is at the library's size.
-  const bool ownBack = FBackShown.cacheKey() != FBackImage.cacheKey();
-  const bool ownFace = FFaceShown.cacheKey() != FFaceImage.cacheKey();
+  // One still to be drawn is drawn upright and turned then.
+  const bool ownBack = FBackPending || FBackShown.cacheKey() != FBackImage.cacheKey();
+  const bool ownFace = FFacePending || FFaceShown.cacheKey() != FFaceImage.cacheKey();
   if (!FBackImage.isNull()) RotateBitmap(FBackImage, angle);
-  if (!FFaceImage.isNull()) RotateBitmap(FFaceImage, angle);
-  if (ownBack && !FBackShown.isNull()) RotateBitmap(FBackShown, angle);
-  if (ownFace && !FFaceShown.isNull()) RotateBitmap(FFaceShown, angle);
+  if (!FFaceImagePending && !FFaceImage.isNull()) RotateBitmap(FFaceImage, angle);
+  if (ownBack && !FBackPending && !FBackShown.isNull()) RotateBitmap(FBackShown, angle);
+  if (ownFace && !FFacePending && !FFaceShown.isNull()) RotateBitmap(FFaceShown, angle);
   if (!ownBack) FBackShown = FBackImage;
   if (!ownFace) FFaceShown = FFaceImage;
   FTurned = !FTurned;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QImage>
+#include <functional>
 
 #include "TCustomCard.h"
 
@@ -18,19 +19,24 @@ class TCard : public TCustomCard {
  public:
   explicit TCard(QWidget* parent = nullptr);
 
+  // A picture made when it is first needed.
+  using TPictureSource = std::function<QImage()>;
+
   int CardNo() const { return FCardNo; }
   int Suit() const { return FSuit; }
   int Rank() const { return FRank; }
   // 0 face down (back shown), 1 face up; other values keep the picture as it is.
   int CardState() const { return FCardState; }
   bool Turned() const { return FTurned; }
-  // The card library's pictures, held already rotated while the card lies sideways.
-  const QImage& FaceImage() const { return FFaceImage; }
+  // The card library's pictures, held already rotated while the card lies sideways. A face
+  // given by SetFaceSource is decoded on first asking.
+  const QImage& FaceImage() const;
   const QImage& BackImage() const { return FBackImage; }
   // What the card shows for each side at its table size: the library's pictures themselves
-  // until a table size is given, else pictures drawn for that size (same orientation).
-  const QImage& ShownFace() const { return FFaceShown; }
-  const QImage& ShownBack() const { return FBackShown; }
+  // until a table size is given, else pictures drawn for that size (same orientation). A
+  // picture still to be drawn (see SetShowSize) is drawn on first asking.
+  const QImage& ShownFace() const;
+  const QImage& ShownBack() const;
   // The upright size the table shows the card at; invalid while it is the library's size.
   QSize ShowSize() const { return FShowSize; }
 
@@ -41,6 +47,10 @@ class TCard : public TCustomCard {
   // and shows its current side.
   void SetShowSize(QSize upright, double dpr, const QImage& face = QImage(),
                    const QImage& back = QImage());
+  // The same with pictures drawn only when the card first shows that side (or when they are
+  // asked for): a card that stays face down never has its face drawn. A null source, or one
+  // that gives a null picture, stands for the library's picture scaled smoothly.
+  void SetShowSize(QSize upright, double dpr, TPictureSource face, TPictureSource back);
 
   // Animation frames last at least one display refresh (on by default). Tests that only
   // check where cards end up switch it off.
@@ -56,6 +66,9 @@ class TCard : public TCustomCard {
   // Copies the face and sizes the card to it (sideways when Turned), or to its table size
   // when it has one. The shown picture is left alone until ShowState.
   virtual void SetFace(const QImage& face);
+  // As SetFace for a face of `size` (upright) decoded only when first needed: when the card
+  // first shows its face at the library's size, or FaceImage is asked for.
+  void SetFaceSource(QSize size, TPictureSource decode);
   // Copies the back; the size and the shown picture stay.
   virtual void SetBack(const QImage& back);
   virtual void SetCardSuitRank(int suit, int rank, int state);
@@ -79,10 +92,17 @@ class TCard : public TCustomCard {
   int FRank = 0;
   int FCardState = 0;
   bool FTurned = false;
-  QImage FFaceImage;
+  mutable QImage FFaceImage;
   QImage FBackImage;
-  QImage FFaceShown;
-  QImage FBackShown;
+  // The library's face not decoded yet (upright); empty once decoded.
+  mutable TPictureSource FFaceImagePending;
+  mutable QImage FFaceShown;
+  mutable QImage FBackShown;
+  // Pictures for the table size not drawn yet (upright); empty once drawn.
+  mutable TPictureSource FFacePending;
+  mutable TPictureSource FBackPending;
+  // The shown side waits to be drawn until the card comes onto the table.
+  bool FPictureDeferred = false;
   QSize FShowSize;
   double FDpr = 1.0;
 
@@ -91,6 +111,10 @@ class TCard : public TCustomCard {
   QImage ShownFrom(const QImage& picture) const;
   // A picture drawn upright for the table size, turned to the card's orientation.
   QImage Oriented(const QImage& upright) const;
+  // Whether the card lies wholly outside the table it is on.
+  bool OffTable() const;
+  // Draws a pending picture of the face or the back into `shown`.
+  void Resolve(TPictureSource& pending, QImage& shown, bool face) const;
 };
 
 }  // namespace durak

@@ -20,7 +20,7 @@ void THotCard::SetHotMouse(bool on) {
 
 void THotCard::RestoreFace() {
   if (FCardState != 1) return;
-  SetPicture(FFaceShown);
+  SetPicture(ShownFace());
   FTinted = false;
   update();
 }
