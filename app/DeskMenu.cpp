@@ -116,7 +116,7 @@ void TForm1::CheckDeskLibrary() {
   const QString dtPath = QString::fromStdString(Settings.DTPath);
   ResourcePack pack;
   if (pack.Open(dtPath)) return;
-  ShowMessage(dtPath + QStringLiteral(" ") + Texts[197]);
+  ShowMessage(dtPath + QStringLiteral(" ") + Texts[kCannotOpenText]);
   DeskMissingTold = true;
 }
 

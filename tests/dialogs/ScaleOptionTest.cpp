@@ -65,10 +65,11 @@ TEST_F(ScaleOption, BigBacksSitSideBySide) {
     EXPECT_LE(r.right(), Part<QGroupBox>(d, "RubBox1")->contentsRect().right()) << k;
     EXPECT_EQ(Part<QLabel>(d, QStringLiteral("Image%1").arg(k + 1))->pixmap().width(), r.width())
         << k;
-    if (k > 0)
+    if (k > 0) {
       EXPECT_GT(r.left(),
                 Part<QLabel>(d, QStringLiteral("Image%1").arg(k - 1 + 1))->geometry().right())
           << k;
+    }
   }
   d.resize(d.width(), d.height());
   const QString dir = QStringLiteral(DURAK_PICTURE_DIR);
