@@ -95,7 +95,8 @@ void TForm1::N4Click(int tag) {
     if (picture.isNull())
       Panel3->SetMode(pmSolid);
     else
-      Panel3->SetPicture(picture);
+      Panel3->SetPicture(picture, pack.LoadImage(DeskPictureName(tag) + QStringLiteral("@2x")),
+                         pack.LoadImage(DeskPictureName(tag) + QStringLiteral("@3x")));
   } else if (tag == 8) {
     Panel3->SetMode(pmGradient);
   } else {

@@ -303,13 +303,15 @@ void TForm1::Res() {
 // panel has its real size: a tile cut to a panel not yet laid out would repeat with seams.
 void TForm1::DressFramePanels() {
   static const QImage wood = OwnPicture(QStringLiteral("PBG"));
+  static const QImage wood2 = OwnPicture(QStringLiteral("PBG@2x"));
+  static const QImage wood3 = OwnPicture(QStringLiteral("PBG@3x"));
   for (TKuvPanel* panel : {Panel1, Panel2}) {
     const int insideW = panel->width() - 4, insideH = panel->height() - 4;
     if (insideW < 1 || insideH < 1) continue;
     if (!panel->Strip().isNull() && panel->Strip().width() == std::min(insideW, wood.width()) &&
         panel->TileHeight() == std::min(insideH, wood.height()))
       continue;
-    panel->SetPicture(wood);
+    panel->SetPicture(wood, wood2, wood3);
   }
 }
 

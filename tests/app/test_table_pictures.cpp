@@ -11,6 +11,7 @@
 #include "TBtn3d.h"
 #include "TForm1.h"
 #include "THotCard.h"
+#include "TKuvPanel.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -62,6 +63,20 @@ TEST_F(TablePicturesTest, MidDealAtTheSmallestAndAtABigWindow) {
   PlaySomeMoves(form, 2);
   form.grab().save(out + QStringLiteral("/table-1280x1024%1.png").arg(suffix));
 
+  // A desk picture and the wood of the frame: on a dense screen, tiled from the renditions
+  // drawn at twice the size (pixel for pixel), on an ordinary one from the pictures themselves.
+  form.F[1]->trigger();
+  QApplication::processEvents();
+  form.grab().save(out + QStringLiteral("/table-1280x1024-desk%1.png").arg(suffix));
+  for (TKuvPanel* panel : {form.Panel3, form.Panel1, form.Panel2}) {
+    ASSERT_EQ(panel->Mode(), pmPicture);
+    const QImage dense = panel->DenseTile(dpr);
+    EXPECT_EQ(dense.isNull(), dpr <= 1.0);
+    if (!dense.isNull()) {
+      EXPECT_EQ(dense.size(),
+                QSize(qRound(panel->Strip().width() * dpr), qRound(panel->TileHeight() * dpr)));
+    }
+  }
   // Every card shows a picture of its own pixels, drawn for the card's size on this screen.
   for (THotCard* c : form.Cards) {
     const QImage& shown = c->CardState() == 1 ? c->ShownFace() : c->ShownBack();

@@ -67,6 +67,49 @@ TEST(TKuvPanelTest, PictureKeepsItsTileWhenThePanelGrows) {
   EXPECT_EQ(img.pixel(2 + 58, 2 + 20), wood.pixel(0, 4));
 }
 
+// Renders the widget as a screen of that pixel ratio would show it, in its pixels.
+QImage RenderDense(QWidget& w, double dpr) {
+  QImage img(qRound(w.width() * dpr), qRound(w.height() * dpr), QImage::Format_RGB32);
+  img.setDevicePixelRatio(dpr);
+  img.fill(Qt::magenta);
+  w.render(&img);
+  return img;
+}
+
+// On a dense screen the tile comes from the picture drawn larger, pixel for pixel at twice
+// the size, and repeats without a seam also at ratios that give no whole number of pixels
+// per window pixel.
+TEST(TKuvPanelTest, DenseScreensTileTheLargerRendition) {
+  TKuvPanel panel;
+  panel.resize(300, 70);
+  const QImage tile = PatternPicture(40, 16);
+  const QImage x2 = PatternPicture(80, 32);
+  panel.SetPicture(tile, x2, QImage());
+  const QImage two = RenderDense(panel, 2.0);
+  // Inside starts at window pixel 2, screen pixel 4; the tile is 80 x 32 screen pixels.
+  for (int x : {4, 50, 83, 84, 200, 595})
+    for (int y : {4, 20, 35, 36, 135}) {
+      const int tx = (x - 4) % 80, ty = (y - 4) % 32;
+      EXPECT_EQ(two.pixel(x, y), x2.pixel(tx, ty)) << x << "," << y;
+    }
+  // 1.5: the tile is 60 x 24 screen pixels, repeated exactly.
+  const QImage dense = panel.DenseTile(1.5);
+  ASSERT_EQ(dense.size(), QSize(60, 24));
+  const QImage half = RenderDense(panel, 1.5);
+  for (int y : {3, 10, 26, 27, 60})
+    for (int x : {3, 40, 62, 63, 200, 440}) {
+      const int tx = (x - 3) % 60, ty = (y - 3) % 24;
+      EXPECT_EQ(half.pixel(x, y), dense.pixel(tx, ty)) << x << "," << y;
+    }
+  // The border stays where it was, and without renditions the tile is the picture's own.
+  EXPECT_EQ(two.pixel(1, 50), qRgb(255, 255, 255));
+  panel.SetPicture(tile);
+  EXPECT_TRUE(panel.DenseTile(2.0).isNull());
+  // A "rendition" of the wrong size is not one.
+  panel.SetPicture(tile, PatternPicture(70, 30));
+  EXPECT_TRUE(panel.DenseTile(2.0).isNull());
+}
+
 TEST(TKuvPanelTest, GradientFillsEveryColumnRowByRow) {
   TKuvPanel panel;
   panel.resize(300, 104);

@@ -33,10 +33,13 @@ QImage SuitPicture(const SvgDeck& deck, const QString& symbol, int factor) {
   return image;
 }
 
-QImage WoodStrip() {
-  const QImage wood = DrawDeskTile(QStringLiteral("wood"), 5,
-                                   {QColor(0x8c, 0x58, 0x00), QColor(0x4e, 0x2c, 0x06)}, 127);
-  return wood.scaled(127, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+// The wood of the frame panels, 127 x 16 times `factor`: a seamless wood tile squeezed to a
+// strip, so it still repeats without seams both ways.
+QImage WoodStrip(int factor) {
+  const QImage wood =
+      DrawDeskTile(QStringLiteral("wood"), 5, {QColor(0x8c, 0x58, 0x00), QColor(0x4e, 0x2c, 0x06)},
+                   127 * factor);
+  return wood.scaled(127 * factor, 16 * factor, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
       .convertToFormat(QImage::Format_RGB32);
 }
 
@@ -110,7 +113,10 @@ bool WriteOwnPictures(const QString& outDir, const QString& svgDir, QString* err
                      .save(dir.filePath(QLatin1String(s.name) + suffix));
     }
   }
-  ok = ok && WoodStrip().save(dir.filePath(QStringLiteral("PBG.png")));
+  for (int f = 1; f <= 3; ++f) {
+    const QString suffix = f == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(f);
+    ok = ok && WoodStrip(f).save(dir.filePath(QStringLiteral("PBG") + suffix));
+  }
   for (const char* g : {"GNEW", "GRESET", "GDELETE", "GCLOSE", "GOK"}) {
     ok = ok && Glyph(QLatin1String(g)).save(dir.filePath(QLatin1String(g) + ".png"));
   }

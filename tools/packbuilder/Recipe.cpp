@@ -176,7 +176,12 @@ class Runner {
       *error = QStringLiteral("unknown desk style %1").arg(a[0]);
       return false;
     }
-    pack_->AddPicture(QStringLiteral("DT%1").arg(++tiles_), tile);
+    // The same tile drawn two and three times as large, for dense screens.
+    const QString name = QStringLiteral("DT%1").arg(++tiles_);
+    pack_->AddPicture(name, tile);
+    for (int f = 2; f <= kRenditions; ++f)
+      pack_->AddPicture(Rendition(name, f),
+                        DrawDeskTile(a[0], a[1].toUInt(), colours, tileSize_ * f));
     return true;
   }
 

@@ -1,8 +1,10 @@
 #include "TKuvPanel.h"
 
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "../widgets/WinColor.h"
 #include "SurfaceMath.h"
@@ -53,7 +55,15 @@ void TKuvPanel::SetRBright(int n) {
   if (FMode == pmRainbow) update();
 }
 
-void TKuvPanel::SetPicture(const QImage& picture) {
+void TKuvPanel::SetPicture(const QImage& picture, const QImage& x2, const QImage& x3) {
+  // Renditions are used only when they are truly the picture at two and three times its size.
+  FLarger = {};
+  if (!picture.isNull()) {
+    if (x2.size() == picture.size() * 2) FLarger[2] = x2;
+    if (x3.size() == picture.size() * 3) FLarger[3] = x3;
+  }
+  FDense = QImage();
+  FDenseDpr = 0;
   const int insideW = width() - 4;
   const int insideH = height() - 4;
   FTileHeight = std::min(picture.height(), insideH);
@@ -72,6 +82,26 @@ void TKuvPanel::SetPicture(const QImage& picture) {
   FMode = pmPicture;
   FDirty = true;
   update();
+}
+
+QImage TKuvPanel::DenseTile(double dpr) {
+  if (FMode != pmPicture || FStrip.isNull() || FTileHeight < 1 || dpr <= 1.0) return {};
+  if (FLarger[2].isNull() && FLarger[3].isNull()) return {};
+  if (!FDense.isNull() && FDenseDpr == dpr) return FDense;
+  // The smallest rendition with at least the pixels needed, else the largest there is.
+  int f = FLarger[2].isNull() || (dpr > 2.0 + 1e-9 && !FLarger[3].isNull()) ? 3 : 2;
+  if (FLarger[f].isNull()) f = 2;
+  const QImage cut = FLarger[f].copy(0, 0, FStrip.width() * f, FTileHeight * f);
+  const QSize pixels(static_cast<int>(std::lround(FStrip.width() * dpr)),
+                     static_cast<int>(std::lround(FTileHeight * dpr)));
+  FDense =
+      (cut.size() == pixels ? cut
+                            : cut.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+          .convertToFormat(QImage::Format_RGB32);
+  // Drawn pixel for pixel in the screen's own pixels (a file named "@2x" comes marked 2).
+  FDense.setDevicePixelRatio(1.0);
+  FDenseDpr = dpr;
+  return FDense;
 }
 
 void TKuvPanel::PrepareStrip() {
@@ -120,6 +150,34 @@ void TKuvPanel::PaintTo(QPainter& p, const QRect& exposed) {
     return;
   }
   const QRect want = inside.intersected(exposed);
+  const double dpr = p.paintEngine() != nullptr && p.paintEngine()->paintDevice() != nullptr
+                         ? p.paintEngine()->paintDevice()->devicePixelRatioF()
+                         : 1.0;
+  const QImage dense = FMode == pmPicture ? DenseTile(dpr) : QImage();
+  if (!dense.isNull()) {
+    // Tiles laid in the screen's own pixels from the inside's corner: whole pixels each, so
+    // no seam at any ratio.
+    p.save();
+    p.setClipRect(want);
+    p.scale(1.0 / dpr, 1.0 / dpr);
+    const int left = static_cast<int>(std::lround(inside.left() * dpr));
+    const int top = static_cast<int>(std::lround(inside.top() * dpr));
+    const int right = static_cast<int>(std::lround((inside.right() + 1) * dpr));
+    const int bottom = static_cast<int>(std::lround((inside.bottom() + 1) * dpr));
+    const int x0 =
+        left + static_cast<int>(std::floor((want.left() - inside.left()) * dpr / dense.width())) *
+                   dense.width();
+    const int y0 =
+        top + static_cast<int>(std::floor((want.top() - inside.top()) * dpr / dense.height())) *
+                  dense.height();
+    for (int y = y0; y < bottom && y < (want.bottom() + 1) * dpr; y += dense.height())
+      for (int x = x0; x < right && x < (want.right() + 1) * dpr; x += dense.width())
+        p.drawImage(
+            QPoint(x, y), dense,
+            QRect(0, 0, std::min(dense.width(), right - x), std::min(dense.height(), bottom - y)));
+    p.restore();
+    return;
+  }
   for (const TSpan& col : TileSpans(inside.width(), FStrip.width())) {
     const QRect piece(inside.left() + col.Offset, inside.top(), col.Length,
                       std::min(FStrip.height(), inside.height()));

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <array>
 
 namespace durak {
 
@@ -35,8 +36,15 @@ class TKuvPanel : public QWidget {
   // Clamped to -10..10.
   void SetRBright(int n);
   // Takes one tile of the picture, cut to the panel's inside as it is now, and shows it
-  // tiled. The caller keeps its picture.
-  void SetPicture(const QImage& picture);
+  // tiled. The caller keeps its picture. `x2` and `x3` are the same picture drawn two and
+  // three times as large (either may be null): on a dense screen the tile is drawn from the
+  // smallest of them that has the pixels it covers, and tiled in the screen's own pixels so
+  // that it repeats without seams at any pixel ratio.
+  void SetPicture(const QImage& picture, const QImage& x2 = QImage(), const QImage& x3 = QImage());
+  // The tile as a screen of that pixel ratio shows it, in its pixels: the larger rendition
+  // brought to the tile's size times the ratio; null when the panel has no larger rendition or
+  // shows no picture.
+  QImage DenseTile(double dpr);
 
   const QImage& Strip() const { return FStrip; }
   int TileHeight() const { return FTileHeight; }
@@ -61,6 +69,10 @@ class TKuvPanel : public QWidget {
   int FRBright = 0;
   QImage FStrip;
   int FTileHeight = -1;
+  // The larger renditions of the picture (index 2 and 3) and the dense tile last made.
+  std::array<QImage, 4> FLarger{};
+  QImage FDense;
+  double FDenseDpr = 0;
   bool FDirty = true;
 };
 
