@@ -81,4 +81,43 @@ TEST(PackBuilder, NumbersTilesAndSoundsInRecipeOrder) {
             QImage::fromData(data[1]).convertToFormat(QImage::Format_RGB32));
 }
 
+TEST(PackBuilder, DeskTilesGetLargerRenditionsWhenAsked) {
+  QTemporaryDir dir;
+  const std::vector<RecipeLine> lines = {
+      {1, QStringLiteral("tilesize"), {QStringLiteral("32")}},
+      {2, QStringLiteral("renditions"), {QStringLiteral("3")}},
+      {3, QStringLiteral("tile"), {QStringLiteral("felt"), QStringLiteral("1")}}};
+  PackWriter pack;
+  QString error;
+  ASSERT_TRUE(RunRecipe(lines, {dir.path(), dir.path()}, &pack, &error)) << qPrintable(error);
+  EXPECT_EQ(pack.Names(), QStringList({QStringLiteral("DT1.png"), QStringLiteral("DT1@2x.png"),
+                                       QStringLiteral("DT1@3x.png")}));
+  const QString out = dir.filePath(QStringLiteral("out.dll"));
+  ASSERT_TRUE(pack.Write(out, &error)) << qPrintable(error);
+  QStringList names;
+  std::vector<QByteArray> data;
+  ASSERT_TRUE(ReadPack(out, &names, &data, &error));
+  ASSERT_EQ(data.size(), 3u);
+  const QImage one = QImage::fromData(data[0]), two = QImage::fromData(data[1]);
+  EXPECT_EQ(one.size(), QSize(32, 32));
+  EXPECT_EQ(two.size(), QSize(64, 64));
+  EXPECT_EQ(QImage::fromData(data[2]).size(), QSize(96, 96));
+  // The larger tile is the same picture: brought down to the small one's size it differs
+  // from it only by detail.
+  const QImage down = two.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                          .convertToFormat(QImage::Format_RGB32);
+  const QImage small = one.convertToFormat(QImage::Format_RGB32);
+  long total = 0;
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x)
+      total += std::abs(qGreen(down.pixel(x, y)) - qGreen(small.pixel(x, y)));
+  EXPECT_LT(total / (32 * 32), 24);
+  for (const char* bad : {"0", "4", "x"}) {
+    PackWriter other;
+    EXPECT_FALSE(RunRecipe({{1, QStringLiteral("renditions"), {QString::fromLatin1(bad)}}},
+                           {dir.path(), dir.path()}, &other, &error))
+        << bad;
+  }
+}
+
 }  // namespace

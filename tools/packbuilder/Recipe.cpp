@@ -60,6 +60,7 @@ class Runner {
     if (c == QLatin1String("back") && !a.isEmpty()) return AddBack(a, error);
     if (c == QLatin1String("file") && a.size() == 2) return AddFile(a[0], a[1], error);
     if (c == QLatin1String("tilesize") && a.size() == 1) return SetTileSize(a[0], error);
+    if (c == QLatin1String("renditions") && a.size() == 1) return SetRenditions(a[0], error);
     if (c == QLatin1String("tile") && a.size() >= 2) return AddTile(a, error);
     if (c == QLatin1String("sound") && a.size() == 1) return AddSound(a[0], error);
     *error = QStringLiteral("unknown command or wrong arguments: %1").arg(c);
@@ -167,6 +168,17 @@ class Runner {
     return true;
   }
 
+  // "renditions N": the desk tiles that follow get N - 1 larger renditions ("DT1@2x", ...).
+  bool SetRenditions(const QString& text, QString* error) {
+    bool ok = false;
+    tileRenditions_ = text.toInt(&ok);
+    if (!ok || tileRenditions_ < 1 || tileRenditions_ > kRenditions) {
+      *error = QStringLiteral("renditions out of range: %1").arg(text);
+      return false;
+    }
+    return true;
+  }
+
   // "tile STYLE SEED [COLOUR...]": desk pictures DT1, DT2, ... in recipe order.
   bool AddTile(const QStringList& a, QString* error) {
     QList<QColor> colours;
@@ -179,7 +191,7 @@ class Runner {
     // The same tile drawn two and three times as large, for dense screens.
     const QString name = QStringLiteral("DT%1").arg(++tiles_);
     pack_->AddPicture(name, tile);
-    for (int f = 2; f <= kRenditions; ++f)
+    for (int f = 2; f <= tileRenditions_; ++f)
       pack_->AddPicture(Rendition(name, f),
                         DrawDeskTile(a[0], a[1].toUInt(), colours, tileSize_ * f));
     return true;
@@ -203,6 +215,7 @@ class Runner {
   int backs_ = 0;
   int tileSize_ = 128;
   int tiles_ = 0;
+  int tileRenditions_ = 1;
   int sounds_ = 0;
 };
 
