@@ -76,6 +76,10 @@ TChempForm::TChempForm(TPassForm* passForm, QWidget* parent) : QDialog(parent), 
     (*b.button)->setIcon(QPixmap::fromImage(OwnPicture(QString::fromLatin1(b.glyph))));
     (*b.button)->setAutoDefault(false);
   }
+  const std::pair<QObject*, const char*> names[] = {
+      {StringGrid1, "StringGrid1"}, {BNew, "BNew"},     {BReset, "BReset"},
+      {BDelete, "BDelete"},         {BClose, "BClose"}, {BOK, "BOK"}};
+  for (const auto& [widget, name] : names) widget->setObjectName(QString::fromLatin1(name));
   BOK->setDefault(true);
   connect(BNew, &QPushButton::clicked, this, [this] { BNewClick(); });
   connect(BReset, &QPushButton::clicked, this, [this] { BResetClick(); });
@@ -287,8 +291,8 @@ void TChempForm::BNewClick() {
   PassForm->PassMode = 1;
   if (PassForm->exec() != QDialog::Accepted) return;
   TChempRec rec;
-  rec.SetName(PassForm->Edit1->text().toStdString());
-  rec.SetPass(PassForm->MaskEdit1->text().toStdString());
+  rec.SetName(PassForm->Name().toStdString());
+  rec.SetPass(PassForm->Password().toStdString());
   CurChemp = rec;
   Synced();
   // Added to the table as it is now, unless another copy has just added the same name.

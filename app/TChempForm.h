@@ -68,13 +68,13 @@ class TChempForm : public QDialog {
   int SelectedRow() const;
   void SelectRow(int row);
 
-  QTableWidget* StringGrid1;
-  QPushButton *BNew, *BReset, *BDelete, *BClose, *BOK;
-
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The widgets, each with its member's name as its object name.
+  QTableWidget* StringGrid1;
+  QPushButton *BNew, *BReset, *BDelete, *BClose, *BOK;
   // Makes the name column wide enough for every name in the table, widening the dialog
   // beyond its drawn size when a name needs it; the buttons keep to the right edge.
   void FitNames();

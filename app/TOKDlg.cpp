@@ -130,6 +130,12 @@ TOKDlg::TOKDlg(QWidget* main, const std::array<QImage, 3>& cards)
   OKBtn->setDefault(true);
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 
+  const std::pair<QObject*, const char*> names[] = {
+      {pp1, "pp1"},       {Label1, "Label1"},       {Label2, "Label2"},
+      {Label3, "Label3"}, {KuvLabel1, "KuvLabel1"}, {KuvLabel2, "KuvLabel2"},
+      {OKBtn, "OKBtn"}};
+  for (const auto& [widget, name] : names) widget->setObjectName(QString::fromLatin1(name));
+
   OpenLink = [](const QString& address) {
     const QUrl url = LinkUrl(address);
     if (url.isValid()) QDesktopServices::openUrl(url);

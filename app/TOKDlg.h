@@ -50,11 +50,6 @@ class TOKDlg : public QDialog {
   // folder (an empty address when it is in neither).
   static QUrl LinkUrl(const QString& address);
 
-  TPictPanel* pp1;
-  QLabel *Label1, *Label2, *Label3;
-  TKuvLabel *KuvLabel1, *KuvLabel2;
-  TBtn3d* OKBtn;
-
   const QImage& Capture() const { return FCapture; }
 
  protected:
@@ -62,6 +57,12 @@ class TOKDlg : public QDialog {
   void moveEvent(QMoveEvent* event) override;
 
  private:
+  // The widgets, each with its member's name as its object name.
+  TPictPanel* pp1;
+  QLabel *Label1, *Label2, *Label3;
+  TKuvLabel *KuvLabel1, *KuvLabel2;
+  TBtn3d* OKBtn;
+
   void pp1KuvPaint(QPainter& p);
 
   QWidget* FMain;

@@ -80,6 +80,11 @@ TPassForm::TPassForm(QWidget* parent) : QDialog(parent) {
   Button1 = new QPushButton(QStringLiteral("OK"), this);
   Button1->setGeometry(84, 169, 65, 25);
   Button1->setDefault(true);
+  const std::pair<QObject*, const char*> names[] = {
+      {Label1, "Label1"},   {Label2, "Label2"},       {Label3, "Label3"},
+      {Edit1, "Edit1"},     {MaskEdit1, "MaskEdit1"}, {MaskEdit2, "MaskEdit2"},
+      {Button1, "Button1"}, {Button2, "Button2"}};
+  for (const auto& [widget, name] : names) widget->setObjectName(QString::fromLatin1(name));
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
   ShowMessage = [this](const QString& text, bool error) {
@@ -99,6 +104,14 @@ void TPassForm::ApplyTexts(const TTextTable& t) {
   Text201 = t[kPasswordsDifferText];
   Text204 = t[kNameTakenText];
   Text205 = t[kNameEmptyText];
+}
+
+QString TPassForm::Name() const {
+  return Edit1->text();
+}
+
+QString TPassForm::Password() const {
+  return MaskEdit1->text();
 }
 
 void TPassForm::showEvent(QShowEvent* event) {

@@ -33,15 +33,21 @@ class TPassForm : public QDialog {
   void FormActivate();
   void Button1Click();
 
-  QLabel *Label1, *Label2, *Label3;
-  QLineEdit *Edit1, *MaskEdit1, *MaskEdit2;
-  QPushButton *Button1, *Button2;
+  // The name and the password as typed.
+  QString Name() const;
+  QString Password() const;
 
   // Shows a message; tests replace it to answer without a window.
   std::function<void(const QString& text, bool error)> ShowMessage;
 
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  // The widgets, each with its member's name as its object name.
+  QLabel *Label1, *Label2, *Label3;
+  QLineEdit *Edit1, *MaskEdit1, *MaskEdit2;
+  QPushButton *Button1, *Button2;
 };
 
 }  // namespace durak

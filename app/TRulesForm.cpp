@@ -34,6 +34,8 @@ TRulesForm::TRulesForm(QWidget* parent) : QDialog(parent) {
   CloseBtn->setDefault(true);
   row->addWidget(CloseBtn);
   layout->addLayout(row);
+  Browser->setObjectName(QStringLiteral("Browser"));
+  CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
   connect(CloseBtn, &QPushButton::clicked, this, &QDialog::close);
 }
 

@@ -24,10 +24,10 @@ class TRulesForm : public QDialog {
   // The rules as the window shows them, in HTML.
   QString Html() const { return FHtml; }
 
+ private:
+  // The widgets, each with its member's name as its object name.
   QTextBrowser* Browser;
   QPushButton* CloseBtn;
-
- private:
   QString FHtml;
 };
 

@@ -6,6 +6,7 @@
 
 #include "TChempForm.h"
 #include "TPassForm.h"
+#include "WidgetPart.h"
 
 namespace durak::testing {
 
@@ -32,9 +33,9 @@ void TModalDriver::Answer(QWidget* top) {
     if (box->textFormat() != Qt::PlainText) ++RichMessages;
     box->accept();
   } else if (auto* pass = qobject_cast<TPassForm*>(top)) {
-    if (pass->PassMode == 1) pass->Edit1->setText(NewName);
-    pass->MaskEdit1->setText(Password);
-    pass->MaskEdit2->setText(Password);
+    if (pass->PassMode == 1) Part<QLineEdit>(*pass, "Edit1")->setText(NewName);
+    Part<QLineEdit>(*pass, "MaskEdit1")->setText(Password);
+    Part<QLineEdit>(*pass, "MaskEdit2")->setText(Password);
     pass->Button1Click();
   } else if (auto* chemp = qobject_cast<TChempForm*>(top)) {
     ++ChampionsShown;

@@ -12,6 +12,7 @@
 #include "ModalDriver.h"
 #include "TChempForm.h"
 #include "TPassForm.h"
+#include "WidgetPart.h"
 
 namespace durak::testing {
 namespace {
@@ -72,8 +73,8 @@ TEST_F(ChempFormTest, RandomBytesAndOverlongLengthsShowWithoutHarm) {
   chemp.ChempMode = cmView;
   chemp.FormActivate();
   EXPECT_EQ(chemp.ChempTab.size(), 2u);
-  EXPECT_EQ(chemp.StringGrid1->rowCount(), 2);
-  EXPECT_LE(chemp.StringGrid1->item(0, 0)->text().size(), 25);
+  EXPECT_EQ(Part<QTableWidget>(chemp, "StringGrid1")->rowCount(), 2);
+  EXPECT_LE(Part<QTableWidget>(chemp, "StringGrid1")->item(0, 0)->text().size(), 25);
   // Shown in view mode, the table is written back sorted, whole records only.
   EXPECT_EQ(ReadBytes().size(), 120);
 }
@@ -82,7 +83,7 @@ TEST_F(ChempFormTest, EmptyTableShowsOneEmptyRowAndRefusesOk) {
   chemp.ChempMode = cmStartUp;
   chemp.FormActivate();
   EXPECT_TRUE(QFile::exists(chemp.ChempFile));
-  EXPECT_EQ(chemp.StringGrid1->rowCount(), 1);
+  EXPECT_EQ(Part<QTableWidget>(chemp, "StringGrid1")->rowCount(), 1);
   chemp.Button1Click();
   EXPECT_EQ(shown, QStringList{"choose"});
   EXPECT_NE(chemp.result(), QDialog::Accepted);
@@ -135,7 +136,7 @@ TEST_F(ChempFormTest, CurrentPlayerFarDownIsScrolledIntoView) {
   chemp.show();  // shown, so the grid knows how many rows fit
   chemp.FormActivate();
   // Row 7 of the table (index 6 in the grid) is the top data row.
-  EXPECT_EQ(chemp.StringGrid1->verticalScrollBar()->value(), 6);
+  EXPECT_EQ(Part<QTableWidget>(chemp, "StringGrid1")->verticalScrollBar()->value(), 6);
   chemp.hide();
 }
 

@@ -13,6 +13,7 @@
 #include "ModalDriver.h"
 #include "TChempForm.h"
 #include "TPassForm.h"
+#include "WidgetPart.h"
 
 namespace durak::testing {
 namespace {
@@ -130,7 +131,7 @@ TEST_F(ChempMergeTest, TableThatCannotBeWrittenIsPlayedOnAndSaidOnce) {
   copy.chemp.BNewClick();
   // The new player is there to be chosen, and the player was told once, in their language.
   ASSERT_EQ(copy.chemp.ChempTab.size(), 1u);
-  EXPECT_EQ(copy.chemp.StringGrid1->item(0, 0)->text(), "Аня");
+  EXPECT_EQ(Part<QTableWidget>(copy.chemp, "StringGrid1")->item(0, 0)->text(), "Аня");
   ASSERT_EQ(copy.shown.size(), 1);
   EXPECT_TRUE(copy.shown[0].startsWith("Результаты не сохраняются")) << copy.shown[0].toStdString();
   copy.chemp.SelectRow(1);
@@ -139,7 +140,7 @@ TEST_F(ChempMergeTest, TableThatCannotBeWrittenIsPlayedOnAndSaidOnce) {
   copy.FinishDeal(true);
   copy.FinishDeal(true);
   EXPECT_EQ(copy.chemp.CurChemp.Games, 2);
-  EXPECT_EQ(copy.chemp.StringGrid1->item(0, 2)->text(), "2");
+  EXPECT_EQ(Part<QTableWidget>(copy.chemp, "StringGrid1")->item(0, 2)->text(), "2");
   EXPECT_EQ(copy.shown.size(), 1);
   EXPECT_TRUE(QFileInfo(dir.filePath("durak.r")).isDir());
 }

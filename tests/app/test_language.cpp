@@ -13,6 +13,7 @@
 #include "TBtn3d.h"
 #include "TChempForm.h"
 #include "TForm1.h"
+#include "WidgetPart.h"
 
 namespace durak::testing {
 namespace {
@@ -36,7 +37,7 @@ TEST_F(LanguageTest, EnglishComesFromItsOwnNumbersAndBackAgain) {
   EXPECT_EQ(form.Texts.At(66), pack.LoadText(366));
   EXPECT_EQ(form.Button2->text(), pack.LoadText(366));
   EXPECT_EQ(form.N8->text(), pack.LoadText(302));
-  EXPECT_EQ(form.ChempForm()->BOK->text(), pack.LoadText(394));
+  EXPECT_EQ(Part<QPushButton>(*form.ChempForm(), "BOK")->text(), pack.LoadText(394));
   EXPECT_NE(form.Button2->text(), pack.LoadText(66));
   form.ChangeLang(1);
   EXPECT_EQ(form.Button2->text(), pack.LoadText(66));

@@ -6,6 +6,7 @@
 
 #include "ChempFile.h"
 #include "TPassForm.h"
+#include "WidgetPart.h"
 
 namespace durak::testing {
 namespace {
@@ -35,16 +36,16 @@ TEST_F(PassFormTest, CheckAcceptsTheExactPasswordOnly) {
   form.CurName = "Вася";
   form.CurPass = "Secret";
   form.FormActivate();
-  EXPECT_FALSE(form.Edit1->isEnabled());
-  EXPECT_EQ(form.Edit1->text(), "Вася");
-  EXPECT_TRUE(form.MaskEdit2->isHidden());
-  form.MaskEdit1->setText("secret");
+  EXPECT_FALSE(Part<QLineEdit>(form, "Edit1")->isEnabled());
+  EXPECT_EQ(Part<QLineEdit>(form, "Edit1")->text(), "Вася");
+  EXPECT_TRUE(Part<QLineEdit>(form, "MaskEdit2")->isHidden());
+  Part<QLineEdit>(form, "MaskEdit1")->setText("secret");
   form.Button1Click();
   EXPECT_EQ(form.result(), QDialog::Rejected);
   EXPECT_EQ(shown, QStringList{"wrong"});
   EXPECT_TRUE(errors.value(0));
-  EXPECT_TRUE(form.MaskEdit1->text().isEmpty());
-  form.MaskEdit1->setText("Secret");
+  EXPECT_TRUE(Part<QLineEdit>(form, "MaskEdit1")->text().isEmpty());
+  Part<QLineEdit>(form, "MaskEdit1")->setText("Secret");
   form.Button1Click();
   EXPECT_EQ(form.result(), QDialog::Accepted);
 }
@@ -61,23 +62,23 @@ TEST_F(PassFormTest, EmptyStoredPasswordAcceptsAnEmptyEntry) {
 TEST_F(PassFormTest, NewPlayerChecksInOrder) {
   form.PassMode = 1;
   form.FormActivate();
-  EXPECT_TRUE(form.Edit1->isEnabled());
-  EXPECT_FALSE(form.MaskEdit2->isHidden());
-  form.Button1Click();          // empty name
-  form.Edit1->setText("вАСЯ");  // exists, other letter case
-  form.MaskEdit1->setText("a");
-  form.MaskEdit2->setText("a");
+  EXPECT_TRUE(Part<QLineEdit>(form, "Edit1")->isEnabled());
+  EXPECT_FALSE(Part<QLineEdit>(form, "MaskEdit2")->isHidden());
+  form.Button1Click();                              // empty name
+  Part<QLineEdit>(form, "Edit1")->setText("вАСЯ");  // exists, other letter case
+  Part<QLineEdit>(form, "MaskEdit1")->setText("a");
+  Part<QLineEdit>(form, "MaskEdit2")->setText("a");
   form.Button1Click();
-  EXPECT_TRUE(form.MaskEdit1->text().isEmpty());
-  form.Edit1->setText("Петя");
-  form.MaskEdit1->setText("abc");
-  form.MaskEdit2->setText("abC");
+  EXPECT_TRUE(Part<QLineEdit>(form, "MaskEdit1")->text().isEmpty());
+  Part<QLineEdit>(form, "Edit1")->setText("Петя");
+  Part<QLineEdit>(form, "MaskEdit1")->setText("abc");
+  Part<QLineEdit>(form, "MaskEdit2")->setText("abC");
   form.Button1Click();  // passwords differ
   EXPECT_EQ(shown, (QStringList{"empty", "exists", "differ"}));
   EXPECT_EQ(errors, (QList<bool>{false, false, true}));
   EXPECT_NE(form.result(), QDialog::Accepted);
-  form.Edit1->setText("   ");  // a name of spaces is a name
-  form.Button1Click();         // both passwords empty: no password
+  Part<QLineEdit>(form, "Edit1")->setText("   ");  // a name of spaces is a name
+  form.Button1Click();                             // both passwords empty: no password
   EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
@@ -85,8 +86,8 @@ TEST_F(PassFormTest, PasswordTakesTwelveCharactersAtMost) {
   form.PassMode = 1;
   form.FormActivate();
   form.show();
-  QTest::keyClicks(form.MaskEdit1, "1234567890123");
-  EXPECT_EQ(form.MaskEdit1->text(), "123456789012");
+  QTest::keyClicks(Part<QLineEdit>(form, "MaskEdit1"), "1234567890123");
+  EXPECT_EQ(Part<QLineEdit>(form, "MaskEdit1")->text(), "123456789012");
   form.hide();
 }
 
@@ -104,22 +105,27 @@ TEST_F(PassFormTest, OnlyCharactersTheChampionsFileKeepsCanBeTyped) {
   form.show();
   form.FormActivate();
   const QString emoji = QString::fromUcs4(U"\U0001F600");
-  Type(form.Edit1, QStringLiteral("Jos\u00e9 \u0401\u0436") + emoji);
-  EXPECT_EQ(form.Edit1->text().toStdString(), QStringLiteral("Jos \u0401\u0436").toStdString());
-  Type(form.MaskEdit1, QStringLiteral("p\u00e4ss\u20ac") + emoji + QStringLiteral("\u0436"));
-  EXPECT_EQ(form.MaskEdit1->text().toStdString(), QStringLiteral("pss\u20ac\u0436").toStdString());
+  Type(Part<QLineEdit>(form, "Edit1"), QStringLiteral("Jos\u00e9 \u0401\u0436") + emoji);
+  EXPECT_EQ(Part<QLineEdit>(form, "Edit1")->text().toStdString(),
+            QStringLiteral("Jos \u0401\u0436").toStdString());
+  Type(Part<QLineEdit>(form, "MaskEdit1"),
+       QStringLiteral("p\u00e4ss\u20ac") + emoji + QStringLiteral("\u0436"));
+  EXPECT_EQ(Part<QLineEdit>(form, "MaskEdit1")->text().toStdString(),
+            QStringLiteral("pss\u20ac\u0436").toStdString());
   // A pasted text loses the characters the file cannot keep and keeps the rest.
-  form.MaskEdit2->clear();
-  form.MaskEdit2->insert(QStringLiteral("p\u00e4ss") + emoji + QStringLiteral("\u20ac\u0436"));
-  EXPECT_EQ(form.MaskEdit2->text().toStdString(), QStringLiteral("pss\u20ac\u0436").toStdString());
+  Part<QLineEdit>(form, "MaskEdit2")->clear();
+  Part<QLineEdit>(form, "MaskEdit2")
+      ->insert(QStringLiteral("p\u00e4ss") + emoji + QStringLiteral("\u20ac\u0436"));
+  EXPECT_EQ(Part<QLineEdit>(form, "MaskEdit2")->text().toStdString(),
+            QStringLiteral("pss\u20ac\u0436").toStdString());
 
-  for (QLineEdit* edit : {form.Edit1, form.MaskEdit1}) {
+  for (QLineEdit* edit : {Part<QLineEdit>(form, "Edit1"), Part<QLineEdit>(form, "MaskEdit1")}) {
     TChempRec rec;
-    rec.SetName(form.Edit1->text().toStdString());
+    rec.SetName(Part<QLineEdit>(form, "Edit1")->text().toStdString());
     rec.SetPass(edit->text().toStdString());
     const auto bytes = rec.Encode();
     const TChempRec back = TChempRec::Decode(bytes.data());
-    EXPECT_EQ(back.NameText(), form.Edit1->text().toStdString());
+    EXPECT_EQ(back.NameText(), Part<QLineEdit>(form, "Edit1")->text().toStdString());
     EXPECT_EQ(back.PassText(), edit->text().toStdString());
   }
   // The stored password is accepted when typed again.

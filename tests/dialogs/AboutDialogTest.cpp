@@ -10,6 +10,7 @@
 #include "TBtn3d.h"
 #include "TKuvLabel.h"
 #include "TOKDlg.h"
+#include "WidgetPart.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -73,16 +74,16 @@ TEST_F(AboutDialog, ShowsTheTextsOfTheLanguageAndOpensItsLinks) {
         auto* d = qobject_cast<TOKDlg*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
         title = d->windowTitle();
-        line1 = d->Label1->text();
-        line2 = d->Label2->text();
-        line3 = d->Label3->text();
-        hint = d->KuvLabel2->toolTip();
+        line1 = Part<QLabel>(*d, "Label1")->text();
+        line2 = Part<QLabel>(*d, "Label2")->text();
+        line3 = Part<QLabel>(*d, "Label3")->text();
+        hint = Part<TKuvLabel>(*d, "KuvLabel2")->toolTip();
         size = d->size();
         captured = !d->Capture().isNull();
         d->OpenLink = [&opened](const QString& a) { opened << a; };
-        emit d->KuvLabel1->Clicked(d->KuvLabel1);
-        emit d->KuvLabel2->Clicked(d->KuvLabel2);
-        d->OKBtn->click();
+        emit Part<TKuvLabel>(*d, "KuvLabel1")->Clicked(Part<TKuvLabel>(*d, "KuvLabel1"));
+        emit Part<TKuvLabel>(*d, "KuvLabel2")->Clicked(Part<TKuvLabel>(*d, "KuvLabel2"));
+        Part<TBtn3d>(*d, "OKBtn")->click();
       },
       [this] { Form->N5Click(); });
   EXPECT_EQ(title, Form->Texts.At(28));
@@ -117,13 +118,15 @@ TEST_F(AboutDialog, LinksLeadToTheGamesDocumentsAndOkIsReadable) {
       [&] {
         auto* d = qobject_cast<TOKDlg*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
-        captions = d->KuvLabel1->text() + "|" + d->KuvLabel2->text();
+        captions = Part<TKuvLabel>(*d, "KuvLabel1")->text() + "|" +
+                   Part<TKuvLabel>(*d, "KuvLabel2")->text();
         // The caption's letters differ clearly from the face they stand on.
-        const int contrast = std::abs(qGray(d->OKBtn->FCol().rgb()) -
-                                      qGray(d->OKBtn->palette().button().color().rgb()));
+        const int contrast =
+            std::abs(qGray(Part<TBtn3d>(*d, "OKBtn")->FCol().rgb()) -
+                     qGray(Part<TBtn3d>(*d, "OKBtn")->palette().button().color().rgb()));
         EXPECT_GE(contrast, 100);
         shot = d->grab().toImage();
-        d->OKBtn->click();
+        Part<TBtn3d>(*d, "OKBtn")->click();
       },
       [this] { Form->N5Click(); });
   EXPECT_EQ(captions.toStdString(), "Об игре|Лицензия");

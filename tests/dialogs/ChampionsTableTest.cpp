@@ -17,6 +17,7 @@
 #include "TChempForm.h"
 #include "TKuvPanel.h"
 #include "TPassForm.h"
+#include "WidgetPart.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -57,16 +58,20 @@ class ChampionsTable : public WindowFixture {
         [&] {
           TChempForm& c = Chemp();
           seen.Frame = c.frameGeometry();
-          seen.Grid = c.StringGrid1->geometry();
-          for (int i = 0; i < 4; ++i) seen.Columns[i] = c.StringGrid1->columnWidth(i);
-          seen.Viewport = c.StringGrid1->viewport()->width();
-          seen.HorizontalScroll = c.StringGrid1->horizontalScrollBar()->maximum() > 0;
-          for (QPushButton* b : {c.BNew, c.BReset, c.BDelete, c.BClose, c.BOK})
+          seen.Grid = Part<QTableWidget>(c, "StringGrid1")->geometry();
+          for (int i = 0; i < 4; ++i)
+            seen.Columns[i] = Part<QTableWidget>(c, "StringGrid1")->columnWidth(i);
+          seen.Viewport = Part<QTableWidget>(c, "StringGrid1")->viewport()->width();
+          seen.HorizontalScroll =
+              Part<QTableWidget>(c, "StringGrid1")->horizontalScrollBar()->maximum() > 0;
+          for (QPushButton* b : {Part<QPushButton>(c, "BNew"), Part<QPushButton>(c, "BReset"),
+                                 Part<QPushButton>(c, "BDelete"), Part<QPushButton>(c, "BClose"),
+                                 Part<QPushButton>(c, "BOK")})
             seen.Buttons << b->geometry();
           const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
           if (!shot.isEmpty() && !dir.isEmpty())
             c.grab().save(QDir(dir).filePath(shot + QStringLiteral(".png")));
-          c.BOK->click();
+          Part<QPushButton>(c, "BOK")->click();
         },
         [this] { Form->N7Click(); });
     return seen;
@@ -146,17 +151,17 @@ TEST_F(ChampionsTable, ANewLongNameWidensTheOpenTableAboutTheWindowsMiddle) {
             ADD_FAILURE() << "the player dialog did not come up";
             return;
           }
-          pass->Edit1->setText(kWideRussian);
-          pass->Button1->click();
+          Part<QLineEdit>(*pass, "Edit1")->setText(kWideRussian);
+          Part<QPushButton>(*pass, "Button1")->click();
         });
-        c.BNew->click();
+        Part<QPushButton>(c, "BNew")->click();
         after = c.size();
         centre = c.frameGeometry().center();
-        c.BClose->click();
+        Part<QPushButton>(c, "BClose")->click();
       },
       [&c] { c.exec(); });
   EXPECT_EQ(before, QSize(351, 212));
-  EXPECT_GE(c.StringGrid1->columnWidth(0), NameRoom(kWideRussian));
+  EXPECT_GE(Part<QTableWidget>(c, "StringGrid1")->columnWidth(0), NameRoom(kWideRussian));
   EXPECT_GT(after.width(), before.width());
   EXPECT_EQ(after.height(), 212);
   EXPECT_LE((centre - Form->frameGeometry().center()).manhattanLength(), 2);

@@ -166,11 +166,11 @@ class LanguageCaptions : public WindowFixture {
     c.push_back({d.Text203, 203});
     TChempForm& ch = *f.ChempForm();
     c.push_back({ch.windowTitle(), 29});
-    c.push_back({ch.BNew->text(), 90});
-    c.push_back({ch.BOK->text(), 94});
+    c.push_back({Part<QPushButton>(ch, "BNew")->text(), 90});
+    c.push_back({Part<QPushButton>(ch, "BOK")->text(), 94});
     TPassForm* pass = f.findChild<TPassForm*>();
     c.push_back({pass->windowTitle(), 30});
-    c.push_back({pass->Label1->text(), 99});
+    c.push_back({Part<QLabel>(*pass, "Label1")->text(), 99});
     return c;
   }
 

@@ -9,6 +9,7 @@
 
 #include "TBtn3d.h"
 #include "TRulesForm.h"
+#include "WidgetPart.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -22,7 +23,7 @@ class RulesWindow : public WindowFixture {
     TRulesForm* rules = Form->RulesForm;
     rules->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
     // The end of the rules too, scrolled down.
-    QScrollBar* bar = rules->Browser->verticalScrollBar();
+    QScrollBar* bar = Part<QTextBrowser>(*rules, "Browser")->verticalScrollBar();
     const int at = bar->value();
     bar->setValue(bar->maximum());
     rules->grab().save(QDir(dir).filePath(name + QStringLiteral("-end.png")));
@@ -43,8 +44,8 @@ TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
     Form->L2Click(language);  // the open window follows the language menu
     EXPECT_EQ(Form->RulesItem->text(), PackText(240, language));
     EXPECT_EQ(rules->windowTitle(), PackText(241, language));
-    EXPECT_EQ(rules->CloseBtn->text(), PackText(242, language));
-    const QString shown = rules->Browser->toPlainText();
+    EXPECT_EQ(Part<QPushButton>(*rules, "CloseBtn")->text(), PackText(242, language));
+    const QString shown = Part<QTextBrowser>(*rules, "Browser")->toPlainText();
     int sections = 0;
     for (int n = 271; n <= 299 && !Form->Texts.At(n).isEmpty(); n += 2) {
       EXPECT_TRUE(shown.contains(Form->Texts.At(n))) << "heading " << n;
@@ -66,7 +67,7 @@ TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
   }
 
   // Closing and opening again gives the same window, at the front.
-  rules->CloseBtn->click();
+  Part<QPushButton>(*rules, "CloseBtn")->click();
   EXPECT_FALSE(rules->isVisible());
   Form->RulesItem->trigger();
   EXPECT_EQ(Form->RulesForm, rules);
@@ -83,7 +84,7 @@ TEST(RulesPage, BuiltFromTheOpeningAndSectionsWithTheirTextEscaped) {
   TRulesForm form;
   const TTextTable none;
   form.ApplyTexts(none);
-  EXPECT_TRUE(form.Browser->toPlainText().trimmed().isEmpty());
+  EXPECT_TRUE(Part<QTextBrowser>(form, "Browser")->toPlainText().trimmed().isEmpty());
 }
 
 }  // namespace
