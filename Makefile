@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean fuzz fuzz-build test-sanitize format format-check tidy
+.PHONY: all deps configure build run test clean fuzz fuzz-build test-sanitize format format-check tidy mutate
 
 all: build
 
@@ -71,6 +71,11 @@ TIDY_FOLDERS ?=
 
 tidy: configure
 	TIDY_JOBS=$(TIDY_JOBS) ./scripts/tidy $(BUILD) $(TIDY_FOLDERS)
+
+# Plants known faults one at a time in a scratch copy of the engine (build-mutate/) and
+# reports which of them the tests catch.
+mutate: deps
+	./scripts/mutate.py --scratch build-mutate --jobs $(JOBS)
 
 clean:
 	rm -rf $(BUILD)

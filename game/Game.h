@@ -117,6 +117,19 @@ class TGame {
   void ColodaPaint();
   void PlaceCards(int left, int right, int top, int sortKind, TKarts& list);
 
+  // ---- what the player may do ----------------------------------------------------------
+  bool MayLead(const TKart& card) const;
+  bool MayTransfer(const TKart& card) const;
+  // The open pairs of the attack the card beats.
+  std::vector<int> SlotsToBeat(const TKart& card) const;
+  // Whether some card of the attack is still unanswered.
+  bool AttackOpen() const;
+  // Whether the player's attack may take one card more.
+  bool ThrowInRoom() const;
+  bool MayThrowIn(const TKart& card) const;
+  // Whether a click on the card now would be accepted as a move.
+  bool ClickActs(const TKart& card) const;
+
   // ---- player moves -------------------------------------------------------------------
   void Card1Click(ICardControl& card);
   void Button1Click();

@@ -45,11 +45,9 @@ void TGame::Card1Click(ICardControl& card) {
 }
 
 bool TGame::LeadBranch(const TKart& card, int& slot, bool& extend) {
+  if (!MayLead(card)) return false;
   const int led = RowCount(PlayerRow);
   const int compCards = static_cast<int>(CompHand.size());
-  // The computer must be able to answer every led card; further cards match the first.
-  if (led >= compCards) return false;
-  if (led > 0 && card.Rank != PlayerRow[0].Rank) return false;
 
   extend = MultiLeadOn && std::abs(CountRank(card.Rank, PlayerHand)) > 1 &&
            led - RowCount(CompRow) < compCards - 1;
@@ -66,16 +64,9 @@ bool TGame::LeadBranch(const TKart& card, int& slot, bool& extend) {
 }
 
 bool TGame::DefendBranch(ICardControl& card, const TKart& kart, int& slot) {
-  const int attack = RowCount(CompRow);
-  const int answered = RowCount(PlayerRow);
-  if (attack == 0 || attack <= answered) return false;
-
-  const bool transfer = TransferOn && answered == 0 && attack >= 1 &&
-                        kart.Rank == CompRow[0].Rank && attack < static_cast<int>(CompHand.size());
-  std::vector<int> candidates;
-  for (int i = 0; i < 6; ++i)
-    if (SlotOpen(i) == -1 && CanBeat(kart.Rank, kart.Suit, CompRow[i].Rank, CompRow[i].Suit, Trump))
-      candidates.push_back(i);
+  if (!AttackOpen()) return false;
+  const bool transfer = MayTransfer(kart);
+  const std::vector<int> candidates = SlotsToBeat(kart);
   const int n = static_cast<int>(candidates.size());
 
   if (n == 0 && !transfer) {
@@ -136,14 +127,13 @@ bool TGame::ThrowInBranch(const TKart& card, int& slot) {
     ShowSpeech(sayRankNotOnTable);
     return false;
   }
-  const int attack = RowCount(PlayerRow);
-  if (attack - RowCount(CompRow) >= static_cast<int>(CompHand.size()) || attack >= 6) {
+  if (!ThrowInRoom()) {
     // No more cards may come: only the buttons act now.
     ShowSpeech(sayNoMoreCards);
     MarkHot(pmNone);
     return false;
   }
-  slot = attack;
+  slot = RowCount(PlayerRow);
   if (CompAction != caTakes) CompAction = caDefend;
   return true;
 }

@@ -84,17 +84,10 @@ void TGame::MarkHot(TPlayMode mode) {
       case pmLead:
         card.SetHotMouse(true);
         break;
-      case pmDefend: {
+      case pmDefend:
         if (RowCount(CompRow) == 0) return;
-        const bool mayTransfer = TransferOn && RowCount(PlayerRow) == 0 && present &&
-                                 RowCount(CompRow) + 1 <= static_cast<int>(CompHand.size());
-        bool mayBeat = false;
-        for (int i = 0; i < 6 && !mayBeat; ++i)
-          mayBeat =
-              SlotOpen(i) == -1 && CanBeat(k.Rank, k.Suit, CompRow[i].Rank, CompRow[i].Suit, Trump);
-        if (mayTransfer || mayBeat) card.SetHotMouse(true);
+        if (MayTransfer(k) || !SlotsToBeat(k).empty()) card.SetHotMouse(true);
         break;
-      }
       case pmThrowIn:
         if (present) card.SetHotMouse(true);
         break;

@@ -10,30 +10,6 @@ namespace {
 
 constexpr TButton kAnswerButtons[] = {Button4, Button1, Button3, Button5};
 
-// Whether a click on the card would be accepted as a move (not merely refused).
-bool ClickActs(const TGame& g, const TKart& card) {
-  const int mine = RowCount(g.PlayerRow), hers = RowCount(g.CompRow);
-  const int compCards = static_cast<int>(g.CompHand.size());
-  switch (g.PlayMode) {
-    case pmLead:
-      return mine < compCards && (mine == 0 || card.Rank == g.PlayerRow[0].Rank);
-    case pmDefend: {
-      if (hers == 0 || hers <= mine) return false;
-      if (g.TransferOn && mine == 0 && card.Rank == g.CompRow[0].Rank && hers < compCards)
-        return true;
-      for (int i = 0; i < 6; ++i)
-        if (g.SlotOpen(i) == -1 &&
-            CanBeat(card.Rank, card.Suit, g.CompRow[i].Rank, g.CompRow[i].Suit, g.Trump))
-          return true;
-      return false;
-    }
-    case pmThrowIn:
-      return g.CountRank(card.Rank, g.TableCards) != 0 && mine - hers < compCards && mine < 6;
-    default:
-      return false;
-  }
-}
-
 class TRandomOpponent : public TOpponent {
  public:
   explicit TRandomOpponent(uint64_t seed) : rng_(seed) {}
@@ -42,7 +18,7 @@ class TRandomOpponent : public TOpponent {
     choices_.clear();
     if (game.PlayMode != pmNone)
       for (const TKart& k : game.PlayerHand)
-        if (ClickActs(game, k)) choices_.push_back({true, k.Tag, Button1});
+        if (game.ClickActs(k)) choices_.push_back({true, k.Tag, Button1});
     for (TButton b : kAnswerButtons)
       if (game.ButtonVisible[b]) choices_.push_back({false, 0, b});
     if (choices_.empty()) return false;
@@ -65,7 +41,7 @@ class TFirstOpponent : public TOpponent {
   bool NextMove(const TGame& game, TPlayerMove& move) override {
     if (game.PlayMode != pmNone)
       for (const TKart& k : game.PlayerHand)
-        if (ClickActs(game, k)) {
+        if (game.ClickActs(k)) {
           move = {true, k.Tag, Button1};
           return true;
         }
