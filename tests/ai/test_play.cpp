@@ -58,6 +58,9 @@ TEST(PlayDeals, BothOpponentsFinishEveryDealSoundly) {
       std::ostringstream faults;
       const TPlaySummary s = PlayDeals(config, faults);
       EXPECT_EQ(s.Violations, 0u) << opponent << " " << options << ": " << faults.str();
+      // Neither scripted player can make a deal go round in circles, so every deal ends.
+      EXPECT_EQ(s.Stuck, 0u);
+      EXPECT_EQ(s.Unfinished, 0u);
       EXPECT_EQ(s.Deals, 300u);
       EXPECT_EQ(s.ComputerWins + s.PlayerWins + s.Draws, 300u);
       EXPECT_GT(s.Events, 300u * 10);
