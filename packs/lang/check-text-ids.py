@@ -6,6 +6,8 @@ Usage:
                                        and strings.tsv beside this script)
     check-text-ids.py --self-test      feed the checks deliberately broken headers and
                                        make sure each fault is reported
+    --sources DIR                      also check the .cpp and .h files of DIR (the
+                                       windows' code) for texts read by a bare number
 
 Every enumerator of `enum TextId` stands on a line of its own, in the form
 
@@ -16,6 +18,9 @@ Every enumerator of `enum TextId` stands on a line of its own, in the form
 and this script checks that the name starts with k and ends in Text, that the number
 and its English twin (number + 300) are in strings.tsv for every text of the run, and
 that the quote is the Russian text of the number (or, ending in "...", its beginning).
+With --sources, the windows' code must read the texts by name: an index of the text
+table that starts with a digit (Texts[49], t[97 + 5 * k], Texts.At(3)) is reported. The
+language switch's loader reads every number in a loop and names none.
 Exit status 0 when every check passes, 1 otherwise.
 """
 
@@ -26,6 +31,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ENGLISH_OFFSET = 300
+BARE = re.compile(r"\b(?:Texts|t)\s*(?:\[|\.At\(|\(\s*)\s*[0-9]")
 LINE = re.compile(r'^\s*(\w+)\s*=\s*(\d+)\s*,\s*//\s*"(.*)"(?:\s*\[(\d+)\])?\s*$')
 
 
@@ -97,6 +103,25 @@ def check(header, texts):
     return errors
 
 
+def check_sources(files):
+    """Texts read by a bare number in {path: source}, as a list of messages."""
+    errors = []
+    for path, source in sorted(files.items()):
+        for lineno, line in enumerate(source.split("\n"), start=1):
+            if BARE.search(line.split("//")[0]):
+                errors.append(f"{path}:{lineno}: a text read by its bare number: {line.strip()}")
+    return errors
+
+
+def read_sources(folder):
+    files = {}
+    for name in sorted(os.listdir(folder)):
+        if name.endswith((".cpp", ".h")):
+            with open(os.path.join(folder, name), encoding="utf-8") as f:
+                files[os.path.join(folder, name)] = f.read()
+    return files
+
+
 def _self_test(header, tsv_data, strings):
     failures = []
     texts = strings.parse(tsv_data, [])
@@ -132,6 +157,14 @@ def _self_test(header, tsv_data, strings):
     for what, (h, t) in cases.items():
         if not check(h, t):
             failures.append(f"not reported: {what}")
+    for bare in ("rub.HG1->setTitle(t[49]);", "g.Speeches[k][v] = t[97 + 5 * k + v];",
+                 "ShowMessage(Texts[199]);", "x = Texts.At(3);"):
+        if not check_sources({"Dialog.cpp": bare}):
+            failures.append(f"bare number not reported: {bare}")
+    for named in ("HG1->setTitle(t[kHotCardsGroupText]);", "Texts.At(i) = pack.LoadText(i);",
+                  "text[0] = text[0].toLower();", "// t[49] in a comment"):
+        if check_sources({"Dialog.cpp": named}):
+            failures.append(f"wrongly reported: {named}")
     # A quote ending in "..." matches the text's beginning.
     if quote and check(with_line(line, line.replace(f'"{quote}"', f'"{quote[:1]}..."')), texts):
         failures.append("a quote of the text's beginning wrongly rejected")
@@ -141,6 +174,14 @@ def _self_test(header, tsv_data, strings):
 def main(argv):
     strings = _strings_module()
     args = [a for a in argv[1:] if a != "--self-test"]
+    sources = None
+    if "--sources" in args:
+        at = args.index("--sources")
+        if at + 1 >= len(args):
+            print("--sources needs a folder")
+            return 2
+        sources = args[at + 1]
+        del args[at:at + 2]
     header_path = args[0] if args else os.path.join(HERE, "..", "..", "app", "TextIds.h")
     tsv_path = args[1] if len(args) > 1 else os.path.join(HERE, "strings.tsv")
     with open(header_path, encoding="utf-8") as f:
@@ -156,6 +197,8 @@ def main(argv):
     parse_errors = []
     texts = strings.parse(tsv_data, parse_errors)
     errors = parse_errors + check(header, texts)
+    if sources is not None:
+        errors += check_sources(read_sources(sources))
     for msg in errors:
         print("FAIL:", msg)
     if errors:
