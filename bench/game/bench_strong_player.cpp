@@ -1,9 +1,12 @@
-// One decision of the strong player at its default budget, in the player's seat (the hint)
-// and in the computer's (a lead), on tables from the start of a deal to the last cards.
+// The strong player's speed: one decision at its default budget, in the player's seat (the
+// hint) and in the computer's (a lead), and the think times over whole deals.
 #include <benchmark/benchmark.h>
+
+#include <sstream>
 
 #include "Game.h"
 #include "Headless.h"
+#include "Play.h"
 #include "StrongChooser.h"
 
 namespace {
@@ -62,5 +65,33 @@ void BM_StrongLead(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StrongLead)->Arg(18)->Arg(8)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// Whole mirrored deals with the strong player in the player's seat against the described
+// computer, at the game's own budget (800 searched deals and the 400 ms cap per decision):
+// the think-time counters cover every decision with more than one move, in milliseconds.
+void BM_StrongThinkTimes(benchmark::State& state) {
+  TPlayConfig config;
+  config.Games = 100;
+  config.Seed = 2026;
+  config.Options = static_cast<int>(state.range(0));
+  config.Opponent = "strong";
+  config.Mirror = true;
+  config.TimeLimitMs = TStrongParams().TimeLimitMs;
+  TPlaySummary s;
+  std::ostringstream faults;
+  for (auto _ : state) s = PlayDeals(config, faults);
+  state.counters["thinkMedianMs"] = s.ThinkMedianMs;
+  state.counters["thinkP99Ms"] = s.ThinkP99Ms;
+  state.counters["thinkMaxMs"] = s.ThinkMaxMs;
+  state.counters["decisions"] = static_cast<double>(s.Decisions);
+  state.counters["strongShare"] = s.Share;
+}
+BENCHMARK(BM_StrongThinkTimes)
+    ->Arg(9)
+    ->Arg(11)
+    ->Arg(13)
+    ->Arg(15)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 }  // namespace

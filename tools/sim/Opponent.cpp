@@ -72,9 +72,10 @@ class TSteadyClock : public ISearchClock {
 
 class TStrongOpponent : public TOpponent {
  public:
-  TStrongOpponent(uint64_t seed, int iterations) : seed_(seed) {
+  TStrongOpponent(uint64_t seed, int iterations, double timeLimitMs) : seed_(seed) {
     params_.Iterations = iterations;
-    params_.TimeLimitMs = 1e18;  // the budget is the iteration count alone
+    // Without a limit the budget is the iteration count alone.
+    params_.TimeLimitMs = timeLimitMs > 0 ? timeLimitMs : 1e18;
   }
 
   bool NextMove(const TGame& game, TPlayerMove& move) override {
@@ -108,8 +109,8 @@ class TStrongOpponent : public TOpponent {
 
 }  // namespace
 
-std::unique_ptr<TOpponent> MakeStrongOpponent(uint64_t seed, int iterations) {
-  return std::make_unique<TStrongOpponent>(seed, iterations);
+std::unique_ptr<TOpponent> MakeStrongOpponent(uint64_t seed, int iterations, double timeLimitMs) {
+  return std::make_unique<TStrongOpponent>(seed, iterations, timeLimitMs);
 }
 
 uint64_t TSplitMix::Next() {

@@ -51,9 +51,11 @@ std::unique_ptr<TOpponent> MakeRandomOpponent(uint64_t seed);
 std::unique_ptr<TOpponent> MakeFirstOpponent();
 
 // The strong player in the player's seat, deciding on the player's knowledge only, with a
-// budget of `iterations` searched deals per decision and no time limit, so that a run
-// repeats exactly.
-std::unique_ptr<TOpponent> MakeStrongOpponent(uint64_t seed, int iterations);
+// budget of `iterations` searched deals per decision. Without a time limit (0) a run
+// repeats exactly; with one, each decision also stops after that many milliseconds, as
+// the game's does.
+std::unique_ptr<TOpponent> MakeStrongOpponent(uint64_t seed, int iterations,
+                                              double timeLimitMs = 0);
 
 // The command buttons a player may press during a deal.
 bool AnyAnswerButton(const TGame& game);

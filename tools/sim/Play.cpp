@@ -147,7 +147,8 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
     opponent = MakeFirstOpponent();
   else if (config.Opponent == "strong")
     opponent = MakeStrongOpponent(
-        config.Seed, config.Iterations > 0 ? config.Iterations : TStrongParams().Iterations);
+        config.Seed, config.Iterations > 0 ? config.Iterations : TStrongParams().Iterations,
+        config.TimeLimitMs);
   else
     opponent = MakeRandomOpponent(config.Seed ^ 0x5EEDull);
   run->Table.Opponent = opponent.get();

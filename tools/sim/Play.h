@@ -18,6 +18,7 @@ struct TPlayConfig {
   int Iterations = 0;      // the strong player's budget per decision; 0 the game's default
   std::string Computer = "described";  // or "strong": the searching player in the computer's seat
   uint32_t DealSeed = 0;               // when not 0, every deal is dealt with this seed (for tests)
+  double TimeLimitMs = 0;  // when not 0, the strong player's time cap per decision, as in the game
 };
 
 struct TPlaySummary {
