@@ -44,8 +44,16 @@ void TForm1::CreateDialogs() {
   ShowMessage = [this](const QString& text) {
     ShowPlainMessage(this, QMessageBox::Information, windowTitle(), text);
   };
-  RubDlg = new TRubDlg(this);
-  InterDlg = new TInterDlg(this);
+  RubDlg.SetMaker([this] {
+    auto* d = new TRubDlg(this);
+    if (TextsLoaded) d->ApplyTexts(Texts);
+    return d;
+  });
+  InterDlg.SetMaker([this] {
+    auto* d = new TInterDlg(this);
+    if (TextsLoaded) d->ApplyTexts(Texts);
+    return d;
+  });
 
   PopupMenu1 = new QMenu(this);
   auto* style = new TBigIconStyle;

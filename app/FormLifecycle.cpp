@@ -68,6 +68,10 @@ void TForm1::FormActivate() {
   const TChempRec& cur = ChempForm_->CurChemp;
   Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
   ArrangeColumn();
+  // The options and appearance dialogs are made now, the table long painted, rather than
+  // before the window could first show.
+  RubDlg.Get();
+  InterDlg.Get();
 }
 
 void TForm1::SetFacesAll() {

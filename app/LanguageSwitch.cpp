@@ -74,6 +74,7 @@ void TForm1::ChangeLang(int language) {
 
 void TForm1::ApplyTexts() {
   const TTextTable& t = Texts;
+  TextsLoaded = true;
   File1->menuAction()->setText(t[kFileMenuText]);
   N8->setText(t[kNewGameMenuText]);
   N7->setText(t[kChampionsMenuText]);
@@ -120,8 +121,9 @@ void TForm1::ApplyTexts() {
   // The desk entries of the right-click menu share the main menu's texts.
   for (int i = 0; i < 10; ++i) PF[i]->setText(t[DeskText(i)]);
 
-  RubDlg->ApplyTexts(t);
-  InterDlg->ApplyTexts(t);
+  // The options and appearance dialogs take them when made, if they are not yet.
+  if (TRubDlg* d = RubDlg.IfMade()) d->ApplyTexts(t);
+  if (TInterDlg* d = InterDlg.IfMade()) d->ApplyTexts(t);
 
   RulesItem->setText(t[kRulesMenuText]);
   HintItem->setText(t[kHintMenuText]);

@@ -44,7 +44,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   SettingsFile = SettingsFilePath();
   TProfileFile ini(QFile::encodeName(SettingsFile).toStdString());
   ini.Load();
-  Settings = ReadSettings(ini, SoundPlayer::HasAudioOutput());
+  Settings = ReadSettings(ini, std::function<bool()>(&SoundPlayer::HasAudioOutput));
 
   setWindowTitle(QStringLiteral("//"));
   setWindowIcon(QIcon(QPixmap::fromImage(OwnPicture(QStringLiteral("ICON")))));

@@ -12,6 +12,7 @@
 
 #include "CardRenditions.h"
 #include "Game.h"
+#include "MadeOnUse.h"
 #include "Settings.h"
 #include "TNameLabel.h"
 #include "TextTable.h"
@@ -119,8 +120,9 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   QAction* HintItem = nullptr;
   // The pair the hint chose to beat, preselected when the pick-a-pair menu comes up.
   int HintMenu = -1;
-  TRubDlg* RubDlg = nullptr;
-  TInterDlg* InterDlg = nullptr;
+  // The options and appearance dialogs, made when first opened.
+  TMadeOnUse<TRubDlg> RubDlg;
+  TMadeOnUse<TInterDlg> InterDlg;
   QMenu* PopupMenu1 = nullptr;
   std::array<QAction*, 10> PF{};
   std::array<QImage, 10> ImageList1;
@@ -134,6 +136,8 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   QString SettingsFile;
   // The texts of the current language; empty until loaded.
   TTextTable Texts;
+  // Whether Texts have been put on the window (dialogs made later take them on too).
+  bool TextsLoaded = false;
   bool Activated = false;
 
   // The window's parts, named as the game names them.

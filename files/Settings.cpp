@@ -15,6 +15,11 @@ int32_t SetToInt(uint16_t set) {
   return static_cast<int32_t>(set);
 }
 
+TSettings ReadSettings(const TProfileFile& f, const std::function<bool()>& haveWaveOut) {
+  const bool soundOn = IntToSet(f.ReadInteger(kSettings, "Arul", 0)) & kSoundBit;
+  return ReadSettings(f, !soundOn || !haveWaveOut || haveWaveOut());
+}
+
 TSettings ReadSettings(const TProfileFile& f, bool haveWaveOut) {
   TSettings s;
   s.MyWords = f.ReadInteger(kSettings, "MyWords", 0);

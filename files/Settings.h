@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "ProfileFile.h"
@@ -40,6 +41,9 @@ int32_t SetToInt(uint16_t set);
 // Reads every key in the order of the file's layout; without a wave-output device the
 // sound option is removed whatever the file says.
 TSettings ReadSettings(const TProfileFile& file, bool haveWaveOut);
+// The same, asking whether there is a wave-output device only when the file turns the sound
+// on (finding out may take the audio system a moment).
+TSettings ReadSettings(const TProfileFile& file, const std::function<bool()>& haveWaveOut);
 // Writes the "Settings" keys and State, and the placement only when the window is normal.
 void WriteSettings(TProfileFile& file, const TSettings& s);
 

@@ -7,6 +7,7 @@
 #include "TBtn3d.h"
 #include "TColBtn.h"
 #include "THotCard.h"
+#include "TInterDlg.h"
 #include "TKuvLed.h"
 #include "TKuvTrack.h"
 #include "TRubDlg.h"
@@ -239,6 +240,24 @@ TEST_F(OptionsDialog, SpeedCounterLooksAsDescribedAndArrowKeysStepByOne) {
   ASSERT_FALSE(counter.isNull());
   EXPECT_EQ(counter.pixelColor(counter.width() / 6, 2), QColor(Qt::black));
   EXPECT_EQ(counter.pixelColor(0, 0), SysColor(SysBtnFace));
+}
+
+// The options and appearance dialogs are not made before the window first shows; made
+// later, they speak the window's language, and follow it from then on.
+TEST_F(OptionsDialog, DialogsMadeOnFirstUseSpeakTheWindowsLanguage) {
+  TForm1 form;
+  form.Activated = true;
+  form.show();
+  form.L2Click(2);
+  EXPECT_EQ(form.RubDlg.IfMade(), nullptr);
+  EXPECT_EQ(form.InterDlg.IfMade(), nullptr);
+  TRubDlg& options = *form.RubDlg;
+  EXPECT_EQ(form.RubDlg.IfMade(), &options);
+  EXPECT_EQ(options.windowTitle(), PackText(26, 2));
+  EXPECT_EQ(form.InterDlg->windowTitle(), PackText(27, 2));
+  form.L2Click(1);
+  EXPECT_EQ(options.windowTitle(), PackText(26, 1));
+  EXPECT_EQ(form.InterDlg->windowTitle(), PackText(27, 1));
 }
 
 }  // namespace

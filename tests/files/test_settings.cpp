@@ -83,5 +83,26 @@ TEST_F(SettingsTest, HexColourIsWrittenBackInDecimal) {
   EXPECT_NE(ReadFile("durak.ini").find("HotColor=16711680\n"), std::string::npos);
 }
 
+// Whether there is a wave-output device is asked only when the file turns the sound on; the
+// answer decides as before.
+TEST_F(SettingsTest, AudioDeviceAskedOnlyWhenTheSoundIsOn) {
+  int asked = 0;
+  auto read = [&](const std::string& text, bool wave) {
+    WriteFile("durak.ini", text);
+    TProfileFile f(PathOf("durak.ini"));
+    f.Load();
+    return ReadSettings(f, std::function<bool()>([&] {
+                          ++asked;
+                          return wave;
+                        }));
+  };
+  EXPECT_EQ(read("[Settings]\nArul=1\n", false).Options, 1);
+  EXPECT_EQ(read("", false).Options, 0);
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(read("[Settings]\nArul=9\n", true).Options, 9);
+  EXPECT_EQ(read("[Settings]\nArul=9\n", false).Options, 1);
+  EXPECT_EQ(asked, 2);
+}
+
 }  // namespace
 }  // namespace durak::testing
