@@ -136,5 +136,21 @@ TEST_P(RoomTest, OpenCardsNeverOutnumberThePlayersHand) {
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, RoomTest, ::testing::Values(2, 3));
 
+// While the player defends: one card of two beaten, one open, and one card in the player's
+// hand: the player could not face another, so none comes; with two cards in hand, one may.
+TEST_P(RoomTest, NoThrowInBeyondWhatThePlayerCanFace) {
+  const int playerCards = GetParam() - 1;
+  game.Trump = S;
+  ComputerPlays(K(6, H), 0);
+  ComputerPlays(K(6, D), 1);
+  PlayerPlays(K(9, H), 0);
+  game.CompHand = L({K(6, C), K(9, C)});
+  for (int i = 0; i < playerCards; ++i) game.PlayerHand.push_back(K(12 + i, C));
+  FillStock(12);
+  NothingKnown();
+  game.HM(caThrowIn, 0);
+  EXPECT_EQ(ListHasTag(game.CompHand, TagOf(6, C)), playerCards <= 1);
+}
+
 }  // namespace
 }  // namespace durak::testing
