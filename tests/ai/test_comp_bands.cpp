@@ -82,6 +82,28 @@ TEST_P(StockTest, StrongTableBarsTheThrowInFromNineCards) {
   EXPECT_EQ(thrown, stock >= 9 ? 0 : TagOf(10, D));
 }
 
+// The strength that bars it: fourteen (a queen beaten by a trump seven) bars; thirteen (a
+// queen beaten by the ace of its suit) does not.
+TEST_P(StockTest, ATableOfStrengthFourteenIsStrong) {
+  const int stock = GetParam();
+  if (stock < 9) GTEST_SKIP() << "only the early band looks at the table's strength";
+  game.Trump = S;
+  game.CompHand = L({K(12, D), K(7, C)});
+  game.PlayerHand = L({K(6, H), K(7, H), K(8, H)});
+  // (12 + 7 + 9) / 2 = 14.
+  EXPECT_EQ(ThrowInWith(K(12, H), K(7, S), stock, false), 0);
+}
+
+TEST_P(StockTest, ATableOfStrengthThirteenIsNot) {
+  const int stock = GetParam();
+  if (stock < 9) GTEST_SKIP() << "only the early band looks at the table's strength";
+  game.Trump = S;
+  game.CompHand = L({K(12, D), K(7, C)});
+  game.PlayerHand = L({K(6, H), K(7, H), K(8, H)});
+  // (12 + 14) / 2 = 13.
+  EXPECT_EQ(ThrowInWith(K(12, H), K(14, H), stock, false), TagOf(12, D));
+}
+
 // From two cards in the stock the late band throws a plain nine in; at one card the
 // endgame's knowledge of the player's hand bars it, since the player holds two higher clubs.
 TEST_P(StockTest, TheEndgameThrowInStartsBelowTwoCards) {
