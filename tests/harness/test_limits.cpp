@@ -2,6 +2,7 @@
 // the record's counters stop at the top instead of turning negative, and `play` refuses a
 // count of deals no run could finish.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -65,7 +66,8 @@ TEST(HarnessLimits, RecordCountersStopAtTheTop) {
 }
 
 TEST(HarnessLimits, PlayRefusesMoreThanABillionDeals) {
-  const std::string err = ::testing::TempDir() + "durak_sim_games.err";
+  const std::string err =
+      ::testing::TempDir() + std::to_string(::getpid()) + "_durak_sim_games.err";
   const std::string cmd = std::string("\"") + DURAK_SIM_PATH +
                           "\" play --games 1000000001 --seed 1 > /dev/null 2> \"" + err + "\"";
   const int status = std::system(cmd.c_str());

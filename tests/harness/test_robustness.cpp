@@ -1,6 +1,7 @@
 // durak-sim step on hostile input: thousands of mutated requests through the real program,
 // each answered by exactly one line of valid JSON, in order, without a crash or a hang.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -73,8 +74,10 @@ TEST(HarnessRobustness, MutatedRequestsEachGetOneJsonLine) {
   requests.push_back(R"({"state":{"deck":[40]},"event":{"type":"newgame"}})");
   requests.push_back(R"({"state":{},"event":{"type":"fly"}})");
 
-  const std::string in = ::testing::TempDir() + "durak_sim_requests.jsonl";
-  const std::string out = ::testing::TempDir() + "durak_sim_responses.jsonl";
+  const std::string in =
+      ::testing::TempDir() + std::to_string(::getpid()) + "_durak_sim_requests.jsonl";
+  const std::string out =
+      ::testing::TempDir() + std::to_string(::getpid()) + "_durak_sim_responses.jsonl";
   {
     std::ofstream f(in, std::ios::binary);
     for (const std::string& r : requests) f << r << '\n';
