@@ -6,13 +6,13 @@
 
 namespace durak {
 
-namespace {
-
-TCardSet SetOf(const TKarts& list) {
+TCardSet CardSetOf(const TKarts& list) {
   TCardSet s = 0;
   for (const TKart& k : list) s |= CardBit(k.Tag);
   return s;
 }
+
+namespace {
 
 std::array<uint8_t, 6> RowTags(const TRow& row) {
   std::array<uint8_t, 6> r{};
@@ -30,7 +30,7 @@ void FillCommon(TSearchState& s, const TRow& playerRow, const TRow& compRow, con
   for (const auto& row : s.Row)
     for (uint8_t c : row)
       if (c != 0) s.Table |= CardBit(c);
-  s.Discard = SetOf(discard);
+  s.Discard = CardSetOf(discard);
   s.Trump = static_cast<uint8_t>(trump);
   s.StockCount = static_cast<uint8_t>(stockCount);
   if (hasTrumpCard && stockCount > 0) s.Stock[0] = trumpCard.Tag;
@@ -73,8 +73,8 @@ TInfoSet InfoOfComputer(const TCompView& view, int action, int afterTake) {
   TSearchState& s = info.Visible;
   FillCommon(s, *view.PlayerRow, *view.CompRow, *view.Discard, view.Trump, view.StockCount,
              view.HasTrumpCard, view.TrumpCard, view.TransferOn, view.MultiLeadOn);
-  s.Hand[seatComputer] = SetOf(*view.Hand);
-  info.OppKnown = SetOf(*view.Known);
+  s.Hand[seatComputer] = CardSetOf(*view.Hand);
+  info.OppKnown = CardSetOf(*view.Known);
   s.Hand[seatPlayer] = info.OppKnown;
   info.OppCount = static_cast<uint8_t>(view.PlayerCount);
   switch (action) {
@@ -101,8 +101,8 @@ bool InfoOfPlayer(const TPlayerView& view, TInfoSet& info) {
   TSearchState& s = info.Visible;
   FillCommon(s, view.PlayerRow, view.CompRow, view.Discard, view.Trump, view.StockCount,
              view.HasTrumpCard, view.TrumpCard, view.TransferOn, view.MultiLeadOn);
-  s.Hand[seatPlayer] = SetOf(view.Hand);
-  info.OppKnown = SetOf(view.SeenComp);
+  s.Hand[seatPlayer] = CardSetOf(view.Hand);
+  info.OppKnown = CardSetOf(view.SeenComp);
   s.Hand[seatComputer] = info.OppKnown;
   info.OppCount = static_cast<uint8_t>(view.CompCount);
   switch (view.PlayMode) {

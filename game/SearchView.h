@@ -13,6 +13,9 @@ namespace durak {
 
 class TGame;
 
+// The cards of a list as a card set.
+TCardSet CardSetOf(const TKarts& list);
+
 // The player's counterpart of TCompView: copies of what the player can see, nothing more.
 struct TPlayerView {
   TKarts Hand;

@@ -4,36 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <vector>
 
+#include "Cards.h"
 #include "CompView.h"
 #include "Game.h"
 #include "Headless.h"
 
 namespace durak::testing {
-
-constexpr int S = Spades, C = Clubs, D = Diamonds, H = Hearts;
-
-inline TKart K(int rank, int suit) {
-  return KartOfTag(TagOf(rank, suit));
-}
-
-inline TKarts L(std::initializer_list<TKart> cards) {
-  return TKarts(cards);
-}
-
-inline std::vector<int> Tags(const TKarts& list) {
-  std::vector<int> tags;
-  for (const TKart& k : list) tags.push_back(k.Tag);
-  return tags;
-}
-
-inline std::vector<int> RowTags(const TRow& row) {
-  std::vector<int> tags;
-  for (const TKart& k : row) tags.push_back(k.Rank ? k.Tag : 0);
-  return tags;
-}
 
 class AiTest : public ::testing::Test {
  protected:

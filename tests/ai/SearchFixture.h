@@ -12,12 +12,6 @@
 
 namespace durak::testing {
 
-inline TCardSet SetOfList(const TKarts& list) {
-  TCardSet s = 0;
-  for (const TKart& k : list) s |= CardBit(k.Tag);
-  return s;
-}
-
 // The whole deal as a search state; the decision is the player's (the phase as the player's
 // view reads it), or the computer's HM(action, afterTake) when action >= 0.
 inline TSearchState FullState(const TGame& g, int action = -1, int afterTake = 0) {
@@ -34,13 +28,13 @@ inline TSearchState FullState(const TGame& g, int action = -1, int afterTake = 0
     s.Row[seatPlayer][i] = g.PlayerRow[i].Rank != 0 ? g.PlayerRow[i].Tag : 0;
     s.Row[seatComputer][i] = g.CompRow[i].Rank != 0 ? g.CompRow[i].Tag : 0;
   }
-  s.Table = SetOfList(g.TableCards);
-  s.Discard = SetOfList(g.Discard);
+  s.Table = CardSetOf(g.TableCards);
+  s.Discard = CardSetOf(g.Discard);
   s.Trump = g.Trump;
   s.TransferOn = g.TransferOn;
   s.MultiLeadOn = g.MultiLeadOn;
-  s.Hand[seatPlayer] = SetOfList(g.PlayerHand);
-  s.Hand[seatComputer] = SetOfList(g.CompHand);
+  s.Hand[seatPlayer] = CardSetOf(g.PlayerHand);
+  s.Hand[seatComputer] = CardSetOf(g.CompHand);
   s.StockCount = static_cast<uint8_t>(g.Deck.size());
   for (size_t i = 0; i < g.Deck.size(); ++i) s.Stock[i] = g.Deck[i].Tag;
   if (g.DealResult != drGoesOn) {
@@ -60,8 +54,8 @@ inline std::string Difference(const TSearchState& m, const TGame& g) {
     if (m.Stock[i] != e.Stock[i]) return "stock order differs";
   // Once a deal is over the cards left on the table lie in no particular slots.
   if (!m.Over() && m.Row != e.Row) return "table rows differ";
-  if (m.Discard != SetOfList(g.Discard)) return "discard differs";
-  if (m.Table != SetOfList(g.TableCards)) return "table cards differ";
+  if (m.Discard != CardSetOf(g.Discard)) return "discard differs";
+  if (m.Table != CardSetOf(g.TableCards)) return "table cards differ";
   if (m.Over() != (g.DealResult != drGoesOn)) return "end of deal differs";
   if (m.Over()) return m.Result == g.DealResult ? "" : "results differ";
   if (m.Mover() != seatPlayer) return "the model waits for the computer";

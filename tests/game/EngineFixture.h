@@ -4,30 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <utility>
 #include <vector>
 
+#include "Cards.h"
 #include "Game.h"
 #include "Headless.h"
 
 namespace durak::testing {
-
-inline TKart K(int rank, int suit) {
-  return KartOfTag(TagOf(rank, suit));
-}
-
-inline TKarts L(std::initializer_list<std::pair<int, int>> cards) {
-  TKarts list;
-  for (auto [rank, suit] : cards) list.push_back(K(rank, suit));
-  return list;
-}
-
-inline std::vector<int> Tags(const TKarts& list) {
-  std::vector<int> tags;
-  for (const TKart& k : list) tags.push_back(k.Tag);
-  return tags;
-}
 
 class TRecordingGame : public TGame {
  public:

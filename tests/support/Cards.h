@@ -1,0 +1,45 @@
+// Cards for hand-made tables: a card by rank and suit, lists of them, and their tags, as the
+// engine, computer-player and search tests write them.
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+#include "CardLists.h"
+#include "Kart.h"
+
+namespace durak::testing {
+
+constexpr int S = Spades, C = Clubs, D = Diamonds, H = Hearts;
+
+inline TKart K(int rank, int suit) {
+  return KartOfTag(TagOf(rank, suit));
+}
+
+// One card of a list written by hand: either a card, K(6, S), or its rank and suit, {6, S}.
+struct TCardOf {
+  TCardOf(const TKart& k) : Kart(k) {}  // NOLINT(google-explicit-constructor): list element
+  TCardOf(int rank, int suit) : Kart(K(rank, suit)) {}
+  TKart Kart;
+};
+
+inline TKarts L(std::initializer_list<TCardOf> cards) {
+  TKarts list;
+  for (const TCardOf& c : cards) list.push_back(c.Kart);
+  return list;
+}
+
+inline std::vector<int> Tags(const TKarts& list) {
+  std::vector<int> tags;
+  for (const TKart& k : list) tags.push_back(k.Tag);
+  return tags;
+}
+
+// The tags of a table row, 0 for an empty slot.
+inline std::vector<int> RowTags(const TRow& row) {
+  std::vector<int> tags;
+  for (const TKart& k : row) tags.push_back(k.Rank ? k.Tag : 0);
+  return tags;
+}
+
+}  // namespace durak::testing
