@@ -48,10 +48,7 @@ class AccessibleNamesTest : public TWindowTest {
 };
 
 TEST_F(AccessibleNamesTest, CardsButtonsAndCountersInBothLanguages) {
-  TModalDriver driver;
-  TForm1 form;
-  form.Game().ASpeed = 100;
-  Start(form);
+  TForm1& form = StartFastWindow();
   TGame& g = form.Game();
   QTest::mouseClick(form.Button2, Qt::LeftButton);
   ASSERT_EQ(g.Deck.size(), 24u);
@@ -110,10 +107,7 @@ TEST_F(AccessibleNamesTest, CardsButtonsAndCountersInBothLanguages) {
 }
 
 TEST_F(AccessibleNamesTest, PairsOnTheTableReadAsAttackBeatenBy) {
-  TModalDriver driver;
-  TForm1 form;
-  form.Game().ASpeed = 100;
-  Start(form);
+  TForm1& form = StartFastWindow();
   TGame& g = form.Game();
   form.L2Click(1);
   EXPECT_EQ(Description(form.Panel3), QStringLiteral("Стол пуст"));
@@ -157,10 +151,7 @@ TEST_F(AccessibleNamesTest, PairsOnTheTableReadAsAttackBeatenBy) {
 }
 
 TEST_F(AccessibleNamesTest, TheSpeechLineIsAnnouncedAndTheMarkedCardTakesTheFocus) {
-  TModalDriver driver;
-  TForm1 form;
-  form.Game().ASpeed = 100;
-  Start(form);
+  TForm1& form = StartFastWindow();
   WatchAccessibleEvents(RecordEvent);
   form.L2Click(2);
   gEvents.clear();

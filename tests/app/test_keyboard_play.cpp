@@ -97,10 +97,7 @@ class KeyboardPlayTest : public TWindowTest {
   }
 
   void PlayADeal(int options, int language, int menuDowns) {
-    TModalDriver driver;
-    TForm1 form;
-    form.Game().ASpeed = 100;
-    Start(form);
+    TForm1& form = StartFastWindow();
     ASSERT_TRUE(form.isVisible());
     form.L2Click(language);
     form.Game().Options = options;
@@ -117,8 +114,8 @@ class KeyboardPlayTest : public TWindowTest {
     ASSERT_NE(form.Game().DealResult, drGoesOn);
     EXPECT_TRUE(form.Button2->isVisible());
     EXPECT_EQ(form.Game().MyScore + form.Game().HerScore, form.Game().DealResult == drDraw ? 0 : 1);
-    EXPECT_GE(driver.ChampionsShown, 2);  // at start-up and after the deal
-    EXPECT_TRUE(driver.Messages.isEmpty()) << driver.Messages.join("; ").toStdString();
+    EXPECT_GE(Driver->ChampionsShown, 2);  // at start-up and after the deal
+    EXPECT_TRUE(Driver->Messages.isEmpty()) << Driver->Messages.join("; ").toStdString();
     // The next deal starts from the keyboard too, by the letter of "Замесить".
     Letter(form, form.Button2->KeyLetter());
     EXPECT_FALSE(form.Button2->isVisible());
@@ -135,10 +132,7 @@ TEST_F(KeyboardPlayTest, ATransferDealWithSeveralCardLeadsIsPlayedFromTheKeyboar
 }
 
 TEST_F(KeyboardPlayTest, TheMarkMovesAlongTheHandAndFollowsItsCard) {
-  TModalDriver driver;
-  TForm1 form;
-  form.Game().ASpeed = 100;
-  Start(form);
+  TForm1& form = StartFastWindow();
   TGame& g = form.Game();
   Key(form, Qt::Key_Return);
   ASSERT_EQ(g.PlayerHand.size(), 6u);
@@ -194,10 +188,7 @@ TEST_F(KeyboardPlayTest, TheMarkMovesAlongTheHandAndFollowsItsCard) {
 }
 
 TEST_F(KeyboardPlayTest, APlayedCardPassesTheMarkToItsNeighbour) {
-  TModalDriver driver;
-  TForm1 form;
-  form.Game().ASpeed = 100;
-  Start(form);
+  TForm1& form = StartFastWindow();
   TGame& g = form.Game();
   // Deal until the player leads.
   for (int i = 0; i < 20 && g.PlayMode != pmLead; ++i) {
@@ -222,10 +213,7 @@ TEST_F(KeyboardPlayTest, APlayedCardPassesTheMarkToItsNeighbour) {
 }
 
 TEST_F(KeyboardPlayTest, LettersPressOnlyTheButtonsShownAndAreUnderlinedInBothLanguages) {
-  TModalDriver driver;
-  TForm1 form;
-  form.Game().ASpeed = 100;
-  Start(form);
+  TForm1& form = StartFastWindow();
   for (int language : {1, 2}) {
     form.L2Click(language);
     QSet<QChar> keys;
@@ -254,10 +242,7 @@ TEST_F(KeyboardPlayTest, LettersPressOnlyTheButtonsShownAndAreUnderlinedInBothLa
 }
 
 TEST_F(KeyboardPlayTest, F2SweepsTheHandAwayAndTheKeysCannotPlayASweptCard) {
-  TModalDriver driver;
-  TForm1 form;
-  form.Game().ASpeed = 100;
-  Start(form);
+  TForm1& form = StartFastWindow();
   TGame& g = form.Game();
   Key(form, Qt::Key_Return);
   Key(form, Qt::Key_Right);
@@ -287,9 +272,7 @@ TEST_F(KeyboardPlayTest, F2SweepsTheHandAwayAndTheKeysCannotPlayASweptCard) {
 }
 
 TEST_F(KeyboardPlayTest, ThePairMenuOpenedFromTheKeysStartsOnItsFirstItem) {
-  TModalDriver driver;
-  TForm1 form;
-  Start(form);
+  TForm1& form = StartWindow();
   const std::vector<TPairMenuItem> items = {
       {2, "Бить даму пик", 1, false}, {4, "Бить туза пик", 2, false}, {6, "Перевести", 3, true}};
   form.KeyboardPlay = true;

@@ -90,12 +90,9 @@ TEST_F(WindowFlowTest, GarbageSettingsGiveDefaults) {
 }
 
 TEST_F(WindowFlowTest, MissingCardPackIsReportedAndTheWindowCloses) {
-  WriteText("durak.ini", "[Settings]\nColodaPath=no-such-deck.dll\n");
-  TModalDriver driver;
-  TForm1 form;
-  Start(form);
-  ASSERT_FALSE(driver.Messages.isEmpty());
-  EXPECT_TRUE(driver.Messages.first().contains("no-such-deck.dll not found !"));
+  TForm1& form = StartWindowWith("[Settings]\nColodaPath=no-such-deck.dll\n");
+  ASSERT_FALSE(Driver->Messages.isEmpty());
+  EXPECT_TRUE(Driver->Messages.first().contains("no-such-deck.dll not found !"));
   EXPECT_FALSE(form.isVisible());
 }
 

@@ -114,25 +114,21 @@ TEST_F(WindowGuardTest, SavedPlacementOffTheScreenOpensOnIt) {
 }
 
 TEST_F(WindowGuardTest, CardPackThatCannotBeOpenedIsNotKeptForTheNextStart) {
-  WriteText("durak.ini", "[Settings]\nColodaPath=coloda-gone.col\n");
   {
-    TModalDriver driver;
-    TForm1 form;
-    Start(form);
+    TForm1& form = StartWindowWith("[Settings]\nColodaPath=coloda-gone.col\n");
     // This start ends with the message, as it always has...
-    ASSERT_FALSE(driver.Messages.isEmpty());
-    EXPECT_TRUE(driver.Messages.first().contains("coloda-gone.col not found !"));
+    ASSERT_FALSE(Driver->Messages.isEmpty());
+    EXPECT_TRUE(Driver->Messages.first().contains("coloda-gone.col not found !"));
     EXPECT_FALSE(form.isVisible());
+    CloseWindow();
   }
   // ...but the standard deck is what is kept, so the next start is a game again.
   EXPECT_TRUE(ReadText("durak.ini").contains("ColodaPath=c36.dll"));
-  TModalDriver driver;
-  TForm1 form;
-  Start(form);
+  TForm1& form = StartWindow();
   EXPECT_TRUE(form.isVisible());
   EXPECT_GT(form.CardWidth, 0);
-  EXPECT_TRUE(driver.Messages.filter("not found").isEmpty())
-      << driver.Messages.join("; ").toStdString();
+  EXPECT_TRUE(Driver->Messages.filter("not found").isEmpty())
+      << Driver->Messages.join("; ").toStdString();
   form.close();
 }
 

@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
+#include "ModalDriver.h"
 #include "TChempForm.h"
 #include "TForm1.h"
 
@@ -21,7 +23,10 @@ class TWindowTest : public ::testing::Test {
     previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
   }
-  void TearDown() override { QDir::setCurrent(previous); }
+  void TearDown() override {
+    CloseWindow();
+    QDir::setCurrent(previous);
+  }
   QString ReadText(const QString& name) {
     QFile f(dir.filePath(name));
     f.open(QIODevice::ReadOnly);
@@ -40,9 +45,34 @@ class TWindowTest : public ::testing::Test {
       QTest::qWait(10);
     QTest::qWait(50);
   }
+  // The fixture's own window, started with Driver answering its dialogs (the driver comes
+  // first, so it is there for the start-up's player dialog and champions table). `speed` is
+  // the cards' speed; 0 keeps the one durak.ini gives.
+  TForm1& StartWindow(int speed = 0) {
+    CloseWindow();
+    Driver = std::make_unique<TModalDriver>();
+    Window = std::make_unique<TForm1>();
+    if (speed > 0) Window->Game().ASpeed = speed;
+    Start(*Window);
+    return *Window;
+  }
+  // Closes the fixture's window as the player would leave the game: its files are written.
+  void CloseWindow() {
+    Window.reset();
+    Driver.reset();
+  }
+  // The same, at the fastest speed, as a test that plays wants it.
+  TForm1& StartFastWindow() { return StartWindow(100); }
+  // The same, after putting the given durak.ini in the folder.
+  TForm1& StartWindowWith(const QByteArray& ini) {
+    WriteText("durak.ini", ini);
+    return StartWindow();
+  }
 
   QTemporaryDir dir;
   QString previous;
+  std::unique_ptr<TModalDriver> Driver;
+  std::unique_ptr<TForm1> Window;
 };
 
 }  // namespace durak::testing
