@@ -1,5 +1,8 @@
 #include "Headless.h"
 
+#include "Game.h"
+#include "StrongChooser.h"
+
 namespace durak {
 
 void THeadlessCard::SetBounds(int left, int top, int width, int height) {
@@ -46,6 +49,20 @@ std::array<ICardControl*, 36> THeadlessCards::Pointers() const {
   std::array<ICardControl*, 36> p{};
   for (int i = 0; i < 36; ++i) p[i] = Cards[i].get();
   return p;
+}
+
+void PlayHint(TGame& game, THeadlessTable& table, const THeadlessCards& cards, const THint& hint) {
+  table.MenuChoice = hint.Menu;
+  if (hint.IsClick)
+    game.Card1Click(*cards.Cards[hint.Tag - 1]);
+  else if (hint.Button == Button1)
+    game.Button1Click();
+  else if (hint.Button == Button3)
+    game.Button3Click();
+  else if (hint.Button == Button4)
+    game.Button4Click();
+  else
+    game.Button5Click();
 }
 
 }  // namespace durak

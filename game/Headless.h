@@ -99,4 +99,11 @@ struct THeadlessCards {
   std::array<std::unique_ptr<THeadlessCard>, 36> Cards;
 };
 
+class TGame;
+struct THint;
+
+// Gives the game a player's input as the strong player's hint or the search model names
+// it: the pair the menu is to offer, then the click on the card or the press of the button.
+void PlayHint(TGame& game, THeadlessTable& table, const THeadlessCards& cards, const THint& hint);
+
 }  // namespace durak

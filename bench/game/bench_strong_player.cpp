@@ -32,17 +32,7 @@ struct TTable {
       if (static_cast<int>(Game.Deck.size()) <= stock && Game.PlayMode == pmDefend) break;
       const THint h = StrongHint(Game, i, quick);
       if (!h.Valid) break;
-      Table.MenuChoice = h.Menu;
-      if (h.IsClick)
-        Game.Card1Click(*CardSet.Pointers()[h.Tag - 1]);
-      else if (h.Button == Button1)
-        Game.Button1Click();
-      else if (h.Button == Button3)
-        Game.Button3Click();
-      else if (h.Button == Button4)
-        Game.Button4Click();
-      else
-        Game.Button5Click();
+      PlayHint(Game, Table, CardSet, h);
     }
   }
 };

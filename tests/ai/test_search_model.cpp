@@ -273,17 +273,7 @@ TAgreement PlayBoth(int deals, uint64_t seed, bool describedComputer) {
       const TSearchState before = model;
       const THint input = InputOfMove(model, m);
       ApplyMove(model, m);
-      table.MenuChoice = input.Menu;
-      if (input.IsClick)
-        game.Card1Click(*cards.Pointers()[input.Tag - 1]);
-      else if (input.Button == Button1)
-        game.Button1Click();
-      else if (input.Button == Button3)
-        game.Button3Click();
-      else if (input.Button == Button4)
-        game.Button4Click();
-      else
-        game.Button5Click();
+      PlayHint(game, table, cards, input);
       EXPECT_EQ(chooser.Fault, "");
       const std::string diff = Difference(model, game);
       EXPECT_EQ(diff, "") << "after move " << int(m.Kind) << "/" << int(m.Card) << "/"

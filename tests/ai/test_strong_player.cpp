@@ -117,17 +117,7 @@ class StrongTest : public ::testing::Test {
       TStrongParams quick;
       quick.Iterations = 30;
       const THint h = StrongHint(game, seed + i, quick);
-      table.MenuChoice = h.Menu;
-      if (h.IsClick)
-        game.Card1Click(*cards.Pointers()[h.Tag - 1]);
-      else if (h.Button == Button1)
-        game.Button1Click();
-      else if (h.Button == Button3)
-        game.Button3Click();
-      else if (h.Button == Button4)
-        game.Button4Click();
-      else
-        game.Button5Click();
+      PlayHint(game, table, cards, h);
     }
   }
 
@@ -243,17 +233,7 @@ TEST_F(StrongTest, WholeDealsWithTheStrongComputerStaySound) {
       GenerateMoves(s, moves);
       ASSERT_GT(moves.Count, 0);
       const THint h = InputOfMove(s, moves.Items[0]);
-      table.MenuChoice = h.Menu;
-      if (h.IsClick)
-        game.Card1Click(*cards.Pointers()[h.Tag - 1]);
-      else if (h.Button == Button1)
-        game.Button1Click();
-      else if (h.Button == Button3)
-        game.Button3Click();
-      else if (h.Button == Button4)
-        game.Button4Click();
-      else
-        game.Button5Click();
+      PlayHint(game, table, cards, h);
     }
     EXPECT_NE(game.DealResult, drGoesOn);
   }
