@@ -34,6 +34,11 @@ struct TLeadCase {
   int Rank, Suit;  // the card led
 };
 
+// Names the case in the test list: the stock and the card led.
+void PrintTo(const TLeadCase& c, std::ostream* os) {
+  *os << "stock" << c.Stock << "_leads" << c.Rank << "_" << c.Suit;
+}
+
 class LeadBandTest : public BandTest, public ::testing::WithParamInterface<TLeadCase> {};
 
 // A hand whose choice differs by band: the lowest plain card goes with a full stock; the

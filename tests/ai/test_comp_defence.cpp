@@ -59,6 +59,11 @@ struct TBanCase {
   bool Beats;
 };
 
+// Names the case in the test list: the stock and the trump's rank.
+void PrintTo(const TBanCase& c, std::ostream* os) {
+  *os << "stock" << c.Stock << "_trump" << c.TrumpRank << (c.Beats ? "_beats" : "_takes");
+}
+
 class TrumpBanTest : public DefenceTest, public ::testing::WithParamInterface<TBanCase> {};
 
 TEST_P(TrumpBanTest, TrumpsAllowedByTheStock) {
