@@ -57,13 +57,16 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, LeadBandTest,
                                            TLeadCase{15, 10, C}, TLeadCase{8, 10, C},
                                            TLeadCase{7, 10, C}, TLeadCase{2, 10, C}));
 
-// One stock size per case; each test checks its rule on both sides of a boundary.
+// One stock size per case; each test checks its rule on both sides of its boundary, over
+// the stock sizes where that rule decides.
 class StockTest : public BandTest, public ::testing::WithParamInterface<int> {};
+class LeadStockTest : public StockTest {};
+class EarlyThrowInTest : public StockTest {};
+class LateThrowInTest : public StockTest {};
 
 // The late band's pair bonus against the middle band: a pair of eights and a lone six.
-TEST_P(StockTest, PairsCountFromSevenCardsDown) {
+TEST_P(LeadStockTest, PairsCountFromSevenCardsDown) {
   const int stock = GetParam();
-  if (stock < 2) GTEST_SKIP() << "the endgame decides on the player's known hand";
   game.Trump = S;
   game.CompHand = L({K(8, D), K(8, H), K(6, C)});
   game.PlayerHand = L({K(9, C), K(9, H)});
@@ -76,9 +79,8 @@ TEST_P(StockTest, PairsCountFromSevenCardsDown) {
 
 // A strong table stops the throw-in while the stock holds nine cards or more; below that a
 // plain ten may still come.
-TEST_P(StockTest, StrongTableBarsTheThrowInFromNineCards) {
+TEST_P(LeadStockTest, StrongTableBarsTheThrowInFromNineCards) {
   const int stock = GetParam();
-  if (stock < 2) GTEST_SKIP() << "the endgame decides on the player's known hand";
   game.Trump = S;
   game.CompHand = L({K(10, D), K(7, C)});
   game.PlayerHand = L({K(6, H), K(7, H), K(8, H)});
@@ -89,9 +91,8 @@ TEST_P(StockTest, StrongTableBarsTheThrowInFromNineCards) {
 
 // The strength that bars it: fourteen (a queen beaten by a trump seven) bars; thirteen (a
 // queen beaten by the ace of its suit) does not.
-TEST_P(StockTest, ATableOfStrengthFourteenIsStrong) {
+TEST_P(EarlyThrowInTest, ATableOfStrengthFourteenIsStrong) {
   const int stock = GetParam();
-  if (stock < 9) GTEST_SKIP() << "only the early band looks at the table's strength";
   game.Trump = S;
   game.CompHand = L({K(12, D), K(7, C)});
   game.PlayerHand = L({K(6, H), K(7, H), K(8, H)});
@@ -99,9 +100,8 @@ TEST_P(StockTest, ATableOfStrengthFourteenIsStrong) {
   EXPECT_EQ(ThrowInWith(K(12, H), K(7, S), stock, false), 0);
 }
 
-TEST_P(StockTest, ATableOfStrengthThirteenIsNot) {
+TEST_P(EarlyThrowInTest, ATableOfStrengthThirteenIsNot) {
   const int stock = GetParam();
-  if (stock < 9) GTEST_SKIP() << "only the early band looks at the table's strength";
   game.Trump = S;
   game.CompHand = L({K(12, D), K(7, C)});
   game.PlayerHand = L({K(6, H), K(7, H), K(8, H)});
@@ -111,9 +111,8 @@ TEST_P(StockTest, ATableOfStrengthThirteenIsNot) {
 
 // From two cards in the stock the late band throws a plain nine in; at one card the
 // endgame's knowledge of the player's hand bars it, since the player holds two higher clubs.
-TEST_P(StockTest, TheEndgameThrowInStartsBelowTwoCards) {
+TEST_P(LateThrowInTest, TheEndgameThrowInStartsBelowTwoCards) {
   const int stock = GetParam();
-  if (stock > 8) GTEST_SKIP() << "the early band bars nothing here";
   game.Trump = S;
   game.CompHand = L({K(9, C), K(6, H)});
   game.PlayerHand = L({K(12, C), K(13, C)});
@@ -121,7 +120,12 @@ TEST_P(StockTest, TheEndgameThrowInStartsBelowTwoCards) {
   EXPECT_EQ(thrown, stock >= 2 ? TagOf(9, C) : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boundaries, StockTest, ::testing::Values(10, 9, 8, 7, 2, 1));
+// Down to two cards: the stock bands of the lead and the strong table's bar.
+INSTANTIATE_TEST_SUITE_P(Boundaries, LeadStockTest, ::testing::Values(10, 9, 8, 7, 2));
+// Only the early band looks at the table's strength.
+INSTANTIATE_TEST_SUITE_P(Boundaries, EarlyThrowInTest, ::testing::Values(10, 9));
+// Below the early band, down to the endgame.
+INSTANTIATE_TEST_SUITE_P(Boundaries, LateThrowInTest, ::testing::Values(8, 7, 2, 1));
 
 // The attack holds six cards at most: with six on the table and every one beaten, the
 // computer throws nothing more in though it holds cards of those ranks.
