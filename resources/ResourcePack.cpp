@@ -155,18 +155,13 @@ QImage ResourcePack::DecodePicture(const QByteArray& png) {
 }
 
 QImage ResourcePack::LoadImage(const QString& name) {
-  QByteArray bytes = ReadEntry(name + QStringLiteral(".png"));
-  if (bytes.isEmpty()) return {};
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer);
-  reader.setAllocationLimit(64);  // megabytes
-  const QSize kept = KeptSize(reader);
+  const QByteArray bytes = ReadEntry(name + QStringLiteral(".png"));
+  // The size from the header alone decides whether the picture fits the pack's budget.
+  const QSize kept = PictureSize(bytes);
   if (!kept.isValid()) return {};
-  if (kept != reader.size()) reader.setScaledSize(kept);
   const qint64 needed = qint64{kept.width()} * kept.height() * 4;
   if (pictureBytes_ + needed > kPictureBudgetBytes) return {};
-  QImage image = reader.read();
+  QImage image = DecodePicture(bytes);
   if (image.isNull()) return {};
   pictureBytes_ += image.sizeInBytes();
   return image;

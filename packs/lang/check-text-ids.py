@@ -36,10 +36,10 @@ LINE = re.compile(r'^\s*(\w+)\s*=\s*(\d+)\s*,\s*//\s*"(.*)"(?:\s*\[(\d+)\])?\s*$
 
 
 def _strings_module():
-    spec = importlib.util.spec_from_file_location(
+    found = importlib.util.spec_from_file_location(
         "check_strings", os.path.join(HERE, "check-strings.py"))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
