@@ -103,8 +103,12 @@ void TForm1::N4Click(int tag) {
     if (picture.isNull())
       Panel3->SetMode(pmSolid);
     else
-      Panel3->SetPicture(picture, pack.LoadImage(DeskPictureName(tag) + QStringLiteral("@2x")),
-                         pack.LoadImage(DeskPictureName(tag) + QStringLiteral("@3x")));
+      Panel3->SetPicture(picture, [dtPath, name = DeskPictureName(tag)](int factor) {
+        // Read when a dense screen first shows the table.
+        ResourcePack later;
+        if (!later.Open(dtPath)) return QImage();
+        return later.LoadImage(name + QStringLiteral("@%1x").arg(factor));
+      });
   } else if (tag == 8) {
     Panel3->SetMode(pmGradient);
   } else {

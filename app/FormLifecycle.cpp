@@ -59,6 +59,8 @@ void TForm1::FormActivate() {
   if (Closing) return;
   CheckDeskLibrary();
   Engine->N8Click();
+  // The dealt table shows at once; the champions table is made and opened over it after.
+  repaint();
   ChempForm_->ChempMode = cmStartUp;
   if (ChempForm_->exec() != QDialog::Accepted) {
     close();

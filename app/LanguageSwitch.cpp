@@ -104,7 +104,9 @@ void TForm1::ApplyTexts() {
   }
   Label7->setText(t[kComputerSideText]);
   Label1->setText(t[kStockSideText]);
-  Label6->setText(QString::fromStdString(ChempForm_->CurChemp.NameText()));
+  // No player is chosen before the champions table is first made.
+  if (TChempForm* chemp = ChempForm_.IfMade())
+    Label6->setText(QString::fromStdString(chemp->CurChemp.NameText()));
 
   // The engine's words: card names for the pick-a-pair menu and the speeches.
   TGameTexts& g = Engine->Texts;
@@ -115,8 +117,8 @@ void TForm1::ApplyTexts() {
     for (int v = 0; v < kSpeechVariants; ++v) g.Speeches[k][v] = Cut(t[SpeechText(k, v)], 49);
 
   // Each dialog puts the texts on its own captions.
-  ChempForm_->ApplyTexts(t);
-  PassForm_->ApplyTexts(t);
+  if (TChempForm* d = ChempForm_.IfMade()) d->ApplyTexts(t);
+  if (TPassForm* d = PassForm_.IfMade()) d->ApplyTexts(t);
 
   // The desk entries of the right-click menu share the main menu's texts.
   for (int i = 0; i < 10; ++i) PF[i]->setText(t[DeskText(i)]);

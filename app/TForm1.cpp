@@ -68,12 +68,20 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
   DressFramePanels();
 
-  PassForm_ = new TPassForm(this);
-  ChempForm_ = new TChempForm(PassForm_, this);
-  ChempForm_->ResetScores = [this] {
-    Engine->MyScore = 0;
-    Engine->HerScore = 0;
-  };
+  PassForm_.SetMaker([this] {
+    auto* d = new TPassForm(this);
+    if (TextsLoaded) d->ApplyTexts(Texts);
+    return d;
+  });
+  ChempForm_.SetMaker([this] {
+    auto* d = new TChempForm(PassForm_.Get(), this);
+    if (TextsLoaded) d->ApplyTexts(Texts);
+    d->ResetScores = [this] {
+      Engine->MyScore = 0;
+      Engine->HerScore = 0;
+    };
+    return d;
+  });
   Engine->Busy = false;
 }
 
@@ -303,15 +311,14 @@ void TForm1::Res() {
 // panel has its real size: a tile cut to a panel not yet laid out would repeat with seams.
 void TForm1::DressFramePanels() {
   static const QImage wood = OwnPicture(QStringLiteral("PBG"));
-  static const QImage wood2 = OwnPicture(QStringLiteral("PBG@2x"));
-  static const QImage wood3 = OwnPicture(QStringLiteral("PBG@3x"));
   for (TKuvPanel* panel : {Panel1, Panel2}) {
     const int insideW = panel->width() - 4, insideH = panel->height() - 4;
     if (insideW < 1 || insideH < 1) continue;
     if (!panel->Strip().isNull() && panel->Strip().width() == std::min(insideW, wood.width()) &&
         panel->TileHeight() == std::min(insideH, wood.height()))
       continue;
-    panel->SetPicture(wood, wood2, wood3);
+    panel->SetPicture(wood,
+                      [](int factor) { return OwnPicture(QStringLiteral("PBG@%1x").arg(factor)); });
   }
 }
 

@@ -130,7 +130,7 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   std::function<void(const QString& text)> ShowMessage;
 
   TGame& Game() { return *Engine; }
-  TChempForm* ChempForm() { return ChempForm_; }
+  TChempForm* ChempForm() { return ChempForm_.Get(); }
   TSettings Settings;
   // The durak.ini of this run, fixed when the window is made.
   QString SettingsFile;
@@ -204,8 +204,10 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   // The strong computer player, taken at each deal when the options choose it.
   std::unique_ptr<ISearchClock> SearchClock;
   std::unique_ptr<TStrongChooser> Strong;
-  TPassForm* PassForm_;
-  TChempForm* ChempForm_;
+  // The champions table and its name-and-password dialog, made when first needed: at start-up
+  // after the table is painted.
+  TMadeOnUse<TPassForm> PassForm_;
+  TMadeOnUse<TChempForm> ChempForm_;
   bool Closing = false;
   // The card pictures must be drawn again (a new library or back).
   bool PicturesStale = true;

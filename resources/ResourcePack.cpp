@@ -7,6 +7,7 @@
 #include <QImageReader>
 
 #include "PackLocator.h"
+#include "PictureFormat.h"
 #include "SoundPlayer.h"
 
 namespace durak {
@@ -138,6 +139,7 @@ QSize ResourcePack::PictureSize(const QByteArray& png) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
+  HintPictureFormat(reader, bytes);
   return KeptSize(reader);
 }
 
@@ -147,6 +149,7 @@ QImage ResourcePack::DecodePicture(const QByteArray& png) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
+  HintPictureFormat(reader, bytes);
   reader.setAllocationLimit(64);  // megabytes
   const QSize kept = KeptSize(reader);
   if (!kept.isValid()) return {};

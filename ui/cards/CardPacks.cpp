@@ -1,6 +1,7 @@
 #include "CardPacks.h"
 
 #include <array>
+#include <memory>
 
 #include "CardFaces.h"
 #include "CardRenditions.h"
@@ -22,6 +23,26 @@ QImage BackOf(ResourcePack& pack, int n) {
   return LargeEnough(back) ? back : pack.LoadImage(QStringLiteral("BK1"));
 }
 
+// The library's pictures and renditions read from `pack`; the larger renditions are read
+// when first drawn, through the pack kept open for them.
+void ReadLibrary(const std::shared_ptr<ResourcePack>& pack, int rubaha,
+                 const std::array<QByteArray, 36>* faces, TCardLibrary* library) {
+  const auto read = [pack](const QString& file) { return pack->ReadEntry(file); };
+  const auto present = [pack](const QString& file) {
+    return pack->HasImage(file.chopped(4));  // without ".png"
+  };
+  library->Back = ReadRenditions(QStringLiteral("BK%1").arg(rubaha), read, present);
+  if (faces == nullptr) return;
+  for (int i = 0; i < 36; ++i) {
+    // The faces themselves are read already.
+    const QByteArray face = (*faces)[static_cast<size_t>(i)];
+    const auto readFace = [pack, face](const QString& file) {
+      return file.contains(QLatin1Char('@')) ? pack->ReadEntry(file) : face;
+    };
+    library->Faces[static_cast<size_t>(i)] = ReadRenditions(FaceNameOf(i + 17), readFace, present);
+  }
+}
+
 }  // namespace
 
 bool CardPackPlayable(ResourcePack& pack) {
@@ -33,7 +54,8 @@ bool CardPackPlayable(ResourcePack& pack) {
 
 bool SetFacesAll(const std::vector<THotCard*>& cards, const QString& colodaPath, int rubaha,
                  int& cardWidth, int& cardHeight, TCardLibrary* library) {
-  ResourcePack pack;
+  const auto shared = std::make_shared<ResourcePack>();
+  ResourcePack& pack = *shared;
   if (!pack.Open(colodaPath)) return false;
   // Every face is read and its size checked before any card is changed; a face is decoded
   // only when a card first needs it.
@@ -62,32 +84,20 @@ bool SetFacesAll(const std::vector<THotCard*>& cards, const QString& colodaPath,
   }
   cardWidth = back.width();
   cardHeight = back.height();
-  if (library != nullptr) {
-    auto read = [&pack, &faces](const QString& file) {
-      // The faces themselves are read already.
-      for (int i = 0; i < 36; ++i)
-        if (file.compare(FaceNameOf(i + 17) + QStringLiteral(".png"), Qt::CaseInsensitive) == 0)
-          return faces[i];
-      return pack.ReadEntry(file);
-    };
-    library->Back = ReadRenditions(QStringLiteral("BK%1").arg(rubaha), read);
-    for (int i = 0; i < 36; ++i) library->Faces[i] = ReadRenditions(FaceNameOf(i + 17), read);
-  }
-  return true;  // the pack closes as it goes out of scope
+  if (library != nullptr) ReadLibrary(shared, rubaha, &faces, library);
+  return true;  // the pack closes when the library no longer needs it
 }
 
 bool SetBgAll(const std::vector<THotCard*>& cards, const QString& colodaPath, int n,
               TCardLibrary* library) {
   if (cards.empty()) return true;
-  ResourcePack pack;
+  const auto shared = std::make_shared<ResourcePack>();
+  ResourcePack& pack = *shared;
   if (!pack.Open(colodaPath)) return false;
   const QImage back = BackOf(pack, n);
   LoadBgAll(
       cards, [&back](const QString&) { return back; }, n);
-  if (library != nullptr) {
-    library->Back = ReadRenditions(QStringLiteral("bk%1").arg(n),
-                                   [&pack](const QString& file) { return pack.ReadEntry(file); });
-  }
+  if (library != nullptr) ReadLibrary(shared, n, nullptr, library);
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CardMath.h"
+#include "PictureFormat.h"
 #include "THotCard.h"
 
 namespace durak {
@@ -22,6 +23,7 @@ QImage DecodePackPicture(const QByteArray& png, int maxSide) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
+  HintPictureFormat(reader, bytes);
   reader.setAllocationLimit(64);  // megabytes
   const QSize size = reader.size();
   if (!size.isValid() || size.width() > maxSide || size.height() > maxSide) return {};
@@ -41,13 +43,25 @@ void TRenditionSet::SetPng(int factor, const QByteArray& png) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
+  HintPictureFormat(reader, bytes);
   const QSize size = reader.size();
   if (size.isValid() && size.width() <= kMaxSide && size.height() <= kMaxSide) Base = size;
   if (!Base.isValid()) Png[1].clear();
 }
 
+void TRenditionSet::SetLater(int factor, std::function<QByteArray()> fetch) {
+  if (factor < 2 || factor > 3) return;
+  Png[factor].clear();
+  Later[factor] = std::move(fetch);
+}
+
 bool TRenditionSet::HasFactor(int factor) const {
-  return factor >= 1 && factor <= 3 && !Png[factor].isEmpty();
+  return factor >= 1 && factor <= 3 && (!Png[factor].isEmpty() || Later[factor]);
+}
+
+QByteArray TRenditionSet::BytesOf(int factor) const {
+  if (!Png[factor].isEmpty() || !Later[factor]) return Png[factor];
+  return Later[factor]();
 }
 
 QImage TRenditionSet::Render(QSize logical, double dpr, int* factor) const {
@@ -62,8 +76,8 @@ QImage TRenditionSet::Render(QSize logical, double dpr, int* factor) const {
   for (int f = 1; f <= 3; ++f)
     if (HasFactor(f)) available.push_back(f);
   int chosen = PickRendition(available, needed);
-  QImage picture = DecodePackPicture(Png[chosen], kMaxSide);
-  // A damaged rendition falls back to the picture itself.
+  QImage picture = DecodePackPicture(BytesOf(chosen), kMaxSide);
+  // A damaged (or meanwhile vanished) rendition falls back to the picture itself.
   if (picture.isNull() && chosen != 1) {
     chosen = 1;
     picture = DecodePackPicture(Png[1], kMaxSide);
@@ -110,11 +124,17 @@ void ApplyCardPictures(const std::vector<THotCard*>& cards, const TCardLibrary& 
 }
 
 TRenditionSet ReadRenditions(const QString& name,
-                             const std::function<QByteArray(const QString& file)>& read) {
+                             const std::function<QByteArray(const QString& file)>& read,
+                             const std::function<bool(const QString& file)>& present) {
   TRenditionSet set;
   if (!read) return set;
   for (int f = 1; f <= 3; ++f) {
-    const QByteArray bytes = read(RenditionName(name, f) + QStringLiteral(".png"));
+    const QString file = RenditionName(name, f) + QStringLiteral(".png");
+    if (f > 1 && present) {
+      if (present(file)) set.SetLater(f, [read, file] { return read(file); });
+      continue;
+    }
+    const QByteArray bytes = read(file);
     if (!bytes.isEmpty()) set.SetPng(f, bytes);
   }
   return set;

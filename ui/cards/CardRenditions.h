@@ -18,6 +18,9 @@ class TRenditionSet {
  public:
   // The pack's bytes of one rendition (factor 1..3), as stored (PNG).
   void SetPng(int factor, const QByteArray& png);
+  // A larger rendition (factor 2 or 3) the pack holds, read only when a card is first drawn
+  // from it: most of them are never needed, and reading them all would slow the start.
+  void SetLater(int factor, std::function<QByteArray()> fetch);
   bool HasFactor(int factor) const;
   bool IsEmpty() const { return !HasFactor(1); }
   // The size of the picture itself (factor 1); empty when the pack lacks it.
@@ -29,7 +32,10 @@ class TRenditionSet {
   QImage Render(QSize logical, double dpr, int* factor = nullptr) const;
 
  private:
+  QByteArray BytesOf(int factor) const;
+
   std::array<QByteArray, 4> Png{};
+  std::array<std::function<QByteArray()>, 4> Later{};
   QSize Base;
 };
 
@@ -57,8 +63,11 @@ QImage DecodePackPicture(const QByteArray& png, int maxSide);
 QString RenditionName(const QString& name, int factor);
 
 // Reads the picture `name` and its renditions through `read` (which returns an entry's bytes
-// by file name, empty when missing).
+// by file name, empty when missing). Given `present` (whether the pack holds an entry), the
+// larger renditions are only noted now and read through `read` when first drawn, so `read`
+// must then stay usable as long as the set.
 TRenditionSet ReadRenditions(const QString& name,
-                             const std::function<QByteArray(const QString& file)>& read);
+                             const std::function<QByteArray(const QString& file)>& read,
+                             const std::function<bool(const QString& file)>& present = {});
 
 }  // namespace durak

@@ -56,12 +56,14 @@ void TKuvPanel::SetRBright(int n) {
 }
 
 void TKuvPanel::SetPicture(const QImage& picture, const QImage& x2, const QImage& x3) {
-  // Renditions are used only when they are truly the picture at two and three times its size.
+  SetPicture(picture, [x2, x3](int factor) { return factor == 2 ? x2 : x3; });
+}
+
+void TKuvPanel::SetPicture(const QImage& picture, std::function<QImage(int factor)> larger) {
+  FLargerSource = picture.isNull() ? nullptr : std::move(larger);
+  FPictureSize = picture.size();
+  FLargerRead = false;
   FLarger = {};
-  if (!picture.isNull()) {
-    if (x2.size() == picture.size() * 2) FLarger[2] = x2;
-    if (x3.size() == picture.size() * 3) FLarger[3] = x3;
-  }
   FDense = QImage();
   FDenseDpr = 0;
   const int insideW = width() - 4;
@@ -86,6 +88,15 @@ void TKuvPanel::SetPicture(const QImage& picture, const QImage& x2, const QImage
 
 QImage TKuvPanel::DenseTile(double dpr) {
   if (FMode != pmPicture || FStrip.isNull() || FTileHeight < 1 || dpr <= 1.0) return {};
+  if (!FLargerRead) {
+    // Renditions are used only when they are truly the picture at two and three times its size.
+    FLargerRead = true;
+    for (int f = 2; f <= 3; ++f) {
+      const QImage larger = FLargerSource ? FLargerSource(f) : QImage();
+      if (larger.size() == FPictureSize * f) FLarger[f] = larger;
+    }
+    FLargerSource = nullptr;
+  }
   if (FLarger[2].isNull() && FLarger[3].isNull()) return {};
   if (!FDense.isNull() && FDenseDpr == dpr) return FDense;
   // The smallest rendition with at least the pixels needed, else the largest there is.

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 namespace durak {
 
@@ -41,6 +42,10 @@ class TKuvPanel : public QWidget {
   // smallest of them that has the pixels it covers, and tiled in the screen's own pixels so
   // that it repeats without seams at any pixel ratio.
   void SetPicture(const QImage& picture, const QImage& x2 = QImage(), const QImage& x3 = QImage());
+  // The same, with the larger renditions asked of `larger` (factor 2 or 3; a null image when
+  // there is none) only when a dense screen first needs them: an ordinary screen never reads
+  // them.
+  void SetPicture(const QImage& picture, std::function<QImage(int factor)> larger);
   // The tile as a screen of that pixel ratio shows it, in its pixels: the larger rendition
   // brought to the tile's size times the ratio; null when the panel has no larger rendition or
   // shows no picture.
@@ -69,7 +74,11 @@ class TKuvPanel : public QWidget {
   int FRBright = 0;
   QImage FStrip;
   int FTileHeight = -1;
-  // The larger renditions of the picture (index 2 and 3) and the dense tile last made.
+  // Where the larger renditions come from, the picture's own size they must match, and the
+  // renditions once asked for (index 2 and 3); then the dense tile last made.
+  std::function<QImage(int factor)> FLargerSource;
+  QSize FPictureSize;
+  bool FLargerRead = false;
   std::array<QImage, 4> FLarger{};
   QImage FDense;
   double FDenseDpr = 0;
