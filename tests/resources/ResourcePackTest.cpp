@@ -2,9 +2,11 @@
 // sounds, and what a missing item gives.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include "PictureFormat.h"
 #include "ResourcePack.h"
 #include "TestPacks.h"
 
@@ -56,6 +58,38 @@ TEST_F(ResourcePackTest, PicturesAreFoundInAnyLetterCase) {
   EXPECT_EQ(pack_.LoadImage(QStringLiteral("6S")).pixelColor(0, 0), QColor(Qt::blue));
   // A picture inside a folder of the archive counts too (zip tools often add one).
   EXPECT_EQ(pack_.LoadImage(QStringLiteral("dt3")).size(), QSize(16, 16));
+}
+
+// A picture is read as what its bytes are, whatever its name says: a user's deck may hold
+// a BMP or JPEG saved under a ".png" name, and bytes of no known kind are still tried.
+TEST(ResourcePackPictures, ReadAsWhatTheirBytesAre) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("mixed.col"));
+  const auto encoded = [](const char* format) {
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 255));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+  };
+  const QByteArray bmp = encoded("BMP"), ppm = encoded("PPM");
+  EXPECT_EQ(durak::PictureFormatOf(bmp), "bmp");
+  EXPECT_EQ(durak::PictureFormatOf(PngOf({4, 4}, Qt::red)), "png");
+  EXPECT_TRUE(durak::PictureFormatOf(ppm).isEmpty());
+  WriteZip(path, {{QStringLiteral("BK1.png"), bmp},
+                  {QStringLiteral("BK2.png"), ppm},
+                  {QStringLiteral("BK3.png"), QByteArray("\x89PNG\r\n\x1a\n and then nothing")}});
+  ResourcePack pack;
+  ASSERT_TRUE(pack.OpenFile(path));
+  for (const char* name : {"BK1", "BK2"}) {
+    const QImage image = pack.LoadImage(QLatin1String(name));
+    EXPECT_EQ(image.size(), QSize(30, 20)) << name;
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(0, 0, 255)) << name;
+  }
+  EXPECT_TRUE(pack.LoadImage(QStringLiteral("BK3")).isNull());
+  EXPECT_FALSE(ResourcePack::PictureSize(bmp).isEmpty());
 }
 
 TEST_F(ResourcePackTest, MissingPicturesAreEmptyNotErrors) {

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <map>
 #include <memory>
 
 #include "Layout.h"
@@ -82,6 +83,39 @@ TEST(Renditions, ChosenFromTheLibraryAndBroughtToExactPixels) {
   none.SetPng(2, Png(SolidPicture(20, 30, Qt::green)));
   EXPECT_TRUE(none.IsEmpty());
   EXPECT_TRUE(none.Render(QSize(10, 15), 2.0).isNull());
+}
+
+// A library notes which larger renditions its pack holds but reads one only when a card is
+// drawn from it, again at each drawing (the pack stays the one source); one that has
+// meanwhile become unreadable falls back to the picture itself.
+TEST(Renditions, LargerRenditionsAreReadWhenACardIsDrawnFromThem) {
+  std::map<QString, QByteArray> pack = {
+      {QStringLiteral("6S.png"), Png(SolidPicture(10, 15, Qt::red))},
+      {QStringLiteral("6S@2x.png"), Png(SolidPicture(20, 30, Qt::green))}};
+  std::map<QString, int> reads;
+  const auto read = [&](const QString& file) {
+    ++reads[file];
+    const auto it = pack.find(file);
+    return it == pack.end() ? QByteArray() : it->second;
+  };
+  const auto present = [&](const QString& file) { return pack.count(file) > 0; };
+  const TRenditionSet set = ReadRenditions(QStringLiteral("6S"), read, present);
+  EXPECT_EQ(reads, (std::map<QString, int>{{QStringLiteral("6S.png"), 1}}));
+  EXPECT_TRUE(set.HasFactor(2));
+  EXPECT_FALSE(set.HasFactor(3));
+  int factor = 0;
+  EXPECT_EQ(set.Render(QSize(10, 15), 1.0, &factor).size(), QSize(10, 15));
+  EXPECT_EQ(factor, 1);
+  EXPECT_EQ(reads[QStringLiteral("6S@2x.png")], 0);
+  QImage p = set.Render(QSize(10, 15), 2.0, &factor);
+  EXPECT_EQ(factor, 2);
+  EXPECT_EQ(QColor(p.pixel(5, 5)), QColor(Qt::green));
+  EXPECT_EQ(reads[QStringLiteral("6S@2x.png")], 1);
+  pack.erase(QStringLiteral("6S@2x.png"));
+  p = set.Render(QSize(10, 15), 2.0, &factor);
+  EXPECT_EQ(factor, 1);
+  EXPECT_EQ(QColor(p.pixel(5, 5)), QColor(Qt::red));
+  EXPECT_EQ(p.size(), QSize(20, 30));
 }
 
 TEST(Renditions, CardOnADenseScreenDrawnFromTheLargerPicture) {

@@ -110,6 +110,52 @@ TEST(TKuvPanelTest, DenseScreensTileTheLargerRendition) {
   EXPECT_TRUE(panel.DenseTile(2.0).isNull());
 }
 
+// The two-pixel frame is two window pixels at every ratio: on a dense screen it covers the
+// panel's outermost screen pixels on all four sides and stops where the inside begins.
+TEST(TKuvPanelTest, TheFrameIsTwoWindowPixelsAtEveryRatio) {
+  TKuvPanel panel;
+  panel.resize(57, 31);
+  panel.SetBColor(QColor(10, 20, 30));
+  panel.SetColor(QColor(200, 100, 0));
+  const QRgb frame = qRgb(10, 20, 30), inside = qRgb(200, 100, 0);
+  for (double dpr : {1.0, 1.5, 2.0, 3.0}) {
+    const QImage img = RenderDense(panel, dpr);
+    const int w = img.width(), h = img.height();
+    const int edge = qRound(2 * dpr);  // screen pixels of frame on each side
+    for (int k = 0; k < edge; ++k) {
+      EXPECT_EQ(img.pixel(k, h / 2), frame) << dpr << " left " << k;
+      EXPECT_EQ(img.pixel(w - 1 - k, h / 2), frame) << dpr << " right " << k;
+      EXPECT_EQ(img.pixel(w / 2, k), frame) << dpr << " top " << k;
+      EXPECT_EQ(img.pixel(w / 2, h - 1 - k), frame) << dpr << " bottom " << k;
+    }
+    EXPECT_EQ(img.pixel(edge, h / 2), inside) << dpr;
+    EXPECT_EQ(img.pixel(w - 1 - edge, h / 2), inside) << dpr;
+    EXPECT_EQ(img.pixel(w / 2, edge), inside) << dpr;
+    EXPECT_EQ(img.pixel(w / 2, h - 1 - edge), inside) << dpr;
+  }
+}
+
+// The larger renditions are asked for only when a dense screen first shows the picture, and
+// only once.
+TEST(TKuvPanelTest, LargerRenditionsAreReadOnlyForADenseScreen) {
+  TKuvPanel panel;
+  panel.resize(300, 70);
+  const QImage tile = PatternPicture(40, 16);
+  int asked = 0;
+  panel.SetPicture(tile, [&asked](int factor) {
+    ++asked;
+    return factor == 2 ? PatternPicture(80, 32) : QImage();
+  });
+  RenderDense(panel, 1.0);
+  EXPECT_EQ(asked, 0);
+  const QImage two = RenderDense(panel, 2.0);
+  EXPECT_EQ(asked, 2);  // both factors, once
+  EXPECT_EQ(two.pixel(4, 4), PatternPicture(80, 32).pixel(0, 0));
+  RenderDense(panel, 2.0);
+  RenderDense(panel, 1.5);
+  EXPECT_EQ(asked, 2);
+}
+
 TEST(TKuvPanelTest, GradientFillsEveryColumnRowByRow) {
   TKuvPanel panel;
   panel.resize(300, 104);

@@ -145,11 +145,16 @@ void TKuvPanel::PrepareStrip() {
 void TKuvPanel::PaintTo(QPainter& p, const QRect& exposed) {
   const int w = width();
   const int h = height();
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(QPen(FBColor, 1));
-  p.setBrush(Qt::NoBrush);
-  if (w >= 1 && h >= 1) p.drawRect(0, 0, w - 1, h - 1);
-  if (w >= 3 && h >= 3) p.drawRect(1, 1, w - 3, h - 3);
+  // The two one-pixel frames, as filled lines: a stroked outline would go through the
+  // painter's general path for every repaint of a large panel.
+  const auto frame = [&p, this](int left, int top, int width, int height) {
+    p.fillRect(left, top, width, 1, FBColor);
+    p.fillRect(left, top + height - 1, width, 1, FBColor);
+    p.fillRect(left, top, 1, height, FBColor);
+    p.fillRect(left + width - 1, top, 1, height, FBColor);
+  };
+  if (w >= 1 && h >= 1) frame(0, 0, w, h);
+  if (w >= 3 && h >= 3) frame(1, 1, w - 2, h - 2);
   const QRect inside(2, 2, w - 4, h - 4);
   if (inside.width() < 1 || inside.height() < 1) return;
   PrepareStrip();
