@@ -19,6 +19,7 @@ const char kTextFile[] = "strings.tsv";
 
 // Undoes the escapes of the text file: \n, \r, \t and \\.
 QString Unescape(const QString& raw) {
+  if (!raw.contains(QLatin1Char('\\'))) return raw;
   QString out;
   out.reserve(raw.size());
   for (int i = 0; i < raw.size(); ++i) {
@@ -46,6 +47,8 @@ QString Unescape(const QString& raw) {
 
 // The first "limit" characters of a text, never splitting a character.
 QString CutToChars(const QString& text, int limit) {
+  // No text has more characters than UTF-16 units, so a short one needs no counting.
+  if (text.size() <= limit) return text;
   const QList<uint> chars = text.toUcs4();
   if (chars.size() <= limit) return text;
   return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), limit);
