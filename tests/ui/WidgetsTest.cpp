@@ -94,6 +94,31 @@ TEST(TKuvLedTest, CellsWithMarksAndBadCodes) {
   EXPECT_EQ(led.ComposeNumber().width(), 15);  // only the sign cell
 }
 
+// On a screen of ratio 2 the counter is drawn in the screen's own pixels: the same digits
+// where each window pixel's centre lies, with finer steps along the slanted segment ends
+// than an enlarged picture would have.
+TEST(TKuvLedTest, DenseScreensGetTheCounterInTheirOwnPixels) {
+  TKuvLed led;
+  led.SetW1Digit(20);
+  led.SetNumber(486);
+  const QImage one = led.ComposeNumber(1.0);
+  const QImage two = led.ComposeNumber(2.0);
+  ASSERT_EQ(two.size(), one.size() * 2);
+  EXPECT_EQ(two.devicePixelRatio(), 2.0);
+  EXPECT_EQ(two.deviceIndependentSize().toSize(), one.size());
+  int same = 0, finer = 0;
+  for (int y = 0; y < one.height(); ++y)
+    for (int x = 0; x < one.width(); ++x) {
+      const QRgb a = two.pixel(2 * x, 2 * y);
+      if (a == one.pixel(x, y)) ++same;
+      if (a != two.pixel(2 * x + 1, 2 * y) || a != two.pixel(2 * x, 2 * y + 1) ||
+          a != two.pixel(2 * x + 1, 2 * y + 1))
+        ++finer;
+    }
+  EXPECT_GT(same, one.width() * one.height() * 9 / 10);
+  EXPECT_GT(finer, 0) << "an enlarged picture has no window pixel of two colours";
+}
+
 void Hover(QWidget* w, bool in) {
   if (in) {
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));

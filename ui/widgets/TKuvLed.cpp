@@ -58,10 +58,14 @@ void TKuvLed::SetCol(int index, const QColor& c) {
   update();
 }
 
-QImage TKuvLed::DrawCell(int code, int w, int mark) const {
+QImage TKuvLed::DrawCell(int code, int w, int mark, double dpr) const {
   if (!IsLedCode(code) || w < 1) return QImage();
   w = std::min(w, LedMaxCellWidth);
-  QImage cell(LedCellPictureWidth(w, mark), 2 * w, QImage::Format_RGB32);
+  // On a dense screen the segments are drawn in the screen's own pixels, so their slanted
+  // ends stay fine instead of showing enlarged steps.
+  const QSize logical(LedCellPictureWidth(w, mark), 2 * w);
+  QImage cell(logical * dpr, QImage::Format_RGB32);
+  cell.setDevicePixelRatio(dpr);
   cell.fill(FBack);
   QPainter p(&cell);
   const auto segments = LedSegments(w);
@@ -78,18 +82,19 @@ QImage TKuvLed::DrawCell(int code, int w, int mark) const {
   return cell;
 }
 
-QImage TKuvLed::ComposeNumber() const {
+QImage TKuvLed::ComposeNumber(double dpr) const {
   const std::vector<int> cells = LedCells(FNumber, FNeg, FHiNill, FDigits);
   const int w = std::min(FW1Digit, LedMaxCellWidth);
   if (cells.empty() || w < 1) return QImage();
-  QImage target(w * static_cast<int>(cells.size()), 2 * w, QImage::Format_RGB32);
+  QImage target(QSize(w * static_cast<int>(cells.size()), 2 * w) * dpr, QImage::Format_RGB32);
+  target.setDevicePixelRatio(dpr);
   target.fill(FBack);
   QPainter p(&target);
   int x = 0;
   for (int code : cells) {
-    const QImage cell = DrawCell(code, w, 0);
+    const QImage cell = DrawCell(code, w, 0, dpr);
     p.drawImage(x, 0, cell);
-    x += cell.width();
+    x += static_cast<int>(cell.deviceIndependentSize().width());
   }
   return target;
 }
@@ -102,9 +107,10 @@ QSize TKuvLed::sizeHint() const {
 }
 
 void TKuvLed::paintEvent(QPaintEvent*) {
-  const QImage picture = ComposeNumber();
+  const QImage picture = ComposeNumber(devicePixelRatioF());
   // The counter takes its picture's size; a change shows at the next paint.
-  if (size() != picture.size()) resize(picture.size());
+  const QSize shown = picture.deviceIndependentSize().toSize();
+  if (size() != shown) resize(shown);
   if (picture.isNull()) return;
   QPainter p(this);
   p.drawImage(0, 0, picture);

@@ -32,11 +32,13 @@ class TKuvLed : public QWidget {
   // index 1 ACol, 2 NACol, 3 Back; other indices change nothing.
   void SetCol(int index, const QColor& c);
 
-  // The whole counter as it is painted.
-  QImage ComposeNumber() const;
+  // The whole counter as it is painted, in the pixels of a screen of ratio `dpr` (marked
+  // with that ratio).
+  QImage ComposeNumber(double dpr = 1.0) const;
   // One cell: code 0..9, -1 minus, -2 blank; mark 0 none, 1/2 lit/unlit dot, 3/4 lit/unlit
-  // colon. An unknown code or a width below 1 gives an empty picture.
-  QImage DrawCell(int code, int cellWidth, int mark) const;
+  // colon. An unknown code or a width below 1 gives an empty picture. Drawn in the pixels of
+  // a screen of ratio `dpr`.
+  QImage DrawCell(int code, int cellWidth, int mark, double dpr = 1.0) const;
 
   QSize sizeHint() const override;
 
