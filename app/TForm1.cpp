@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMediaDevices>
 #include <QMenuBar>
 #include <QThread>
 

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMutex>
 #include <QObject>
-#include <atomic>
+#include <QStringList>
 
-class QThread;
+#include "SoundBackend.h"
+
+class QLibrary;
 
 namespace durak {
 
@@ -14,7 +17,8 @@ class SoundPlayer : public QObject {
  public:
   static SoundPlayer& Instance();
 
-  // Whether the machine has an audio output at all.
+  // Whether the machine has an audio output at all. False too when the sound module
+  // cannot be loaded.
   static bool HasAudioOutput();
 
   // Starts the WAV sound and returns at once. Nothing happens without an
@@ -24,17 +28,34 @@ class SoundPlayer : public QObject {
   void Play(const QByteArray& wavFile);
 
   // How many sounds are playing or still sounding out.
-  int Playing() const { return playing_.load(); }
+  int Playing();
+
+  // The sound itself lives in a module of its own, loaded at the first sound or question
+  // about the output, so the program starts without the audio libraries. It is looked for
+  // beside the program, then in the installed library folder. Once loaded, it stays.
+  static QStringList ModuleFolders();
+  // The file the module was loaded from (loading it now if it has not been tried); empty
+  // without an application object or when no usable module was found.
+  QString ModuleFile();
+  // Looks for the module in these folders instead (the default ones when empty), for the
+  // tests. Takes effect only while the module is not loaded (false once it is); a failed
+  // search is then tried again.
+  bool UseModuleFolders(const QStringList& folders);
 
  private:
   SoundPlayer() = default;
-  void StartThread();
-  // Ends the sound thread when the application object goes away.
-  static void StopThread();
+  // Loads the module on the first call; true when its functions are at hand. Needs an
+  // application object.
+  bool Load();
+  bool Loaded();
 
-  QThread* thread_ = nullptr;
-  QObject* worker_ = nullptr;  // lives in thread_; owns the sinks that play
-  std::atomic<int> playing_{0};
+  QMutex mutex_;
+  QStringList folders_;
+  bool tried_ = false;
+  QLibrary* module_ = nullptr;  // kept for the program's life once loaded
+  DurakSoundHasOutput hasOutput_ = nullptr;
+  DurakSoundPlay play_ = nullptr;
+  DurakSoundPlaying playing_ = nullptr;
 };
 
 }  // namespace durak

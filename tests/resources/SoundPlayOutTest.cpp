@@ -3,7 +3,9 @@
 // each sound of SND.DLL, and the recording must hold every sound whole, from its first
 // audible sample to its last, with all of its energy. Once the event loop runs freely, and
 // once with the window's thread asleep as it is during a card glide. Skipped where no audio
-// server can be started.
+// server can be started. Before that, the sound player's module: found beside the program,
+// and no sound (but no harm) where it is missing or unusable.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
 
@@ -18,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtEndian>
+#include <QtGlobal>
 #include <cmath>
 #include <csignal>
 #include <vector>
@@ -29,6 +32,66 @@
 
 namespace durak {
 namespace {
+
+// The warnings about the sound module, caught while a test listens.
+QStringList g_moduleWarnings;
+void CatchModuleWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtWarningMsg && message.contains(QLatin1String("sound module")))
+    g_moduleWarnings << message;
+}
+
+// Where the module is missing, damaged or of another kind, there is no output, a sound
+// plays nothing, and one warning per search says so. This runs before any sound of its
+// process: a module once loaded stays.
+TEST(SoundModuleTest, WithoutAUsableModuleThereIsNoSoundAndOneWarning) {
+  SoundPlayer& player = SoundPlayer::Instance();
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString empty = dir.filePath(QStringLiteral("empty"));
+  const QString damaged = dir.filePath(QStringLiteral("damaged"));
+  const QString stale = dir.filePath(QStringLiteral("stale"));
+  for (const QString& folder : {empty, damaged, stale}) ASSERT_TRUE(QDir().mkpath(folder));
+  const QString file = QStringLiteral(DURAK_SOUND_MODULE_FILE);
+  QFile junk(QDir(damaged).filePath(file));
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+  junk.write("not a library at all");
+  junk.close();
+  // A library without the module's functions: the Qt core library this test already uses.
+  Dl_info core{};
+  ASSERT_NE(dladdr(reinterpret_cast<void*>(&qVersion), &core), 0);
+  ASSERT_TRUE(QFile::link(QString::fromLocal8Bit(core.dli_fname), QDir(stale).filePath(file)));
+
+  ResourcePack pack;
+  ASSERT_TRUE(pack.Open(QStringLiteral("SND.DLL")));
+  const QByteArray sound = pack.LoadSoundData(QStringLiteral("SND1"));
+  ASSERT_FALSE(sound.isEmpty());
+
+  if (!player.UseModuleFolders({empty})) GTEST_SKIP() << "the module was loaded before";
+  g_moduleWarnings.clear();
+  const QtMessageHandler before = qInstallMessageHandler(CatchModuleWarnings);
+  EXPECT_FALSE(SoundPlayer::HasAudioOutput());
+  EXPECT_TRUE(player.ModuleFile().isEmpty());
+  player.Play(sound);
+  EXPECT_EQ(player.Playing(), 0);
+  EXPECT_FALSE(SoundPlayer::HasAudioOutput());
+  ASSERT_EQ(g_moduleWarnings.size(), 1);
+  EXPECT_TRUE(g_moduleWarnings[0].contains(empty)) << g_moduleWarnings[0].toStdString();
+
+  // A damaged file and a library of another kind are passed over, each named in the warning.
+  g_moduleWarnings.clear();
+  ASSERT_TRUE(player.UseModuleFolders({damaged, stale}));
+  player.Play(sound);
+  EXPECT_FALSE(SoundPlayer::HasAudioOutput());
+  EXPECT_EQ(player.Playing(), 0);
+  qInstallMessageHandler(before);
+  ASSERT_EQ(g_moduleWarnings.size(), 1);
+  EXPECT_TRUE(g_moduleWarnings[0].contains(QDir(damaged).filePath(file)))
+      << g_moduleWarnings[0].toStdString();
+  EXPECT_TRUE(g_moduleWarnings[0].contains(QDir(stale).filePath(file)))
+      << g_moduleWarnings[0].toStdString();
+  // The program's own folders again, for whatever runs next in this process.
+  EXPECT_TRUE(player.UseModuleFolders({}));
+}
 
 constexpr int kRate = 22050;           // the recording: 16-bit mono at this rate
 constexpr int kThreshold = 400;        // a sample louder than this is heard
@@ -249,6 +312,11 @@ class SoundPlayOutTest : public ::testing::Test {
     server_ = nullptr;
   }
   void SetUp() override {
+    // The player finds its sound module beside the program, with or without audio server.
+    const QString module = SoundPlayer::Instance().ModuleFile();
+    ASSERT_FALSE(module.isEmpty()) << "the sound module was not found";
+    EXPECT_EQ(QFileInfo(module).canonicalPath(),
+              QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath());
     if (!skipReason_.isEmpty()) GTEST_SKIP() << skipReason_.toStdString();
     if (!SoundPlayer::HasAudioOutput()) GTEST_SKIP() << "the audio server offers no output";
     ASSERT_TRUE(pack_.Open(QStringLiteral("SND.DLL")));
@@ -309,6 +377,30 @@ TEST_F(SoundPlayOutTest, EverySoundIsHeardWhole) {
 
 TEST_F(SoundPlayOutTest, EverySoundIsHeardWholeWhileACardGlides) {
   PlayEverySound(true);
+}
+
+// A sound counts as playing from its start until it has sounded out, never less than its
+// own length; a damaged sound never counts.
+TEST_F(SoundPlayOutTest, ASoundCountsAsPlayingUntilItHasSoundedOut) {
+  SoundPlayer& player = SoundPlayer::Instance();
+  const QByteArray file = pack_.LoadSoundData(QStringLiteral("SND2"));
+  WavData wav;
+  ASSERT_TRUE(ParseWav(file, &wav));
+  const qint64 soundMillis =
+      wav.samples.size() * 1000 /
+      (static_cast<qint64>(wav.sampleRate) * wav.channels * wav.bitsPerSample / 8);
+  player.Play(file.left(30));
+  EXPECT_EQ(player.Playing(), 0);
+  player.Play(file);
+  QElapsedTimer playing;
+  playing.start();
+  const QDeadlineTimer started(2000);
+  while (player.Playing() == 0 && !started.hasExpired()) Pass(5, false);
+  ASSERT_EQ(player.Playing(), 1);
+  const QDeadlineTimer ended(soundMillis + 5000);
+  while (player.Playing() > 0 && !ended.hasExpired()) Pass(20, false);
+  EXPECT_EQ(player.Playing(), 0);
+  EXPECT_GE(playing.elapsed(), soundMillis);
 }
 
 }  // namespace
