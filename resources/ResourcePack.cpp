@@ -2,9 +2,7 @@
 
 #include <zip.h>
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageReader>
 
 #include "PackLocator.h"
 #include "PictureFormat.h"
@@ -117,47 +115,12 @@ QByteArray ResourcePack::ReadEntry(const QString& fileName, qint64 maxBytes) {
   return damaged ? QByteArray() : data;
 }
 
-namespace {
-
-// The size a picture is kept at: its own, or scaled down to kMaxPictureSide; invalid when it
-// cannot be decoded at all.
-QSize KeptSize(QImageReader& reader) {
-  const QSize size = reader.size();
-  if (!size.isValid() || size.width() > ResourcePack::kMaxDecodedSide ||
-      size.height() > ResourcePack::kMaxDecodedSide)
-    return {};
-  if (size.width() <= ResourcePack::kMaxPictureSide &&
-      size.height() <= ResourcePack::kMaxPictureSide)
-    return size;
-  return size
-      .scaled(ResourcePack::kMaxPictureSide, ResourcePack::kMaxPictureSide, Qt::KeepAspectRatio)
-      .expandedTo({1, 1});
-}
-
-}  // namespace
-
 QSize ResourcePack::PictureSize(const QByteArray& png) {
-  if (png.isEmpty()) return {};
-  QByteArray bytes = png;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer);
-  HintPictureFormat(reader, bytes);
-  return KeptSize(reader);
+  return KeptPictureSize(PictureHeaderSize(png), kMaxDecodedSide, kMaxPictureSide);
 }
 
 QImage ResourcePack::DecodePicture(const QByteArray& png) {
-  if (png.isEmpty()) return {};
-  QByteArray bytes = png;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer);
-  HintPictureFormat(reader, bytes);
-  reader.setAllocationLimit(64);  // megabytes
-  const QSize kept = KeptSize(reader);
-  if (!kept.isValid()) return {};
-  if (kept != reader.size()) reader.setScaledSize(kept);
-  return reader.read();
+  return DecodePictureBytes(png, kMaxDecodedSide, kMaxPictureSide);
 }
 
 QImage ResourcePack::LoadImage(const QString& name) {

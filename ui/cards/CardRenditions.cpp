@@ -1,7 +1,5 @@
 #include "CardRenditions.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -18,16 +16,7 @@ constexpr int kMaxSide = 4096;
 }  // namespace
 
 QImage DecodePackPicture(const QByteArray& png, int maxSide) {
-  if (png.isEmpty()) return {};
-  QByteArray bytes = png;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer);
-  HintPictureFormat(reader, bytes);
-  reader.setAllocationLimit(64);  // megabytes
-  const QSize size = reader.size();
-  if (!size.isValid() || size.width() > maxSide || size.height() > maxSide) return {};
-  return reader.read();
+  return DecodePictureBytes(png, maxSide);
 }
 
 QString RenditionName(const QString& name, int factor) {
@@ -38,14 +27,7 @@ void TRenditionSet::SetPng(int factor, const QByteArray& png) {
   if (factor < 1 || factor > 3) return;
   Png[factor] = png;
   if (factor != 1) return;
-  Base = QSize();
-  QByteArray bytes = png;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer);
-  HintPictureFormat(reader, bytes);
-  const QSize size = reader.size();
-  if (size.isValid() && size.width() <= kMaxSide && size.height() <= kMaxSide) Base = size;
+  Base = KeptPictureSize(PictureHeaderSize(png), kMaxSide);
   if (!Base.isValid()) Png[1].clear();
 }
 
