@@ -62,9 +62,12 @@ void TForm1::ChangeLang(int language) {
     close();
     return;
   }
-  for (int i = 1; i < TTextTable::kCount; ++i) {
+  for (int i = 1; i < TTextTable::kFirstBlockEnd; ++i) {
     // The rules window's paragraphs are longer than a caption.
     Texts.At(i) = i >= kFirstRulesText ? pack.LoadLongText(base + i) : pack.LoadText(base + i);
+  }
+  for (int i = TTextTable::kSecondBlockStart; i < TTextTable::kCount; ++i) {
+    Texts.At(i) = pack.LoadText(base + i);
   }
   pack.Close();
   FollowWithQtDialogs(this, language);

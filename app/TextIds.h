@@ -1,5 +1,6 @@
 // The numbers of the language pack's texts that the windows show, by name. Russian text n
-// is number n in packs/lang/strings.tsv, its English twin n + 300; the windows always ask
+// is number n in packs/lang/strings.tsv, its English twin n + 300 (n is 1..299, or 1001..1299
+// for the game's own texts once 207..299 were full); the windows always ask
 // for the Russian number and the language switch loads the other language in its place.
 //
 // Every name ends in "Text", and its comment quotes the Russian text it stands for: the

@@ -12,8 +12,12 @@ namespace durak {
 
 class TTextTable {
  public:
-  // Numbers 1..299: the 206 described texts and the game's own from 207 on.
-  static constexpr int kCount = 300;
+  // Numbers 1..299: the 206 described texts and the game's own from 207 on; the game's own
+  // texts go on in a second block, 1001..1299, once the first is full. Each language's
+  // English twin is the number + 300 in the pack, in both blocks.
+  static constexpr int kFirstBlockEnd = 300;
+  static constexpr int kSecondBlockStart = 1001;
+  static constexpr int kCount = 1300;
 
   const QString& operator[](TextId id) const { return At(id); }
   QString& operator[](TextId id) { return At(id); }

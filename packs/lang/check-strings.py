@@ -16,6 +16,7 @@ import sys
 
 RUSSIAN = range(1, 207)           # Russian texts 1..206, every one present
 ADDED = range(207, 300)           # texts the game added later: optional, but in pairs
+MORE = range(1001, 1300)          # the second block of the game's own texts, as ADDED
 ENGLISH_OFFSET = 300              # English text i has number 300 + i
 MAX_LEN = 49                      # the program reads a text into 50 characters
 RULES = range(270, 300)           # the rules window: headings and longer paragraphs
@@ -59,7 +60,8 @@ def expected_numbers():
 
 
 def allowed_numbers():
-    return expected_numbers() | set(ADDED) | {i + ENGLISH_OFFSET for i in ADDED}
+    added = set(ADDED) | set(MORE)
+    return expected_numbers() | added | {i + ENGLISH_OFFSET for i in added}
 
 
 def unescape(raw):
@@ -129,8 +131,12 @@ def parse(data, errors):
     return texts
 
 
+def is_english(num):
+    return num - ENGLISH_OFFSET in range(1, 300) or num - ENGLISH_OFFSET in MORE
+
+
 def base_number(num):
-    return num - ENGLISH_OFFSET if num > ENGLISH_OFFSET else num
+    return num - ENGLISH_OFFSET if is_english(num) else num
 
 
 def check_texts(texts, errors):
@@ -141,8 +147,9 @@ def check_texts(texts, errors):
     if missing:
         errors.append(f"missing texts: {missing}")
     if extra:
-        errors.append(f"texts with numbers outside 1..299 and 301..599: {extra}")
-    for i in ADDED:
+        errors.append("texts with numbers outside 1..299, 1001..1299 and their English "
+                      f"twins (+300): {extra}")
+    for i in list(ADDED) + list(MORE):
         if (i in texts) != (i + ENGLISH_OFFSET in texts):
             have, lack = (i, i + ENGLISH_OFFSET) if i in texts else (i + ENGLISH_OFFSET, i)
             errors.append(f"text {have} has no counterpart {lack} in the other language")
@@ -161,7 +168,7 @@ def check_texts(texts, errors):
             errors.append(f"text {num}: leading or trailing blank: {value!r}")
         if any(ord(c) < 32 and c != "\n" for c in value):
             errors.append(f"text {num}: control character inside")
-        english = num > ENGLISH_OFFSET
+        english = is_english(num)
         if english and i not in ENGLISH_MAY_HOLD_CYRILLIC and CYRILLIC.search(value):
             errors.append(f"text {num}: English text holds Cyrillic letters: {value!r}")
         if not english and (SPEECH_FIRST <= i <= 206) and not CYRILLIC.search(value):
@@ -257,6 +264,9 @@ def _self_test(good):
         "number 300": ("\n".join(lines + ["300\tx"]) + "\n").encode(),
         "added text without English": ("\n".join(lines + ["298\tлишний"]) + "\n").encode(),
         "added English without Russian": ("\n".join(lines + ["598\textra"]) + "\n").encode(),
+        "second-block text without English": ("\n".join(lines + ["1001\tлишний"]) + "\n").encode(),
+        "second-block English without Russian": ("\n".join(lines + ["1301\textra"]) + "\n").encode(),
+        "number between the blocks": ("\n".join(lines + ["900\tx", "1200\ty"]) + "\n").encode(),
         "raw tab inside text": with_text(102, "Мой\tход"),
         "50-character speech": with_text(102, "ж" * 50),
         "11-character suit word": with_text(375, "diamondsss!"),
@@ -287,6 +297,9 @@ def _self_test(good):
     for name, data in cases.items():
         if not check(data):
             failures.append(f"not reported: {name}")
+
+    if check(("\n".join(lines + ["1001\tещё", "1301\tmore"]) + "\n").encode()):
+        failures.append("a second-block pair wrongly rejected")
 
     # characters, not bytes: 49 Cyrillic letters (98 bytes) are allowed
     if check(with_text(102, "ж" * 49)):
@@ -322,8 +335,8 @@ def main(argv):
         return 1
     texts = parse(data, [])
     print(f"{path}: OK, {len(texts)} texts "
-          f"({sum(1 for n in texts if n < ENGLISH_OFFSET)} Russian, "
-          f"{sum(1 for n in texts if n > ENGLISH_OFFSET)} English)")
+          f"({sum(1 for n in texts if not is_english(n))} Russian, "
+          f"{sum(1 for n in texts if is_english(n))} English)")
     return 0
 
 
