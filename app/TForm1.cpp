@@ -413,7 +413,7 @@ void TForm1::SetButtonVisible(TButton button, bool visible) {
   // "Замесить" shows when a deal is over or a new game begins: the hand's frame goes with
   // the deal, so that Enter presses "Замесить" and the next deal's first arrow starts
   // afresh.
-  if (button == durak::Button2 && visible) {
+  if (button == durak::Button2 && visible && HandFocus) {
     HintMarked = false;
     HandFocus->Clear();
   }

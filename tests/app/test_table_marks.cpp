@@ -3,6 +3,7 @@
 // letters: each one seen clearly under its letter, none shared by two buttons.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -54,6 +55,12 @@ class TableMarksTest : public TWindowTest {
     Letter(form, button->KeyLetter());
     return true;
   }
+  // The window at its fastest, the pick-a-pair menu answered with its first item.
+  TForm1& StartPlaying() {
+    TForm1& form = StartFastWindow();
+    form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
+    return form;
+  }
   // Deals again until the player is to lead.
   static void DealUntilThePlayerLeads(TForm1& form) {
     for (int i = 0; i < 30 && form.Game().PlayMode != pmLead; ++i) {
@@ -65,7 +72,7 @@ class TableMarksTest : public TWindowTest {
 };
 
 TEST_F(TableMarksTest, TheKeyboardFrameGoesWithTheDeal) {
-  TForm1& form = StartFastWindow();
+  TForm1& form = StartPlaying();
   TGame& g = form.Game();
   Key(form, Qt::Key_Return);  // "Замесить"
   int steps = 0;
@@ -89,7 +96,7 @@ TEST_F(TableMarksTest, TheKeyboardFrameGoesWithTheDeal) {
 }
 
 TEST_F(TableMarksTest, NewGameTakesTheFrameAwayAndTheNextDealStartsAfresh) {
-  TForm1& form = StartFastWindow();
+  TForm1& form = StartPlaying();
   Key(form, Qt::Key_Return);
   Key(form, Qt::Key_Right);
   Key(form, Qt::Key_Right);
@@ -105,7 +112,7 @@ TEST_F(TableMarksTest, NewGameTakesTheFrameAwayAndTheNextDealStartsAfresh) {
 }
 
 TEST_F(TableMarksTest, TheHintsMarkGoesWhenAnotherCardIsPlayed) {
-  TForm1& form = StartFastWindow();
+  TForm1& form = StartPlaying();
   DealUntilThePlayerLeads(form);
   form.HintItem->trigger();
   THotCard* hinted = form.HandFocus->Card();
@@ -124,7 +131,7 @@ TEST_F(TableMarksTest, TheHintsMarkGoesWhenAnotherCardIsPlayed) {
 }
 
 TEST_F(TableMarksTest, TheHintsMarkGoesWhenAButtonIsPressed) {
-  TForm1& form = StartFastWindow();
+  TForm1& form = StartPlaying();
   TGame& g = form.Game();
   // A lead the computer beats leaves the player the choice of throwing in or "Бито"; play
   // on until the hint marks a card while a button is shown.
@@ -145,28 +152,76 @@ TEST_F(TableMarksTest, TheHintsMarkGoesWhenAButtonIsPressed) {
   EXPECT_TRUE(tried) << "no deal gave a hinted card beside a button";
 }
 
+// Whoever draws the face-up trump card stands it upright: in the computer's hand, on the
+// table, in the player's hand and in the end-of-deal reveal it is a card like the others.
+// Pictures of the drawn trump in a hand at the smallest window and a big one are left in
+// DURAK_PICTURE_DIR.
+TEST_F(TableMarksTest, TheDrawnTrumpCardStandsUprightWhereverItGoes) {
+  TForm1& form = StartPlaying();
+  TGame& g = form.Game();
+  bool drawnByComputer = false, drawnByPlayer = false;
+  for (int deal = 0; deal < 12 && !(drawnByComputer && drawnByPlayer); ++deal) {
+    form.resize(deal % 2 ? QSize(1280, 1024) : QSize(630, 450));
+    g.N8Click();
+    form.Button2->click();
+    ASSERT_FALSE(g.Deck.empty());
+    const int trumpTag = g.Deck.front().Tag;
+    THotCard* trump = form.Cards[trumpTag - 1];
+    bool shot = false;
+    for (int steps = 0; g.DealResult == drGoesOn && steps < 500; ++steps) {
+      ASSERT_TRUE(KeyboardMove(form)) << "no move at step " << steps;
+      if (!g.Deck.empty()) continue;
+      ASSERT_FALSE(trump->Turned()) << "deal " << deal << ", step " << steps;
+      EXPECT_LT(trump->width(), trump->height());
+      const bool computers = ListHasTag(g.CompHand, trumpTag);
+      const bool players = ListHasTag(g.PlayerHand, trumpTag);
+      drawnByComputer = drawnByComputer || computers;
+      drawnByPlayer = drawnByPlayer || players;
+      if (!shot && (computers || players)) {
+        shot = true;
+        const QString out = QStringLiteral(DURAK_PICTURE_DIR);
+        QDir().mkpath(out);
+        form.grab().save(
+            out + QStringLiteral("/drawn-trump-%1x%2-%3.png")
+                      .arg(form.width())
+                      .arg(form.height())
+                      .arg(computers ? QStringLiteral("computer") : QStringLiteral("player")));
+      }
+    }
+    // The reveal at the end of the deal leaves it upright too.
+    EXPECT_FALSE(trump->Turned());
+  }
+  EXPECT_TRUE(drawnByComputer);
+}
+
 // The line under a button's letter must not touch the letter: one clear row at least lies
 // between the letter's lowest ink and the line, for every button in both languages.
 TEST_F(TableMarksTest, EveryButtonsLetterIsUnderlinedClearlyAndNoneIsShared) {
-  TForm1& form = StartFastWindow();
+  TForm1& form = StartPlaying();
   for (int language : {1, 2}) {
     form.L2Click(language);
     QSet<QChar> letters;
     for (TBtn3d* b : {form.Button1, form.Button2, form.Button3, form.Button4, form.Button5}) {
       SCOPED_TRACE(b->text().toStdString());
       letters.insert(b->KeyLetter().toUpper());
-      auto paint = [b](QChar key) {
-        const QChar kept = b->KeyLetter();
+      // The button painted with its letter, without it, and without any caption: the first
+      // two differ in the underline, the last two in the caption's ink.
+      auto paint = [b](QChar key, const QString& caption) {
+        const QChar keptKey = b->KeyLetter();
+        const QString keptCaption = b->text();
         b->SetKeyLetter(key);
+        b->setText(caption);
         QImage image(b->size(), QImage::Format_RGB32);
         QPainter p(&image);
         b->DrawItem(p, false, false, true, false);
         p.end();
-        b->SetKeyLetter(kept);
+        b->SetKeyLetter(keptKey);
+        b->setText(keptCaption);
         return image;
       };
-      const QImage with = paint(b->KeyLetter()), without = paint(QChar());
-      const QColor face = without.pixelColor(2, b->height() / 2);
+      const QImage with = paint(b->KeyLetter(), b->text());
+      const QImage without = paint(QChar(), b->text());
+      const QImage blank = paint(QChar(), QString());
       int lineTop = -1, left = with.width(), right = -1;
       for (int y = 0; y < with.height(); ++y)
         for (int x = 0; x < with.width(); ++x)
@@ -176,10 +231,12 @@ TEST_F(TableMarksTest, EveryButtonsLetterIsUnderlinedClearlyAndNoneIsShared) {
             right = std::max(right, x);
           }
       ASSERT_GE(lineTop, 0) << "no underline drawn";
+      // The letter's own columns: the underline's, less the shadow copy's overhang, which
+      // reaches the next letter.
       int inkBottom = -1;
       for (int y = 0; y < without.height(); ++y)
-        for (int x = left; x <= right; ++x)
-          if (without.pixelColor(x, y) != face) inkBottom = std::max(inkBottom, y);
+        for (int x = left + 1; x <= right - 2; ++x)
+          if (without.pixel(x, y) != blank.pixel(x, y)) inkBottom = std::max(inkBottom, y);
       EXPECT_GE(lineTop, inkBottom + 2) << "the underline touches its letter";
       EXPECT_LT(lineTop, b->height());
     }
