@@ -3,6 +3,7 @@
 // letters: each one seen clearly under its letter, none shared by two buttons.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -155,13 +156,20 @@ TEST_F(TableMarksTest, TheHintsMarkGoesWhenAButtonIsPressed) {
 // Whoever draws the face-up trump card stands it upright: in the computer's hand, on the
 // table, in the player's hand and in the end-of-deal reveal it is a card like the others.
 // Pictures of the drawn trump in a hand at the smallest window and a big one are left in
-// DURAK_PICTURE_DIR.
+// DURAK_PICTURE_DIR (or DURAK_TRUMP_SHOTS when set).
 TEST_F(TableMarksTest, TheDrawnTrumpCardStandsUprightWhereverItGoes) {
   TForm1& form = StartPlaying();
   TGame& g = form.Game();
   bool drawnByComputer = false, drawnByPlayer = false;
   for (int deal = 0; deal < 12 && !(drawnByComputer && drawnByPlayer); ++deal) {
-    form.resize(deal % 2 ? QSize(1280, 1024) : QSize(630, 450));
+    // The smallest window and a maximised one, by turns.
+    if (deal % 2) {
+      form.showMaximized();
+    } else {
+      form.showNormal();
+      form.resize(630, 450);
+    }
+    QApplication::processEvents();
     g.N8Click();
     form.Button2->click();
     ASSERT_FALSE(g.Deck.empty());
@@ -179,7 +187,8 @@ TEST_F(TableMarksTest, TheDrawnTrumpCardStandsUprightWhereverItGoes) {
       drawnByPlayer = drawnByPlayer || players;
       if (!shot && (computers || players)) {
         shot = true;
-        const QString out = QStringLiteral(DURAK_PICTURE_DIR);
+        const QString out =
+            qEnvironmentVariable("DURAK_TRUMP_SHOTS", QStringLiteral(DURAK_PICTURE_DIR));
         QDir().mkpath(out);
         form.grab().save(
             out + QStringLiteral("/drawn-trump-%1x%2-%3.png")

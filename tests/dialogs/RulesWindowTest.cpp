@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDir>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
 
@@ -101,8 +102,11 @@ TEST_F(RulesWindow, TheKeyboardSectionNamesEveryKey) {
     SCOPED_TRACE(language);
     Form->L2Click(language);
     const QString keys = Form->Texts.At(296);
-    for (const char* key : {"H", "F1", "F2", "Enter", "Home", "End"})
-      EXPECT_TRUE(keys.contains(QLatin1String(key))) << key;
+    // Each key begins a line of its own or a sentence ("F1 ... . F2 ...").
+    for (const char* key : {"H", "F1", "F2", "Enter"}) {
+      const QRegularExpression named(QStringLiteral("(^|\\n|\\. )%1[ :]").arg(QLatin1String(key)));
+      EXPECT_TRUE(keys.contains(named)) << key;
+    }
     for (TBtn3d* b : {Form->Button1, Form->Button2, Form->Button3, Form->Button4, Form->Button5}) {
       const QString letter(b->KeyLetter());
       const bool named =
