@@ -53,7 +53,9 @@ void TForm1::KeepFrameOnScreen() {
 void TForm1::FormActivate() {
   if (Settings.State == wsMaximized) showMaximized();
   if (Settings.DeskTop <= 9) F[Settings.DeskTop]->trigger();
-  (Settings.Language == 2 ? L2 : L1)->trigger();
+  // The texts came with the window; a language library missing then is tried (and its
+  // absence reported) now.
+  if (TextsLanguage != Settings.Language) (Settings.Language == 2 ? L2 : L1)->trigger();
   if (Closing) return;
   SetFacesAll();
   if (Closing) return;

@@ -44,14 +44,25 @@ void TForm1::HintClick() {
   if (hint.IsClick) {
     HintMenu = hint.Menu;
     HandFocus->Show(Cards[hint.Tag - 1]);
+    HintMarked = HandFocus->Card() != nullptr;
     return;
   }
+  HintMarked = false;
   HandFocus->Clear();
   TBtn3d* button = ButtonOf(hint.Button);
   const QString format = Texts[kHintButtonText].contains(QStringLiteral("%1"))
                              ? Texts[kHintButtonText]
                              : QStringLiteral("%1");
   Label2->setText(format.arg(button->text()));
+}
+
+void TForm1::ForgetHint() {
+  HintMenu = -1;
+  if (!HintMarked) return;
+  HintMarked = false;
+  // A card played from the keyboard leaves the frame to the keys, which pass it on along
+  // the hand; otherwise the suggestion's mark goes with the move that followed it.
+  if (!KeyboardPlay) HandFocus->Clear();
 }
 
 }  // namespace durak

@@ -53,15 +53,20 @@ void TForm1::L2Click(int language) {
 }
 
 void TForm1::ChangeLang(int language) {
-  const int base = language == 2 ? 300 : 0;
-  ResourcePack pack;
-  if (!pack.Open(QStringLiteral("durlang.dll"))) {
+  if (!LoadLanguage(language)) {
     QString message = (Texts[kLibraryWordText] + QStringLiteral(" durlang.dll ")).left(63);
     message = (message + Texts[kCannotOpenText]).left(113);
     ShowPlainMessage(this, QMessageBox::Information, windowTitle(), message);
     close();
     return;
   }
+  Engine->ShowSpeech(Engine->LastSpeech);
+}
+
+bool TForm1::LoadLanguage(int language) {
+  const int base = language == 2 ? 300 : 0;
+  ResourcePack pack;
+  if (!pack.Open(QStringLiteral("durlang.dll"))) return false;
   for (int i = 1; i < TTextTable::kFirstBlockEnd; ++i) {
     // The rules window's paragraphs are longer than a caption.
     Texts.At(i) = i >= kFirstRulesText ? pack.LoadLongText(base + i) : pack.LoadText(base + i);
@@ -70,9 +75,10 @@ void TForm1::ChangeLang(int language) {
     Texts.At(i) = pack.LoadText(base + i);
   }
   pack.Close();
+  TextsLanguage = language;
   FollowWithQtDialogs(this, language);
   ApplyTexts();
-  Engine->ShowSpeech(Engine->LastSpeech);
+  return true;
 }
 
 void TForm1::ApplyTexts() {
@@ -107,9 +113,12 @@ void TForm1::ApplyTexts() {
   }
   Label7->setText(t[kComputerSideText]);
   Label1->setText(t[kStockSideText]);
-  // No player is chosen before the champions table is first made.
-  if (TChempForm* chemp = ChempForm_.IfMade())
+  // Until a player is chosen in the champions table the player's side has its caption.
+  const TChempForm* chemp = ChempForm_.IfMade();
+  if (chemp && !chemp->CurChemp.NameText().empty())
     Label6->setText(QString::fromStdString(chemp->CurChemp.NameText()));
+  else
+    Label6->setText(t[kPlayerSideText]);
 
   // The engine's words: card names for the pick-a-pair menu and the speeches.
   TGameTexts& g = Engine->Texts;

@@ -81,6 +81,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     };
     return d;
   });
+  // The window shows the chosen language from its first paint; a language library that
+  // cannot be opened is reported at the first activation.
+  if (LoadLanguage(Settings.Language)) (Settings.Language == 2 ? L2 : L1)->setChecked(true);
   Engine->Busy = false;
 }
 
@@ -98,7 +101,7 @@ void TForm1::CreateMenus() {
     return menu->addAction(QString::fromUtf8(caption));
   };
   File1 = menuBar()->addMenu(QStringLiteral("Файл"));
-  N8 = action(File1, "Ноая игра");
+  N8 = action(File1, "Новая игра");
   N8->setShortcut(Qt::Key_F2);
   N7 = action(File1, "Чемпионы");
   File1->addSeparator();
@@ -229,15 +232,29 @@ void TForm1::CreatePanels() {
     button->hide();
     *b.button = button;
   }
-  connect(Button1, &QPushButton::clicked, this, [this] { Engine->Button1Click(); });
+  // A button pressed is a move made: a hint given before it no longer holds.
+  connect(Button1, &QPushButton::clicked, this, [this] {
+    Engine->Button1Click();
+    ForgetHint();
+  });
   connect(Button2, &QPushButton::clicked, this, [this] {
     // The opponent chosen in the options plays from this deal on.
     if (!Engine->Busy) Engine->Chooser = Settings.Opponent == 1 ? Strong.get() : nullptr;
     Engine->Button2Click();
+    ForgetHint();
   });
-  connect(Button3, &QPushButton::clicked, this, [this] { Engine->Button3Click(); });
-  connect(Button4, &QPushButton::clicked, this, [this] { Engine->Button4Click(); });
-  connect(Button5, &QPushButton::clicked, this, [this] { Engine->Button5Click(); });
+  connect(Button3, &QPushButton::clicked, this, [this] {
+    Engine->Button3Click();
+    ForgetHint();
+  });
+  connect(Button4, &QPushButton::clicked, this, [this] {
+    Engine->Button4Click();
+    ForgetHint();
+  });
+  connect(Button5, &QPushButton::clicked, this, [this] {
+    Engine->Button5Click();
+    ForgetHint();
+  });
 }
 
 void TForm1::CreateCards() {
@@ -248,7 +265,10 @@ void TForm1::CreateCards() {
     card->SetCard(i + 16, 1);
     card->setObjectName(QStringLiteral("Card%1").arg(i));
     card->SetHotMouseColor(ColorFromWin(Settings.HotColor));
-    card->OnClick = [this](THotCard* c) { Engine->Card1Click(*c); };
+    card->OnClick = [this](THotCard* c) {
+      Engine->Card1Click(*c);
+      ForgetHint();
+    };
     Cards.push_back(card);
     controls[i - 1] = card;
   }
@@ -390,6 +410,13 @@ void TForm1::ArrangeBottomBar() {
 
 void TForm1::SetButtonVisible(TButton button, bool visible) {
   ButtonOf(button)->setVisible(visible);
+  // "Замесить" shows when a deal is over or a new game begins: the hand's frame goes with
+  // the deal, so that Enter presses "Замесить" and the next deal's first arrow starts
+  // afresh.
+  if (button == durak::Button2 && visible && HandFocus) {
+    HintMarked = false;
+    HandFocus->Clear();
+  }
   ArrangeBottomBar();
 }
 

@@ -70,6 +70,11 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   void N7Click();
   void L2Click(int language);
   void ChangeLang(int language);
+  // Loads the texts of a language from the language library and puts them on the window;
+  // false, with nothing changed, when the library cannot be opened.
+  bool LoadLanguage(int language);
+  // The language whose texts are loaded: 1 Russian, 2 English, 0 none yet.
+  int TextsLanguage = 0;
   // Writes durak.ini; false (with a message shown) when the file cannot be written.
   bool WriteSettingsFile();
   // Puts the texts of the current language on every caption and into the word tables.
@@ -120,6 +125,10 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   QAction* HintItem = nullptr;
   // The pair the hint chose to beat, preselected when the pick-a-pair menu comes up.
   int HintMenu = -1;
+  // Whether the hand's frame is the hint's mark on its suggested card.
+  bool HintMarked = false;
+  // After a card played or a button pressed: the hint's mark goes, the hint being spent.
+  void ForgetHint();
   // The options and appearance dialogs, made when first opened.
   TMadeOnUse<TRubDlg> RubDlg;
   TMadeOnUse<TInterDlg> InterDlg;

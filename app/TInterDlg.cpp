@@ -137,7 +137,8 @@ TInterDlg::TInterDlg(QWidget* parent) : QDialog(parent) {
     const QString current = (ChoosingDesk ? Label1 : Label2)->text();
     const QString start =
         QFileInfo::exists(QDir(folder).filePath(current)) ? QDir(folder).filePath(current) : folder;
-    return QFileDialog::getOpenFileName(this, windowTitle(), start, filter);
+    return QFileDialog::getOpenFileName(this, ChoosingDesk ? DeskFileCaption : CardFileCaption,
+                                        start, filter);
   };
   ShowMessage = [this](const QString& text) {
     ShowPlainMessage(this, QMessageBox::Information, windowTitle(), text);
@@ -171,6 +172,8 @@ void TInterDlg::ApplyTexts(const TTextTable& t) {
   Text203 = t[kLibraryWordText];
   DeskFilterText = t[kDeskFilterText];
   CardFilterText = t[kCardFilterText];
+  DeskFileCaption = t[kDeskFileCaptionText];
+  CardFileCaption = t[kCardFileCaptionText];
 }
 
 void TInterDlg::Load(const TKuvPanel& table, const QColor& wordsColor, const QString& dtPath,

@@ -81,6 +81,9 @@ class TInterDlg : public QDialog {
   // Captions of the two filters (texts 222 and 223).
   QString DeskFilterText = QStringLiteral("Картинки стола");
   QString CardFilterText = QStringLiteral("Колоды карт");
+  // The captions of the file dialogs choosing a desk-picture and a card library.
+  QString DeskFileCaption = QStringLiteral("Выбор библиотеки картинок стола");
+  QString CardFileCaption = QStringLiteral("Выбор библиотеки карт");
 
   // Asks for a library file with the given filter, opening in LibraryFolder with the
   // current library selected; empty when the user cancels. Tests replace it.

@@ -15,7 +15,7 @@ namespace durak {
 enum TextId : int {
   // ---- the main window's menus and caption -------------------------------------------
   kFileMenuText = 1,        // "Файл"
-  kNewGameMenuText = 2,     // "Ноая игра"
+  kNewGameMenuText = 2,     // "Новая игра"
   kChampionsMenuText = 3,   // "Чемпионы"
   kExitMenuText = 4,        // "Выход"
   kOptionsMenuText = 5,     // "Параметры"
@@ -51,9 +51,12 @@ enum TextId : int {
   kOtherLibraryText = 40,      // "Другая..."
   kCardLibraryGroupText = 42,  // "Библиотека карт"
   // The captions of the file dialog's filters for desk-picture and card libraries.
-  kDeskFilterText = 222,     // "Картинки стола"
-  kCardFilterText = 223,     // "Колоды карт"
-  kScaleToWindowText = 215,  // "Масштаб по окну"
+  kDeskFilterText = 222,  // "Картинки стола"
+  kCardFilterText = 223,  // "Колоды карт"
+  // The captions of the file dialogs that choose a desk-picture or a card library.
+  kDeskFileCaptionText = 224,  // "Выбор библиотеки картинок стола"
+  kCardFileCaptionText = 225,  // "Выбор библиотеки карт"
+  kScaleToWindowText = 215,    // "Масштаб по окну"
 
   // ---- the About box ----------------------------------------------------------------------
   kAboutProgramText = 43,    // "Дурак — карточная игра"
@@ -94,6 +97,7 @@ enum TextId : int {
   kDefendButtonText = 70,   // "Бейся"
   // The key letter of each command button, in the order of their captions 66..70.
   kFirstKeyLetterText = 243,  // "З" [5]
+  kPlayerSideText = 71,       // "Твое"
   kComputerSideText = 72,     // "Мое"
   kStockSideText = 73,        // "В колоде"
 

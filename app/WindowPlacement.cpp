@@ -37,4 +37,13 @@ QRect AvailableAreaFor(int left, int top, int width, int height) {
   return screen ? screen->availableGeometry() : QRect();
 }
 
+bool NativeDialogsStayOverTheGame(const QString& platformName) {
+  return !platformName.startsWith(QStringLiteral("wayland"), Qt::CaseInsensitive);
+}
+
+void KeepDialogsOverTheGame() {
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs,
+                                 !NativeDialogsStayOverTheGame(QGuiApplication::platformName()));
+}
+
 }  // namespace durak

@@ -52,10 +52,7 @@ void TGame::PlaceCards(int left, int right, int top, int sortKind, TKarts& list)
     // By suit, an empty step separates the suit groups.
     if (sortKind == 1 && i > 0 && list[i].Suit != list[i - 1].Suit) extra += step;
     ICardControl& c = GetCard(list[i].Tag);
-    int x = left + step * i + extra;
-    // A card lying sideways (the trump card drawn by the computer) is longer than the step
-    // allows for: it keeps within the hand's right limit.
-    if (c.Turned()) x = std::max(left, std::min(x, right - c.Width()));
+    const int x = left + step * i + extra;
     c.SetBounds(x, top, c.Width(), c.Height());
     c.BringToFront();
   }

@@ -1,7 +1,5 @@
 // The end of a bout: the defender takes the table, or the bout goes to the discard; then
 // both hands are refilled from the stock, the attacker first.
-#include <algorithm>
-
 #include "Game.h"
 
 namespace durak {
@@ -117,11 +115,12 @@ void TGame::GivX(int count, TSide who) {
       c.SetHandCursor(true);
       c.SetClickable(true);
     } else {
-      // The face-up trump card stays face up in the computer's hand.
+      // The face-up trump card stays face up in the computer's hand, but it stands upright
+      // like every card that leaves the stock, and so keeps its shape on the table and in
+      // the player's hand should the player take it.
       if (Deck.size() == 1) ArrAdd(k, SeenCompCards);
-      // The trump card comes in sideways: it stays clear of the table's right edge.
-      const int to = c.Turned() ? std::max(left, std::min(x, Layout.HandRight - c.Width())) : x;
-      c.MoveTo(to, top, 0, GlideStep(ASpeed), false);
+      if (c.Turned()) c.Turn();
+      c.MoveTo(x, top, 0, GlideStep(ASpeed), false);
       ArrDel(k, Deck);
       ArrAdd(k, CompHand);
       ArrDel(k, UnseenCards);

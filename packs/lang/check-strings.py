@@ -36,7 +36,7 @@ PLACES = {248: 2, 249: 1, 260: 1, 261: 1, 262: 1, 263: 2, 264: 1, 268: 1}
 # Texts whose Russian wording is the caption the windows carry before any
 # language is loaded; the pack must repeat them exactly.
 RUSSIAN_DEFAULTS = {
-    1: "Файл", 2: "Ноая игра", 3: "Чемпионы", 4: "Выход", 5: "Параметры",
+    1: "Файл", 2: "Новая игра", 3: "Чемпионы", 4: "Выход", 5: "Параметры",
     6: "Настройки...", 7: "Интерфейс...", 8: "Картинка", 9: "Нет",
     10: "Фон 1", 11: "Фон 2", 12: "Фон 3", 13: "Фон 4", 14: "Фон 5", 15: "Фон 6",
     16: "Фон 7", 22: "Справка", 23: "О программе", 24: "Выход !!!",
@@ -279,7 +279,7 @@ def _self_test(good):
         "empty text": with_text(110, ""),
         "leading zero number": good.replace(b"\n5\t", b"\n05\t", 1),
         "identical speech variants": with_text(103, lines[index[102]].split("\t")[1]),
-        "changed Russian default": with_text(2, "Новая игра"),
+        "changed Russian default": with_text(2, "Ноая игра"),
         "Cyrillic in English speech": with_text(402, "Мой ход"),
         "unknown button in speech": with_text(412, 'Press "Pass"!'),
         "unknown button in Russian": with_text(112, "Жми «Пас»!"),

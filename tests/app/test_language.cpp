@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -91,6 +93,35 @@ TEST_F(LanguageTest, EverySpeechFitsTheSpeechLineOfTheSmallestWindow) {
       EXPECT_LE(need.width(), line->width()) << (base + i) << ": " << text.toStdString();
     }
   form.hide();
+}
+
+// A player who chose English and starts the game again sees English from the first paint:
+// the player's counter caption too, before any player is picked in the champions table.
+TEST_F(LanguageTest, ChosenLanguageShowsFromTheFirstPaint) {
+  QFile ini(QDir(dir.path()).filePath(QStringLiteral("durak.ini")));
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+  ini.write("[Settings]\nLanguage=2\n");
+  ini.close();
+  TForm1 form;
+  EXPECT_EQ(form.Label6->text(), pack.LoadText(371));
+  EXPECT_EQ(form.Label7->text(), pack.LoadText(372));
+  EXPECT_EQ(form.Label1->text(), pack.LoadText(373));
+  EXPECT_EQ(form.N8->text(), pack.LoadText(302));
+  EXPECT_EQ(form.windowTitle(), pack.LoadText(325));
+  EXPECT_TRUE(form.L2->isChecked());
+  // Back in Russian the caption is the Russian one, still before a player is picked.
+  form.L2Click(1);
+  EXPECT_EQ(form.Label6->text(), pack.LoadText(71));
+}
+
+// The new-game command is spelt right in the window's own caption and in the pack.
+TEST_F(LanguageTest, NewGameIsSpeltRight) {
+  TForm1 form;
+  const QString right = QString::fromUtf8("Новая игра");
+  EXPECT_EQ(pack.LoadText(2), right);
+  EXPECT_EQ(form.N8->text(), right);
+  form.ChangeLang(1);
+  EXPECT_EQ(form.N8->text(), right);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDir>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
 
@@ -72,6 +73,48 @@ TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
   Form->RulesItem->trigger();
   EXPECT_EQ(Form->RulesForm, rules);
   EXPECT_TRUE(rules->isVisible());
+}
+
+// The end of a deal as the game plays it: the computer's last card against a card that
+// cannot beat it waits for the take, and the rules say so, naming the take button.
+TEST_F(RulesWindow, TheEndOfADealSaysTheGameWaitsForTheTake) {
+  for (int language : {1, 2}) {
+    SCOPED_TRACE(language);
+    Form->L2Click(language);
+    const QString end = Form->Texts.At(290);
+    EXPECT_TRUE(end.contains(Form->Button1->text())) << end.toStdString();
+  }
+  TGame& g = Form->Game();
+  g.Trump = 4;  // hearts
+  g.Deck.clear();
+  g.CompHand.clear();
+  g.PlayerHand = {KartOfTag(TagOf(6, 1))};  // the six of spades
+  g.CompRow[0] = KartOfTag(TagOf(9, 2));    // the nine of clubs, led as the last card
+  g.TableCards = {g.CompRow[0]};
+  g.PlayMode = pmDefend;
+  EXPECT_EQ(g.CheckGameOver(), drGoesOn);
+}
+
+// The keyboard section names every key: the hint's H, the rules' F1, F2, Escape, and each
+// command button's letter beside its caption.
+TEST_F(RulesWindow, TheKeyboardSectionNamesEveryKey) {
+  for (int language : {1, 2}) {
+    SCOPED_TRACE(language);
+    Form->L2Click(language);
+    const QString keys = Form->Texts.At(296);
+    // Each key begins a line of its own or a sentence ("F1 ... . F2 ...").
+    for (const char* key : {"H", "F1", "F2", "Enter"}) {
+      const QRegularExpression named(QStringLiteral("(^|\\n|\\. )%1[ :]").arg(QLatin1String(key)));
+      EXPECT_TRUE(keys.contains(named)) << key;
+    }
+    for (TBtn3d* b : {Form->Button1, Form->Button2, Form->Button3, Form->Button4, Form->Button5}) {
+      const QString letter(b->KeyLetter());
+      const bool named =
+          keys.contains(letter + QString::fromUtf8(" — «") + b->text() + QString::fromUtf8("»")) ||
+          keys.contains(letter + QStringLiteral(" \"") + b->text() + QChar('"'));
+      EXPECT_TRUE(named) << b->text().toStdString();
+    }
+  }
 }
 
 TEST(RulesPage, BuiltFromTheOpeningAndSectionsWithTheirTextEscaped) {

@@ -254,7 +254,7 @@ TEST_F(ScaledTableTest, DiscardedAndSweptCardsLeaveNoSliver) {
 TEST_F(ScaledTableTest, TrumpCardDrawnByTheComputerStaysOnTheTable) {
   const TTable t = kTables[0];
   Deal(t, kDecks[3]);
-  // The computer draws the last card, the sideways trump, into a full hand.
+  // The computer draws the last card, the sideways trump, into a full hand: it stands up.
   TKarts rest{game.Deck.front()};
   for (size_t i = 1; i < game.Deck.size(); ++i) game.Discard.push_back(game.Deck[i]);
   game.Deck = rest;
@@ -262,10 +262,11 @@ TEST_F(ScaledTableTest, TrumpCardDrawnByTheComputerStaysOnTheTable) {
   game.GivX(1, sdComputer);
   ASSERT_EQ(game.CompHand.size(), 6u);
   const ICardControl& trump = game.GetCard(game.CompHand.back().Tag);
-  ASSERT_TRUE(trump.Turned());
-  EXPECT_LE(trump.Left() + trump.Width(), game.Layout.HandRight);
+  EXPECT_FALSE(trump.Turned());
+  EXPECT_EQ(trump.Width(), cw);
+  EXPECT_EQ(trump.Height(), ch);
+  EXPECT_LE(trump.Left() + trump.Width(), t.W);
   game.ColodaPaint();
-  EXPECT_LE(trump.Left() + trump.Width(), game.Layout.HandRight);
   EXPECT_LE(trump.Left() + trump.Width(), t.W);
 }
 

@@ -37,10 +37,33 @@ TEST_F(TakeDiscardTest, ComputerAttackerDrawsFirstAndMayTakeTheRest) {
   game.Bito(sdComputer);
   EXPECT_EQ(game.CompHand.size(), 3u);
   EXPECT_EQ(game.PlayerHand.size(), 1u);
-  // The computer's draw does not turn the trump card over or stand it up.
-  EXPECT_TRUE(Card(14, Hearts).Turned());
+  // The computer's draw does not turn the trump card over, but it stands it upright.
+  EXPECT_FALSE(Card(14, Hearts).Turned());
+  EXPECT_LT(Card(14, Hearts).Width(), Card(14, Hearts).Height());
   EXPECT_EQ(Card(14, Hearts).CardState(), 1);
   EXPECT_FALSE(ListHasTag(game.UnseenCards, TagOf(6, Diamonds)));
+}
+
+TEST_F(TakeDiscardTest, TrumpCardDrawnByTheComputerIsUprightOnTheTableAndInThePlayersHand) {
+  // The computer draws the face-up trump card, leads it, and the player takes it: it is an
+  // upright card of the hand's size all the way, not a sideways one covering two cards.
+  SetDeck(L({{14, Hearts}}));
+  GivePlayer(L({{9, Clubs}, {10, Clubs}}));
+  GiveComputer(L({{6, Spades}}));
+  ComputerPlays(8, Clubs, 0);
+  PlayerPlays(10, Clubs, 0);
+  game.Bito(sdComputer);
+  ASSERT_TRUE(ListHasTag(game.CompHand, TagOf(14, Hearts)));
+  ICardControl& trump = Card(14, Hearts);
+  EXPECT_FALSE(trump.Turned());
+  game.COnDesk(trump, dsComputer, 0);
+  EXPECT_FALSE(trump.Turned());
+  EXPECT_LT(trump.Width(), trump.Height());
+  game.Beru(sdPlayer);
+  ASSERT_TRUE(ListHasTag(game.PlayerHand, TagOf(14, Hearts)));
+  EXPECT_FALSE(trump.Turned());
+  EXPECT_LT(trump.Width(), trump.Height());
+  EXPECT_EQ(trump.CardState(), 1);
 }
 
 TEST_F(TakeDiscardTest, HandWithSixCardsDrawsNothing) {

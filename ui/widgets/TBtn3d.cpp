@@ -82,7 +82,11 @@ void TBtn3d::DrawItem(QPainter& p, bool pressed, bool focused, bool enabled, boo
   const int key = FKeyLetter.isNull() ? -1 : caption.indexOf(FKeyLetter, 0, Qt::CaseInsensitive);
   const int ux = key < 0 ? 0 : fm.horizontalAdvance(caption.left(key));
   const int uw = key < 0 ? 0 : fm.horizontalAdvance(caption.mid(key, 1));
-  const int uy = fm.ascent() + std::max(1, fm.underlinePos());
+  // The line lies under the letter's lowest ink, and under the shadow copy's one pixel
+  // lower, with a pixel to spare: a letter reaching below the line ("р", "у") would
+  // swallow it.
+  const int inkBottom = key < 0 ? 0 : fm.tightBoundingRect(caption.mid(key, 1)).bottom();
+  const int uy = fm.ascent() + std::max({1, fm.underlinePos(), inkBottom + 3});
   p.setPen(enabled ? FBCol : SysColor(SysHighlightText));
   p.drawText(QRect(bx, by, tw + 1, th), flags, caption);
   if (key >= 0) p.drawLine(bx + ux, by + uy, bx + ux + uw - 1, by + uy);
