@@ -54,9 +54,9 @@ enum TextId : int {
   kDeskFilterText = 222,  // "Картинки стола"
   kCardFilterText = 223,  // "Колоды карт"
   // The captions of the file dialogs that choose a desk-picture or a card library.
-  kDeskFileCaptionText = 224,  // "Выбор библиотеки картинок стола"
-  kCardFileCaptionText = 225,  // "Выбор библиотеки карт"
-  kScaleToWindowText = 215,    // "Масштаб по окну"
+  kDeskFileCaptionText = 1001,  // "Выбор библиотеки картинок стола"
+  kCardFileCaptionText = 1002,  // "Выбор библиотеки карт"
+  kScaleToWindowText = 215,     // "Масштаб по окну"
 
   // ---- the About box ----------------------------------------------------------------------
   kAboutProgramText = 43,    // "Дурак — карточная игра"

@@ -96,8 +96,8 @@ TEST_F(DialogOwner, EachFileDialogHasACaptionOfItsOwnInBothLanguages) {
         OpenModal([&inter] { Part<QPushButton>(inter, "Button1")->click(); }).second;
     const QString cards =
         OpenModal([&inter] { Part<QPushButton>(inter, "Button2")->click(); }).second;
-    EXPECT_EQ(desk, PackText(224, language));
-    EXPECT_EQ(cards, PackText(225, language));
+    EXPECT_EQ(desk, PackText(kDeskFileCaptionText, language));
+    EXPECT_EQ(cards, PackText(kCardFileCaptionText, language));
     EXPECT_NE(desk, inter.windowTitle());
     EXPECT_NE(cards, inter.windowTitle());
     EXPECT_NE(desk, cards);
