@@ -120,6 +120,9 @@ bool TForm1::ShowChampionsAfterDeal() {
   cur.Losses = Engine->Record.Losses;
   cur.Rating = Engine->Record.Rating;
   ChempForm_->ChempMode = cmAfterDeal;
+  // The end of the deal is said before the table takes the focus.
+  Narrate();
+  Announcer->Flush();
   const bool ok = ChempForm_->exec() == QDialog::Accepted;
   Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
   return ok;
