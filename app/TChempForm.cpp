@@ -159,6 +159,8 @@ void TChempForm::FormActivate() {
     BNew->setEnabled(false);
     BDelete->setEnabled(false);
     for (QPushButton* b : {BReset, BClose, BOK}) b->setEnabled(true);
+    // After a deal the player goes on: the focus is on "Дальше", never on "Обнулить".
+    BOK->setFocus();
   }
   ShowTab();
 }
