@@ -7,6 +7,7 @@
 #include "TBtn3d.h"
 #include "TForm1.h"
 #include "THotCard.h"
+#include "TKuvLed.h"
 #include "TKuvPanel.h"
 #include "TextIds.h"
 
