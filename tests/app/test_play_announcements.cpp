@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 
 #include "Accessibility.h"
 #include "Announcer.h"
