@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "Announcer.h"
 #include "CardFaces.h"
 #include "CardPacks.h"
 #include "PlainText.h"
