@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include "CardPacks.h"
+#include "Mnemonics.h"
 #include "PackLocator.h"
 #include "PlainText.h"
 #include "ResourcePack.h"
@@ -171,6 +172,7 @@ void TInterDlg::ApplyTexts(const TTextTable& t) {
   Text203 = t[kLibraryWordText];
   DeskFilterText = t[kDeskFilterText];
   CardFilterText = t[kCardFilterText];
+  GiveMnemonics(this);
 }
 
 void TInterDlg::Load(const TKuvPanel& table, const QColor& wordsColor, const QString& dtPath,

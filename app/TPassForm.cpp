@@ -8,6 +8,7 @@
 #include <QValidator>
 
 #include "ChempFile.h"
+#include "Mnemonics.h"
 #include "PlainText.h"
 
 namespace durak {
@@ -106,6 +107,7 @@ void TPassForm::ApplyTexts(const TTextTable& t) {
   Text201 = t[kPasswordsDifferText];
   Text204 = t[kNameTakenText];
   Text205 = t[kNameEmptyText];
+  GiveMnemonics(this);
 }
 
 QString TPassForm::Name() const {
