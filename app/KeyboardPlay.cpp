@@ -56,6 +56,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     return;
   }
   HandFocus->WatchMouse(windowHandle());
+  AutoMarked = nullptr;  // the player's own keys decide where the mark goes from now
   ++KeyDepth;
   const bool handled = HandleKey(*event);
   --KeyDepth;

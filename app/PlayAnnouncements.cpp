@@ -1,6 +1,8 @@
 // The play told to a screen reader as it goes: the narrator's lines and the computer's
 // words go out through the announcer; F5 and F6 read the table and the state on demand;
 // when a bout begins the keyboard's mark waits on the hand, so the arrows act at once.
+#include <QTimer>
+
 #include "Announcer.h"
 #include "HandFocus.h"
 #include "PlayNarrator.h"
@@ -32,17 +34,33 @@ void TForm1::Narrate() {
   if (!Narrator || !TextsLoaded) return;
   for (const QString& line : Narrator->Observe(*Engine)) Announcer->Say(line);
   UpdateAccessibleTexts();  // the computer's counter names its card count
-  if (Narrator->BoutBegan() && Engine->DealResult == drGoesOn) MarkHandForNextBout();
+  if (Narrator->BoutBegan() && Engine->DealResult == drGoesOn) {
+    MarkHandForNextBout();
+  } else {
+    KeepAutoMarkFirst();
+  }
 }
 
 void TForm1::MarkHandForNextBout() {
   THotCard* marked = HandFocus->Card();
-  if (!marked) {
+  if (!marked || marked == AutoMarked) {
     HandFocus->Step(THandFocus::stFirst);
     marked = HandFocus->Card();
+    AutoMarked = marked;
   }
   // The card is named again, as a reader would name the focus coming back to it.
   if (marked) CardFocusMoved(marked);
+  // Once the move is played out, the hand lies in its order: the first card then.
+  QTimer::singleShot(0, this, [this] { KeepAutoMarkFirst(); });
+}
+
+void TForm1::KeepAutoMarkFirst() {
+  if (!AutoMarked || HandFocus->Card() != AutoMarked) {
+    AutoMarked = nullptr;  // the player moved the mark, or it went
+    return;
+  }
+  HandFocus->Step(THandFocus::stFirst);
+  AutoMarked = HandFocus->Card();
 }
 
 QString TForm1::ComputerLedName() const {

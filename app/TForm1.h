@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -212,6 +213,10 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   void CreateAnnouncer();
   // After a bout and at a deal's start the keyboard's mark waits on the hand's first card.
   void MarkHandForNextBout();
+  // The card the mark was put on for a new bout, while the player has not moved it: the
+  // mark keeps to the hand's first card as the hand is laid out and sorted.
+  QPointer<THotCard> AutoMarked;
+  void KeepAutoMarkFirst();
   std::unique_ptr<TPlayNarrator> Narrator;
 
   std::unique_ptr<TGame> Engine;
