@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "Announcer.h"
 #include "THotCard.h"
 #include "TKuvLed.h"
 #include "TKuvPanel.h"
@@ -67,6 +68,8 @@ QAccessibleInterface* GameFactory(const QString&, QObject* object) {
   auto* widget = static_cast<QWidget*>(object);
   if (qobject_cast<THotCard*>(object)) return new TPartsAccessible(widget, QAccessible::Graphic);
   if (qobject_cast<TKuvPanel*>(object)) return new TPartsAccessible(widget, QAccessible::Pane);
+  if (dynamic_cast<TAnnouncer*>(widget))
+    return new TPartsAccessible(widget, QAccessible::Notification);
   // A counter reads as its name ("В колоде: 12"), which the window keeps up to date.
   if (qobject_cast<TKuvLed*>(object)) return new QAccessibleWidget(widget, QAccessible::StaticText);
   return nullptr;

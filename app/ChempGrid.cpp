@@ -107,6 +107,8 @@ void SetUpChempGrid(QTableWidget* grid) {
   grid->setStyleSheet(
       QStringLiteral("QTableWidget { gridline-color: silver; background: silver; }"));
   grid->setFocusPolicy(Qt::StrongFocus);
+  // Tab leaves the table for the buttons instead of walking its cells.
+  grid->setTabKeyNavigation(false);
   FitChempColumns(grid, {});
 }
 

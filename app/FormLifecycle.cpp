@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "Announcer.h"
 #include "CardFaces.h"
 #include "CardPacks.h"
 #include "PlainText.h"
@@ -122,6 +123,9 @@ bool TForm1::ShowChampionsAfterDeal() {
   cur.Losses = Engine->Record.Losses;
   cur.Rating = Engine->Record.Rating;
   ChempForm_->ChempMode = cmAfterDeal;
+  // The end of the deal is said before the table takes the focus.
+  Narrate();
+  Announcer->Flush();
   const bool ok = ChempForm_->exec() == QDialog::Accepted;
   Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
   return ok;

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 
+#include "Announcer.h"
 #include "HandFocus.h"
 #include "StrongChooser.h"
 #include "TBtn3d.h"
@@ -45,6 +46,11 @@ void TForm1::HintClick() {
     HintMenu = hint.Menu;
     HandFocus->Show(Cards[hint.Tag - 1]);
     HintMarked = HandFocus->Card() != nullptr;
+    // Said as a hint, not only as the card the mark moved to.
+    QString card = CardName(Cards[hint.Tag - 1]);
+    if (!card.isEmpty()) card[0] = card[0].toLower();
+    if (!Texts[kHintPlayText].isEmpty()) Announcer->Say(Texts[kHintPlayText].arg(card));
+    Announcer->Flush();
     return;
   }
   HintMarked = false;
@@ -54,6 +60,8 @@ void TForm1::HintClick() {
                              ? Texts[kHintButtonText]
                              : QStringLiteral("%1");
   Label2->setText(format.arg(button->text()));
+  Announcer->Say(format.arg(button->text().remove(u'&')));
+  Announcer->Flush();
 }
 
 void TForm1::ForgetHint() {

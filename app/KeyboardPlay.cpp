@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QWindow>
 
+#include "Announcer.h"
 #include "HandFocus.h"
 #include "TBtn3d.h"
 #include "TForm1.h"
@@ -55,6 +56,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     return;
   }
   HandFocus->WatchMouse(windowHandle());
+  AutoMarked = nullptr;  // the player's own keys decide where the mark goes from now
   ++KeyDepth;
   const bool handled = HandleKey(*event);
   --KeyDepth;
@@ -81,6 +83,14 @@ bool TForm1::HandleKey(const QKeyEvent& event) {
       return true;
     case Qt::Key_Escape:
       HandFocus->Clear();
+      return true;
+    case Qt::Key_F5:  // the table read out, pair by pair
+      Announcer->Say(TableDescription());
+      Announcer->Flush();
+      return true;
+    case Qt::Key_F6:  // the computer's cards, the stock, the trump and the score
+      Announcer->Say(StateReading());
+      Announcer->Flush();
       return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -20,6 +20,7 @@
 
 #include "ChempGrid.h"
 #include "Game.h"
+#include "Mnemonics.h"
 #include "OwnPictures.h"
 #include "PlainText.h"
 #include "TPassForm.h"
@@ -108,6 +109,7 @@ void TChempForm::ApplyTexts(const TTextTable& t) {
   for (int c = 0; c < 4; ++c) Headers[c] = t[heads[c]].left(10);
   Text206 = t[kChoosePlayerText];
   CannotSaveText = t[kCannotSaveResultsText];
+  GiveMnemonics(this);
 }
 
 void TChempForm::showEvent(QShowEvent* event) {
@@ -159,6 +161,8 @@ void TChempForm::FormActivate() {
     BNew->setEnabled(false);
     BDelete->setEnabled(false);
     for (QPushButton* b : {BReset, BClose, BOK}) b->setEnabled(true);
+    // After a deal the player goes on: the focus is on "Дальше", never on "Обнулить".
+    BOK->setFocus();
   }
   ShowTab();
 }

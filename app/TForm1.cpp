@@ -10,9 +10,11 @@
 #include <QMenuBar>
 #include <QThread>
 
+#include "Announcer.h"
 #include "HandFocus.h"
 #include "OwnPictures.h"
 #include "PlainText.h"
+#include "PlayNarrator.h"
 #include "ProgramFonts.h"
 #include "SettingsPath.h"
 #include "SoundPlayer.h"
@@ -61,6 +63,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   CreateCards();
   CreateHandFocus();
   SetUpAccessibility();
+  CreateAnnouncer();
   Engine->Options = Settings.Options;
   Engine->ASpeed = Settings.ASpeed;
   Engine->VidSort = Settings.VidSort;
@@ -418,9 +421,12 @@ void TForm1::SetButtonVisible(TButton button, bool visible) {
     HandFocus->Clear();
   }
   ArrangeBottomBar();
+  Narrate();
 }
 
 void TForm1::SetSpeechText(const std::string& text) {
+  // What happened before the words comes first.
+  Narrate();
   const QString line = QString::fromStdString(text);
   const bool changed = line != Label2->text();
   Label2->setText(line);
@@ -432,6 +438,7 @@ void TForm1::SetLed(TLed led, int value) {
   TKuvLed* l = led == durak::MyLed1 ? MyLed1 : led == durak::HerLed1 ? HerLed1 : ColLed1;
   l->SetNumber(value);
   UpdateAccessibleTexts();
+  Narrate();
 }
 
 void TForm1::SetTrumpPicture(int suit) {
@@ -469,9 +476,11 @@ int TForm1::TrumpPictureHeight() const {
 }
 
 void TForm1::Wait(int milliseconds) {
+  Narrate();
   QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 void TForm1::ProcessMessages() {
+  Narrate();
   QCoreApplication::processEvents();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -25,6 +26,8 @@ class QMenu;
 namespace durak {
 
 class ISearchClock;
+class TAnnouncer;
+class TPlayNarrator;
 class TBtn3d;
 class THandFocus;
 class TStrongChooser;
@@ -101,6 +104,14 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   QString PairText(int slot) const;
   QString CardDescription(const THotCard* card) const;
   QString TableDescription() const;
+  // Says lines to a reader without moving the focus (the play as it goes, F5, F6, H).
+  TAnnouncer* Announcer = nullptr;
+  // Puts what changed on the table since the last look into words for the reader.
+  void Narrate();
+  // F6: the computer's card count, the stock, the trump under it and the score.
+  QString StateReading() const;
+  // The name the computer's counter reads as: its score and its card count.
+  QString ComputerLedName() const;
 
   // ---- options, desk pictures, appearance, About ------------------------------------
   void N3Click();
@@ -208,6 +219,14 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   // The counters' names and the buttons' key descriptions in the current language.
   void UpdateAccessibleTexts();
   void AnnounceSpeech();
+  void CreateAnnouncer();
+  // After a bout and at a deal's start the keyboard's mark waits on the hand's first card.
+  void MarkHandForNextBout();
+  // The card the mark was put on for a new bout, while the player has not moved it: the
+  // mark keeps to the hand's first card as the hand is laid out and sorted.
+  QPointer<THotCard> AutoMarked;
+  void KeepAutoMarkFirst();
+  std::unique_ptr<TPlayNarrator> Narrator;
 
   std::unique_ptr<TGame> Engine;
   // The strong computer player, taken at each deal when the options choose it.

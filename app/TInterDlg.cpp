@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include "CardPacks.h"
+#include "Mnemonics.h"
 #include "PackLocator.h"
 #include "PlainText.h"
 #include "ResourcePack.h"
@@ -174,6 +175,7 @@ void TInterDlg::ApplyTexts(const TTextTable& t) {
   CardFilterText = t[kCardFilterText];
   DeskFileCaption = t[kDeskFileCaptionText];
   CardFileCaption = t[kCardFileCaptionText];
+  GiveMnemonics(this);
 }
 
 void TInterDlg::Load(const TKuvPanel& table, const QColor& wordsColor, const QString& dtPath,

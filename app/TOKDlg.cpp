@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "Layout.h"
+#include "Mnemonics.h"
 #include "PlainText.h"
 #include "ProgramFonts.h"
 #include "TBtn3d.h"
@@ -172,6 +173,7 @@ void TOKDlg::ApplyTexts(const TTextTable& t) {
   if (!t[kReadMeLinkText].isEmpty()) KuvLabel1->setText(t[kReadMeLinkText]);
   if (!t[kLicenceLinkText].isEmpty()) KuvLabel2->setText(t[kLicenceLinkText]);
   OKBtn->setText(QStringLiteral("OK"));
+  GiveMnemonics(this);
 }
 
 void TOKDlg::showEvent(QShowEvent* event) {

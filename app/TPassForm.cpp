@@ -8,6 +8,7 @@
 #include <QValidator>
 
 #include "ChempFile.h"
+#include "Mnemonics.h"
 #include "PlainText.h"
 
 namespace durak {
@@ -68,6 +69,8 @@ TPassForm::TPassForm(QWidget* parent) : QDialog(parent) {
     MakePlain(labels[i]);
     labels[i]->setGeometry(16, 16 + 48 * i, 121, 16);
     edits[i]->setGeometry(16, 32 + 48 * i, 121, 21);
+    // Each field is named by its caption, as a screen reader reads it.
+    labels[i]->setBuddy(edits[i]);
   }
   auto* fileCharacters = new TCp1251Validator(this);
   for (QLineEdit* e : {Edit1, MaskEdit1, MaskEdit2}) e->setValidator(fileCharacters);
@@ -104,6 +107,7 @@ void TPassForm::ApplyTexts(const TTextTable& t) {
   Text201 = t[kPasswordsDifferText];
   Text204 = t[kNameTakenText];
   Text205 = t[kNameEmptyText];
+  GiveMnemonics(this);
 }
 
 QString TPassForm::Name() const {

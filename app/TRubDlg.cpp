@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "Mnemonics.h"
 #include "PlainText.h"
 #include "TBtn3d.h"
 #include "TColBtn.h"
@@ -156,6 +157,7 @@ void TRubDlg::ApplyTexts(const TTextTable& t) {
   OG->Items[1]->setText(t[kOpponentStrongText]);
   OKBtn->setText(t[kOkText]);
   CancelBtn->setText(t[kCancelText]);
+  GiveMnemonics(this);
 }
 
 void TRubDlg::Load(const TOptionsChoice& choice, bool soundAvailable) {

@@ -6,6 +6,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "Mnemonics.h"
+
 namespace durak {
 
 QString RulesHtml(const QString& opening, const QList<QPair<QString, QString>>& sections) {
@@ -53,6 +55,7 @@ void TRulesForm::ApplyTexts(const TTextTable& t) {
   const double at = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0.0;
   Browser->setHtml(FHtml);
   bar->setValue(int(at * bar->maximum()));
+  GiveMnemonics(this);
 }
 
 }  // namespace durak

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "Accessibility.h"
+#include "Announcer.h"
 #include "HandFocus.h"
 #include "TBtn3d.h"
 #include "TForm1.h"
@@ -126,7 +127,7 @@ QString TForm1::TableDescription() const {
 
 void TForm1::UpdateAccessibleTexts() {
   MyLed1->setAccessibleName(Filled(Texts[kMyLedText], MyLed1->Number()));
-  HerLed1->setAccessibleName(Filled(Texts[kHerLedText], HerLed1->Number()));
+  HerLed1->setAccessibleName(ComputerLedName());
   ColLed1->setAccessibleName(Filled(Texts[kStockLedText], ColLed1->Number()));
   Label2->setAccessibleDescription(Texts[kSpeechLineText]);
   const std::array<TBtn3d*, 5> byCaption = {Button2, Button4, Button1, Button3, Button5};
@@ -139,9 +140,10 @@ void TForm1::UpdateAccessibleTexts() {
 }
 
 void TForm1::AnnounceSpeech() {
-  // The label reports its new name itself; the alert makes a reader say it even though
-  // the focus is elsewhere.
+  // The label reports its new name itself; a reader speaks the words as the announcer's
+  // notification, whatever has the focus.
   SendAccessibleEvent(Label2, QAccessible::Alert);
+  if (Announcer) Announcer->Say(Label2->text());
 }
 
 void TForm1::CardFocusMoved(THotCard* card) {

@@ -163,6 +163,26 @@ enum TextId : int {
   kPlayableText = 267,       // "Можно сыграть"
   kButtonKeyText = 268,      // "Клавиша %1"
   kSpeechLineText = 269,     // "Слова компьютера"
+
+  // ---- what a screen reader is told as the play goes on -------------------------------------
+  kCompCardsText = 211,        // "Карт у компьютера: %1"
+  kPlayerWonDealText = 212,    // "Вы выиграли кон"
+  kCompWonDealText = 213,      // "Компьютер выиграл кон"
+  kDrawnDealText = 214,        // "Кон окончен вничью"
+  kTrumpUnderStockText = 217,  // "Козырь под колодой: %1"
+  kTrumpSuitText = 218,        // "Колода пуста, козыри %1"
+  kHintPlayText = 219,         // "Подсказка: сыграйте %1"
+  kCompLeadsText = 224,        // "Компьютер ходит: %1"
+  kCompThrowsInText = 225,     // "Компьютер подкидывает: %1"
+  kCompBeatsText = 226,        // "Компьютер бьёт: %1 — картой %2"
+  kCompTransfersText = 227,    // "Компьютер переводит: %1"
+  kCompTakesText = 228,        // "Компьютер берёт карты"
+  kPlayerTakesText = 229,      // "Вы берёте карты"
+  kDiscardedText = 235,        // "Бито, карты ушли в отбой"
+  kPlayerDrawsText = 236,      // "Вы берёте из колоды: %1"
+  kCompDrawsText = 237,        // "Компьютер берёт из колоды карт: %1"
+  kButtonsShownText = 238,     // "Кнопки: %1"
+  kScoreText = 239,            // "Счёт: вы %1, компьютер %2"
 };
 
 // ---- the runs of texts ---------------------------------------------------------------------

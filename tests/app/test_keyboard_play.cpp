@@ -139,6 +139,9 @@ TEST_F(KeyboardPlayTest, TheMarkMovesAlongTheHandAndFollowsItsCard) {
   std::vector<THotCard*> hand = form.HandCards();
   std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
 
+  // The deal starts with the mark on the hand's first card; Escape takes it away.
+  EXPECT_EQ(form.HandFocus->Card(), hand.front());
+  Key(form, Qt::Key_Escape);
   EXPECT_EQ(form.HandFocus->Card(), nullptr);
   Key(form, Qt::Key_Left);  // the first Left marks the last card
   EXPECT_EQ(form.HandFocus->Card(), hand.back());
