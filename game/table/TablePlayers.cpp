@@ -117,23 +117,47 @@ TTableMove AddCards(const TTableState& s, const TTableMoves& moves) {
   return pick.Card != 0 ? pick : TTableMove{tmPass, 0, 0};
 }
 
+uint64_t NextRandom(uint64_t& state) {
+  uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+TTableMove RandomMove(const TTableState& s, uint64_t& state) {
+  TTableMoves moves;
+  LegalMoves(s, moves);
+  const uint64_t r = NextRandom(state) >> 32;
+  return moves.Items[static_cast<size_t>(r * static_cast<uint64_t>(moves.Count) >> 32)];
+}
+
+// Once the stock is gone, cards can go round the table for ever: every seat leads what the
+// next cannot beat, and the taker leads it on. A seat that sees nothing discarded for a
+// long while varies its play until something is.
 class TOrdinarySeat : public TTablePlayer {
  public:
-  TTableMove Choose(const TTableState& s) override { return OrdinaryMove(s); }
+  explicit TOrdinarySeat(uint64_t seed) : state_(seed) {}
+  TTableMove Choose(const TTableState& s) override {
+    const int progress = Count(s.Discard) + 64 * s.StockCount;
+    if (progress != lastProgress_) {
+      lastProgress_ = progress;
+      stale_ = 0;
+    }
+    if (++stale_ > kPatience) return RandomMove(s, state_);
+    return OrdinaryMove(s);
+  }
+
+ private:
+  static constexpr int kPatience = 40;  // own decisions without a discard or a draw
+  uint64_t state_;
+  int lastProgress_ = -1;
+  int stale_ = 0;
 };
 
 class TRandomSeat : public TTablePlayer {
  public:
   explicit TRandomSeat(uint64_t seed) : state_(seed) {}
-  TTableMove Choose(const TTableState& s) override {
-    TTableMoves moves;
-    LegalMoves(s, moves);
-    uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    return moves.Items[static_cast<size_t>((z >> 32) * static_cast<uint64_t>(moves.Count) >> 32)];
-  }
+  TTableMove Choose(const TTableState& s) override { return RandomMove(s, state_); }
 
  private:
   uint64_t state_;
@@ -171,7 +195,7 @@ TTableMove OrdinaryMove(const TTableState& real) {
 }
 
 std::unique_ptr<TTablePlayer> MakeTablePlayer(const std::string& name, uint64_t seed) {
-  if (name == "ordinary") return std::make_unique<TOrdinarySeat>();
+  if (name == "ordinary") return std::make_unique<TOrdinarySeat>(seed);
   if (name == "random") return std::make_unique<TRandomSeat>(seed);
   if (name == "first") return std::make_unique<TFirstSeat>();
   return nullptr;

@@ -284,6 +284,8 @@ void StartFirstBout(TTableState& s, int previousFool, TTableEvents* events) {
   }
   s.Fool = -1;
   s.Out = 0;
+  for (int seat = 0; seat < s.Seats; ++seat)
+    if (!s.InPlay(seat)) s.Out |= static_cast<uint8_t>(1 << seat);
   Note(events, teDealt, attacker, shown);
   BeginBout(s, attacker, events);
 }
