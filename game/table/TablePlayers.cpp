@@ -175,7 +175,10 @@ class TFirstSeat : public TTablePlayer {
 }  // namespace
 
 TTableMove OrdinaryMove(const TTableState& real) {
-  const TTableState s = SeatKnowledge(real, real.ToMove);
+  return OrdinaryChoice(SeatKnowledge(real, real.ToMove));
+}
+
+TTableMove OrdinaryChoice(const TTableState& s) {
   TTableMoves moves;
   LegalMoves(s, moves);
   switch (s.Phase) {
@@ -198,6 +201,7 @@ std::unique_ptr<TTablePlayer> MakeTablePlayer(const std::string& name, uint64_t 
   if (name == "ordinary") return std::make_unique<TOrdinarySeat>(seed);
   if (name == "random") return std::make_unique<TRandomSeat>(seed);
   if (name == "first") return std::make_unique<TFirstSeat>();
+  if (name == "strong") return MakeStrongTablePlayer(seed);
   return nullptr;
 }
 

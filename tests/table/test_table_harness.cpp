@@ -124,7 +124,7 @@ TEST(TablePlay, BadArgumentsAreRefused) {
   EXPECT_EQ(RunPlayArgs({"--players", "5", "--games", "1"}, out, err), 2);
   EXPECT_EQ(RunPlayArgs({"--players", "3", "--seats", "ordinary,random"}, out, err), 2);
   EXPECT_NE(err.find("--seats needs 3"), std::string::npos);
-  EXPECT_EQ(RunPlayArgs({"--players", "3", "--opponent", "strong"}, out, err), 2);
+  EXPECT_EQ(RunPlayArgs({"--players", "3", "--opponent", "described"}, out, err), 2);
   EXPECT_TRUE(out.empty());
 }
 

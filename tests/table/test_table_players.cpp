@@ -64,6 +64,26 @@ TEST(TableKnowledge, OtherSeatsUnseenCardsDoNotChangeADecision) {
   EXPECT_GT(handsChanged, positions);  // the exchanges did move cards between the others
 }
 
+TEST(TableKnowledge, TheSearchingPlayerSamplesOnlyWhatItCannotSee) {
+  uint64_t rng = 9;
+  int decisions = 0;
+  for (int seats : {3, 4}) {
+    TTableState s;
+    DealTable(s, seats, TTableRules{true, false}, 17 + seats, -1);
+    auto random = MakeTablePlayer("random", 5);
+    for (int step = 0; !s.Over() && step < 60; ++step) {
+      if (step % 6 == 0) {
+        const TTableMove mine = StrongMove(s, 77, 60);
+        const TTableState other = ExchangeUnseen(s, s.ToMove, rng);
+        ASSERT_EQ(StrongMove(other, 77, 60), mine) << "step " << step;
+        ++decisions;
+      }
+      ASSERT_TRUE(ApplyMove(s, random->Choose(s)));
+    }
+  }
+  EXPECT_GT(decisions, 8);
+}
+
 TEST(TableKnowledge, ASeatKnowsWhatItSawOthersTake) {
   const TTableRules rules{};
   TTableState s = Position({Cards({"7S", "7C"}), Cards({"9D", "10D"}), Cards({"QD", "KD"})},

@@ -39,7 +39,7 @@ bool ParseNumber(const char* text, uint64_t max, uint64_t& value) {
 }
 
 bool KnownSeat(const std::string& name) {
-  return name == "ordinary" || name == "random" || name == "first";
+  return name == "ordinary" || name == "strong" || name == "random" || name == "first";
 }
 
 std::string Describe(const TTableState& s) {
@@ -64,6 +64,10 @@ TTablePlaySummary PlayTableDeals(const TTablePlayConfig& config, std::ostream& f
   const TTableRules rules{(config.Options & 2) != 0, (config.Options & 4) != 0};
   TSplitMix seeds(config.Seed);
   std::vector<double> times;
+  // The think times of the strongest computer player at the table.
+  const bool anyStrong = std::find(config.SeatNames.begin(), config.SeatNames.end(), "strong") !=
+                         config.SeatNames.end();
+  const std::string timed = anyStrong ? "strong" : "ordinary";
   uint64_t faultsShown = 0;
   auto fault = [&](uint64_t deal, uint64_t seed, const std::string& what) {
     ++s.Violations;
@@ -95,7 +99,7 @@ TTablePlaySummary PlayTableDeals(const TTablePlayConfig& config, std::ostream& f
         break;
       }
       TTablePlayer& player = *seats[state.ToMove];
-      const bool thinks = config.SeatNames[state.ToMove] == "ordinary" && moves.Count > 1;
+      const bool thinks = config.SeatNames[state.ToMove] == timed && moves.Count > 1;
       const auto before = std::chrono::steady_clock::now();
       const TTableMove move = player.Choose(state);
       if (thinks)
@@ -163,6 +167,9 @@ std::string TableSummaryLine(const TTablePlayConfig& config, const TTablePlaySum
   j["foolShareHigh"] = high;
   j["options"] = config.Options;
   j["seed"] = config.Seed;
+  const bool anyStrong = std::find(config.SeatNames.begin(), config.SeatNames.end(), "strong") !=
+                         config.SeatNames.end();
+  j["thinkLevel"] = anyStrong ? "strong" : "ordinary";
   j["decisions"] = s.Decisions;
   j["thinkMedianMs"] = s.ThinkMedianMs;
   j["thinkP99Ms"] = s.ThinkP99Ms;
@@ -204,7 +211,8 @@ int RunTablePlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
     if (!ok) {
       err << "durak-sim play: bad argument '" << arg << "'\n"
           << "usage: durak-sim play --players 3|4 --games N --seed S [--options BITS]\n"
-             "       [--opponent random|first|ordinary] [--computer ordinary|random|first]\n"
+             "       [--opponent random|first|ordinary|strong]\n"
+             "       [--computer ordinary|strong|random|first]\n"
              "       [--seats NAME,NAME,...]\n";
       return 2;
     }
@@ -218,7 +226,7 @@ int RunTablePlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
                       std::all_of(config.SeatNames.begin(), config.SeatNames.end(), KnownSeat);
     if (!fits) {
       err << "durak-sim play: --seats needs " << config.Players
-          << " names of ordinary, random or first, separated by commas\n";
+          << " names of ordinary, strong, random or first, separated by commas\n";
       return 2;
     }
   } else {

@@ -32,7 +32,8 @@ void Usage() {
          "                      [--opponent random|first|strong] [--computer described|strong]\n"
          "                      [--mirror] [--iterations N]\n"
          "       durak-sim play --players 3|4 --games N --seed S [--options BITS]\n"
-         "                      [--opponent random|first|ordinary] [--computer ordinary]\n"
+         "                      [--opponent random|first|ordinary|strong]\n"
+         "                      [--computer ordinary|strong|random|first]\n"
          "                      [--seats NAME,NAME,...]\n"
          "       durak-sim table < requests.jsonl\n";
 }
