@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "SeatKnowledge.h"
+#include "TableGame.h"
 #include "TablePlayers.h"
 #include "TablePosition.h"
 
@@ -170,6 +171,43 @@ TEST(TableDeals, EveryDealEndsWithinTheRules) {
       }
       EXPECT_EQ(ended, 150);
     }
+  }
+}
+
+}  // namespace
+}  // namespace durak::table
+
+namespace durak::table {
+namespace {
+
+TEST(TableGameForAWindow, ThePersonAndTheComputersTakeTurnsThroughWholeDeals) {
+  TTableGame game(4, "ordinary", 3);
+  auto person = MakeTablePlayer("random", 8);
+  int previousFool = -1;
+  for (uint64_t deal = 1; deal <= 20; ++deal) {
+    const TTableEvents dealt = game.Deal(TTableRules{true, true}, deal);
+    ASSERT_EQ(dealt.front().Kind, teDealt);
+    if (previousFool >= 0) {
+      EXPECT_EQ(game.State().Defender, previousFool);  // under the fool
+    }
+    for (int steps = 0; !game.State().Over(); ++steps) {
+      ASSERT_LT(steps, 5000);
+      TTableEvents events;
+      TTableMoves moves;
+      game.PersonMoves(moves);
+      if (game.PersonToMove()) {
+        ASSERT_GT(moves.Count, 0);
+        EXPECT_FALSE(game.ComputerPlays(&events));  // not the computers' turn
+        ASSERT_TRUE(game.PersonPlays(person->Choose(game.State()), &events));
+      } else {
+        EXPECT_EQ(moves.Count, 0);
+        EXPECT_FALSE(game.PersonPlays(TTableMove{tmTake, 0, 0}, &events));
+        ASSERT_TRUE(game.ComputerPlays(&events));
+      }
+      ASSERT_FALSE(events.empty());
+      ASSERT_EQ(CheckTable(game.State()), "");
+    }
+    previousFool = game.State().Fool;
   }
 }
 
