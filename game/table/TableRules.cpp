@@ -116,7 +116,7 @@ void DrawAfterBout(TTableState& s, TTableEvents* events) {
 
 void Finish(TTableState& s, int fool, TTableEvents* events) {
   s.Phase = tpOver;
-  s.Fool = static_cast<int8_t>(fool);
+  s.Fool = fool;
   s.Passed = 0;
   Note(events, teOver, fool);
 }

@@ -112,7 +112,7 @@ struct TTableState {
   uint8_t ToMove = 0;  // the seat whose decision is due
   uint8_t Passed = 0;  // seats (bits) that passed since the last card came down
   uint8_t Out = 0;     // seats (bits) already out and safe, as reported by teOut
-  int8_t Fool = -1;    // once over: the fool's seat, or -1 for a draw
+  int Fool = -1;       // once over: the fool's seat, or -1 for a draw
 
   bool Over() const { return Phase == tpOver; }
   int HandCount(int seat) const { return Count(Hand[seat]); }

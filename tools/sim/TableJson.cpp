@@ -139,7 +139,7 @@ TTableState LoadTableState(const json& j) {
     if (!s.InPlay(seat)) s.Out |= static_cast<uint8_t>(1 << seat);
   auto fool = j.find("fool");
   if (s.Over())
-    s.Fool = static_cast<int8_t>(IntOf(j, "fool", -1, s.Seats - 1));
+    s.Fool = static_cast<int>(IntOf(j, "fool", -1, s.Seats - 1));
   else if (fool != j.end() && !fool->is_null() && !(fool->is_number_integer() && *fool == -1))
     Fail("'fool' is set while the deal goes on");
   const std::string fault = CheckTable(s);

@@ -57,6 +57,7 @@ TTablePlaySummary PlayTableDeals(const TTablePlayConfig& config, std::ostream& f
   TTablePlaySummary s;
   s.Fools.assign(static_cast<size_t>(config.Players), 0);
   std::vector<std::unique_ptr<TTablePlayer>> seats;
+  seats.reserve(static_cast<size_t>(config.Players));
   for (int seat = 0; seat < config.Players; ++seat)
     seats.push_back(
         MakeTablePlayer(config.SeatNames[seat],
