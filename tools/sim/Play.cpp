@@ -15,6 +15,7 @@
 #include "Opponent.h"
 #include "StrongChooser.h"
 #include "StrongPlayer.h"
+#include "TablePlay.h"
 
 namespace durak {
 
@@ -294,6 +295,11 @@ bool ParseNumber(const char* text, uint64_t max, uint64_t& value) {
 }  // namespace
 
 int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
+  // A table of three or four has its own engine and options.
+  for (int i = 0; i < argc; ++i)
+    if (std::strcmp(argv[i], "--players") == 0 &&
+        !(i + 1 < argc && std::strcmp(argv[i + 1], "2") == 0))
+      return RunTablePlay(argc, argv, out, err);
   TPlayConfig config;
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -323,6 +329,8 @@ int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
     } else if (arg == "--computer") {
       ok = ok && (std::strcmp(value, "described") == 0 || std::strcmp(value, "strong") == 0);
       if (ok) config.Computer = value;
+    } else if (arg == "--players") {
+      ok = ok && std::strcmp(value, "2") == 0;  // the two-player game
     } else if (arg == "--mirror") {
       config.Mirror = true;
       continue;

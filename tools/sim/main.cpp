@@ -2,6 +2,7 @@
 //   durak-sim step      JSON Lines requests on standard input, one response line each
 //   durak-sim demo      a short demonstration deal, printed as text
 //   durak-sim play      whole deals against a scripted opponent, with a JSON summary
+//   durak-sim table     a table of three or four stepped in JSON Lines, like step
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -9,15 +10,16 @@
 #include "Demo.h"
 #include "Play.h"
 #include "Step.h"
+#include "TableStep.h"
 
 namespace {
 
-int RunStep() {
+int RunStep(std::string (*answer)(const std::string&)) {
   std::string line;
   // A line is read with a cap, so one endless line cannot take all memory.
   while (durak::ReadRequestLine(std::cin, &line)) {
     if (durak::IsBlankLine(line)) continue;
-    std::cout << durak::StepLine(line) << '\n' << std::flush;
+    std::cout << answer(line) << '\n' << std::flush;
   }
   return 0;
 }
@@ -28,7 +30,12 @@ void Usage() {
          "       durak-sim demo [--seed S]\n"
          "       durak-sim play --games N --seed S [--options BITS]\n"
          "                      [--opponent random|first|strong] [--computer described|strong]\n"
-         "                      [--mirror] [--iterations N]\n";
+         "                      [--mirror] [--iterations N]\n"
+         "       durak-sim play --players 3|4 --games N --seed S [--options BITS]\n"
+         "                      [--opponent random|first|ordinary|strong]\n"
+         "                      [--computer ordinary|strong|random|first]\n"
+         "                      [--seats NAME,NAME,...]\n"
+         "       durak-sim table < requests.jsonl\n";
 }
 
 }  // namespace
@@ -40,7 +47,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string command = argv[1];
-  if (command == "step") return RunStep();
+  if (command == "step") return RunStep(durak::StepLine);
+  if (command == "table") return RunStep(durak::TableStepLine);
   if (command == "demo") return durak::RunDemo(argc - 2, argv + 2, std::cout);
   if (command == "play") return durak::RunPlay(argc - 2, argv + 2, std::cout, std::cerr);
   Usage();
