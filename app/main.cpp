@@ -1,6 +1,8 @@
 // Durak: one person against the computer at the Russian card game.
 #include <QApplication>
 
+#include "SafeFile.h"
+
 #include "ProgramFonts.h"
 #include "TForm1.h"
 
@@ -9,6 +11,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("durak"));
   QApplication::setOrganizationName(QStringLiteral("durak"));
   durak::InstallFontSubstitutes();
+  // While a file's lock is waited for (another program may hold it), the window repaints.
+  durak::SetLockWaitHook(
+      [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10); });
   durak::TForm1 window;
   window.show();
   return app.exec();
