@@ -6,6 +6,7 @@
 #include <QLibrary>
 #include <QMutexLocker>
 
+#include "ModuleCheck.h"
 #include "WavData.h"
 
 namespace durak {
@@ -42,6 +43,12 @@ bool SoundPlayer::Load() {
   for (const QString& folder : folders) {
     const QString path = QDir(folder).filePath(file);
     if (!QFileInfo::exists(path)) continue;
+    // A damaged file would kill the program inside the loader: looked at first.
+    const QString damage = CheckModuleFile(path);
+    if (!damage.isEmpty()) {
+      problems << QStringLiteral("%1: %2").arg(path, damage);
+      continue;
+    }
     auto* library = new QLibrary(path);
     // Never unloaded: a sound thread that outlives the program's end runs the module's code.
     library->setLoadHints(QLibrary::PreventUnloadHint);
@@ -62,12 +69,14 @@ bool SoundPlayer::Load() {
     playing_ = nullptr;
     delete library;
   }
-  QString message = QStringLiteral(
-                        "The sound module %1 was not found in %2; the game plays "
-                        "without sound.")
-                        .arg(file, folders.join(QStringLiteral(", ")));
-  if (!problems.isEmpty())
-    message += QStringLiteral(" (%1)").arg(problems.join(QStringLiteral("; ")));
+  const QString where = folders.join(QStringLiteral(", "));
+  const QString message =
+      problems.isEmpty()
+          ? QStringLiteral("The sound module %1 was not found in %2; the game plays without "
+                           "sound.")
+                .arg(file, where)
+          : QStringLiteral("No usable sound module %1 in %2; the game plays without sound (%3)")
+                .arg(file, where, problems.join(QStringLiteral("; ")));
   qWarning().noquote() << message;
   return false;
 }
@@ -90,6 +99,7 @@ bool SoundPlayer::HasAudioOutput() {
 void SoundPlayer::Play(const QByteArray& wavFile) {
   WavData wav;
   if (!ParseWav(wavFile, &wav) || wav.samples.isEmpty() || !Loaded()) return;
+  CapSoundLength(&wav);
   play_(wav.samples.constData(), wav.samples.size(), wav.sampleRate, wav.channels,
         wav.bitsPerSample);
 }
