@@ -22,6 +22,7 @@
 #include "ChempGrid.h"
 #include "Game.h"
 #include "OwnPictures.h"
+#include "PackLocator.h"
 #include "PlainText.h"
 #include "SafeFile.h"
 #include "TPassForm.h"
@@ -29,7 +30,8 @@
 namespace durak {
 
 QString ChampionsFilePath() {
-  const QString exeDir = QCoreApplication::applicationDirPath();
+  // The program's folder byte for byte, also where its name is not valid text.
+  const QString exeDir = ProgramFolder();
   return ChampionsFilePathFor(exeDir, QFileInfo(exeDir).isWritable(),
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }

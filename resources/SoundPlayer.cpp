@@ -7,6 +7,7 @@
 #include <QMutexLocker>
 
 #include "ModuleCheck.h"
+#include "PackLocator.h"
 #include "WavData.h"
 
 namespace durak {
@@ -18,7 +19,7 @@ SoundPlayer& SoundPlayer::Instance() {
 
 QStringList SoundPlayer::ModuleFolders() {
   QStringList folders;
-  if (QCoreApplication::instance()) folders << QCoreApplication::applicationDirPath();
+  if (QCoreApplication::instance()) folders << ProgramFolder();
   const QString installed = QStringLiteral(DURAK_SOUND_MODULE_DIR);
   if (!folders.contains(installed)) folders << installed;
   return folders;
