@@ -1,5 +1,6 @@
 #include "ChempGrid.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPainter>
@@ -136,8 +137,7 @@ class TChempRowFiller : public QObject {
   explicit TChempRowFiller(QTableWidget* grid) : QObject(grid), grid_(grid) {
     setObjectName(QStringLiteral("ChempRowFiller"));
     grid->viewport()->installEventFilter(this);
-    connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            [this] { FillVisible(); });
+    connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { FillVisible(); });
   }
   static TChempRowFiller* Of(QTableWidget* grid) {
     auto* filler = grid->findChild<TChempRowFiller*>(QStringLiteral("ChempRowFiller"),

@@ -133,7 +133,7 @@ enum TextId : int {
   kCannotSaveResultsText = 210,  // "Результаты не сохраняются: нельзя записать"
   // Followed by the champions file's path: another program holds its lock (the change
   // is written later), or it holds more players than a table can.
-  kChampionsBusyText = 211,    // "Таблица чемпионов занята, запишу результат позже:"
+  kChampionsBusyText = 211,  // "Таблица чемпионов занята, запишу результат позже:"
   kChampionsTooBigText = 212,  // "Таблица чемпионов слишком велика, не изменяется:"
 
   // ---- the hint command -------------------------------------------------------------------

@@ -1,9 +1,8 @@
 // Durak: one person against the computer at the Russian card game.
 #include <QApplication>
 
-#include "SafeFile.h"
-
 #include "ProgramFonts.h"
+#include "SafeFile.h"
 #include "TForm1.h"
 
 int main(int argc, char** argv) {

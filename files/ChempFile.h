@@ -62,9 +62,9 @@ bool ChangeTab(const std::string& path, const std::function<void(TChempTab&)>& c
 // Why a change did not reach the file.
 enum class TChangeResult {
   Saved,
-  Busy,      // another program held the file's lock for the whole wait: try again later
-  TooBig,    // more than kMaxChampions records, in the file or after the change: left alone
-  Failed,    // not readable or not writable
+  Busy,    // another program held the file's lock for the whole wait: try again later
+  TooBig,  // more than kMaxChampions records, in the file or after the change: left alone
+  Failed,  // not readable or not writable
 };
 // ChangeTab, telling why a change was not saved.
 // waitMillis: how long another program's lock on the file is waited for; evenIfBusy writes

@@ -85,8 +85,9 @@ QString CheckModuleFile(const QString& path) {
              std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0) {
     problem = QStringLiteral("not a shared library (no ELF header)");
   } else if (header.e_ident[EI_CLASS] != kOwnClass || header.e_ident[EI_DATA] != kOwnData) {
-    problem = QStringLiteral("built for another kind of machine (%1-bit %2-endian), not for this "
-                             "%3-bit %4-endian one")
+    problem = QStringLiteral(
+                  "built for another kind of machine (%1-bit %2-endian), not for this "
+                  "%3-bit %4-endian one")
                   .arg(header.e_ident[EI_CLASS] == ELFCLASS64 ? 64 : 32)
                   .arg(header.e_ident[EI_DATA] == ELFDATA2MSB ? "big" : "little")
                   .arg(sizeof(void*) * 8)

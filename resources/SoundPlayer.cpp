@@ -73,8 +73,9 @@ bool SoundPlayer::Load() {
   const QString where = folders.join(QStringLiteral(", "));
   const QString message =
       problems.isEmpty()
-          ? QStringLiteral("The sound module %1 was not found in %2; the game plays without "
-                           "sound.")
+          ? QStringLiteral(
+                "The sound module %1 was not found in %2; the game plays without "
+                "sound.")
                 .arg(file, where)
           : QStringLiteral("No usable sound module %1 in %2; the game plays without sound (%3)")
                 .arg(file, where, problems.join(QStringLiteral("; ")));

@@ -3,9 +3,7 @@
 // system without locks still gets its files written. The lock is held by a second process
 // (as another user when the tests run as root, since any reader of durak.r may lock it).
 #include <dlfcn.h>
-#include <signal.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -14,6 +12,7 @@
 #include <filesystem>
 
 #include "ChempFile.h"
+#include "LockHolder.h"
 #include "ProfileFile.h"
 #include "SafeFile.h"
 #include "TempDir.h"
@@ -40,42 +39,6 @@ using Clock = std::chrono::steady_clock;
 int64_t MillisSince(Clock::time_point start) {
   return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
-
-// A second process that locks the file and keeps the lock until it is killed. Run as root,
-// it first becomes the unprivileged user "nobody", who may only read the file.
-class TLockHolder {
- public:
-  explicit TLockHolder(const std::string& path) {
-    int ready[2];
-    if (::pipe(ready) != 0) return;
-    pid_ = ::fork();
-    if (pid_ == 0) {
-      ::close(ready[0]);
-      if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
-      const int fd = ::open(path.c_str(), O_RDONLY);
-      if (fd < 0 || ::flock(fd, LOCK_EX) != 0) ::_exit(3);
-      const char byte = 'L';
-      if (::write(ready[1], &byte, 1) != 1) ::_exit(4);
-      for (;;) ::pause();
-    }
-    ::close(ready[1]);
-    char byte = 0;
-    locked_ = pid_ > 0 && ::read(ready[0], &byte, 1) == 1 && byte == 'L';
-    ::close(ready[0]);
-  }
-  ~TLockHolder() { Release(); }
-  bool Locked() const { return locked_; }
-  void Release() {
-    if (pid_ <= 0) return;
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, nullptr, 0);
-    pid_ = -1;
-  }
-
- private:
-  pid_t pid_ = -1;
-  bool locked_ = false;
-};
 
 std::atomic<int> g_waitCalls{0};
 void CountWait() {
@@ -155,7 +118,8 @@ TEST_F(LockWaitTest, WithoutLockSupportFilesAreStillWritten) {
   g_flockError = ENOLCK;
   const std::string path = PathOf("durak.r");
   TChempTab table;
-  EXPECT_EQ(ChangeTabFor(path, [](TChempTab& t) { t.push_back(Player("nfs")); }, &table),
+  EXPECT_EQ(ChangeTabFor(
+                path, [](TChempTab& t) { t.push_back(Player("nfs")); }, &table),
             TChangeResult::Saved);
   {
     const TFileLock lock(path);
@@ -164,7 +128,8 @@ TEST_F(LockWaitTest, WithoutLockSupportFilesAreStillWritten) {
     EXPECT_TRUE(lock.Locked());
   }
   g_flockError = EOPNOTSUPP;
-  EXPECT_TRUE(ChangeTab(path, [](TChempTab& t) { t.push_back(Player("share")); }, &table));
+  EXPECT_TRUE(ChangeTab(
+      path, [](TChempTab& t) { t.push_back(Player("share")); }, &table));
   TChempTab back;
   ASSERT_EQ(ReadTab(path, &back), TReadResult::Read);
   EXPECT_EQ(back.size(), 2u);

@@ -61,8 +61,8 @@ TEST_F(ModuleCheckTest, AnotherMachineIsNamedAndOtherFilesRefused) {
   std::memcpy(other.data() + 18, &machine, 2);
   const QString why = CheckModuleFile(Put(other));
   EXPECT_TRUE(why.contains(QLatin1String("another machine architecture"))) << why.toStdString();
-  EXPECT_TRUE(why.contains(machine == EM_AARCH64 ? QLatin1String("ARM64")
-                                                 : QLatin1String("x86-64")))
+  EXPECT_TRUE(
+      why.contains(machine == EM_AARCH64 ? QLatin1String("ARM64") : QLatin1String("x86-64")))
       << why.toStdString();
   QByteArray narrow = RealModule();
   narrow[EI_CLASS] = narrow[EI_CLASS] == ELFCLASS64 ? ELFCLASS32 : ELFCLASS64;

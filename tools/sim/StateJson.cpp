@@ -83,8 +83,8 @@ json RowJson(const TRow& row) {
 // the table has a card in each hand, for once a hand is empty with the stock gone, or both
 // are empty, the deal is over; such a state is refused (36 cards in one hand, say).
 void CheckDealCanGoOn(const TGame& game, int64_t dealResult) {
-  const bool laidOut = !game.PlayerHand.empty() || !game.CompHand.empty() ||
-                       !game.Deck.empty() || !game.TableCards.empty() || !game.Discard.empty();
+  const bool laidOut = !game.PlayerHand.empty() || !game.CompHand.empty() || !game.Deck.empty() ||
+                       !game.TableCards.empty() || !game.Discard.empty();
   if (dealResult != 0 || !laidOut || !game.TableCards.empty()) return;
   if (game.PlayerHand.empty() && game.CompHand.empty())
     Fail("both hands are empty while the deal goes on");
@@ -130,12 +130,12 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
     }
 
   // The computer's memory of the pack names each card once at most.
-  for (const auto& [list, key] : {std::pair{&game.UnseenCards, "unseen"},
-                                  std::pair{&game.KnownCards, "known"}}) {
+  for (const auto& [list, key] :
+       {std::pair{&game.UnseenCards, "unseen"}, std::pair{&game.KnownCards, "known"}}) {
     int seen[37] = {};
     for (const TKart& k : *list)
-      if (seen[k.Tag]++) Fail(std::string("card ") + std::to_string(k.Tag) + " is twice in '" +
-                              key + "'");
+      if (seen[k.Tag]++)
+        Fail(std::string("card ") + std::to_string(k.Tag) + " is twice in '" + key + "'");
   }
 
   const int64_t dealResult = IntKey(s, "dealResult", 0, std::numeric_limits<int32_t>::min(),
