@@ -182,7 +182,12 @@ void TChempForm::FormActivate() {
 }
 
 void TChempForm::ReadTab() {
-  durak::ReadTab(QFile::encodeName(ChempFile).toStdString(), &ChempTab);
+  const TReadResult read = durak::ReadTab(QFile::encodeName(ChempFile).toStdString(), &ChempTab);
+  // Said once, as when a change to it is refused.
+  if (read == TReadResult::TooBig && !TooBigShown) {
+    TooBigShown = true;
+    ShowMessage(TooBigText.isEmpty() ? ChempFile : TooBigText + QLatin1Char('\n') + ChempFile);
+  }
   for (const auto& change : Pending) change(ChempTab);
   if (!Pending.empty()) SortBy(ChempTab);
 }

@@ -232,6 +232,17 @@ TEST_F(ChempFormTest, ATableOverTheCapIsLeftAloneAndCalledTooLarge) {
   chemp.FormActivate();
   EXPECT_EQ(shown, QStringList{"too large\n" + chemp.ChempFile});
   EXPECT_EQ(ReadBytes(), before);
+  // At the start, choosing a player: said once there too, and the file still untouched.
+  TChempForm fresh(&pass);
+  fresh.ChempFile = chemp.ChempFile;
+  fresh.TooBigText = "too large";
+  fresh.ShowMessage = [this](const QString& text) { shown << text; };
+  fresh.ChempMode = cmStartUp;
+  fresh.FormActivate();
+  fresh.FormActivate();
+  EXPECT_EQ(shown.size(), 2);
+  EXPECT_EQ(shown.last(), "too large\n" + chemp.ChempFile);
+  EXPECT_EQ(ReadBytes(), before);
 }
 
 // A table at the cap opens at once: the grid makes the cells of the rows in view, not of
