@@ -30,7 +30,7 @@ QByteArray ProgramDirBytes() {
 }  // namespace
 
 QString ByteExactFolder(const QByteArray& folder) {
-  const QString name = QFile::decodeName(folder);
+  QString name = QFile::decodeName(folder);
   if (folder.isEmpty() || QFile::encodeName(name) == folder) return name;
   // Not valid in the file names' encoding: the text would name another folder (or none).
   // The folder is held open and reached through the descriptor's name instead.
@@ -40,7 +40,7 @@ QString ByteExactFolder(const QByteArray& folder) {
   if (const auto it = opened.constFind(folder); it != opened.constEnd()) return *it;
   const int fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return name;
-  const QString alias = QStringLiteral("/proc/self/fd/%1").arg(fd);
+  QString alias = QStringLiteral("/proc/self/fd/%1").arg(fd);
   opened.insert(folder, alias);
   return alias;
 }
