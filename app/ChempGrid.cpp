@@ -1,5 +1,6 @@
 #include "ChempGrid.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPainter>
@@ -129,21 +130,81 @@ int FitChempColumns(QTableWidget* grid, const TChempTab& table) {
   return kChempGridWidth + wider;
 }
 
+namespace {
+
+// A table's rows are given their cells only when they come into view: a table of ten
+// thousand players opens as fast as one of ten.
+class TChempRowFiller : public QObject {
+ public:
+  explicit TChempRowFiller(QTableWidget* grid) : QObject(grid), grid_(grid) {
+    setObjectName(QStringLiteral("ChempRowFiller"));
+    grid->viewport()->installEventFilter(this);
+    connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { FillVisible(); });
+  }
+  static TChempRowFiller* Of(QTableWidget* grid) {
+    auto* filler = grid->findChild<TChempRowFiller*>(QStringLiteral("ChempRowFiller"),
+                                                     Qt::FindDirectChildrenOnly);
+    return filler ? filler : new TChempRowFiller(grid);
+  }
+  void Reset(const TChempTab& table) {
+    table_ = table;
+    filled_.assign(table.size(), false);
+  }
+  void FillRows(int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, static_cast<int>(table_.size()) - 1);
+    for (int r = first; r <= last; ++r) {
+      if (filled_[static_cast<size_t>(r)]) continue;
+      filled_[static_cast<size_t>(r)] = true;
+      QString cells[4];
+      ChempCells(table_[static_cast<size_t>(r)], cells);
+      for (int c = 0; c < 4; ++c) grid_->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+  }
+  // The rows in view, and a page either side so that scrolling finds them ready.
+  void FillVisible() {
+    if (table_.empty()) return;
+    const int page = std::max(1, grid_->viewport()->height() / 17 + 1);
+    int top = grid_->rowAt(0);
+    if (top < 0) top = grid_->verticalScrollBar()->value();
+    FillRows(top - page, top + 2 * page);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint || event->type() == QEvent::Resize) FillVisible();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QTableWidget* grid_;
+  TChempTab table_;
+  std::vector<bool> filled_;
+};
+
+}  // namespace
+
 void FillChempGrid(QTableWidget* grid, const TChempTab& table) {
   grid->clearContents();
+  TChempRowFiller* filler = TChempRowFiller::Of(grid);
+  filler->Reset(table);
   const int rows = table.empty() ? 1 : static_cast<int>(table.size());
   grid->setRowCount(rows);
-  for (int r = 0; r < rows; ++r) {
-    QString cells[4];
-    if (!table.empty()) ChempCells(table[r], cells);
-    for (int c = 0; c < 4; ++c) grid->setItem(r, c, new QTableWidgetItem(cells[c]));
+  if (table.empty()) {
+    for (int c = 0; c < 4; ++c) grid->setItem(0, c, new QTableWidgetItem(QString()));
+    grid->clearSelection();
+    return;
   }
-  if (table.empty()) grid->clearSelection();
+  // The first rows at once (the table opens at its top), the rest as they are scrolled to.
+  filler->FillRows(0, 31);
+  filler->FillVisible();
 }
 
 void ScrollChempGrid(QTableWidget* grid, int p) {
   const int top = p <= 9 ? 0 : p - 9;  // grid row 1 is the table's first data row
   grid->verticalScrollBar()->setValue(top);
+  // Before the grid is shown its scroll bar may not reach that far yet.
+  TChempRowFiller::Of(grid)->FillRows(top - 1, top + 31);
 }
 
 }  // namespace durak

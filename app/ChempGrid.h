@@ -26,7 +26,8 @@ int FitChempColumns(QTableWidget* grid, const TChempTab& table);
 void ChempCells(const TChempRec& rec, QString cells[4]);
 
 void SetUpChempGrid(QTableWidget* grid);
-// One row per record; an empty table still shows one empty row.
+// One row per record; an empty table still shows one empty row. The cells of a row are made
+// when it first comes into view (and for the first rows at once).
 void FillChempGrid(QTableWidget* grid, const TChempTab& table);
 // Keeps the current player's row (index p, or -1) in view: the top row is the first when
 // p <= 9, else p - 8.

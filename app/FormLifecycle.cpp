@@ -138,6 +138,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     return;
   }
   Closing = true;
+  // Results put off while another program held durak.r's lock: one more bounded wait,
+  // then written all the same, so no finished deal is lost.
+  if (TChempForm* chemp = ChempForm_.IfMade()) chemp->SavePendingAtExit();
   WriteSettingsFile();
   event->accept();
 }

@@ -48,7 +48,10 @@ QString PrepareSettingsFile(const QString& current, const QString& home, bool cu
 
   // An earlier version kept durak.ini in the home folder: move it here once. Should the
   // move fail, the old file stays where it is and is used there, so nothing is lost.
-  const QString old = QDir(home).filePath(kIniName);
+  QString old = QDir(home).filePath(kIniName);
+  // A link the player made (into a dotfiles folder, say) is theirs: moved, a relative one
+  // would point nowhere. The settings stay where it leads, read and written through it.
+  if (QFileInfo(old).isSymLink() && IsSettingsFile(old)) return old;
   if (IsSettingsFile(old)) return QFile::rename(old, target) ? target : old;
 
   // Settings left in a folder the game cannot write are read from here on as a copy.

@@ -20,7 +20,8 @@ QString ChooseSettingsFolder(const QString& current, const QString& home, bool c
 
 // The full path of durak.ini for a run in "current", with the configuration folder made
 // ready when it is chosen. A durak.ini that an earlier version left in the home folder is
-// moved there once; one found in an unwritable current folder is copied there as a start.
+// moved there once (one that is a symbolic link stays, and is used where it is); one found in
+// an unwritable current folder is copied there as a start.
 // When the configuration folder cannot be made, the settings stay in the current folder.
 QString PrepareSettingsFile(const QString& current, const QString& home, bool currentWritable,
                             const QString& config);

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -22,21 +23,33 @@
 #include "Game.h"
 #include "Mnemonics.h"
 #include "OwnPictures.h"
+#include "PackLocator.h"
 #include "PlainText.h"
+#include "SafeFile.h"
 #include "TPassForm.h"
 
 namespace durak {
 
 QString ChampionsFilePath() {
-  const QString exeDir = QCoreApplication::applicationDirPath();
+  // The program's folder byte for byte, also where its name is not valid text.
+  const QString exeDir = ProgramFolder();
+  return ChampionsFilePathFor(exeDir, QFileInfo(exeDir).isWritable(),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString ChampionsFilePathFor(const QString& exeDir, bool exeDirWritable, const QString& dataDir) {
   QString beside = QDir(exeDir).filePath(QStringLiteral("durak.r"));
-  if (QFileInfo(exeDir).isWritable() &&
-      (!QFileInfo::exists(beside) || QFileInfo(beside).isWritable()))
+  if (exeDirWritable && (!QFileInfo::exists(beside) || QFileInfo(beside).isWritable()))
     return beside;
-  const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   QDir().mkpath(dataDir);
   QString own = QDir(dataDir).filePath(QStringLiteral("durak.r"));
-  if (!QFileInfo::exists(own) && QFileInfo::exists(beside)) QFile::copy(beside, own);
+  // Taken over only from a regular file, read to a cap: a pipe or a device placed there
+  // would block the start for ever or never end.
+  std::string bytes;
+  if (!QFileInfo::exists(own) &&
+      ReadRegularFile(QFile::encodeName(beside).toStdString(), kMaxChampions * TChempRec::kSize,
+                      &bytes) == TFileRead::Read)
+    WriteFileAtomically(QFile::encodeName(own).toStdString(), bytes);
   if (QFileInfo::exists(own) || QFileInfo(dataDir).isWritable()) return own;
   // Nowhere to write: the table beside the program is still shown and played on.
   return beside;
@@ -96,6 +109,9 @@ TChempForm::TChempForm(TPassForm* passForm, QWidget* parent) : QDialog(parent), 
     ShowPlainMessage(this, QMessageBox::Information, windowTitle(), text);
   };
   PassForm->NameExists = [this](const QString& name) { return NameExists(name); };
+  RetryTimer = new QTimer(this);
+  RetryTimer->setInterval(5000);
+  connect(RetryTimer, &QTimer::timeout, this, [this] { RetryPending(); });
 }
 
 void TChempForm::ApplyTexts(const TTextTable& t) {
@@ -110,6 +126,8 @@ void TChempForm::ApplyTexts(const TTextTable& t) {
   Text206 = t[kChoosePlayerText];
   CannotSaveText = t[kCannotSaveResultsText];
   GiveMnemonics(this);
+  BusyText = t[kChampionsBusyText];
+  TooBigText = t[kChampionsTooBigText];
 }
 
 void TChempForm::showEvent(QShowEvent* event) {
@@ -168,7 +186,12 @@ void TChempForm::FormActivate() {
 }
 
 void TChempForm::ReadTab() {
-  durak::ReadTab(QFile::encodeName(ChempFile).toStdString(), &ChempTab);
+  const TReadResult read = durak::ReadTab(QFile::encodeName(ChempFile).toStdString(), &ChempTab);
+  // Said once, as when a change to it is refused.
+  if (read == TReadResult::TooBig && !TooBigShown) {
+    TooBigShown = true;
+    ShowMessage(TooBigText.isEmpty() ? ChempFile : TooBigText + QLatin1Char('\n') + ChempFile);
+  }
   for (const auto& change : Pending) change(ChempTab);
   if (!Pending.empty()) SortBy(ChempTab);
 }
@@ -179,17 +202,46 @@ void TChempForm::WriteTab() {
 
 void TChempForm::Commit(const std::function<void(TChempTab&)>& change) {
   if (change) Pending.push_back(change);
-  const auto all = [this](TChempTab& table) {
-    for (const auto& c : Pending) c(table);
+  WritePending(LockWaitMillis, false, true);
+}
+
+void TChempForm::RetryPending() {
+  // Without waiting: a lock still held puts it off to the next try.
+  if (!Pending.empty()) WritePending(0, false, false);
+  if (Pending.empty()) RetryTimer->stop();
+}
+
+void TChempForm::SavePendingAtExit() {
+  if (!Pending.empty()) WritePending(LockWaitMillis, true, false);
+}
+
+void TChempForm::WritePending(int waitMillis, bool evenIfBusy, bool tell) {
+  if (Committing) return;  // the change waits for the write under way to end
+  Committing = true;
+  const std::vector<std::function<void(TChempTab&)>> changes = Pending;
+  const auto all = [&changes](TChempTab& table) {
+    for (const auto& c : changes) c(table);
   };
-  if (ChangeTab(QFile::encodeName(ChempFile).toStdString(), all, &ChempTab)) {
-    Pending.clear();
+  const TChangeResult result = ChangeTabFor(QFile::encodeName(ChempFile).toStdString(), all,
+                                            &ChempTab, waitMillis, evenIfBusy);
+  Committing = false;
+  if (result == TChangeResult::Saved) {
+    Pending.erase(Pending.begin(), Pending.begin() + static_cast<long>(changes.size()));
+    BusyShown = false;
     return;
   }
-  if (CannotSaveShown) return;
-  CannotSaveShown = true;
-  ShowMessage(CannotSaveText.isEmpty() ? ChempFile
-                                       : CannotSaveText + QLatin1Char('\n') + ChempFile);
+  // Busy: another program holds the lock. The change stays, shown in the table, and is
+  // written at the next change or by the retry timer.
+  if (result == TChangeResult::Busy) RetryTimer->start();
+  bool* shown = result == TChangeResult::Busy     ? &BusyShown
+                : result == TChangeResult::TooBig ? &TooBigShown
+                                                  : &CannotSaveShown;
+  if (!tell || *shown) return;
+  *shown = true;
+  const QString& text = result == TChangeResult::Busy     ? BusyText
+                        : result == TChangeResult::TooBig ? TooBigText
+                                                          : CannotSaveText;
+  ShowMessage(text.isEmpty() ? ChempFile : text + QLatin1Char('\n') + ChempFile);
 }
 
 void TChempForm::Synced() {

@@ -12,6 +12,7 @@
 class QFrame;
 class QPushButton;
 class QTableWidget;
+class QTimer;
 
 namespace durak {
 
@@ -24,6 +25,8 @@ enum TChempMode : uint8_t { cmStartUp = 0, cmView = 1, cmAfterDeal = 2 };
 // installed program), in the user's data folder, taking over a copy of the file beside the
 // program the first time.
 QString ChampionsFilePath();
+// The same for a program in exeDir (writable or not) and a user's data folder dataDir.
+QString ChampionsFilePathFor(const QString& exeDir, bool exeDirWritable, const QString& dataDir);
 
 class TChempForm : public QDialog {
   Q_OBJECT
@@ -42,6 +45,11 @@ class TChempForm : public QDialog {
   QString Text206;
   // The message that results cannot be saved (text 210), followed by the file's path.
   QString CannotSaveText;
+  // The messages that another program holds the file's lock (211) and that the file is
+  // too large to be changed (212), followed by the file's path.
+  QString BusyText, TooBigText;
+  // How long another program's lock on durak.r is waited for before a change is put off.
+  int LockWaitMillis = 3000;
   // Clears both score counters of the main window (after a reset).
   std::function<void()> ResetScores;
   // Shows a message; tests replace it.
@@ -57,6 +65,11 @@ class TChempForm : public QDialog {
   // the file cannot be written the change is kept in memory, shown in the table and tried
   // again with every later change; the player is told once.
   void Commit(const std::function<void(TChempTab&)>& change);
+  // Writes the changes put off while the file was busy: tried again every few seconds
+  // without waiting, and at the game's end after one more wait, then written all the same.
+  bool HasPending() const { return !Pending.empty(); }
+  void RetryPending();
+  void SavePendingAtExit();
   bool NameExists(const QString& name) const;
 
   void BNewClick();
@@ -93,6 +106,13 @@ class TChempForm : public QDialog {
   // Changes that are not in the file yet, oldest first.
   std::vector<std::function<void(TChempTab&)>> Pending;
   bool CannotSaveShown = false;
+  bool BusyShown = false;
+  bool TooBigShown = false;
+  // A write under way (the window keeps being served while a lock is waited for).
+  bool Committing = false;
+  QTimer* RetryTimer;
+  // One try to write the pending changes; tells the player once per kind of trouble.
+  void WritePending(int waitMillis, bool evenIfBusy, bool tell);
 };
 
 }  // namespace durak

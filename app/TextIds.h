@@ -136,6 +136,10 @@ enum TextId : int {
   kSettingsNotSavedText = 208,  // "Настройки не сохранены."
   kStandardDeckNextText = 209,  // "Со следующего запуска — стандартная колода."
   kCannotSaveResultsText = 210,  // "Результаты не сохраняются: нельзя записать"
+  // Followed by the champions file's path: another program holds its lock (the change
+  // is written later), or it holds more players than a table can.
+  kChampionsBusyText = 1003,  // "Таблица чемпионов занята, запишу результат позже:"
+  kChampionsTooBigText = 1004,  // "Таблица чемпионов слишком велика, не изменяется:"
 
   // ---- the hint command -------------------------------------------------------------------
   kHintMenuText = 233,    // "Подсказка"

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "ProgramFonts.h"
+#include "SafeFile.h"
 #include "TForm1.h"
 #include "WindowPlacement.h"
 
@@ -11,6 +12,9 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("durak"));
   durak::InstallFontSubstitutes();
   durak::KeepDialogsOverTheGame();
+  // While a file's lock is waited for (another program may hold it), the window repaints.
+  durak::SetLockWaitHook(
+      [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10); });
   durak::TForm1 window;
   window.show();
   return app.exec();

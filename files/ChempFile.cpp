@@ -15,8 +15,8 @@ namespace durak {
 
 namespace {
 
-// A million players; anything larger is not a champions table.
-constexpr size_t kMaxTabBytes = 1000000 * TChempRec::kSize;
+// Whole records up to the cap, and what a truncated last record may add.
+constexpr size_t kMaxTabBytes = (kMaxChampions + 1) * TChempRec::kSize - 1;
 
 std::string Convert(const std::string& in, const char* from, const char* to) {
   iconv_t cd = iconv_open(to, from);
@@ -134,6 +134,8 @@ TReadResult ReadTab(const std::string& path, TChempTab* table) {
   switch (ReadRegularFile(path, kMaxTabBytes, &bytes)) {
     case TFileRead::Read:
       break;
+    case TFileRead::TooBig:
+      return TReadResult::TooBig;
     case TFileRead::Missing: {
       // Missing: create it empty (through a link, at its target).
       const int fd = ::open(ResolveLinks(path).c_str(),
@@ -166,15 +168,24 @@ bool WriteTab(const std::string& path, TChempTab& table) {
 
 bool ChangeTab(const std::string& path, const std::function<void(TChempTab&)>& change,
                TChempTab* table) {
+  return ChangeTabFor(path, change, table) == TChangeResult::Saved;
+}
+
+TChangeResult ChangeTabFor(const std::string& path, const std::function<void(TChempTab&)>& change,
+                           TChempTab* table, int waitMillis, bool evenIfBusy) {
   // Every change holds the lock from the reading to the writing, so that two copies of the
   // game take turns and each one's change lands on the rows the other one left.
-  const TFileLock lock(path);
-  const bool readable = ReadTab(path, table) != TReadResult::Unreadable;
+  const TFileLock lock(path, waitMillis);
+  const TReadResult read = ReadTab(path, table);
   if (change) change(*table);
   SortBy(*table);
-  if (!lock.Locked() || !readable) return false;
-  RemoveStaleTemporaries(path);
-  return WriteTab(path, *table);
+  if (read == TReadResult::TooBig || table->size() > kMaxChampions) return TChangeResult::TooBig;
+  const bool busy = lock.State() == TLockState::Busy;
+  if (busy && !evenIfBusy) return TChangeResult::Busy;
+  if ((!busy && !lock.Locked()) || read == TReadResult::Unreadable) return TChangeResult::Failed;
+  // Temporaries of a killed run are ours to remove only while no other copy can write.
+  if (lock.State() == TLockState::Held) RemoveStaleTemporaries(path);
+  return WriteTab(path, *table) ? TChangeResult::Saved : TChangeResult::Failed;
 }
 
 int GetPos(const std::array<uint8_t, 26>& name, const TChempTab& table) {

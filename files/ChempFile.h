@@ -39,12 +39,16 @@ using TChempTab = std::vector<TChempRec>;
 // Whether two short strings hold the same characters (case-sensitive).
 bool SameShortString(const uint8_t* a, const uint8_t* b, size_t capacity);
 
-// Missing: no file, and none could be created there.
-enum class TReadResult { Read, Created, Unreadable, Missing };
+// The most players a champions table holds; a larger file is no table of people.
+constexpr size_t kMaxChampions = 10000;
+
+// Missing: no file, and none could be created there. TooBig: more than kMaxChampions
+// records.
+enum class TReadResult { Read, Created, Unreadable, Missing, TooBig };
 
 // Reads the table; a missing file is created empty. Anything there that cannot be read (not
-// a regular file, not readable, larger than a million records) gives an empty table and
-// Unreadable. Bytes after the last whole record are ignored.
+// a regular file, not readable, too big) gives an empty table and Unreadable or TooBig, and
+// is left as it is. Bytes after the last whole record are ignored.
 TReadResult ReadTab(const std::string& path, TChempTab* table);
 // Sorts the table, then writes it through a temporary file renamed over the old one.
 bool WriteTab(const std::string& path, TChempTab& table);
@@ -54,6 +58,21 @@ bool WriteTab(const std::string& path, TChempTab& table);
 // could be read); returns whether the change is in the file.
 bool ChangeTab(const std::string& path, const std::function<void(TChempTab&)>& change,
                TChempTab* table);
+
+// Why a change did not reach the file.
+enum class TChangeResult {
+  Saved,
+  Busy,    // another program held the file's lock for the whole wait: try again later
+  TooBig,  // more than kMaxChampions records, in the file or after the change: left alone
+  Failed,  // not readable or not writable
+};
+// ChangeTab, telling why a change was not saved.
+// waitMillis: how long another program's lock on the file is waited for; evenIfBusy writes
+// the file after that wait all the same (at the game's end, when there is no later chance:
+// the write is whole either way, only another writer's change at that moment might be
+// overwritten).
+TChangeResult ChangeTabFor(const std::string& path, const std::function<void(TChempTab&)>& change,
+                           TChempTab* table, int waitMillis = 3000, bool evenIfBusy = false);
 
 // Highest rating first; equal ratings keep exactly the order the exchange sort gives them
 // (for i, for j from the last down to i + 1, exchange i and j when j's rating is greater).

@@ -197,9 +197,10 @@ bool TProfileFile::Save(std::string* error) {
   std::string bytes;
   for (const std::string& l : lines_) bytes += l + "\n";
   // Two copies closing at once write one after the other; a temporary file left by a
-  // killed run goes while the lock is held.
+  // killed run goes while the lock is held. A lock someone else keeps holds up the
+  // game's end only for the lock's wait: the file is then written all the same, whole.
   const TFileLock lock(path_);
-  if (lock.Locked()) RemoveStaleTemporaries(path_);
+  if (lock.State() == TLockState::Held) RemoveStaleTemporaries(path_);
   return WriteFileAtomically(path_, bytes, error);
 }
 

@@ -57,6 +57,8 @@ bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
+std::atomic<TLockWaitHook> g_lockWaitHook{nullptr};
+
 void SyncFolder(const std::string& dir) {
   const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -176,24 +178,49 @@ void RemoveStaleTemporaries(const std::string& path) {
   }
 }
 
-TFileLock::TFileLock(const std::string& path) {
+TLockWaitHook SetLockWaitHook(TLockWaitHook hook) {
+  return g_lockWaitHook.exchange(hook);
+}
+
+TFileLock::TFileLock(const std::string& path, int waitMillis) {
   const std::string target = ResolveLinks(path);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMillis);
   // Each retry means another copy has just written the file; that ends when it pauses.
   for (int attempt = 0; attempt < 100000; ++attempt) {
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return;
     const int fd =
         ::open(target.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-    if (fd < 0) return;
+    if (fd < 0) {
+      error_ = errno;
+      return;
+    }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
       ::close(fd);
       return;
     }
+    // Never an unbounded wait: whoever holds the lock (another copy, another user, a
+    // program that never lets go) holds up the game for waitMillis at most.
     int r;
-    do r = ::flock(fd, LOCK_EX);
-    while (r != 0 && errno == EINTR);
+    for (;;) {
+      r = ::flock(fd, LOCK_EX | LOCK_NB);
+      if (r == 0 || errno == EINTR) {
+        if (r == 0) break;
+        continue;
+      }
+      if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) break;
+      if (const TLockWaitHook hook = g_lockWaitHook.load()) hook();
+      ::usleep(20000);
+    }
     if (r != 0) {
+      error_ = errno;
       ::close(fd);
+      // A file system without locks (a network share without its lock service): the
+      // file is written without one rather than never.
+      if (error_ == ENOLCK || error_ == EOPNOTSUPP || error_ == ENOSYS || error_ == EINVAL)
+        state_ = TLockState::Unsupported;
+      else if (error_ == EWOULDBLOCK)
+        state_ = TLockState::Busy;
       return;
     }
     // While we waited, another copy may have put a new file in place of the one we hold:
@@ -201,6 +228,7 @@ TFileLock::TFileLock(const std::string& path) {
     struct stat now {};
     if (::stat(target.c_str(), &now) == 0 && now.st_dev == st.st_dev && now.st_ino == st.st_ino) {
       fd_ = fd;
+      state_ = TLockState::Held;
       return;
     }
     ::close(fd);

@@ -35,19 +35,41 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes,
 // holding the target's lock, when no write of ours can be under way.
 void RemoveStaleTemporaries(const std::string& path);
 
+// How long a lock is waited for before the change is put off: long enough for another copy
+// of the game to finish its write, short enough that the player hardly notices.
+constexpr int kLockWaitMillis = 3000;
+
+// Called about every 20 ms while a lock is waited for (the window repaints meanwhile);
+// none by default. Returns the previous one.
+using TLockWaitHook = void (*)();
+TLockWaitHook SetLockWaitHook(TLockWaitHook hook);
+
+enum class TLockState {
+  Held,         // the lock is ours until the object goes
+  Unsupported,  // the file system keeps no locks (ENOLCK, EOPNOTSUPP): written without one
+  Busy,         // someone else held it for the whole wait
+  Failed,       // the file cannot be opened or is not a regular file
+};
+
 // An exclusive lock on a file (through a link, on its target), held while the object
-// lives. A missing file is created empty. Locked() is false when the file cannot be
-// opened or is not a regular file; the lock then protects nothing.
+// lives. A missing file is created empty. The lock is waited for at most waitMillis.
 class TFileLock {
  public:
-  explicit TFileLock(const std::string& path);
+  explicit TFileLock(const std::string& path, int waitMillis = kLockWaitMillis);
   ~TFileLock();
   TFileLock(const TFileLock&) = delete;
   TFileLock& operator=(const TFileLock&) = delete;
-  bool Locked() const { return fd_ >= 0; }
+  // Whether the file may be changed now: the lock is held, or the file system has none
+  // (then two copies of the game may still write in turn, each write whole).
+  bool Locked() const { return state_ == TLockState::Held || state_ == TLockState::Unsupported; }
+  TLockState State() const { return state_; }
+  // The system's reason when the lock could not be taken (errno), else 0.
+  int Error() const { return error_; }
 
  private:
   int fd_ = -1;
+  TLockState state_ = TLockState::Failed;
+  int error_ = 0;
 };
 
 }  // namespace durak

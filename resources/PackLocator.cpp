@@ -1,8 +1,14 @@
 #include "PackLocator.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -10,11 +16,45 @@ namespace durak {
 
 namespace {
 
+// The executable's folder as the system names it, byte for byte.
+QByteArray ProgramDirBytes() {
+  std::string target(4096, '\0');
+  const ssize_t n = ::readlink("/proc/self/exe", target.data(), target.size());
+  if (n <= 0 || static_cast<size_t>(n) >= target.size()) return {};
+  target.resize(static_cast<size_t>(n));
+  const size_t slash = target.rfind('/');
+  if (slash == std::string::npos) return {};
+  return QByteArray::fromStdString(target.substr(0, slash == 0 ? 1 : slash));
+}
+
+}  // namespace
+
+QString ByteExactFolder(const QByteArray& folder) {
+  QString name = QFile::decodeName(folder);
+  if (folder.isEmpty() || QFile::encodeName(name) == folder) return name;
+  // Not valid in the file names' encoding: the text would name another folder (or none).
+  // The folder is held open and reached through the descriptor's name instead.
+  static QMutex mutex;
+  static QHash<QByteArray, QString> opened;
+  QMutexLocker lock(&mutex);
+  if (const auto it = opened.constFind(folder); it != opened.constEnd()) return *it;
+  const int fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return name;
+  QString alias = QStringLiteral("/proc/self/fd/%1").arg(fd);
+  opened.insert(folder, alias);
+  return alias;
+}
+
+QString ProgramFolder() {
+  const QByteArray bytes = ProgramDirBytes();
+  if (!bytes.isEmpty()) return ByteExactFolder(bytes);
+  return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
+
+namespace {
+
 QString ProgramDir() {
-  if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
-  // Without an application object, read the executable's own link.
-  const QFileInfo self(QStringLiteral("/proc/self/exe"));
-  return self.exists() ? QFileInfo(self.symLinkTarget()).absolutePath() : QString();
+  return ProgramFolder();
 }
 
 }  // namespace
@@ -36,7 +76,13 @@ QStringList PackSearchDirs() {
   installed << QStringLiteral(DURAK_PACK_DATA_DIR);
 #endif
   // An installed program moved with its tree (bin/durak beside share/durak).
-  if (!program.isEmpty()) installed << QDir::cleanPath(program + QStringLiteral("/../share/durak"));
+  // Worked out on the folder's bytes, which text may not hold.
+  const QByteArray programBytes = ProgramDirBytes();
+  const qsizetype slash = programBytes.lastIndexOf('/');
+  if (slash >= 0) {
+    const QByteArray share = programBytes.left(slash) + QByteArrayLiteral("/share/durak");
+    installed << ByteExactFolder(share);
+  }
   return PackSearchDirsFor(program, installed, QDir::currentPath());
 }
 

@@ -6,6 +6,13 @@
 
 namespace durak {
 
+// A text path that reaches the folder named by these bytes: the bytes as text when they are
+// valid in the file names' encoding, else the name of a descriptor held open on the folder
+// (/proc/self/fd/N), since such a name cannot be written as text and read back.
+QString ByteExactFolder(const QByteArray& folder);
+// The program's folder, reached byte for byte (see ByteExactFolder).
+QString ProgramFolder();
+
 // The folders searched for packs, in order: the program's folder, the
 // installed data folder (when there is one), the current folder. A pack left in
 // whatever folder the game is started from never takes the place of an

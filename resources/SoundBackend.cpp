@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
+#include <functional>
+#include <list>
 #include <memory>
 #include <type_traits>
 
@@ -29,6 +31,11 @@ constexpr qint64 kTailMillis = 2 * kBufferMicros / 1000 + 100;
 constexpr qint64 kGiveUpMillis = 3000;
 // The longest the program's end waits for the sound thread.
 constexpr int kStopMillis = 3000;
+// Sounds playing at once: a new one beyond them cuts off the oldest. Sounds asked for
+// faster than the sound thread starts them are dropped beyond this many.
+constexpr int kMaxStreams = 4;
+// The most sample bytes one sound is played with (the player cuts sounds to ten seconds).
+constexpr long long kMaxSampleBytes = 4LL * 1024 * 1024;
 
 // The sound thread and its worker, which owns the sinks that play. Touched only from the
 // thread that plays (the window's) and, at the program's end, from the application's
@@ -36,13 +43,22 @@ constexpr int kStopMillis = 3000;
 QThread* g_thread = nullptr;
 QObject* g_worker = nullptr;
 std::atomic<int> g_playing{0};
+// Sounds handed to the sound thread and not started yet.
+std::atomic<int> g_queued{0};
 bool g_postRoutineAdded = false;
+// The sinks playing, oldest first, each with what releases it. Sound thread only.
+std::list<std::pair<QAudioSink*, std::function<void()>>> g_live;
 
 // Plays one sound on one sink in the sound thread and releases it when it has sounded out:
 // not before its own length plus the server's buffer has passed since it started, and not
 // before the stream has run dry (or at the latest kGiveUpMillis after its end).
 void StartSink(QObject* owner, const QAudioDevice& device, const QAudioFormat& format,
                const QByteArray& samples, std::atomic<int>* playing) {
+  // The oldest sounds give way, so no more than kMaxStreams play at once.
+  while (g_live.size() >= static_cast<size_t>(kMaxStreams)) {
+    const std::function<void()> releaseOldest = g_live.front().second;
+    releaseOldest();
+  }
   auto* sink = new QAudioSink(device, format, owner);
   sink->setBufferSize(static_cast<qsizetype>(format.bytesForDuration(kBufferMicros)));
   QByteArray data = samples;
@@ -58,6 +74,7 @@ void StartSink(QObject* owner, const QAudioDevice& device, const QAudioFormat& f
   auto release = [sink, released, playing] {
     if (*released) return;
     *released = true;
+    g_live.remove_if([sink](const auto& entry) { return entry.first == sink; });
     sink->disconnect();
     sink->stop();
     sink->deleteLater();
@@ -78,6 +95,7 @@ void StartSink(QObject* owner, const QAudioDevice& device, const QAudioFormat& f
                    });
   QTimer::singleShot(soundMillis + kTailMillis + kGiveUpMillis, sink, release);
   ++*playing;
+  g_live.emplace_back(sink, release);
   started->start();
   sink->start(buffer);
 }
@@ -93,6 +111,7 @@ void StopThread() {
   QMetaObject::invokeMethod(
       worker,
       [worker] {
+        g_live.clear();
         qDeleteAll(worker->findChildren<QAudioSink*>(Qt::FindDirectChildrenOnly));
         QThread::currentThread()->quit();
       },
@@ -136,14 +155,23 @@ Q_DECL_EXPORT int durak_sound_play(const char* samples, long long size, int samp
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull() || !device.isFormatSupported(format)) return 0;
 
-  // Each sound gets its own sink, so a new sound never cuts off the last one.
+  // Each sound gets its own sink, so a new sound does not cut off the last one (only the
+  // oldest, beyond kMaxStreams).
+  if (g_queued.load() >= kMaxStreams) return 0;
   StartThread();
-  const QByteArray data(samples, static_cast<qsizetype>(size));
+  const qint64 frame = qint64{channels} * (bitsPerSample / 8);
+  if (frame <= 0) return 0;
+  const long long kept = std::min(size, kMaxSampleBytes - kMaxSampleBytes % frame);
+  const QByteArray data(samples, static_cast<qsizetype>(kept));
   std::atomic<int>* playing = &g_playing;
   QObject* owner = g_worker;
+  ++g_queued;
   QMetaObject::invokeMethod(
       g_worker,
-      [owner, device, format, data, playing] { StartSink(owner, device, format, data, playing); },
+      [owner, device, format, data, playing] {
+        --g_queued;
+        StartSink(owner, device, format, data, playing);
+      },
       Qt::QueuedConnection);
   return 1;
 }

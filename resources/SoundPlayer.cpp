@@ -6,6 +6,8 @@
 #include <QLibrary>
 #include <QMutexLocker>
 
+#include "ModuleCheck.h"
+#include "PackLocator.h"
 #include "WavData.h"
 
 namespace durak {
@@ -17,7 +19,7 @@ SoundPlayer& SoundPlayer::Instance() {
 
 QStringList SoundPlayer::ModuleFolders() {
   QStringList folders;
-  if (QCoreApplication::instance()) folders << QCoreApplication::applicationDirPath();
+  if (QCoreApplication::instance()) folders << ProgramFolder();
   const QString installed = QStringLiteral(DURAK_SOUND_MODULE_DIR);
   if (!folders.contains(installed)) folders << installed;
   return folders;
@@ -42,6 +44,12 @@ bool SoundPlayer::Load() {
   for (const QString& folder : folders) {
     const QString path = QDir(folder).filePath(file);
     if (!QFileInfo::exists(path)) continue;
+    // A damaged file would kill the program inside the loader: looked at first.
+    const QString damage = CheckModuleFile(path);
+    if (!damage.isEmpty()) {
+      problems << QStringLiteral("%1: %2").arg(path, damage);
+      continue;
+    }
     auto* library = new QLibrary(path);
     // Never unloaded: a sound thread that outlives the program's end runs the module's code.
     library->setLoadHints(QLibrary::PreventUnloadHint);
@@ -62,12 +70,15 @@ bool SoundPlayer::Load() {
     playing_ = nullptr;
     delete library;
   }
-  QString message = QStringLiteral(
-                        "The sound module %1 was not found in %2; the game plays "
-                        "without sound.")
-                        .arg(file, folders.join(QStringLiteral(", ")));
-  if (!problems.isEmpty())
-    message += QStringLiteral(" (%1)").arg(problems.join(QStringLiteral("; ")));
+  const QString where = folders.join(QStringLiteral(", "));
+  const QString message =
+      problems.isEmpty()
+          ? QStringLiteral(
+                "The sound module %1 was not found in %2; the game plays without "
+                "sound.")
+                .arg(file, where)
+          : QStringLiteral("No usable sound module %1 in %2; the game plays without sound (%3)")
+                .arg(file, where, problems.join(QStringLiteral("; ")));
   qWarning().noquote() << message;
   return false;
 }
@@ -90,6 +101,7 @@ bool SoundPlayer::HasAudioOutput() {
 void SoundPlayer::Play(const QByteArray& wavFile) {
   WavData wav;
   if (!ParseWav(wavFile, &wav) || wav.samples.isEmpty() || !Loaded()) return;
+  CapSoundLength(&wav);
   play_(wav.samples.constData(), wav.samples.size(), wav.sampleRate, wav.channels,
         wav.bitsPerSample);
 }

@@ -1,5 +1,7 @@
 #include "WavData.h"
 
+#include <algorithm>
+
 namespace durak {
 
 namespace {
@@ -16,6 +18,15 @@ quint16 U16(const QByteArray& b, qsizetype at) {
 }
 
 }  // namespace
+
+void CapSoundLength(WavData* wav) {
+  const qsizetype frame = qsizetype{wav->channels} * (wav->bitsPerSample / 8);
+  if (frame <= 0) return;
+  const qsizetype bySeconds = qsizetype{wav->sampleRate} * frame * kMaxSoundSeconds;
+  qsizetype cap = std::min(bySeconds, kMaxSoundBytes);
+  cap -= cap % frame;
+  if (wav->samples.size() > cap) wav->samples.truncate(cap);
+}
 
 bool ParseWav(const QByteArray& file, WavData* out) {
   if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE") return false;

@@ -16,4 +16,12 @@ struct WavData {
 // false for anything else or for a damaged file; never reads past the data.
 bool ParseWav(const QByteArray& file, WavData* out);
 
+// The game's sounds last under two seconds; a sound is played for this long at most, and
+// with at most this many bytes of samples, so a hostile pack cannot fill the memory.
+constexpr int kMaxSoundSeconds = 10;
+constexpr qsizetype kMaxSoundBytes = qsizetype{2} * 1024 * 1024;
+
+// Cuts the samples to kMaxSoundSeconds and kMaxSoundBytes, at a whole frame.
+void CapSoundLength(WavData* wav);
+
 }  // namespace durak

@@ -4,13 +4,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 
+#include "../files/LockHolder.h"
 #include "ModalDriver.h"
+#include "SafeFile.h"
 #include "TBtn3d.h"
 #include "TChempForm.h"
 #include "TForm1.h"
@@ -45,6 +49,30 @@ TEST_F(CloseSettingsTest, UnwritableSettingsAreReportedOnceAndTheGameStillCloses
   EXPECT_TRUE(QFileInfo(dir.filePath("durak.ini")).isDir());
   EXPECT_TRUE(QFileInfo::exists(dir.filePath("durak.ini/keep.txt")));
   EXPECT_FALSE(QFileInfo::exists(dir.filePath("durak.ini.tmp")));
+}
+
+// Another program (another user, when the tests run as root) holds durak.ini's lock for
+// ever: the game still closes after the lock's wait, and its settings are written whole.
+TEST_F(CloseSettingsTest, ALockHeldForEverDelaysTheCloseOnlyByTheWait) {
+  WriteText("durak.ini", "[Settings]\nASpeed=41\n");
+  std::filesystem::permissions(dir.path().toStdString(), std::filesystem::perms::others_exec,
+                               std::filesystem::perm_options::add);
+  TModalDriver driver;
+  TForm1 form;
+  Start(form);
+  ASSERT_TRUE(form.isVisible());
+  TLockHolder holder(QFile::encodeName(dir.filePath("durak.ini")).toStdString());
+  ASSERT_TRUE(holder.Locked());
+  QElapsedTimer closing;
+  closing.start();
+  form.close();
+  EXPECT_LT(closing.elapsed(), kLockWaitMillis + 2000);
+  EXPECT_FALSE(form.isVisible());
+  QFile ini(dir.filePath("durak.ini"));
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  const QByteArray text = ini.readAll();
+  EXPECT_TRUE(text.contains("ASpeed=41")) << text.constData();
+  EXPECT_TRUE(text.contains("[Position]")) << text.constData();
 }
 
 // Colours stored as system colours (top bit set) keep following the desktop: written back

@@ -2,6 +2,7 @@
 // from the home folder (as a desktop menu starts it), in the current folder otherwise, and
 // an old durak.ini in the home folder is taken over without losing it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
@@ -122,6 +123,25 @@ TEST_F(SettingsPathTest, AnOldHomeSettingsFileIsTakenOverOnce) {
   Write(QDir(home).filePath("durak.ini"), "[Settings]\r\nASpeed=15\r\n");
   EXPECT_EQ(RunGameIn(home), 77);
   EXPECT_EQ(Read(QDir(home).filePath("durak.ini")), "[Settings]\r\nASpeed=15\r\n");
+}
+
+TEST_F(SettingsPathTest, AHomeSettingsLinkIsKeptAndUsedWhereItLeads) {
+  // ~/durak.ini -> dotfiles/durak.ini, relative, as a dotfiles manager makes it.
+  ASSERT_TRUE(QDir().mkpath(QDir(home).filePath("dotfiles")));
+  const QString kept = QDir(home).filePath("dotfiles/durak.ini");
+  Write(kept, "[Settings]\nASpeed=33\n");
+  const QString link = QDir(home).filePath("durak.ini");
+  ASSERT_EQ(::symlink("dotfiles/durak.ini", QFile::encodeName(link).constData()), 0);
+
+  EXPECT_EQ(RunGameIn(home), 33);
+  EXPECT_TRUE(QFileInfo(link).isSymLink());
+  EXPECT_EQ(QFileInfo(link).symLinkTarget(), kept);
+  // The game's own keys went through the link into the player's file.
+  EXPECT_TRUE(Read(kept).contains("ASpeed=33")) << Read(kept).constData();
+  EXPECT_TRUE(Read(kept).contains("[Position]")) << Read(kept).constData();
+  EXPECT_FALSE(QFileInfo::exists(QDir(config).filePath("durak.ini")));
+  EXPECT_EQ(RunGameIn(home), 33);
+  EXPECT_TRUE(QFileInfo(link).isSymLink());
 }
 
 TEST_F(SettingsPathTest, TheHomeFolderIsRecognisedThroughLinksAndSpellings) {

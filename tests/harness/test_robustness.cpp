@@ -19,7 +19,7 @@ const char* const kSeeds[] = {
     R"({"state":{},"event":{"type":"deal","seed":5}})",
     R"({"state":{"trump":4,"playerHand":[17,25,33,4],"compHand":[28,30],"deck":[20,5],"playMode":1,"compRow":[9,0,0,0,0,0],"tableCards":[9],"transferOn":true},"event":{"type":"click","tag":25,"menu":6}})",
     R"({"state":{"playerHand":[1],"tableCards":[8,12],"playerRow":[8,0,0,0,0,0],"compRow":[12,0,0,0,0,0]},"event":{"type":"button","name":"Button4"}})",
-    R"({"state":{"compHand":[3,7],"playMode":3},"event":{"type":"hm","action":3,"afterTake":1}})",
+    R"({"state":{"playerHand":[20],"compHand":[3,7],"playMode":3},"event":{"type":"hm","action":3,"afterTake":1}})",
     R"({"event":{"type":"newgame"}})",
 };
 

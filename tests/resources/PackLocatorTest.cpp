@@ -1,5 +1,8 @@
 // Finding packs by bare name: the program's folder first, then the current one.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,6 +32,34 @@ TEST(PackLocator, SearchesTheProgramFolderThenTheCurrentFolder) {
   ASSERT_GE(dirs.size(), 2);
   EXPECT_EQ(QDir(dirs[0]), QDir(QCoreApplication::applicationDirPath()));
   EXPECT_EQ(QDir(dirs[1]), QDir::current());
+}
+
+// A program folder whose name is not valid UTF-8 (made on another system, say): the name as
+// text loses bytes and reaches nothing, so packs are found through the folder itself.
+TEST(PackLocator, AFolderWhoseNameIsNotTextIsSearchedByteForByte) {
+  QTemporaryDir base;
+  const QByteArray folder = QFile::encodeName(base.path()) + QByteArray("/packs-\xff\xfe");
+  ASSERT_EQ(::mkdir(folder.constData(), 0755), 0);
+  const QByteArray file = folder + "/dtop.dll";
+  const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::write(fd, "desk", 4), 4);
+  ::close(fd);
+
+  // What the folder's name becomes as text names no folder at all.
+  EXPECT_TRUE(FindPackIn(QStringLiteral("dtop.dll"), {QFile::decodeName(folder)}).isEmpty());
+  const QString exact = ByteExactFolder(folder);
+  const QString found = FindPackIn(QStringLiteral("DTOP.DLL"), {exact});
+  ASSERT_FALSE(found.isEmpty());
+  QFile pack(found);
+  ASSERT_TRUE(pack.open(QIODevice::ReadOnly));
+  EXPECT_EQ(pack.readAll(), QByteArray("desk"));
+  EXPECT_EQ(ByteExactFolder(folder), exact);  // one descriptor per folder
+  // A name that is valid text stays as it is.
+  EXPECT_EQ(ByteExactFolder(QFile::encodeName(base.path())), base.path());
+
+  ::unlink(file.constData());
+  ::rmdir(folder.constData());
 }
 
 TEST(PackLocator, FirstFolderHoldingThePackWins) {

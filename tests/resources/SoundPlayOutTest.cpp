@@ -89,6 +89,27 @@ TEST(SoundModuleTest, WithoutAUsableModuleThereIsNoSoundAndOneWarning) {
       << g_moduleWarnings[0].toStdString();
   EXPECT_TRUE(g_moduleWarnings[0].contains(QDir(stale).filePath(file)))
       << g_moduleWarnings[0].toStdString();
+
+  // The real module cut short, as a failed copy leaves it: loading it would end the
+  // program with a bus error; it is refused with its reason instead.
+  const QString cut = dir.filePath(QStringLiteral("cut"));
+  ASSERT_TRUE(QDir().mkpath(cut));
+  QFile real(QDir(QCoreApplication::applicationDirPath()).filePath(file));
+  ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+  QFile part(QDir(cut).filePath(file));
+  ASSERT_TRUE(part.open(QIODevice::WriteOnly));
+  part.write(real.read(16 * 1024));
+  part.close();
+  g_moduleWarnings.clear();
+  qInstallMessageHandler(CatchModuleWarnings);
+  ASSERT_TRUE(player.UseModuleFolders({cut}));
+  player.Play(sound);
+  EXPECT_FALSE(SoundPlayer::HasAudioOutput());
+  qInstallMessageHandler(before);
+  ASSERT_EQ(g_moduleWarnings.size(), 1);
+  EXPECT_TRUE(g_moduleWarnings[0].contains(QLatin1String("cut short")))
+      << g_moduleWarnings[0].toStdString();
+
   // The program's own folders again, for whatever runs next in this process.
   EXPECT_TRUE(player.UseModuleFolders({}));
 }
@@ -401,6 +422,41 @@ TEST_F(SoundPlayOutTest, ASoundCountsAsPlayingUntilItHasSoundedOut) {
   while (player.Playing() > 0 && !ended.hasExpired()) Pass(20, false);
   EXPECT_EQ(player.Playing(), 0);
   EXPECT_GE(playing.elapsed(), soundMillis);
+}
+
+// A hostile pack's sounds (8 MiB each, more than a quarter of an hour): each is played for
+// ten seconds at most, and never more than four at once, a new one cutting off the oldest.
+TEST_F(SoundPlayOutTest, LongSoundsArePlayedCutAndFourAtMost) {
+  const int rate = 8000;
+  const QByteArray samples(8 * 1024 * 1024, '\x90');
+  QByteArray file("RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0", 24);
+  char b[4];
+  qToLittleEndian<quint32>(rate, b);
+  file.append(b, 4);
+  file.append(b, 4);  // bytes per second: one byte a sample
+  file.append("\x01\0\x08\0data", 8);
+  qToLittleEndian<quint32>(static_cast<quint32>(samples.size()), b);
+  file.append(b, 4);
+  file.append(samples);
+  WavData wav;
+  ASSERT_TRUE(ParseWav(file, &wav));
+  CapSoundLength(&wav);
+  EXPECT_EQ(wav.samples.size(), qsizetype{rate} * kMaxSoundSeconds);
+
+  SoundPlayer& player = SoundPlayer::Instance();
+  QElapsedTimer started;
+  started.start();
+  for (int i = 0; i < 12; ++i) {
+    player.Play(file);
+    Pass(40, false);
+    EXPECT_LE(player.Playing(), 4) << "after sound " << i + 1;
+  }
+  EXPECT_GE(player.Playing(), 1);
+  // Cut to ten seconds, the last of them has sounded out well before a minute.
+  const QDeadlineTimer ended(kMaxSoundSeconds * 1000 + 6000);
+  while (player.Playing() > 0 && !ended.hasExpired()) Pass(50, false);
+  EXPECT_EQ(player.Playing(), 0);
+  EXPECT_LT(started.elapsed(), (kMaxSoundSeconds + 6) * 1000);
 }
 
 }  // namespace

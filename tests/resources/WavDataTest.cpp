@@ -66,4 +66,27 @@ TEST(WavData, RefusesDamagedAndUnsupportedSounds) {
   EXPECT_FALSE(ParseWav(lying, &wav));
 }
 
+TEST(WavData, LongSoundsAreCutToTenSecondsAndTheByteCapAtAWholeFrame) {
+  WavData wav;
+  // 22050 Hz, 8-bit mono: 30 seconds become 10.
+  ASSERT_TRUE(ParseWav(Wav(1, 1, 8, QByteArray(22050 * 30, '\x80')), &wav));
+  durak::CapSoundLength(&wav);
+  EXPECT_EQ(wav.samples.size(), 22050 * 10);
+  // 16-bit stereo: ten seconds would be 882,000 bytes, under the cap, so ten seconds.
+  ASSERT_TRUE(ParseWav(Wav(1, 2, 16, QByteArray(22050 * 4 * 12 + 2, '\0')), &wav));
+  durak::CapSoundLength(&wav);
+  EXPECT_EQ(wav.samples.size(), 22050 * 4 * 10);
+  // A high rate reaches the byte cap first; the cut keeps whole frames.
+  wav.sampleRate = 192000;
+  wav.samples = QByteArray(8 * 1024 * 1024, '\0');
+  durak::CapSoundLength(&wav);
+  EXPECT_LE(wav.samples.size(), durak::kMaxSoundBytes);
+  EXPECT_GT(wav.samples.size(), durak::kMaxSoundBytes - 4);
+  EXPECT_EQ(wav.samples.size() % 4, 0);
+  // A short sound is left whole.
+  ASSERT_TRUE(ParseWav(Wav(1, 1, 16, QByteArray(400, '\x10')), &wav));
+  durak::CapSoundLength(&wav);
+  EXPECT_EQ(wav.samples.size(), 400);
+}
+
 }  // namespace

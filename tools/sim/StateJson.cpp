@@ -77,6 +77,22 @@ json RowJson(const TRow& row) {
   return a;
 }
 
+// Every card lies in exactly one place: a hand, the stock, the table or the discard, where
+// a card that no list names counts as discarded (a state may lay out only the cards that
+// matter to it). A deal still going on (dealResult 0) with cards laid out and nothing on
+// the table has a card in each hand, for once a hand is empty with the stock gone, or both
+// are empty, the deal is over; such a state is refused (36 cards in one hand, say).
+void CheckDealCanGoOn(const TGame& game, int64_t dealResult) {
+  const bool laidOut = !game.PlayerHand.empty() || !game.CompHand.empty() || !game.Deck.empty() ||
+                       !game.TableCards.empty() || !game.Discard.empty();
+  if (dealResult != 0 || !laidOut || !game.TableCards.empty()) return;
+  if (game.PlayerHand.empty() && game.CompHand.empty())
+    Fail("both hands are empty while the deal goes on");
+  if (game.Deck.empty() && (game.PlayerHand.empty() || game.CompHand.empty()))
+    Fail(std::string(game.PlayerHand.empty() ? "playerHand" : "compHand") +
+         " is empty with the stock gone while the deal goes on");
+}
+
 }  // namespace
 
 void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
@@ -112,6 +128,19 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
       if (!ListHasTag(game.TableCards, k.Tag))
         Fail("row card " + std::to_string(k.Tag) + " is not in tableCards");
     }
+
+  // The computer's memory of the pack names each card once at most.
+  for (const auto& [list, key] :
+       {std::pair{&game.UnseenCards, "unseen"}, std::pair{&game.KnownCards, "known"}}) {
+    int seen[37] = {};
+    for (const TKart& k : *list)
+      if (seen[k.Tag]++)
+        Fail(std::string("card ") + std::to_string(k.Tag) + " is twice in '" + key + "'");
+  }
+
+  const int64_t dealResult = IntKey(s, "dealResult", 0, std::numeric_limits<int32_t>::min(),
+                                    std::numeric_limits<int32_t>::max());
+  CheckDealCanGoOn(game, dealResult);
 
   game.PlayMode = static_cast<TPlayMode>(IntKey(s, "playMode", 4, 0, 255));
   game.CompAction = static_cast<TCompAction>(IntKey(s, "compAction", 4, 0, 255));
