@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QWindow>
 #include <algorithm>
@@ -22,6 +21,7 @@
 #include "Game.h"
 #include "OwnPictures.h"
 #include "PlainText.h"
+#include "SettingsPath.h"
 #include "TPassForm.h"
 
 namespace durak {
@@ -29,13 +29,18 @@ namespace durak {
 QString ChampionsFilePath() {
   const QString exeDir = QCoreApplication::applicationDirPath();
   QString beside = QDir(exeDir).filePath(QStringLiteral("durak.r"));
-  if (QFileInfo(exeDir).isWritable() &&
-      (!QFileInfo::exists(beside) || QFileInfo(beside).isWritable()))
+  if (!RunsInstalled(exeDir) && (!QFileInfo::exists(beside) || QFileInfo(beside).isWritable()))
     return beside;
-  const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  const QString dataDir = DataFolder();
   QDir().mkpath(dataDir);
   QString own = QDir(dataDir).filePath(QStringLiteral("durak.r"));
-  if (!QFileInfo::exists(own) && QFileInfo::exists(beside)) QFile::copy(beside, own);
+  if (!QFileInfo::exists(own)) {
+    // Earlier versions kept the table one folder deeper (~/.local/share/durak/durak).
+    const QString earlier = QDir(dataDir).filePath(QStringLiteral("durak/durak.r"));
+    if (QFileInfo(earlier).isFile() && QFile::rename(earlier, own))
+      QDir(dataDir).rmdir(QStringLiteral("durak"));
+  }
+  if (!QFileInfo::exists(own) && QFileInfo(beside).isFile()) QFile::copy(beside, own);
   if (QFileInfo::exists(own) || QFileInfo(dataDir).isWritable()) return own;
   // Nowhere to write: the table beside the program is still shown and played on.
   return beside;
