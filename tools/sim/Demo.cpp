@@ -89,6 +89,7 @@ int RunDemo(int argc, char** argv, std::ostream& out, std::ostream& err) {
   game->N8Click();
   game->Button2Click();
   look();
+  narrator.DealDone();
 
   out << "Durak: a demonstration deal of the transfer game (seed " << seed << ")\n"
       << "Trump card: " << CardName(game->Deck.empty() ? TKart{} : game->Deck[0])
@@ -105,6 +106,7 @@ int RunDemo(int argc, char** argv, std::ostream& out, std::ostream& err) {
     if (!player->NextMove(*game, move)) break;
     ApplyMove(*game, cards, move);
     look();
+    narrator.Flush();
     out << told.str();
     told.str("");
     ++inputs;

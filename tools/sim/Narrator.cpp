@@ -51,52 +51,64 @@ void TNarrator::Look(const TGame& game) {
   const TSnapshot now = Take(game);
   // Cards leave the table before the next are drawn, and the draw comes before a new lead.
   TellDepartures(now);
-  TellDraws(now);
+  GatherDraws(now);
+  EndBoutIfClear(now);
   TellTableCards(now);
   last_ = now;
 }
 
-void TNarrator::TellDepartures(const TSnapshot& now) {
-  std::vector<int> taken[2], discarded;
-  for (int tag : bout_) {
-    for (int side : {sdPlayer, sdComputer})
-      if (now.Hand[side].count(tag) && !last_.Hand[side].count(tag)) taken[side].push_back(tag);
-    if (now.Discard.count(tag) && !last_.Discard.count(tag)) discarded.push_back(tag);
-  }
-  for (int side : {sdPlayer, sdComputer}) {
-    if (taken[side].empty()) continue;
-    out_ << Who(side) << (side == sdPlayer ? " take " : " takes ") << Names(taken[side]) << ".\n";
-    for (int tag : taken[side]) bout_.erase(tag);
-  }
-  if (!discarded.empty()) {
-    out_ << "Beaten: " << Names(discarded) << " go to the discard pile.\n";
-    for (int tag : discarded) bout_.erase(tag);
-  }
-  if (bout_.empty() && attacker_ >= 0 &&
-      (!taken[0].empty() || !taken[1].empty() || !discarded.empty()))
-    attacker_ = -1;
+void TNarrator::TellGathered(int side, std::vector<int>& cards, const char* you, const char* it,
+                             const std::string& after) {
+  if (cards.empty()) return;
+  out_ << Who(side) << (side == sdPlayer ? you : it) << Names(cards) << after << ".\n";
+  cards.clear();
 }
 
-void TNarrator::TellDraws(const TSnapshot& now) {
-  for (int side : {sdPlayer, sdComputer}) {
-    std::vector<int> drawn;
-    for (int tag : now.Hand[side])
-      if (!last_.Hand[side].count(tag)) drawn.push_back(tag);
-    // Cards coming back from the table are a take, told above.
-    std::vector<int> fromStock;
-    for (int tag : drawn)
-      if (!bout_.count(tag) && !last_.Discard.count(tag)) fromStock.push_back(tag);
-    if (fromStock.empty()) continue;
-    if (!dealt_) {
-      // The deal itself is not told card by card: the hands are shown whole.
-      for (int tag : fromStock) dealt_hands_[side].push_back(tag);
-    } else {
-      out_ << Who(side) << (side == sdPlayer ? " draw " : " draws ")
-           << Count(fromStock.size(), "card", "cards") << ": " << Names(fromStock) << " ("
-           << Count(now.Stock, "card", "cards") << " left in the stock).\n";
+void TNarrator::Flush() {
+  for (int side : {sdPlayer, sdComputer}) TellGathered(side, taken_[side], " take ", " takes ", "");
+  if (!discarded_.empty()) {
+    out_ << "Beaten: " << Names(discarded_) << (discarded_.size() == 1 ? " goes" : " go")
+         << " to the discard pile.\n";
+    discarded_.clear();
+  }
+  if (firstDrawer_ < 0) return;
+  for (int side : {firstDrawer_, 1 - firstDrawer_})
+    TellGathered(side, drawn_[side], " draw ", " draws ",
+                 " (" + Count(stockAfter_[side], "card", "cards") + " left in the stock)");
+  firstDrawer_ = -1;
+}
+
+void TNarrator::TellDepartures(const TSnapshot& now) {
+  for (int tag : bout_) {
+    if (gone_.count(tag)) continue;
+    for (int side : {sdPlayer, sdComputer}) {
+      if (now.Hand[side].count(tag) && !last_.Hand[side].count(tag)) {
+        taken_[side].push_back(tag);
+        gone_.insert(tag);
+      }
+    }
+    if (now.Discard.count(tag) && !last_.Discard.count(tag)) {
+      discarded_.push_back(tag);
+      gone_.insert(tag);
     }
   }
-  if (now.Stock + 12 <= 36 && !now.Hand[sdPlayer].empty()) dealt_ = true;
+}
+
+void TNarrator::GatherDraws(const TSnapshot& now) {
+  for (int side : {sdPlayer, sdComputer}) {
+    for (int tag : now.Hand[side]) {
+      // Cards coming back from the table are a take, told above.
+      if (last_.Hand[side].count(tag) || bout_.count(tag) || last_.Discard.count(tag)) continue;
+      if (!dealt_) {
+        // The deal itself is not told card by card: the hands are shown whole.
+        dealt_hands_[side].push_back(tag);
+        continue;
+      }
+      if (firstDrawer_ < 0) firstDrawer_ = side;
+      drawn_[side].push_back(tag);
+      stockAfter_[side] = now.Stock;
+    }
+  }
 }
 
 void TNarrator::TellTableCards(const TSnapshot& now) {
@@ -110,11 +122,12 @@ void TNarrator::TellTableCards(const TSnapshot& now) {
     for (int side : order) {
       const int tag = now.Row[side][slot];
       if (tag == 0 || bout_.count(tag)) continue;
+      Flush();
       bout_.insert(tag);
       const int other = side == sdPlayer ? sdComputer : sdPlayer;
       const int under = now.Row[other][slot];
       const std::string card = CardNameOfTag(tag);
-      if (under != 0 && bout_.count(under)) {
+      if (under != 0 && bout_.count(under) && attacker_ >= 0 && side != attacker_) {
         out_ << Who(side) << (side == sdPlayer ? " beat " : " beats ") << CardNameOfTag(under)
              << " with " << card << ".\n";
       } else if (attacker_ < 0) {
@@ -130,6 +143,23 @@ void TNarrator::TellTableCards(const TSnapshot& now) {
       }
     }
   }
+}
+
+void TNarrator::EndBoutIfClear(const TSnapshot& now) {
+  std::set<int> onRows;
+  for (const auto& row : now.Row)
+    for (int tag : row)
+      if (tag != 0) onRows.insert(tag);
+  // A card told taken or discarded leaves the bout once it has left the rows too.
+  for (auto it = gone_.begin(); it != gone_.end();) {
+    if (onRows.count(*it)) {
+      ++it;
+      continue;
+    }
+    bout_.erase(*it);
+    it = gone_.erase(it);
+  }
+  if (bout_.empty()) attacker_ = -1;
 }
 
 }  // namespace durak
