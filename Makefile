@@ -31,10 +31,11 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The Debian package durak_<version>_<arch>.deb, in $(BUILD): the build's prefix becomes
-# /usr, as the package installs there (only the few files that compile in a path are
-# built again). `make check-package` installs it with apt, runs it and purges it (as root).
+# /usr and its programs' folder /usr/games, as Debian keeps games (only the few files that
+# compile in a path are built again). `make check-package` installs it with apt, runs it
+# and purges it (as root).
 package: deps
-	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && cpack -G DEB
 	@ls -l $(BUILD)/durak_*.deb

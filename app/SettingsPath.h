@@ -26,7 +26,7 @@ QString PrepareSettingsFile(const QString& current, const QString& home, bool cu
                             const QString& config);
 
 // Whether the program in "programDir" runs as an installed game: its data folder
-// ../share/durak lies beside its own folder (as /usr/bin beside /usr/share), or it cannot
+// ../share/durak lies beside its own folder (as /usr/games beside /usr/share), or it cannot
 // write its own folder. An installed game keeps no file in the current folder or beside
 // itself, whoever runs it, root included.
 bool RunsInstalled(const QString& programDir);

@@ -46,8 +46,19 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT "${DURAK_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Russian card game Durak against the computer")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Durak (\"the fool\") is the card game everyone in Russia knows. You play it one to one against the computer with a 36-card pack from six to ace: six cards each, a face-up trump, bout after bout until the stock is gone. Whoever is left holding cards is the fool.\n\nBoth variants are offered, throw-in and transfer, with a usual and a strong computer opponent, a hint, a champions table, several card decks and table pictures, and Russian and English texts. The whole game can be played from the keyboard. The package also holds durak-sim, which plays the engine on the command line.")
+# The long description as dpkg shows it: lines under 80 columns, an empty line between
+# the paragraphs.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Durak (“the fool”) is the card game everyone in Russia knows. You play it\n"
+  "one to one against the computer with a 36-card pack from six to ace: six\n"
+  "cards each, a face-up trump, bout after bout until the stock is gone.\n"
+  "Whoever is left holding cards is the fool.\n"
+  "\n"
+  "Both variants are offered, throw-in and transfer, with a usual and a strong\n"
+  "computer opponent, a hint, a champions table, several card decks and table\n"
+  "pictures, and Russian and English texts. The whole game can be played from\n"
+  "the keyboard. The package also holds durak-sim, which plays the game's\n"
+  "engine on the command line.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
