@@ -3,7 +3,8 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean fuzz fuzz-build test-sanitize format format-check tidy mutate
+.PHONY: all deps configure build run test clean fuzz fuzz-build test-sanitize format format-check tidy mutate \
+  package check-package
 
 all: build
 
@@ -28,6 +29,19 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package durak_<version>_<arch>.deb, in $(BUILD): the build's prefix becomes
+# /usr and its programs' folder /usr/games, as Debian keeps games (only the few files that
+# compile in a path are built again). `make check-package` installs it with apt, runs it
+# and purges it (as root).
+package: deps
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && cpack -G DEB
+	@ls -l $(BUILD)/durak_*.deb
+
+check-package: package
+	./tests/package/check-package $(BUILD)
 
 # Fuzzing every reader of outside input with libFuzzer (clang): `make fuzz FUZZ_SECONDS=N`.
 FUZZ_BUILD ?= build-fuzz

@@ -1,5 +1,6 @@
 #include "SettingsPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,10 +61,26 @@ QString PrepareSettingsFile(const QString& current, const QString& home, bool cu
   return target;
 }
 
+bool RunsInstalled(const QString& programDir) {
+  if (QFileInfo(QDir(programDir).filePath(QStringLiteral("../share/durak"))).isDir()) return true;
+  return !QFileInfo(programDir).isWritable();
+}
+
 QString SettingsFilePath() {
+  const QString home = QDir::homePath();
+  // Installed, the game runs as if started from the home folder: the settings go to the
+  // configuration folder, and a ~/durak.ini of an earlier version is moved there.
+  if (QCoreApplication::instance() && RunsInstalled(QCoreApplication::applicationDirPath()))
+    return PrepareSettingsFile(home, home, true, ConfigFolder());
   const QString current = QDir::currentPath();
-  return PrepareSettingsFile(current, QDir::homePath(), QFileInfo(current).isWritable(),
-                             ConfigFolder());
+  return PrepareSettingsFile(current, home, QFileInfo(current).isWritable(), ConfigFolder());
+}
+
+QString DataFolder() {
+  QString base = qEnvironmentVariable("XDG_DATA_HOME");
+  if (base.isEmpty() || QDir::isRelativePath(base))
+    base = QDir(QDir::homePath()).filePath(QStringLiteral(".local/share"));
+  return QDir::cleanPath(QDir(base).filePath(QStringLiteral("durak")));
 }
 
 }  // namespace durak

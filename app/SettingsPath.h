@@ -26,7 +26,18 @@ QString ChooseSettingsFolder(const QString& current, const QString& home, bool c
 QString PrepareSettingsFile(const QString& current, const QString& home, bool currentWritable,
                             const QString& config);
 
-// PrepareSettingsFile for this run: the current folder, $HOME and ConfigFolder().
+// Whether the program in "programDir" runs as an installed game: its data folder
+// ../share/durak lies beside its own folder (as /usr/games beside /usr/share), or it cannot
+// write its own folder. An installed game keeps no file in the current folder or beside
+// itself, whoever runs it, root included.
+bool RunsInstalled(const QString& programDir);
+
+// PrepareSettingsFile for this run: the current folder, $HOME and ConfigFolder(); for an
+// installed game always the configuration folder, whatever the current folder.
 QString SettingsFilePath();
+
+// The desktop's data folder for the game, where an installed game keeps durak.r:
+// $XDG_DATA_HOME/durak when that variable holds an absolute path, else ~/.local/share/durak.
+QString DataFolder();
 
 }  // namespace durak

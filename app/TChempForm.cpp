@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWindow>
@@ -26,6 +25,7 @@
 #include "PackLocator.h"
 #include "PlainText.h"
 #include "SafeFile.h"
+#include "SettingsPath.h"
 #include "TPassForm.h"
 
 namespace durak {
@@ -33,16 +33,21 @@ namespace durak {
 QString ChampionsFilePath() {
   // The program's folder byte for byte, also where its name is not valid text.
   const QString exeDir = ProgramFolder();
-  return ChampionsFilePathFor(exeDir, QFileInfo(exeDir).isWritable(),
-                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  return ChampionsFilePathFor(exeDir, !RunsInstalled(exeDir), DataFolder());
 }
 
-QString ChampionsFilePathFor(const QString& exeDir, bool exeDirWritable, const QString& dataDir) {
+QString ChampionsFilePathFor(const QString& exeDir, bool besideProgram, const QString& dataDir) {
   QString beside = QDir(exeDir).filePath(QStringLiteral("durak.r"));
-  if (exeDirWritable && (!QFileInfo::exists(beside) || QFileInfo(beside).isWritable()))
+  if (besideProgram && (!QFileInfo::exists(beside) || QFileInfo(beside).isWritable()))
     return beside;
   QDir().mkpath(dataDir);
   QString own = QDir(dataDir).filePath(QStringLiteral("durak.r"));
+  if (!QFileInfo::exists(own)) {
+    // Earlier versions kept the table one folder deeper (~/.local/share/durak/durak).
+    const QString earlier = QDir(dataDir).filePath(QStringLiteral("durak/durak.r"));
+    if (QFileInfo(earlier).isFile() && QFile::rename(earlier, own))
+      QDir(dataDir).rmdir(QStringLiteral("durak"));
+  }
   // Taken over only from a regular file, read to a cap: a pipe or a device placed there
   // would block the start for ever or never end.
   std::string bytes;

@@ -21,12 +21,13 @@ class TPassForm;
 // Occasions on which the table is shown.
 enum TChempMode : uint8_t { cmStartUp = 0, cmView = 1, cmAfterDeal = 2 };
 
-// Where durak.r lives: beside the program, or, when that folder cannot be written (an
-// installed program), in the user's data folder, taking over a copy of the file beside the
-// program the first time.
+// Where durak.r lives: beside the program, or, for an installed game (see RunsInstalled),
+// in the user's data folder ~/.local/share/durak, taking over the table an earlier version
+// kept in ~/.local/share/durak/durak, or else a copy of the file beside the program.
 QString ChampionsFilePath();
-// The same for a program in exeDir (writable or not) and a user's data folder dataDir.
-QString ChampionsFilePathFor(const QString& exeDir, bool exeDirWritable, const QString& dataDir);
+// The same for a program in exeDir, whose table stays beside it (besideProgram: not installed
+// and writable) or goes to a user's data folder dataDir.
+QString ChampionsFilePathFor(const QString& exeDir, bool besideProgram, const QString& dataDir);
 
 class TChempForm : public QDialog {
   Q_OBJECT

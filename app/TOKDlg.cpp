@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <cmath>
 
+#include "DurakVersion.h"
 #include "Layout.h"
 #include "Mnemonics.h"
 #include "PlainText.h"
@@ -149,12 +150,22 @@ QUrl TOKDlg::LinkUrl(const QString& address) {
   // A bare name is one of the game's documents: beside the program, else where it is
   // installed. A document that is nowhere gives no address.
   const QString name = QFileInfo(address).fileName();
-  for (const QString& dir :
-       {QCoreApplication::applicationDirPath(), QStringLiteral(DURAK_DOC_DIR)}) {
-    const QString path = QDir(dir).filePath(name);
+  const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+  if (QFileInfo(beside).isFile()) return QUrl::fromLocalFile(beside);
+  // Installed, the licence is the package's copyright file: it names the licence of the
+  // game and of every picture and sound in its packs.
+  const QDir installed(QStringLiteral(DURAK_DOC_DIR));
+  QStringList names{name};
+  if (name == QLatin1String("LICENSE")) names.prepend(QStringLiteral("copyright"));
+  for (const QString& candidate : names) {
+    const QString path = installed.filePath(candidate);
     if (QFileInfo(path).isFile()) return QUrl::fromLocalFile(path);
   }
   return QUrl();
+}
+
+QString TOKDlg::ProgramLine(const QString& name) {
+  return QStringLiteral("%1, v%2").arg(name, QStringLiteral(DURAK_VERSION));
 }
 
 void TOKDlg::ApplyTexts(const TTextTable& t) {
@@ -162,7 +173,7 @@ void TOKDlg::ApplyTexts(const TTextTable& t) {
     return t[n].isEmpty() && !t.Loaded() ? fallback : t[n];
   };
   setWindowTitle(text(kAboutCaptionText, QStringLiteral("О программе")));
-  Label1->setText(text(kAboutProgramText, QStringLiteral("Program")));
+  Label1->setText(ProgramLine(text(kAboutProgramText, QStringLiteral("Program"))));
   Label2->setText(text(kAboutPlayText, QString()));
   Label3->setText(text(kAboutAuthorsText, QStringLiteral("Author")));
   KuvLabel1->SetAddres(t[kReadMeAddressText]);

@@ -49,6 +49,8 @@ class TOKDlg : public QDialog {
   // the game's documents, found beside the program or in its installed documentation
   // folder (an empty address when it is in neither).
   static QUrl LinkUrl(const QString& address);
+  // The program's line of the dialog: its name in the current language and its version.
+  static QString ProgramLine(const QString& name);
 
   const QImage& Capture() const { return FCapture; }
 

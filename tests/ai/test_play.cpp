@@ -80,5 +80,46 @@ TEST(PlayDeals, SummaryLineAndArguments) {
   EXPECT_EQ(RunPlay(1, const_cast<char**>(missing), out, err), 2);
 }
 
+// The progress line a watcher of a long run sees: the deals, the share named as the
+// summary names it, and the time left at the pace so far.
+TEST(PlayDeals, ProgressLineAndHelp) {
+  TPlayConfig config;
+  config.Opponent = "strong";
+  EXPECT_EQ(ProgressLine(config, TPlayProgress{500, 2000, 0.5125, 100.0}),
+            "500 of 2000 deals, strong share 0.512, about 5 min 00 s left");
+  config.Opponent = "random";
+  config.Computer = "strong";
+  EXPECT_EQ(ProgressLine(config, TPlayProgress{10, 40, 0.25, 1.0}),
+            "10 of 40 deals, strong share 0.750, about 3 s left");
+  config.Computer = "described";
+  EXPECT_EQ(ProgressLine(config, TPlayProgress{40, 40, 0.5, 9.0}),
+            "40 of 40 deals, player's share 0.500");
+
+  std::ostringstream out, err;
+  const char* help[] = {"--games", "5", "--help"};
+  EXPECT_EQ(RunPlay(3, const_cast<char**>(help), out, err), 0);
+  EXPECT_EQ(out.str().rfind("usage: durak-sim play", 0), 0u) << out.str();
+  EXPECT_TRUE(err.str().empty());
+
+  // With progress asked for, the lines go to standard error and are wiped at the end;
+  // the summary is the same line as without.
+  std::ostringstream quietOut, quietErr, shownOut, shownErr;
+  const char* run[] = {"--games", "3", "--seed", "2", "--opponent", "first"};
+  EXPECT_EQ(RunPlay(6, const_cast<char**>(run), quietOut, quietErr, false), 0);
+  EXPECT_EQ(RunPlay(6, const_cast<char**>(run), shownOut, shownErr, true), 0);
+  EXPECT_TRUE(quietErr.str().empty());
+  EXPECT_NE(shownErr.str().find("\r3 of 3 deals, player's share"), std::string::npos)
+      << shownErr.str();
+  EXPECT_EQ(shownErr.str().substr(shownErr.str().size() - 4), "\r\x1b[K");
+  const auto withoutTimes = [](std::string line) {
+    for (const char* key : {"\"seconds\":", "\"dealsPerSecond\":"}) {
+      const size_t at = line.find(key);
+      line.erase(at, line.find(',', at) - at);
+    }
+    return line;
+  };
+  EXPECT_EQ(withoutTimes(quietOut.str()), withoutTimes(shownOut.str()));
+}
+
 }  // namespace
 }  // namespace durak::testing

@@ -192,5 +192,30 @@ TEST_F(SettingsPathTest, AConfigFolderThatCannotBeMadeKeepsTheDescribedPlace) {
   EXPECT_EQ(Read(base.filePath("blocked")), "not a folder");
 }
 
+// An installed game is told by its tree (bin beside share/durak) or by a folder it cannot
+// write; a build folder of its own is not one. Its champions go to the desktop's data folder.
+TEST_F(SettingsPathTest, AnInstalledGameIsToldByItsTreeAndKeepsItsTableInTheDataFolder) {
+  const QString prefix = base.filePath("prefix");
+  ASSERT_TRUE(QDir().mkpath(prefix + "/bin"));
+  EXPECT_FALSE(RunsInstalled(prefix + "/bin"));
+  ASSERT_TRUE(QDir().mkpath(prefix + "/share/durak"));
+  EXPECT_TRUE(RunsInstalled(prefix + "/bin"));
+  if (!QFileInfo(QStringLiteral("/proc/self")).isWritable())
+    EXPECT_TRUE(RunsInstalled(QStringLiteral("/proc/self")));
+
+  const QByteArray previousData = qgetenv("XDG_DATA_HOME");
+  const bool hadData = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+  qunsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(DataFolder(), QDir(home).filePath(".local/share/durak"));
+  qputenv("XDG_DATA_HOME", "relative/data");
+  EXPECT_EQ(DataFolder(), QDir(home).filePath(".local/share/durak"));
+  qputenv("XDG_DATA_HOME", QFile::encodeName(base.filePath("data")));
+  EXPECT_EQ(DataFolder(), base.filePath("data/durak"));
+  if (hadData)
+    qputenv("XDG_DATA_HOME", previousData);
+  else
+    qunsetenv("XDG_DATA_HOME");
+}
+
 }  // namespace
 }  // namespace durak::testing

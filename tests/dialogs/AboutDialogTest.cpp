@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "DurakVersion.h"
 #include "TBtn3d.h"
 #include "TKuvLabel.h"
 #include "TOKDlg.h"
@@ -87,7 +88,9 @@ TEST_F(AboutDialog, ShowsTheTextsOfTheLanguageAndOpensItsLinks) {
       },
       [this] { Form->N5Click(); });
   EXPECT_EQ(title, Form->Texts.At(28));
-  EXPECT_EQ(line1, Form->Texts.At(43));
+  EXPECT_EQ(line1, TOKDlg::ProgramLine(Form->Texts.At(43)));
+  EXPECT_TRUE(line1.endsWith(QStringLiteral(", v%1").arg(QStringLiteral(DURAK_VERSION))))
+      << line1.toStdString();
   EXPECT_EQ(line2, Form->Texts.At(44));
   EXPECT_EQ(line3, Form->Texts.At(45));
   EXPECT_EQ(hint, Form->Texts.At(48));

@@ -1,57 +1,118 @@
 #include "Demo.h"
 
-#include <cstdlib>
-#include <cstring>
+#include <functional>
+#include <memory>
+#include <sstream>
 #include <string>
 
+#include "CommandLine.h"
 #include "Game.h"
 #include "Headless.h"
+#include "Narrator.h"
+#include "Opponent.h"
 
 namespace durak {
 
 namespace {
 
-std::string CardName(const TKart& k) {
-  static const char* const kRanks[] = {"6", "7", "8", "9", "10", "J", "Q", "K", "A"};
-  static const char* const kSuits[] = {"", "\u2660", "\u2663", "\u2666", "\u2665"};
-  return std::string(kRanks[k.Rank - 6]) + kSuits[k.Suit];
-}
+constexpr const char* kDemoUsage = "usage: durak-sim demo [--seed S]\n";
+// A deal of 36 cards ends long before this many inputs.
+constexpr int kInputLimit = 2000;
 
-std::string ListText(const TKarts& list) {
-  std::string s;
-  for (const TKart& k : list) s += (s.empty() ? "" : " ") + CardName(k);
-  return s.empty() ? "-" : s;
+// A headless card that lets the narrator look before every movement, so each move is
+// told in the order it is made.
+class TWatchedCard : public THeadlessCard {
+ public:
+  TWatchedCard(int tag, const std::function<void()>& look) : THeadlessCard(tag), look_(look) {}
+  void MoveTo(int x, int y, int delay, int step, bool toggle) override {
+    look_();
+    THeadlessCard::MoveTo(x, y, delay, step, toggle);
+  }
+  void FlipMoveTo(int x, int y, int delay, int step) override {
+    look_();
+    THeadlessCard::FlipMoveTo(x, y, delay, step);
+  }
+
+ private:
+  std::function<void()> look_;
+};
+
+const char* ResultLine(int result) {
+  switch (result) {
+    case drPlayerWon:
+      return "Result: you have shed your cards and win; the computer is the fool.";
+    case drComputerWon:
+      return "Result: the computer has shed its cards and wins; you are the fool.";
+    case drDraw:
+      return "Result: both sides shed their last cards together, a draw.";
+    default:
+      return "Result: the deal did not end.";
+  }
 }
 
 }  // namespace
 
-int RunDemo(int argc, char** argv, std::ostream& out) {
+int RunDemo(int argc, char** argv, std::ostream& out, std::ostream& err) {
   uint32_t seed = 2026;
-  for (int i = 0; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], "--seed") == 0)
-      seed = static_cast<uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
-
-  THeadlessCards cards;
-  THeadlessTable table;
-  TFixedClock clock(seed);
-  TGame game(cards.Pointers(), table, clock);
-  game.Layout = ComputeLayout(738, 530, 71, 96);
-  game.Options = arHotCards | arTransfer;
-  game.N8Click();
-  game.Button2Click();
-
-  out << "Durak: a demonstration deal (seed " << seed << ")\n";
-  out << "Trump card:     " << CardName(game.Deck[0]) << "\n";
-  out << "Your hand:      " << ListText(game.PlayerHand) << "\n";
-  out << "Computer hand:  " << ListText(game.CompHand) << "\n";
-  out << "Stock:          " << game.Deck.size() << " cards\n";
-  out << (game.Leader == 0 ? "You lead the first bout.\n" : "The computer leads the first bout.\n");
-  if (game.Leader == 0 && !game.PlayerHand.empty()) {
-    const TKart lead = game.PlayerHand.front();
-    game.Card1Click(*cards.Cards[lead.Tag - 1]);
-    out << "You lead " << CardName(lead) << "; on the table: " << ListText(game.TableCards) << "\n";
+  for (int i = 0; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help") {
+      out << kDemoUsage;
+      return 0;
+    }
+    uint64_t value = 0;
+    if (arg == "--seed" && i + 1 < argc && ParseNumber(argv[i + 1], UINT32_MAX, value)) {
+      seed = static_cast<uint32_t>(value);
+      ++i;
+      continue;
+    }
+    err << "durak-sim demo: bad argument '" << arg << "'\n" << kDemoUsage;
+    return 2;
   }
-  return 0;
+
+  std::ostringstream told;
+  TNarrator narrator(told);
+  std::unique_ptr<TGame> game;
+  const std::function<void()> look = [&] {
+    if (game) narrator.Look(*game);
+  };
+  THeadlessCards cards;
+  for (int tag = 1; tag <= 36; ++tag)
+    cards.Cards[tag - 1] = std::make_unique<TWatchedCard>(tag, look);
+  TPlayTable table;
+  TFixedClock clock(seed);
+  const std::unique_ptr<TOpponent> player = MakeFirstOpponent();
+  table.Opponent = player.get();
+  game = std::make_unique<TGame>(cards.Pointers(), table, clock);
+  game->Layout = ComputeLayout(738, 530, 71, 96);
+  game->Options = arHotCards | arTransfer;
+  game->N8Click();
+  game->Button2Click();
+  look();
+  narrator.DealDone();
+
+  out << "Durak: a demonstration deal of the transfer game (seed " << seed << ")\n"
+      << "Trump card: " << CardName(game->Deck.empty() ? TKart{} : game->Deck[0])
+      << ", at the bottom of the stock.\n"
+      << "Your hand: " << CardNames(narrator.Dealt(sdPlayer)) << "\n"
+      << "The computer's hand: " << CardNames(narrator.Dealt(sdComputer)) << "\n"
+      << "You play the first card you can each time; the computer plays as in the game.\n\n"
+      << told.str();
+  told.str("");
+
+  int inputs = 0;
+  while (game->DealResult == drGoesOn && inputs < kInputLimit) {
+    TPlayerMove move;
+    if (!player->NextMove(*game, move)) break;
+    ApplyMove(*game, cards, move);
+    look();
+    narrator.Flush();
+    out << told.str();
+    told.str("");
+    ++inputs;
+  }
+  out << "\n" << ResultLine(game->DealResult) << "\n";
+  return game->DealResult == drGoesOn ? 1 : 0;
 }
 
 }  // namespace durak

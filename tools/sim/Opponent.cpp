@@ -140,4 +140,29 @@ int TPlayTable::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, in
   return THeadlessTable::PopupPairMenu(items, x, y);
 }
 
+void ApplyMove(TGame& game, THeadlessCards& cards, const TPlayerMove& move) {
+  if (!move.IsClick) {
+    switch (move.Button) {
+      case Button1:
+        game.Button1Click();
+        break;
+      case Button3:
+        game.Button3Click();
+        break;
+      case Button4:
+        game.Button4Click();
+        break;
+      case Button5:
+        game.Button5Click();
+        break;
+      default:
+        break;
+    }
+    return;
+  }
+  // Only the cards of the player's hand answer a click, as in the window.
+  THeadlessCard& card = *cards.Cards[move.Tag - 1];
+  if (card.Clickable()) game.Card1Click(card);
+}
+
 }  // namespace durak

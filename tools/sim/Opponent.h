@@ -57,6 +57,10 @@ std::unique_ptr<TOpponent> MakeFirstOpponent();
 std::unique_ptr<TOpponent> MakeStrongOpponent(uint64_t seed, int iterations,
                                               double timeLimitMs = 0);
 
+// Gives the game the player's input: the click on the card (only a card that answers a
+// click, as in the window) or the press of the button.
+void ApplyMove(TGame& game, THeadlessCards& cards, const TPlayerMove& move);
+
 // The command buttons a player may press during a deal.
 bool AnyAnswerButton(const TGame& game);
 

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "CommandLine.h"
 #include "Game.h"
 #include "Headless.h"
 #include "Invariants.h"
@@ -24,6 +26,15 @@ namespace {
 constexpr int kFaultsShown = 10;
 // More deals than a run can play in any sensible time; a larger count is a typing error.
 constexpr uint64_t kMaxGames = 1000000000;
+constexpr double kProgressInterval = 0.2;  // seconds between two progress lines
+constexpr const char* kPlayUsage =
+    "usage: durak-sim play --games N --seed S [--options BITS]\n"
+    "                      [--opponent random|first|strong] [--computer described|strong]\n"
+    "                      [--mirror] [--iterations N]\n"
+    "       durak-sim play --players 3|4 --games N --seed S [--options BITS]\n"
+    "                      [--opponent random|first|ordinary|strong]\n"
+    "                      [--computer ordinary|strong|random|first]\n"
+    "                      [--seats NAME,NAME,...]\n";
 
 // A game whose deal can give each side the other's cards, for playing a deal twice.
 class TMirrorGame : public TGame {
@@ -109,31 +120,6 @@ double Percentile(std::vector<double> v, double p) {
   return v[std::min(i, v.size() - 1)];
 }
 
-void Apply(TGame& game, THeadlessCards& cards, const TPlayerMove& move) {
-  if (!move.IsClick) {
-    switch (move.Button) {
-      case Button1:
-        game.Button1Click();
-        break;
-      case Button3:
-        game.Button3Click();
-        break;
-      case Button4:
-        game.Button4Click();
-        break;
-      case Button5:
-        game.Button5Click();
-        break;
-      default:
-        break;
-    }
-    return;
-  }
-  // Only the cards of the player's hand answer a click, as in the window.
-  THeadlessCard& card = *cards.Cards[move.Tag - 1];
-  if (card.Clickable()) game.Card1Click(card);
-}
-
 }  // namespace
 
 TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
@@ -181,6 +167,7 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
   const uint64_t deals = config.Mirror ? config.Games * 2 : config.Games;
   TShareSums samples;
   double pairScore = 0;
+  double lastProgress = 0;
   uint32_t seed = 0;
   for (uint64_t d = 0; d < deals; ++d) {
     const bool second = config.Mirror && d % 2 == 1;
@@ -215,7 +202,7 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
                  << game.Deck.size() << '\n';
         break;
       }
-      Apply(game, run->Cards, move);
+      ApplyMove(game, run->Cards, move);
       ++events;
       sound = check(d, seed);
     }
@@ -229,6 +216,14 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
       samples.Add((pairScore + score) / 2);
     } else {
       pairScore = score;
+    }
+    if (config.Progress) {
+      const double seconds =
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      if (d == 0 || seconds - lastProgress >= kProgressInterval || d + 1 == deals) {
+        lastProgress = seconds;
+        config.Progress(TPlayProgress{d + 1, deals, samples.Count > 0 ? samples.Mean : 0, seconds});
+      }
     }
   }
   ShareOf(samples, s);
@@ -281,20 +276,30 @@ std::string SummaryLine(const TPlayConfig& config, const TPlaySummary& s) {
   return j.dump();
 }
 
-namespace {
-
-bool ParseNumber(const char* text, uint64_t max, uint64_t& value) {
-  if (text == nullptr || *text == '\0' || *text == '-') return false;
-  char* end = nullptr;
-  const unsigned long long v = std::strtoull(text, &end, 10);
-  if (*end != '\0' || v > max) return false;
-  value = v;
-  return true;
+std::string ProgressLine(const TPlayConfig& config, const TPlayProgress& p) {
+  const bool strongPlayer = config.Opponent == "strong";
+  const bool strongComputer = !strongPlayer && config.Computer == "strong";
+  const double share = strongComputer ? 1 - p.Share : p.Share;
+  const char* whose = strongPlayer || strongComputer ? "strong share" : "player's share";
+  char line[160];
+  std::snprintf(line, sizeof line, "%llu of %llu deals, %s %.3f",
+                static_cast<unsigned long long>(p.Done), static_cast<unsigned long long>(p.Total),
+                whose, share);
+  std::string text = line;
+  if (p.Done > 0 && p.Done < p.Total) {
+    const double left =
+        p.Seconds / static_cast<double>(p.Done) * static_cast<double>(p.Total - p.Done);
+    const long long whole = std::llround(left);
+    if (whole >= 60)
+      std::snprintf(line, sizeof line, ", about %lld min %02lld s left", whole / 60, whole % 60);
+    else
+      std::snprintf(line, sizeof line, ", about %lld s left", whole);
+    text += line;
+  }
+  return text;
 }
 
-}  // namespace
-
-int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
+int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err, bool showProgress) {
   // A table of three or four has its own engine and options.
   for (int i = 0; i < argc; ++i)
     if (std::strcmp(argv[i], "--players") == 0 &&
@@ -303,6 +308,10 @@ int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
   TPlayConfig config;
   for (int i = 0; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg == "--help") {
+      out << kPlayUsage;
+      return 0;
+    }
     const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
     uint64_t v = 0;
     bool ok = value != nullptr;
@@ -338,15 +347,19 @@ int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
       ok = false;
     }
     if (!ok) {
-      err << "durak-sim play: bad argument '" << arg << "'\n"
-          << "usage: durak-sim play --games N --seed S [--options BITS] "
-             "[--opponent random|first|strong] [--computer described|strong]\n"
-             "       [--mirror] [--iterations N]\n";
+      err << "durak-sim play: bad argument '" << arg << "'\n" << kPlayUsage;
       return 2;
     }
     ++i;
   }
+  if (showProgress) {
+    config.Progress = [&err, &config](const TPlayProgress& p) {
+      // Back to the start of the line, the line, and the rest of the old one wiped.
+      err << '\r' << ProgressLine(config, p) << "\x1b[K" << std::flush;
+    };
+  }
   const TPlaySummary s = PlayDeals(config, err);
+  if (showProgress) err << "\r\x1b[K" << std::flush;
   out << SummaryLine(config, s) << '\n' << std::flush;
   return s.Violations == 0 ? 0 : 1;
 }

@@ -3,10 +3,18 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
 namespace durak {
+
+// How far a run has got, for a player watching it.
+struct TPlayProgress {
+  uint64_t Done = 0, Total = 0;  // deals
+  double Share = 0;              // the player's side's share so far (a draw counts half)
+  double Seconds = 0;            // since the run began
+};
 
 struct TPlayConfig {
   uint64_t Games = 1000;
@@ -19,6 +27,8 @@ struct TPlayConfig {
   std::string Computer = "described";  // or "strong": the searching player in the computer's seat
   uint32_t DealSeed = 0;               // when not 0, every deal is dealt with this seed (for tests)
   double TimeLimitMs = 0;  // when not 0, the strong player's time cap per decision, as in the game
+  // Told after the first deal and then at most five times a second; none when empty.
+  std::function<void(const TPlayProgress&)> Progress;
 };
 
 struct TPlaySummary {
@@ -41,8 +51,14 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults);
 // The one-line JSON summary.
 std::string SummaryLine(const TPlayConfig& config, const TPlaySummary& summary);
 
+// The progress as one line: deals done, the share so far (the strong side's when one side
+// is the strong player, as the summary gives it) and the time left at the pace so far.
+std::string ProgressLine(const TPlayConfig& config, const TPlayProgress& progress);
+
 // The command: parses its arguments, plays, prints the summary. Exit status 0 when no
-// invariant was violated, 1 otherwise, 2 for bad arguments.
-int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err);
+// invariant was violated, 1 otherwise, 2 for bad arguments; `--help` prints the usage on
+// `out` with status 0. With `showProgress` (main sets it when standard error is a
+// terminal) the progress line is rewritten in place on `err` and wiped at the end.
+int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err, bool showProgress = false);
 
 }  // namespace durak

@@ -1,0 +1,45 @@
+# Reads the notes of one version from NEWS.md: the "- " lines under its "## VERSION (DATE)"
+# heading. Sets, in the caller's scope:
+#   <prefix>_DATE   the date in the heading
+#   <prefix>_LINES  the lines, without their "- " and with `code` marks taken away
+# A version without notes stops the configuration: every release says what it brings.
+function(durak_read_release_notes news version prefix)
+  file(STRINGS ${news} lines ENCODING UTF-8)
+  set(inside FALSE)
+  set(notes "")
+  set(date "")
+  string(REPLACE "." "\\." version_pattern "${version}")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^## ")
+      if(line MATCHES "^## ${version_pattern} \\(([0-9-]+)\\)")
+        set(inside TRUE)
+        set(date ${CMAKE_MATCH_1})
+      else()
+        set(inside FALSE)
+      endif()
+    elseif(inside AND line MATCHES "^- (.+)$")
+      string(REPLACE "`" "" item "${CMAKE_MATCH_1}")
+      # A ";" would split the list; the notes are prose, a comma does as well.
+      string(REPLACE ";" "," item "${item}")
+      list(APPEND notes "${item}")
+    endif()
+  endforeach()
+  if(NOT notes)
+    message(FATAL_ERROR "${news} has no notes for version ${version} (a \"## ${version} (DATE)\" heading with \"- \" lines)")
+  endif()
+  set(${prefix}_DATE ${date} PARENT_SCOPE)
+  set(${prefix}_LINES "${notes}" PARENT_SCOPE)
+endfunction()
+
+# The notes as the body of an AppStream <description>: one list item per line.
+function(durak_release_notes_xml lines out)
+  set(xml "<ul>")
+  foreach(item IN LISTS lines)
+    string(REPLACE "&" "&amp;" item "${item}")
+    string(REPLACE "<" "&lt;" item "${item}")
+    string(REPLACE ">" "&gt;" item "${item}")
+    string(APPEND xml "\n          <li>${item}</li>")
+  endforeach()
+  string(APPEND xml "\n        </ul>")
+  set(${out} "${xml}" PARENT_SCOPE)
+endfunction()
