@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QThread>
 
+#include "EasyPlayer.h"
 #include "HandFocus.h"
 #include "OwnPictures.h"
 #include "PlainText.h"
@@ -232,7 +233,11 @@ void TForm1::CreatePanels() {
   connect(Button1, &QPushButton::clicked, this, [this] { Engine->Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] {
     // The opponent chosen in the options plays from this deal on.
-    if (!Engine->Busy) Engine->Chooser = Settings.Opponent == 1 ? Strong.get() : nullptr;
+    if (!Engine->Busy)
+      Engine->Chooser = Settings.Opponent == kOpponentStrong
+                            ? static_cast<ICompChooser*>(Strong.get())
+                        : Settings.Opponent == kOpponentEasy ? Easy.get()
+                                                             : nullptr;
     Engine->Button2Click();
   });
   connect(Button3, &QPushButton::clicked, this, [this] { Engine->Button3Click(); });
@@ -255,6 +260,7 @@ void TForm1::CreateCards() {
   Engine = std::make_unique<TGame>(controls, *this, *this);
   SearchClock = MakeWindowSearchClock();
   Strong = std::make_unique<TStrongChooser>(TStrongParams(), 1, SearchClock.get());
+  Easy = std::make_unique<TEasyChooser>(1);
   Engine->Busy = true;  // until the window is made
 }
 

@@ -28,6 +28,7 @@ class ISearchClock;
 class TBtn3d;
 class THandFocus;
 class TStrongChooser;
+class TEasyChooser;
 class THotCard;
 class TKuvLed;
 class TKuvPanel;
@@ -201,9 +202,10 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   void AnnounceSpeech();
 
   std::unique_ptr<TGame> Engine;
-  // The strong computer player, taken at each deal when the options choose it.
+  // The strong and the easy computer players, taken at each deal when the options choose one.
   std::unique_ptr<ISearchClock> SearchClock;
   std::unique_ptr<TStrongChooser> Strong;
+  std::unique_ptr<TEasyChooser> Easy;
   // The champions table and its name-and-password dialog, made when first needed: at start-up
   // after the table is painted.
   TMadeOnUse<TPassForm> PassForm_;

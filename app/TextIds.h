@@ -80,6 +80,7 @@ enum TextId : int {
   kOpponentGroupText = 230,   // "Соперник"
   kOpponentUsualText = 231,   // "Обычный"
   kOpponentStrongText = 232,  // "Сильный"
+  kOpponentEasyText = 235,    // "Лёгкий"
 
   // ---- buttons of several dialogs -------------------------------------------------------
   kOkText = 64,      // "OK"
@@ -135,6 +136,10 @@ enum TextId : int {
   // ---- the hint command -------------------------------------------------------------------
   kHintMenuText = 233,    // "Подсказка"
   kHintButtonText = 234,  // "Подсказка: %1"
+  // The exact value of a position the hint has solved: a win, a draw, a loss.
+  kSolvedWinText = 236,   // "Выигрыш при точной игре"
+  kSolvedDrawText = 237,  // "Ничья при точной игре"
+  kSolvedLossText = 238,  // "Проигрыш при точной игре"
 
   // ---- the rules window ---------------------------------------------------------------------
   kRulesMenuText = 240,     // "Правила игры"

@@ -26,6 +26,8 @@ int TargetOf(const TSearchState& s, int slot) {
   return s.Row[s.Attacker][slot];
 }
 
+}  // namespace
+
 // How much the rule of thumb likes a move; higher is better.
 int PolicyScore(const TSearchState& s, const TMove& m) {
   const int trump = s.Trump;
@@ -61,6 +63,8 @@ int PolicyScore(const TSearchState& s, const TMove& m) {
       return 0;
   }
 }
+
+namespace {
 
 // ---- exact search --------------------------------------------------------------------------
 
@@ -388,6 +392,7 @@ TMove StrongMove(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_
     if (Solve(root, moves, info.Seat, params.EndgameNodes, value, best, &st.Nodes, clock,
               params.TimeLimitMs)) {
       st.Exact = true;
+      st.Value = value;
       return best;
     }
   }

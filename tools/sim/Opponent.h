@@ -57,6 +57,9 @@ std::unique_ptr<TOpponent> MakeFirstOpponent();
 std::unique_ptr<TOpponent> MakeStrongOpponent(uint64_t seed, int iterations,
                                               double timeLimitMs = 0);
 
+// The easy player in the player's seat, on the player's knowledge only.
+std::unique_ptr<TOpponent> MakeEasyOpponent(uint64_t seed);
+
 // The command buttons a player may press during a deal.
 bool AnyAnswerButton(const TGame& game);
 

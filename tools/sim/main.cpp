@@ -23,12 +23,12 @@ int RunStep() {
 }
 
 void Usage() {
-  std::cerr
-      << "usage: durak-sim step < requests.jsonl\n"
-         "       durak-sim demo [--seed S]\n"
-         "       durak-sim play --games N --seed S [--options BITS]\n"
-         "                      [--opponent random|first|strong] [--computer described|strong]\n"
-         "                      [--mirror] [--iterations N]\n";
+  std::cerr << "usage: durak-sim step < requests.jsonl\n"
+               "       durak-sim demo [--seed S]\n"
+               "       durak-sim play --games N --seed S [--options BITS]\n"
+               "                      [--opponent random|first|strong|easy] [--computer "
+               "described|strong|easy]\n"
+               "                      [--mirror] [--iterations N]\n";
 }
 
 }  // namespace
