@@ -16,6 +16,11 @@ struct TStrongParams {
   int Iterations = 800;        // deals searched per decision
   double TimeLimitMs = 400;    // stop earlier when a clock is given and this much has passed
   long EndgameNodes = 300000;  // positions the exact search may visit before giving up
+  // When the stock holds at most LeafStock cards at the decision, a searched deal that
+  // reaches the end of the stock is valued by the exact search (up to LeafNodes positions)
+  // instead of being played out; 0 plays every deal out.
+  int LeafStock = 6;
+  long LeafNodes = 3000;
   double Exploration = 0.7;
 };
 
