@@ -42,6 +42,11 @@ void TForm1::HintClick() {
     QApplication::beep();
     return;
   }
+  // In a solved position the hint also says what exact play on both sides leads to.
+  const QString solved = !hint.Solved     ? QString()
+                         : hint.Value > 0 ? Texts[kSolvedWinText]
+                         : hint.Value < 0 ? Texts[kSolvedLossText]
+                                          : Texts[kSolvedDrawText];
   if (hint.IsClick) {
     HintMenu = hint.Menu;
     HandFocus->Show(Cards[hint.Tag - 1]);
@@ -51,6 +56,7 @@ void TForm1::HintClick() {
     if (!card.isEmpty()) card[0] = card[0].toLower();
     if (!Texts[kHintPlayText].isEmpty()) Announcer->Say(Texts[kHintPlayText].arg(card));
     Announcer->Flush();
+    if (!solved.isEmpty()) Label2->setText(solved);
     return;
   }
   HintMarked = false;
@@ -59,7 +65,8 @@ void TForm1::HintClick() {
   const QString format = Texts[kHintButtonText].contains(QStringLiteral("%1"))
                              ? Texts[kHintButtonText]
                              : QStringLiteral("%1");
-  Label2->setText(format.arg(button->text()));
+  const QString text = format.arg(button->text());
+  Label2->setText(solved.isEmpty() ? text : QStringLiteral("%1. %2").arg(text, solved));
   Announcer->Say(format.arg(button->text().remove(u'&')));
   Announcer->Flush();
 }

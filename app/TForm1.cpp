@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include "Announcer.h"
+#include "EasyPlayer.h"
 #include "HandFocus.h"
 #include "OwnPictures.h"
 #include "PlainText.h"
@@ -242,7 +243,11 @@ void TForm1::CreatePanels() {
   });
   connect(Button2, &QPushButton::clicked, this, [this] {
     // The opponent chosen in the options plays from this deal on.
-    if (!Engine->Busy) Engine->Chooser = Settings.Opponent == 1 ? Strong.get() : nullptr;
+    if (!Engine->Busy)
+      Engine->Chooser = Settings.Opponent == kOpponentStrong
+                            ? static_cast<ICompChooser*>(Strong.get())
+                        : Settings.Opponent == kOpponentEasy ? Easy.get()
+                                                             : nullptr;
     Engine->Button2Click();
     ForgetHint();
   });
@@ -278,6 +283,7 @@ void TForm1::CreateCards() {
   Engine = std::make_unique<TGame>(controls, *this, *this);
   SearchClock = MakeWindowSearchClock();
   Strong = std::make_unique<TStrongChooser>(TStrongParams(), 1, SearchClock.get());
+  Easy = std::make_unique<TEasyChooser>(1);
   Engine->Busy = true;  // until the window is made
 }
 

@@ -31,6 +31,7 @@ class TPlayNarrator;
 class TBtn3d;
 class THandFocus;
 class TStrongChooser;
+class TEasyChooser;
 class THotCard;
 class TKuvLed;
 class TKuvPanel;
@@ -229,9 +230,10 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   std::unique_ptr<TPlayNarrator> Narrator;
 
   std::unique_ptr<TGame> Engine;
-  // The strong computer player, taken at each deal when the options choose it.
+  // The strong and the easy computer players, taken at each deal when the options choose one.
   std::unique_ptr<ISearchClock> SearchClock;
   std::unique_ptr<TStrongChooser> Strong;
+  std::unique_ptr<TEasyChooser> Easy;
   // The champions table and its name-and-password dialog, made when first needed: at start-up
   // after the table is painted.
   TMadeOnUse<TPassForm> PassForm_;

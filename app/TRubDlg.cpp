@@ -86,8 +86,9 @@ TRubDlg::TRubDlg(QWidget* parent) : QDialog(parent) {
   hot->addStretch(1);
 
   CheckBox3 = new QCheckBox(QStringLiteral("Sound"), this);
-  OG = new TRadioGroup(QStringLiteral("Соперник"),
-                       {QStringLiteral("Обычный"), QStringLiteral("Сильный")}, this);
+  OG = new TRadioGroup(
+      QStringLiteral("Соперник"),
+      {QStringLiteral("Лёгкий"), QStringLiteral("Обычный"), QStringLiteral("Сильный")}, this);
 
   OKBtn = new TBtn3d(QStringLiteral("OK"), this);
   CancelBtn = new TBtn3d(QStringLiteral("Cancel"), this);
@@ -153,8 +154,9 @@ void TRubDlg::ApplyTexts(const TTextTable& t) {
   CheckBox2->setText(t[kMultiLeadText]);
   CheckBox3->setText(t[kSoundText]);
   OG->setTitle(t[kOpponentGroupText]);
-  OG->Items[0]->setText(t[kOpponentUsualText]);
-  OG->Items[1]->setText(t[kOpponentStrongText]);
+  OG->Items[0]->setText(t[kOpponentEasyText]);
+  OG->Items[1]->setText(t[kOpponentUsualText]);
+  OG->Items[2]->setText(t[kOpponentStrongText]);
   OKBtn->setText(t[kOkText]);
   CancelBtn->setText(t[kCancelText]);
   GiveMnemonics(this);
@@ -166,7 +168,10 @@ void TRubDlg::Load(const TOptionsChoice& choice, bool soundAvailable) {
   CheckBox3->setEnabled(soundAvailable);
   CheckBox3->setChecked(choice.Sound);
   DP->SetItemIndex(choice.Transfer ? 1 : 0);
-  OG->SetItemIndex(choice.Opponent == 1 ? 1 : 0);
+  // The levels are listed from the easiest up; the stored numbers stay as they were.
+  OG->SetItemIndex(choice.Opponent == kOpponentEasy     ? 0
+                   : choice.Opponent == kOpponentStrong ? 2
+                                                        : 1);
   ColBtn1->SetBtnColor(choice.HotColor);
   CheckBox1Click();
   ASpeed = choice.Speed;
@@ -180,7 +185,8 @@ TOptionsChoice TRubDlg::Choice() const {
   choice.MultiLead = CheckBox2->isChecked();
   choice.Sound = CheckBox3->isChecked();
   choice.Transfer = DP->ItemIndex() == 1;
-  choice.Opponent = OG->ItemIndex() == 1 ? 1 : 0;
+  const int level = OG->ItemIndex();
+  choice.Opponent = level == 0 ? kOpponentEasy : level == 2 ? kOpponentStrong : kOpponentUsual;
   choice.Speed = TrackBar1->value();
   choice.Sort = SG->ItemIndex();
   return choice;

@@ -12,6 +12,7 @@ class QCheckBox;
 class QLabel;
 class QRadioButton;
 
+#include "Settings.h"
 #include "TextTable.h"
 
 namespace durak {
@@ -39,8 +40,8 @@ struct TOptionsChoice {
   bool MultiLead = false;
   bool Sound = false;
   bool Transfer = false;
-  // 0 the usual computer player, 1 the strong one.
-  int Opponent = 0;
+  // kOpponentUsual, kOpponentStrong or kOpponentEasy, as durak.ini keeps it.
+  int Opponent = kOpponentUsual;
   // The animation speed and the hand order (0 none, 1 by suit, 2 by rank); a hand order
   // of -1 comes back when no order is selected.
   int Speed = 40;
@@ -78,7 +79,8 @@ class TRubDlg : public QDialog {
  private:
   // The widgets, each with its member's name as its object name.
   TRadioGroup *SG, *DP;
-  // The opponent: the usual computer player or the strong one; it changes at the next deal.
+  // The opponent: the easy, the usual or the strong computer player, in that order; it
+  // changes at the next deal.
   TRadioGroup* OG;
   QCheckBox *CheckBox1, *CheckBox2, *CheckBox3;
   QGroupBox *GroupBox1, *HG1;

@@ -84,6 +84,7 @@ enum TextId : int {
   kOpponentGroupText = 230,   // "Соперник"
   kOpponentUsualText = 231,   // "Обычный"
   kOpponentStrongText = 232,  // "Сильный"
+  kOpponentEasyText = 1005,   // "Лёгкий"
 
   // ---- buttons of several dialogs -------------------------------------------------------
   kOkText = 64,      // "OK"
@@ -144,6 +145,10 @@ enum TextId : int {
   // ---- the hint command -------------------------------------------------------------------
   kHintMenuText = 233,    // "Подсказка"
   kHintButtonText = 234,  // "Подсказка: %1"
+  // The exact value of a position the hint has solved: a win, a draw, a loss.
+  kSolvedWinText = 1006,   // "Выигрыш при точной игре"
+  kSolvedDrawText = 1007,  // "Ничья при точной игре"
+  kSolvedLossText = 1008,  // "Проигрыш при точной игре"
 
   // ---- the rules window ---------------------------------------------------------------------
   kRulesMenuText = 240,     // "Правила игры"

@@ -38,7 +38,8 @@ TSettings ReadSettings(const TProfileFile& f, bool haveWaveOut) {
   s.HotColor = f.ReadInteger(kSettings, "HotColor", 65535);
   s.Language = f.ReadInteger(kSettings, "Language", 1);
   if (s.Language != 1 && s.Language != 2) s.Language = 1;
-  s.Opponent = f.ReadInteger(kSettings, "Opponent", 0) == 1 ? 1 : 0;
+  const int opponent = f.ReadInteger(kSettings, "Opponent", kOpponentUsual);
+  s.Opponent = opponent == kOpponentStrong || opponent == kOpponentEasy ? opponent : kOpponentUsual;
   s.ScaleToWindow = f.ReadInteger(kSettings, "ScaleToWindow", 1) != 0;
   s.Left = f.ReadInteger(kPosition, "Left", 100);
   s.Top = f.ReadInteger(kPosition, "Top", 50);
@@ -63,7 +64,7 @@ void WriteSettings(TProfileFile& f, const TSettings& s) {
   f.WriteInteger(kSettings, "Arul", SetToInt(s.Options));
   f.WriteInteger(kSettings, "HotColor", s.HotColor);
   f.WriteInteger(kSettings, "Language", s.Language);
-  // The opponent key is written once the strong one has been chosen; a file of the usual
+  // The opponent key is written once another level has been chosen; a file of the usual
   // player stays as it always was.
   if (s.Opponent != 0 || f.ReadInteger(kSettings, "Opponent", -1) != -1)
     f.WriteInteger(kSettings, "Opponent", s.Opponent);

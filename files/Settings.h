@@ -12,6 +12,9 @@ namespace durak {
 // Window states as the settings file stores them.
 enum TWindowState : uint8_t { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
 
+// The computer player at the table, as the settings file stores the choice.
+enum TOpponentLevel : int32_t { kOpponentUsual = 0, kOpponentStrong = 1, kOpponentEasy = 2 };
+
 struct TSettings {
   int32_t MyWords = 0;  // font colour of the speech line
   uint8_t DeskTop = 0;
@@ -27,7 +30,7 @@ struct TSettings {
   uint16_t Options = 0;  // the option bits 0..15
   int32_t HotColor = 65535;
   int32_t Language = 1;
-  int32_t Opponent = 0;  // 0 the usual computer player, 1 the strong one
+  int32_t Opponent = 0;  // kOpponentUsual, kOpponentStrong or kOpponentEasy
   // Cards grow with the table (off: always the card library's size).
   bool ScaleToWindow = true;
   int32_t Left = 100, Top = 50, Width = 600, Height = 450;

@@ -141,7 +141,12 @@ TCardSet UnknownCards(const TInfoSet& info) {
 }
 
 bool FullyKnown(const TInfoSet& info) {
-  return UnknownCards(info) == 0;
+  const TCardSet unknown = UnknownCards(info);
+  if (unknown == 0) return true;
+  // Once the stock holds at most the face-up trump card, every card not seen elsewhere is
+  // in the other hand: a side that counts the cards knows them all.
+  return info.Visible.StockCount <= 1 &&
+         CardCount(unknown) == info.OppCount - CardCount(info.OppKnown);
 }
 
 TSearchState Determinize(const TInfoSet& info, TSearchRandom& random) {

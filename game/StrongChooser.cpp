@@ -45,8 +45,7 @@ std::vector<TMove> TStrongChooser::Decide(const TInfoSet& info) {
   do {
     // Only the first card of a move can bring the same position round again.
     const std::vector<uint16_t>* avoid = chosen.empty() ? Memory.Chosen(info) : nullptr;
-    const TMove m = StrongMove(info, chosen, seed + chosen.size() * 0x9E37ull, Params, Clock,
-                               &LastStats, avoid);
+    const TMove m = ChooseMove(info, chosen, seed + chosen.size() * 0x9E37ull, avoid);
     if (chosen.empty()) Memory.Note(info, m, LastStats.LegalMoves);
     TMoveList legal;
     GenerateMoves(probe, legal);
@@ -55,6 +54,11 @@ std::vector<TMove> TStrongChooser::Decide(const TInfoSet& info) {
     ApplyMove(probe, m);
   } while (ComputerMoveOpen(probe));
   return chosen;
+}
+
+TMove TStrongChooser::ChooseMove(const TInfoSet& info, const std::vector<TMove>& chosen,
+                                 uint64_t seed, const std::vector<uint16_t>* avoid) {
+  return StrongMove(info, chosen, seed, Params, Clock, &LastStats, avoid);
 }
 
 TCompMoves TStrongChooser::Lead(TCompView& view) {
@@ -119,7 +123,17 @@ THint StrongHint(const TGame& game, uint64_t seed, const TStrongParams& params, 
   const std::vector<uint16_t>* avoid = memory != nullptr ? memory->Chosen(info) : nullptr;
   const TMove m = StrongMove(info, {}, seed ^ InfoHash(info), params, clock, stats, avoid);
   if (memory != nullptr) memory->Note(info, m, stats->LegalMoves);
-  return InputOfMove(info.Visible, m);
+  THint hint = InputOfMove(info.Visible, m);
+  if (!stats->Exact && stats->LegalMoves == 1 && FullyKnown(info)) {
+    // A lone move is played without a search; the hint still tells what it leads to.
+    TSearchRandom random(0);
+    TMove only;
+    stats->Exact = SolveExactly(Determinize(info, random), info.Seat, params.EndgameNodes,
+                                stats->Value, only, &stats->Nodes, clock, params.TimeLimitMs);
+  }
+  hint.Solved = stats->Exact;
+  hint.Value = stats->Value;
+  return hint;
 }
 
 }  // namespace durak

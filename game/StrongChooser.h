@@ -50,6 +50,11 @@ class TStrongChooser : public ICompChooser {
   ISearchClock* Clock;
   TStrongStats LastStats;
   TRepetitionMemory Memory;
+
+ protected:
+  // The next move of the computer's move being put together, after those already chosen.
+  virtual TMove ChooseMove(const TInfoSet& info, const std::vector<TMove>& chosen, uint64_t seed,
+                           const std::vector<uint16_t>* avoid);
 };
 
 // A suggestion for the player: a click on a card (with the pick-a-pair menu item it needs,
@@ -60,6 +65,10 @@ struct THint {
   int Tag = 0;
   int Menu = -1;  // 0..5 the pair to beat, 6 transfer
   TButton Button = Button1;
+  // Whether the rest of the deal was solved exactly, and then its value for the player with
+  // exact play on both sides: 1 a win, 0 a draw, -1 a loss.
+  bool Solved = false;
+  int Value = 0;
 };
 
 // The player's click or button for a move of the search model in the given position.

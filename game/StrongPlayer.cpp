@@ -26,6 +26,8 @@ int TargetOf(const TSearchState& s, int slot) {
   return s.Row[s.Attacker][slot];
 }
 
+}  // namespace
+
 // How much the rule of thumb likes a move; higher is better.
 int PolicyScore(const TSearchState& s, const TMove& m) {
   const int trump = s.Trump;
@@ -62,6 +64,8 @@ int PolicyScore(const TSearchState& s, const TMove& m) {
   }
 }
 
+namespace {
+
 // ---- exact search --------------------------------------------------------------------------
 
 uint64_t Mix(uint64_t h, uint64_t v) {
@@ -90,12 +94,25 @@ struct TEntry {
   uint64_t Key = 0;
   int8_t Value = 0;
   uint8_t Bound = 0;  // 0 exact, 1 at least, 2 at most
+  uint16_t Move = 0;  // the move that decided it, tried first when the position comes back
 };
+
+// The transposition table's size for a position: a few cards need only a small one, and a
+// small one costs nothing to clear.
+size_t TableSizeFor(const TSearchState& s) {
+  const int cards = CardCount(s.Hand[0] | s.Hand[1] | s.Table);
+  return cards <= 6 ? size_t(1) << 10 : cards <= 10 ? size_t(1) << 14 : size_t(1) << 18;
+}
 
 class TSolver {
  public:
-  TSolver(int seat, long limit, ISearchClock* clock, double timeLimitMs)
-      : seat_(seat), limit_(limit), clock_(clock), timeLimitMs_(timeLimitMs), table_(kSize) {}
+  TSolver(int seat, long limit, ISearchClock* clock, double timeLimitMs, size_t tableSize)
+      : seat_(seat),
+        limit_(limit),
+        clock_(clock),
+        timeLimitMs_(timeLimitMs),
+        mask_(tableSize - 1),
+        table_(tableSize) {}
 
   int Search(const TSearchState& s, int alpha, int beta) {
     if (s.Over()) return Outcome(s);
@@ -109,66 +126,92 @@ class TSolver {
     // position counts as lost, so the search never steers into an endless deal.
     for (uint64_t k : path_)
       if (k == key) return -1;
-    TEntry& e = table_[key & (kSize - 1)];
-    if (e.Key == key) {
-      if (e.Bound == 0) return e.Value;
-      if (e.Bound == 1 && e.Value >= beta) return e.Value;
-      if (e.Bound == 2 && e.Value <= alpha) return e.Value;
+    uint16_t hashMove = 0;
+    {
+      const TEntry& e = table_[key & mask_];
+      if (e.Key == key) {
+        if (e.Bound == 0) return e.Value;
+        if (e.Bound == 1 && e.Value >= beta) return e.Value;
+        if (e.Bound == 2 && e.Value <= alpha) return e.Value;
+        hashMove = e.Move;
+      }
     }
     TMoveList moves;
     GenerateMoves(s, moves);
-    Order(s, moves);
+    Order(s, moves, hashMove);
     const bool mine = s.Mover() == seat_;
     const int alpha0 = alpha, beta0 = beta;
     int best = mine ? -2 : 2;
+    uint16_t bestMove = 0;
     path_.push_back(key);
     for (const TMove& m : moves) {
       TSearchState child = s;
       ApplyMove(child, m);
       const int v = Search(child, alpha, beta);
       if (aborted_) return 0;
-      if (mine) {
-        best = std::max(best, v);
-        alpha = std::max(alpha, v);
-      } else {
-        best = std::min(best, v);
-        beta = std::min(beta, v);
+      if (mine ? v > best : v < best) {
+        best = v;
+        bestMove = m.Code();
       }
+      if (mine)
+        alpha = std::max(alpha, v);
+      else
+        beta = std::min(beta, v);
       if (alpha >= beta) break;
     }
     path_.pop_back();
-    TEntry& slot = table_[key & (kSize - 1)];
+    TEntry& slot = table_[key & mask_];
     slot.Key = key;
     slot.Value = static_cast<int8_t>(best);
     slot.Bound = best <= alpha0 ? 2 : best >= beta0 ? 1 : 0;
+    slot.Move = bestMove;
     return best;
   }
 
+  // The value with exact play and a move that reaches it. Two searches with a window of
+  // one step, first whether the deal can be won, then whether it can at least be drawn,
+  // cut off far more than one search over all three values.
   bool Root(const TSearchState& s, TMoveList moves, int& value, TMove& bestMove) {
-    path_.assign(1, PositionKey(s));
-    Order(s, moves);
-    int best = -2;
-    for (const TMove& m : moves) {
-      TSearchState child = s;
-      ApplyMove(child, m);
-      const int v = Search(child, std::max(best, -1), 1);
-      if (aborted_) return false;
-      if (v > best) {
-        best = v;
-        bestMove = m;
+    if (moves.Count == 0) return false;
+    Order(s, moves, 0);
+    for (int target : {1, 0}) {
+      for (const TMove& m : moves) {
+        path_.assign(1, PositionKey(s));
+        TSearchState child = s;
+        ApplyMove(child, m);
+        const int v = Search(child, target - 1, target);
+        if (aborted_) return false;
+        if (v >= target) {
+          value = target;
+          bestMove = m;
+          return true;
+        }
       }
-      if (best == 1) break;
     }
-    value = best;
-    return moves.Count > 0;
+    // Every move loses: any will do, the rule of thumb's first.
+    value = -1;
+    bestMove = moves.Items[0];
+    return true;
   }
 
   long Nodes() const { return nodes_; }
 
-  // The rule of thumb's order: good moves first cut the search short.
-  static void Order(const TSearchState& s, TMoveList& moves) {
+  // The exact value of a position reached in a searched deal, within `budget` more
+  // positions; the table is kept from one call to the next. False when out of budget.
+  bool LeafValue(const TSearchState& s, long budget, int& value) {
+    aborted_ = false;
+    limit_ = nodes_ + budget;
+    path_.clear();
+    value = Search(s, -1, 1);
+    return !aborted_;
+  }
+
+  // The move that decided this position before first, then the rule of thumb's order:
+  // good moves first cut the search short.
+  static void Order(const TSearchState& s, TMoveList& moves, uint16_t first) {
     std::array<int, 192> score{};
-    for (int i = 0; i < moves.Count; ++i) score[i] = PolicyScore(s, moves.Items[i]);
+    for (int i = 0; i < moves.Count; ++i)
+      score[i] = moves.Items[i].Code() == first ? 1 << 20 : PolicyScore(s, moves.Items[i]);
     // Insertion sort: the lists are short.
     for (int i = 1; i < moves.Count; ++i) {
       const TMove m = moves.Items[i];
@@ -185,8 +228,6 @@ class TSolver {
   }
 
  private:
-  static constexpr size_t kSize = size_t(1) << 18;
-
   int Outcome(const TSearchState& s) const {
     if (s.Result == 2) return 0;
     const int winner = s.Result == -1 ? seatPlayer : seatComputer;
@@ -197,6 +238,7 @@ class TSolver {
   long limit_;
   ISearchClock* clock_;
   double timeLimitMs_;
+  size_t mask_;
   long nodes_ = 0;
   bool aborted_ = false;
   std::vector<TEntry> table_;
@@ -224,7 +266,12 @@ class TTreeSearch {
 
   TTreeSearch(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_t seed,
               const TStrongParams& params, const std::vector<uint16_t>* avoid)
-      : info_(info), prefix_(prefix), avoid_(avoid), random_(seed), params_(params) {
+      : info_(info),
+        prefix_(prefix),
+        avoid_(avoid),
+        random_(seed),
+        params_(params),
+        leafSolve_(params.LeafNodes > 0 && info.Visible.StockCount <= params.LeafStock) {
     nodes_.reserve(static_cast<size_t>(params.Iterations) + 1);
     nodes_.emplace_back();
   }
@@ -296,12 +343,24 @@ class TTreeSearch {
       path_.push_back(node);
       ApplyMove(s, chosenMove);
     }
+    bool leafTried = false;
+    double reward = -1;
     while (!s.Over() && ++depth < kMaxMoves) {
+      if (leafSolve_ && !leafTried && s.StockCount <= 1) {
+        // Nothing is hidden any more in this deal: its exact value beats a playout.
+        leafTried = true;
+        if (!leaf_) leaf_ = std::make_unique<TSolver>(info_.Seat, 0, nullptr, 0, size_t(1) << 16);
+        int value = 0;
+        if (leaf_->LeafValue(s, params_.LeafNodes, value)) {
+          reward = (value + 1) / 2.0;
+          break;
+        }
+      }
       GenerateMoves(s, moves);
       ApplyMove(s, PolicyMove(s, moves, random_));
     }
     // A deal that goes round in circles counts as half won.
-    const double reward = s.Over() ? RewardFor(s, info_.Seat) : 0.5;
+    if (reward < 0) reward = s.Over() ? RewardFor(s, info_.Seat) : 0.5;
     ++nodes_[0].Visits;
     for (int n : path_) {
       ++nodes_[n].Visits;
@@ -314,6 +373,8 @@ class TTreeSearch {
   const std::vector<uint16_t>* avoid_;
   TSearchRandom random_;
   TStrongParams params_;
+  bool leafSolve_;
+  std::unique_ptr<TSolver> leaf_;  // the exact search for the ends of the searched deals
   std::vector<TNode> nodes_;
   std::vector<int> path_;
   std::array<uint32_t, 4096> childStamp_{};
@@ -351,7 +412,7 @@ namespace {
 
 bool Solve(const TSearchState& s, const TMoveList& moves, int seat, long nodeLimit, int& value,
            TMove& best, long* nodes, ISearchClock* clock, double timeLimitMs) {
-  auto solver = std::make_unique<TSolver>(seat, nodeLimit, clock, timeLimitMs);
+  auto solver = std::make_unique<TSolver>(seat, nodeLimit, clock, timeLimitMs, TableSizeFor(s));
   const bool solved = solver->Root(s, moves, value, best);
   if (nodes != nullptr) *nodes = solver->Nodes();
   return solved;
@@ -388,6 +449,7 @@ TMove StrongMove(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_
     if (Solve(root, moves, info.Seat, params.EndgameNodes, value, best, &st.Nodes, clock,
               params.TimeLimitMs)) {
       st.Exact = true;
+      st.Value = value;
       return best;
     }
   }

@@ -16,6 +16,11 @@ struct TStrongParams {
   int Iterations = 800;        // deals searched per decision
   double TimeLimitMs = 400;    // stop earlier when a clock is given and this much has passed
   long EndgameNodes = 300000;  // positions the exact search may visit before giving up
+  // When the stock holds at most LeafStock cards at the decision, a searched deal that
+  // reaches the end of the stock is valued by the exact search (up to LeafNodes positions)
+  // instead of being played out; 0 plays every deal out.
+  int LeafStock = 6;
+  long LeafNodes = 3000;
   double Exploration = 0.7;
 };
 
@@ -32,6 +37,7 @@ struct TStrongStats {
   int LegalMoves = 0;
   int Iterations = 0;  // deals searched
   bool Exact = false;  // decided by the exact search
+  int Value = 0;       // when Exact: 1 won, 0 drawn, -1 lost with exact play on both sides
   long Nodes = 0;      // positions the exact search visited
 };
 
@@ -50,6 +56,9 @@ void DropAvoided(TMoveList& moves, const std::vector<uint16_t>* avoid);
 // limit) was reached first.
 bool SolveExactly(const TSearchState& s, int seat, long nodeLimit, int& value, TMove& best,
                   long* nodes = nullptr, ISearchClock* clock = nullptr, double timeLimitMs = 0);
+
+// How much the playout rule likes a move in a position; higher is better.
+int PolicyScore(const TSearchState& s, const TMove& m);
 
 // The playout rule: cheap cards first, beat cheaply or take, keep trumps while the stock lasts.
 TMove PolicyMove(const TSearchState& s, const TMoveList& moves, TSearchRandom& random);

@@ -64,11 +64,12 @@ TSearchState SmallEndgame(TSearchRandom& random, int perHand) {
   return s;
 }
 
+// Ten thousand positions: most with one or two cards a hand, every tenth with up to three.
 TEST(ExactSearch, AgreesWithPlainMinimaxOnSmallEndgames) {
   TSearchRandom random(99);
-  int decided = 0, wins = 0, losses = 0;
-  for (int i = 0; i < 300; ++i) {
-    const TSearchState s = SmallEndgame(random, 3);
+  int decided = 0, wins = 0, losses = 0, draws = 0;
+  for (int i = 0; i < 10000; ++i) {
+    const TSearchState s = SmallEndgame(random, i % 10 == 0 ? 3 : 2);
     const int seat = s.Mover();
     int value = 0;
     TMove best;
@@ -81,10 +82,12 @@ TEST(ExactSearch, AgreesWithPlainMinimaxOnSmallEndgames) {
     ++decided;
     wins += value == 1;
     losses += value == -1;
+    draws += value == 0;
   }
-  EXPECT_EQ(decided, 300);
-  EXPECT_GT(wins, 20);  // the positions are not all of one kind
-  EXPECT_GT(losses, 20);
+  EXPECT_EQ(decided, 10000);
+  EXPECT_GT(wins, 500);  // the positions are not all of one kind
+  EXPECT_GT(losses, 500);
+  EXPECT_GT(draws, 20);
 }
 
 TEST(ExactSearch, GivesUpAtTheNodeLimit) {

@@ -71,7 +71,8 @@ TEST_F(HintCommand, HasAKeyAndATextInBothLanguages) {
   for (int language : {1, 2}) {
     EXPECT_FALSE(PackText(kHintMenuText, language).isEmpty());
     EXPECT_TRUE(PackText(kHintButtonText, language).contains(QStringLiteral("%1")));
-    for (int n : {kOpponentGroupText, kOpponentUsualText, kOpponentStrongText})
+    for (int n : {kOpponentGroupText, kOpponentUsualText, kOpponentStrongText, kOpponentEasyText,
+                  kSolvedWinText, kSolvedDrawText, kSolvedLossText})
       EXPECT_FALSE(PackText(n, language).isEmpty()) << n;
   }
 }

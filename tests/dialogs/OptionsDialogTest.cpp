@@ -191,20 +191,25 @@ TEST_F(OptionsDialog, OpponentIsChosenHereAndPlaysFromTheNextDeal) {
   Game().N8Click();
   int shown = -1;
   Run([&](TRubDlg& d) { shown = Part<TRadioGroup>(d, "OG")->ItemIndex(); }, false);
-  EXPECT_EQ(shown, 0) << "the usual player is the default";
+  EXPECT_EQ(shown, 1) << "the usual player is the default, between the easy and the strong";
 
-  Run([](TRubDlg& d) { Part<TRadioGroup>(d, "OG")->SetItemIndex(1); }, false);
+  Run([](TRubDlg& d) { Part<TRadioGroup>(d, "OG")->SetItemIndex(2); }, false);
   EXPECT_EQ(Form->Settings.Opponent, 0) << "Cancel changes nothing";
-  Run([](TRubDlg& d) { Part<TRadioGroup>(d, "OG")->SetItemIndex(1); }, true);
-  EXPECT_EQ(Form->Settings.Opponent, 1);
+  Run([](TRubDlg& d) { Part<TRadioGroup>(d, "OG")->SetItemIndex(2); }, true);
+  EXPECT_EQ(Form->Settings.Opponent, kOpponentStrong);
   EXPECT_TRUE(Messages.isEmpty()) << "between deals the choice is silent";
 
   Game().ASpeed = 100;
   Form->Button2->click();
   EXPECT_NE(Game().Chooser, nullptr) << "the deal takes the strong player";
+  ICompChooser* const strong = Game().Chooser;
   Run([](TRubDlg& d) { Part<TRadioGroup>(d, "OG")->SetItemIndex(0); }, true);
+  EXPECT_EQ(Form->Settings.Opponent, kOpponentEasy);
   EXPECT_EQ(Messages.size(), 1) << "during a deal the change waits for the next one";
-  EXPECT_NE(Game().Chooser, nullptr) << "the running deal keeps its opponent";
+  EXPECT_EQ(Game().Chooser, strong) << "the running deal keeps its opponent";
+  int easyShown = -1;
+  Run([&](TRubDlg& d) { easyShown = Part<TRadioGroup>(d, "OG")->ItemIndex(); }, false);
+  EXPECT_EQ(easyShown, 0) << "the easy player heads the list";
 }
 
 TEST_F(OptionsDialog, SpeedCounterLooksAsDescribedAndArrowKeysStepByOne) {

@@ -53,11 +53,12 @@ TEST_F(SettingsTest, LanguageOtherThanOneOrTwoIsRussian) {
   EXPECT_EQ(Read("[Settings]\nLanguage=2\n").Language, 2);
 }
 
-TEST_F(SettingsTest, OpponentIsTheUsualOneUnlessTheStrongOneWasChosen) {
-  EXPECT_EQ(Read("").Opponent, 0);
-  for (const char* v : {"2", "-1", "abc", "0"})
-    EXPECT_EQ(Read(std::string("[Settings]\nOpponent=") + v + "\n").Opponent, 0) << v;
-  EXPECT_EQ(Read("[Settings]\nOpponent=1\n").Opponent, 1);
+TEST_F(SettingsTest, OpponentIsTheUsualOneUnlessAnotherLevelWasChosen) {
+  EXPECT_EQ(Read("").Opponent, kOpponentUsual);
+  for (const char* v : {"3", "-1", "abc", "0"})
+    EXPECT_EQ(Read(std::string("[Settings]\nOpponent=") + v + "\n").Opponent, kOpponentUsual) << v;
+  EXPECT_EQ(Read("[Settings]\nOpponent=1\n").Opponent, kOpponentStrong);
+  EXPECT_EQ(Read("[Settings]\nOpponent=2\n").Opponent, kOpponentEasy);
 
   // Chosen once, the key is kept, also when the usual player is chosen again.
   TProfileFile f(PathOf("durak.ini"));

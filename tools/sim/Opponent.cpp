@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "EasyPlayer.h"
 #include "StrongChooser.h"
 
 namespace durak {
@@ -107,7 +108,35 @@ class TStrongOpponent : public TOpponent {
   TRepetitionMemory memory_;
 };
 
+class TEasyOpponent : public TOpponent {
+ public:
+  explicit TEasyOpponent(uint64_t seed) : seed_(seed) {}
+
+  bool NextMove(const TGame& game, TPlayerMove& move) override {
+    const THint hint = EasyHint(game, seed_, &memory_);
+    if (!hint.Valid) return false;
+    menu_ = hint.Menu;
+    move = {hint.IsClick, hint.Tag, hint.Button};
+    return true;
+  }
+
+  int PickMenu(const std::vector<TPairMenuItem>& items) override {
+    for (const TPairMenuItem& item : items)
+      if (item.Tag == menu_) return menu_;
+    return items.empty() ? -1 : items.front().Tag;
+  }
+
+ private:
+  uint64_t seed_;
+  int menu_ = -1;
+  TRepetitionMemory memory_;
+};
+
 }  // namespace
+
+std::unique_ptr<TOpponent> MakeEasyOpponent(uint64_t seed) {
+  return std::make_unique<TEasyOpponent>(seed);
+}
 
 std::unique_ptr<TOpponent> MakeStrongOpponent(uint64_t seed, int iterations, double timeLimitMs) {
   return std::make_unique<TStrongOpponent>(seed, iterations, timeLimitMs);

@@ -61,6 +61,9 @@ std::unique_ptr<TOpponent> MakeStrongOpponent(uint64_t seed, int iterations,
 // click, as in the window) or the press of the button.
 void ApplyMove(TGame& game, THeadlessCards& cards, const TPlayerMove& move);
 
+// The easy player in the player's seat, on the player's knowledge only.
+std::unique_ptr<TOpponent> MakeEasyOpponent(uint64_t seed);
+
 // The command buttons a player may press during a deal.
 bool AnyAnswerButton(const TGame& game);
 

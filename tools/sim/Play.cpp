@@ -11,6 +11,7 @@
 #include <ostream>
 
 #include "CommandLine.h"
+#include "EasyPlayer.h"
 #include "Game.h"
 #include "Headless.h"
 #include "Invariants.h"
@@ -29,7 +30,8 @@ constexpr uint64_t kMaxGames = 1000000000;
 constexpr double kProgressInterval = 0.2;  // seconds between two progress lines
 constexpr const char* kPlayUsage =
     "usage: durak-sim play --games N --seed S [--options BITS]\n"
-    "                      [--opponent random|first|strong] [--computer described|strong]\n"
+    "                      [--opponent random|first|strong|easy]\n"
+    "                      [--computer described|strong|easy]\n"
     "                      [--mirror] [--iterations N]\n"
     "       durak-sim play --players 3|4 --games N --seed S [--options BITS]\n"
     "                      [--opponent random|first|ordinary|strong]\n"
@@ -132,6 +134,8 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
   std::unique_ptr<TOpponent> opponent;
   if (config.Opponent == "first")
     opponent = MakeFirstOpponent();
+  else if (config.Opponent == "easy")
+    opponent = MakeEasyOpponent(config.Seed ^ 0xEA5Eull);
   else if (config.Opponent == "strong")
     opponent = MakeStrongOpponent(
         config.Seed, config.Iterations > 0 ? config.Iterations : TStrongParams().Iterations,
@@ -144,6 +148,11 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
   if (config.Computer == "strong") {
     computer = std::make_unique<TTimedChooser>(config.Seed ^ 0xC0FFEEull, iterations);
     game.Chooser = computer.get();
+  }
+  std::unique_ptr<TEasyChooser> easy;
+  if (config.Computer == "easy") {
+    easy = std::make_unique<TEasyChooser>(config.Seed ^ 0xEA5EC0ull);
+    game.Chooser = easy.get();
   }
   TSplitMix seeds(config.Seed);
 
@@ -330,13 +339,14 @@ int RunPlay(int argc, char** argv, std::ostream& out, std::ostream& err, bool sh
       config.Options = static_cast<int>(v);
     } else if (arg == "--opponent") {
       ok = ok && (std::strcmp(value, "random") == 0 || std::strcmp(value, "first") == 0 ||
-                  std::strcmp(value, "strong") == 0);
+                  std::strcmp(value, "strong") == 0 || std::strcmp(value, "easy") == 0);
       if (ok) config.Opponent = value;
     } else if (arg == "--iterations") {
       ok = ok && ParseNumber(value, 1000000, v) && v > 0;
       config.Iterations = static_cast<int>(v);
     } else if (arg == "--computer") {
-      ok = ok && (std::strcmp(value, "described") == 0 || std::strcmp(value, "strong") == 0);
+      ok = ok && (std::strcmp(value, "described") == 0 || std::strcmp(value, "strong") == 0 ||
+                  std::strcmp(value, "easy") == 0);
       if (ok) config.Computer = value;
     } else if (arg == "--players") {
       ok = ok && std::strcmp(value, "2") == 0;  // the two-player game

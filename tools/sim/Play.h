@@ -24,7 +24,7 @@ struct TPlayConfig {
   int EventLimit = 10000;  // a deal still going after this many events never ends
   bool Mirror = false;     // every deal seed twice, the second time with the hands exchanged
   int Iterations = 0;      // the strong player's budget per decision; 0 the game's default
-  std::string Computer = "described";  // or "strong": the searching player in the computer's seat
+  std::string Computer = "described";  // or "strong" (the searching player) or "easy"
   uint32_t DealSeed = 0;               // when not 0, every deal is dealt with this seed (for tests)
   double TimeLimitMs = 0;  // when not 0, the strong player's time cap per decision, as in the game
   // Told after the first deal and then at most five times a second; none when empty.

@@ -127,6 +127,8 @@ json HintJson(const json& event, const TGame& game) {
   } else {
     h["button"] = "Button" + std::to_string(static_cast<int>(hint.Button));
   }
+  // Only where the rest of the deal was solved exactly.
+  if (hint.Solved) h["solved"] = hint.Value > 0 ? "win" : hint.Value < 0 ? "loss" : "draw";
   return h;
 }
 
