@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTest>
 #include <QWindow>
+#include <array>
 
 #include "HandFocus.h"
 #include "TBtn3d.h"
@@ -161,7 +162,8 @@ TEST_F(TableMarksTest, TheDrawnTrumpCardStandsUprightWhereverItGoes) {
   TForm1& form = StartPlaying();
   TGame& g = form.Game();
   bool drawnByComputer = false, drawnByPlayer = false;
-  for (int deal = 0; deal < 12 && !(drawnByComputer && drawnByPlayer); ++deal) {
+  std::array<bool, 2> shotAtSize{};  // a picture at the smallest and the maximised window
+  for (int deal = 0; deal < 12 && !(drawnByComputer && shotAtSize[0] && shotAtSize[1]); ++deal) {
     // The smallest window and a maximised one, by turns.
     if (deal % 2) {
       form.showMaximized();
@@ -187,6 +189,7 @@ TEST_F(TableMarksTest, TheDrawnTrumpCardStandsUprightWhereverItGoes) {
       drawnByPlayer = drawnByPlayer || players;
       if (!shot && (computers || players)) {
         shot = true;
+        shotAtSize[deal % 2] = true;
         const QString out =
             qEnvironmentVariable("DURAK_TRUMP_SHOTS", QStringLiteral(DURAK_PICTURE_DIR));
         QDir().mkpath(out);
