@@ -76,10 +76,17 @@ uint64_t Mix(uint64_t h, uint64_t v) {
 
 uint64_t PositionKey(const TSearchState& s) {
   uint64_t a = 0, b = 0, c = 0;
-  for (int i = 0; i < 6; ++i) {
-    a |= uint64_t(s.Row[0][i]) << (8 * i);
-    b |= uint64_t(s.Row[1][i]) << (8 * i);
-    c |= uint64_t(s.Pending[i]) << (8 * i);
+  if (s.Phase == spTakeThrowIn) {
+    // The table is about to be taken: only which cards lie there and how many in each row
+    // matter, not the order they came in, so every order of the same cards is one position.
+    a = s.Table;
+    b = uint64_t(RowCountOf(s.Row[0])) | uint64_t(RowCountOf(s.Row[1])) << 8;
+  } else {
+    for (int i = 0; i < 6; ++i) {
+      a |= uint64_t(s.Row[0][i]) << (8 * i);
+      b |= uint64_t(s.Row[1][i]) << (8 * i);
+      c |= uint64_t(s.Pending[i]) << (8 * i);
+    }
   }
   a |= uint64_t(s.Phase) << 48 | uint64_t(s.Attacker) << 56;
   b |= uint64_t(s.LastPick) << 48 | uint64_t(s.StockCount) << 56;
@@ -346,7 +353,8 @@ class TTreeSearch {
     bool leafTried = false;
     double reward = -1;
     while (!s.Over() && ++depth < kMaxMoves) {
-      if (leafSolve_ && !leafTried && s.StockCount <= 1) {
+      if (leafSolve_ && !leafTried && s.StockCount <= 1 &&
+          (!leaf_ || leaf_->Nodes() < params_.LeafTotalNodes)) {
         // Nothing is hidden any more in this deal: its exact value beats a playout.
         leafTried = true;
         if (!leaf_) leaf_ = std::make_unique<TSolver>(info_.Seat, 0, nullptr, 0, size_t(1) << 16);

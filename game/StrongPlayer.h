@@ -19,8 +19,9 @@ struct TStrongParams {
   // When the stock holds at most LeafStock cards at the decision, a searched deal that
   // reaches the end of the stock is valued by the exact search (up to LeafNodes positions)
   // instead of being played out; 0 plays every deal out.
-  int LeafStock = 6;
-  long LeafNodes = 3000;
+  int LeafStock = 3;
+  long LeafNodes = 1000;
+  long LeafTotalNodes = 40000;  // over one decision: past it, deals are played out again
   double Exploration = 0.7;
 };
 

@@ -49,6 +49,22 @@ TEST_F(HintCommand, MarksTheCardThatWinsAndLeavesTheTableAlone) {
   EXPECT_EQ(Form->HintMenu, 0) << "the pair it would beat";
 }
 
+TEST_F(HintCommand, SaysTheValueOfASolvedEndgame) {
+  // As above, with every other card in the discard: the player can tell the computer's last
+  // card, so the hint solves the rest of the deal and says it is won.
+  Game().PlayerHand = {KartOfTag(5), KartOfTag(2)};
+  Game().CompHand = {KartOfTag(11)};
+  for (int tag = 1; tag <= 36; ++tag)
+    if (tag != 1 && tag != 2 && tag != 5 && tag != 11) Game().Discard.push_back(KartOfTag(tag));
+  ComputerLeads({1});
+  Form->Res();
+  const TLayout& l = Game().Layout;
+  Game().PlaceCards(l.PlayerHandLeft, l.HandRight, l.PlayerHandTop, 0, Game().PlayerHand);
+  Form->HintItem->trigger();
+  EXPECT_EQ(Form->HandFocus->Card(), Form->Cards[5 - 1]);
+  EXPECT_EQ(Form->Label2->text(), Form->Texts[kSolvedWinText]);
+}
+
 TEST_F(HintCommand, NamesTheButtonWhenNoCardShouldGo) {
   // The player attacked with the eight of spades, the computer beat it with the nine; no
   // card of those ranks is left to throw in.
