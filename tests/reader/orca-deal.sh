@@ -74,7 +74,7 @@ play() {
   for _ in $(seq 200); do
     key Home Return
     key Escape Return
-    if grep -qE "$3" "$log"; then done=1; break; fi
+    if grep "SPEECH OUTPUT" "$log" | grep -qE "$3"; then done=1; break; fi
   done
   sleep 1
   kill "$game" 2>/dev/null
