@@ -126,16 +126,23 @@ QString TForm1::TableDescription() const {
 }
 
 void TForm1::UpdateAccessibleTexts() {
-  MyLed1->setAccessibleName(Filled(Texts[kMyLedText], MyLed1->Number()));
-  HerLed1->setAccessibleName(ComputerLedName());
-  ColLed1->setAccessibleName(Filled(Texts[kStockLedText], ColLed1->Number()));
-  Label2->setAccessibleDescription(Texts[kSpeechLineText]);
+  // Each change is told to a reader, so only a text that changed is set: this runs after
+  // every move.
+  auto name = [](QWidget* w, const QString& text) {
+    if (w->accessibleName() != text) w->setAccessibleName(text);
+  };
+  auto description = [](QWidget* w, const QString& text) {
+    if (w->accessibleDescription() != text) w->setAccessibleDescription(text);
+  };
+  name(MyLed1, Filled(Texts[kMyLedText], MyLed1->Number()));
+  name(HerLed1, ComputerLedName());
+  name(ColLed1, Filled(Texts[kStockLedText], ColLed1->Number()));
+  description(Label2, Texts[kSpeechLineText]);
   const std::array<TBtn3d*, 5> byCaption = {Button2, Button4, Button1, Button3, Button5};
   for (int i = 0; i < 5; ++i) {
     const QChar key = byCaption[i]->KeyLetter();
     const QString& pattern = Texts[kButtonKeyText];
-    byCaption[i]->setAccessibleDescription(key.isNull() || pattern.isEmpty() ? QString()
-                                                                             : pattern.arg(key));
+    description(byCaption[i], key.isNull() || pattern.isEmpty() ? QString() : pattern.arg(key));
   }
 }
 

@@ -166,7 +166,11 @@ TEST_F(AccessibleNamesTest, TheSpeechLineIsAnnouncedAndTheMarkedCardTakesTheFocu
   // The deal's speech is announced, by the words it shows.
   ASSERT_GE(seen(form.Label2, QAccessible::Alert), 1);
   EXPECT_FALSE(form.Label2->text().isEmpty());
-  EXPECT_EQ(std::get<2>(gEvents.back()), form.Label2->text());
+  // (The mark's card may be named after it, when the computer leads.)
+  const auto lastAlert = std::find_if(gEvents.rbegin(), gEvents.rend(), [&](const auto& e) {
+    return std::get<0>(e) == form.Label2 && std::get<1>(e) == QAccessible::Alert;
+  });
+  EXPECT_EQ(std::get<2>(*lastAlert), form.Label2->text());
   EXPECT_EQ(Name(form.Label2), form.Label2->text());
   EXPECT_EQ(Description(form.Label2), QStringLiteral("The computer says"));
   // The same words again are not announced twice; a cleared line is not announced.

@@ -251,6 +251,7 @@ TEST_F(PlayAnnouncementsTest, TheMarkWaitsOnTheHandWhenABoutBeginsAndTheHintIsSa
   EXPECT_EQ(form.HandFocus->Card(), hand[1]);
 
   // The hint is said as a hint: a card to play or a button to press.
+  Said(form);  // what the deal said
   gSaid.clear();
   Key(form, Qt::Key_Escape);
   form.HintClick();
