@@ -68,7 +68,9 @@ TTableMove StrongMove(const TTableState& real, uint64_t seed, int rollouts) {
   TTableMoves moves;
   LegalMoves(known, moves);
   if (moves.Count <= 1) return moves.Items[0];
-  const int samples = std::max(kMinSamplesPerMove, rollouts / moves.Count);
+  // A deal at four is longer to play out: the same time buys fewer of them.
+  const int budget = known.Seats > 3 ? rollouts * 3 / known.Seats : rollouts;
+  const int samples = std::max(kMinSamplesPerMove, budget / moves.Count);
   std::vector<double> score(static_cast<size_t>(moves.Count), 0.0);
   uint64_t rng = seed;
   for (int k = 0; k < samples; ++k) {

@@ -28,7 +28,8 @@ TTableMove OrdinaryChoice(const TTableState& s);
 // "Сильный": for each legal move, plays the deal out in sampled deals (the cards it has not
 // seen dealt at random among their places) with every seat playing "Обычный", and keeps
 // the move that leaves it the fool least often. `rollouts` bounds the deals played out per
-// decision, whatever the number of moves. Deterministic for a given seed, and it sees the
+// decision at a table of three (three quarters of it at four), whatever the number of moves
+// (at least six samples a move). Deterministic for a given seed, and it sees the
 // state only through SeatKnowledge.
 constexpr int kStrongRollouts = 600;
 TTableMove StrongMove(const TTableState& s, uint64_t seed, int rollouts = kStrongRollouts);
