@@ -57,6 +57,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
   }
   HandFocus->WatchMouse(windowHandle());
   AutoMarked = nullptr;  // the player's own keys decide where the mark goes from now
+  PlaysByKeys = true;
   ++KeyDepth;
   const bool handled = HandleKey(*event);
   --KeyDepth;

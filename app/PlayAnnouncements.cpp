@@ -1,6 +1,7 @@
 // The play told to a screen reader as it goes: the narrator's lines and the computer's
 // words go out through the announcer; F5 and F6 read the table and the state on demand;
 // when a bout begins the keyboard's mark waits on the hand, so the arrows act at once.
+#include <QAccessible>
 #include <QTimer>
 
 #include "Announcer.h"
@@ -42,6 +43,8 @@ void TForm1::Narrate() {
 }
 
 void TForm1::MarkHandForNextBout() {
+  // A player of the mouse gets no frame; one who plays by keys, or by ear, finds it ready.
+  if (!PlaysByKeys && !QAccessible::isActive()) return;
   THotCard* marked = HandFocus->Card();
   if (!marked || marked == AutoMarked) {
     HandFocus->Step(THandFocus::stFirst);

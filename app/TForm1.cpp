@@ -274,6 +274,7 @@ void TForm1::CreateCards() {
     card->setObjectName(QStringLiteral("Card%1").arg(i));
     card->SetHotMouseColor(ColorFromWin(Settings.HotColor));
     card->OnClick = [this](THotCard* c) {
+      if (!KeyboardPlay) PlaysByKeys = false;  // a click with the mouse
       Engine->Card1Click(*c);
       ForgetHint();
     };

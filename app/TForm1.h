@@ -226,6 +226,10 @@ class TForm1 : public QMainWindow, public ITableView, public IClock {
   // The card the mark was put on for a new bout, while the player has not moved it: the
   // mark keeps to the hand's first card as the hand is laid out and sorted.
   QPointer<THotCard> AutoMarked;
+  // Whether the player plays from the keyboard: set by a key pressed in the window, cleared
+  // by a card clicked with the mouse. Only then (or with a screen reader listening) does a
+  // new bout put the frame on the hand's first card.
+  bool PlaysByKeys = false;
   void KeepAutoMarkFirst();
   std::unique_ptr<TPlayNarrator> Narrator;
 

@@ -264,8 +264,8 @@ def _self_test(good):
         "number 300": ("\n".join(lines + ["300\tx"]) + "\n").encode(),
         "added text without English": ("\n".join(lines + ["298\tлишний"]) + "\n").encode(),
         "added English without Russian": ("\n".join(lines + ["598\textra"]) + "\n").encode(),
-        "second-block text without English": ("\n".join(lines + ["1001\tлишний"]) + "\n").encode(),
-        "second-block English without Russian": ("\n".join(lines + ["1301\textra"]) + "\n").encode(),
+        "second-block text without English": ("\n".join(lines + ["1299\tлишний"]) + "\n").encode(),
+        "second-block English without Russian": ("\n".join(lines + ["1599\textra"]) + "\n").encode(),
         "number between the blocks": ("\n".join(lines + ["900\tx", "1200\ty"]) + "\n").encode(),
         "raw tab inside text": with_text(102, "Мой\tход"),
         "50-character speech": with_text(102, "ж" * 50),
@@ -298,7 +298,7 @@ def _self_test(good):
         if not check(data):
             failures.append(f"not reported: {name}")
 
-    if check(("\n".join(lines + ["1001\tещё", "1301\tmore"]) + "\n").encode()):
+    if check(("\n".join(lines + ["1299\tещё", "1599\tmore"]) + "\n").encode()):
         failures.append("a second-block pair wrongly rejected")
 
     # characters, not bytes: 49 Cyrillic letters (98 bytes) are allowed

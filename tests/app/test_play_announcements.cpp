@@ -63,6 +63,20 @@ class PlayAnnouncementsTest : public TWindowTest {
     }
     if (TBtn3d* b = form.RightmostButton()) QTest::mouseClick(b, Qt::LeftButton);
   }
+  // The same from the keyboard: each card of the hand in turn framed and played with Enter,
+  // and failing all, Enter with no frame for the button shown.
+  static void PlayOneStepByKeys(TForm1& form) {
+    TGame& g = form.Game();
+    const size_t before = g.PlayerHand.size() + g.TableCards.size() * 7;
+    for (size_t i = 0; i < g.PlayerHand.size(); ++i) {
+      Key(form, Qt::Key_Home);
+      for (size_t r = 0; r < i; ++r) Key(form, Qt::Key_Right);
+      Key(form, Qt::Key_Return);
+      if (g.PlayerHand.size() + g.TableCards.size() * 7 != before) return;
+    }
+    Key(form, Qt::Key_Escape);
+    Key(form, Qt::Key_Return);
+  }
 };
 
 TEST_F(PlayAnnouncementsTest, TheDealIsToldCardByCardInBothLanguages) {
@@ -89,10 +103,12 @@ TEST_F(PlayAnnouncementsTest, TheDealIsToldCardByCardInBothLanguages) {
                               Name(form, g.Deck.front().Tag)))
         << said.toStdString();
     // The computer's hand never leaks: no card of it is named.
-    for (const TKart& k : g.CompHand)
-      if (k.Tag != g.Deck.front().Tag && !said.contains(QStringLiteral("козырь")))
+    for (const TKart& k : g.CompHand) {
+      if (k.Tag != g.Deck.front().Tag && !said.contains(QStringLiteral("козырь"))) {
         EXPECT_FALSE(said.contains(Name(form, k.Tag) + u',') || said.endsWith(Name(form, k.Tag)))
             << Name(form, k.Tag).toStdString();
+      }
+    }
 
     // Play the deal out; every card the computer puts down is named with what it did.
     const QString beats = en ? QStringLiteral("Computer beats the %1 with the %2")
@@ -110,9 +126,10 @@ TEST_F(PlayAnnouncementsTest, TheDealIsToldCardByCardInBothLanguages) {
         if (tag == 0 || tag == compRowBefore[i]) continue;
         ++compCardsDown;
         if (said.contains(Name(form, tag))) ++compCardsNamed;
-        if (g.PlayerRow[i].Rank != 0 && g.TableCards.front().Tag == g.PlayerRow[0].Tag)
+        if (g.PlayerRow[i].Rank != 0 && g.TableCards.front().Tag == g.PlayerRow[0].Tag) {
           EXPECT_TRUE(said.contains(beats.arg(Name(form, g.PlayerRow[i].Tag), Name(form, tag))))
               << said.toStdString();
+        }
       }
     }
     ASSERT_NE(g.DealResult, drGoesOn);
@@ -268,8 +285,7 @@ TEST_F(PlayAnnouncementsTest, TheMarkWaitsOnTheHandWhenABoutBeginsAndTheHintIsSa
   bool boutEnded = false;
   for (int step = 0; step < 200 && g.DealResult == drGoesOn && !boutEnded; ++step) {
     const bool tableBefore = !g.TableCards.empty();
-    Key(form, Qt::Key_Escape);
-    PlayOneStep(form);
+    PlayOneStepByKeys(form);
     boutEnded = tableBefore && g.TableCards.empty() && g.DealResult == drGoesOn;
   }
   if (boutEnded && !g.PlayerHand.empty()) {

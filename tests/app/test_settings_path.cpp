@@ -200,8 +200,9 @@ TEST_F(SettingsPathTest, AnInstalledGameIsToldByItsTreeAndKeepsItsTableInTheData
   EXPECT_FALSE(RunsInstalled(prefix + "/bin"));
   ASSERT_TRUE(QDir().mkpath(prefix + "/share/durak"));
   EXPECT_TRUE(RunsInstalled(prefix + "/bin"));
-  if (!QFileInfo(QStringLiteral("/proc/self")).isWritable())
+  if (!QFileInfo(QStringLiteral("/proc/self")).isWritable()) {
     EXPECT_TRUE(RunsInstalled(QStringLiteral("/proc/self")));
+  }
 
   const QByteArray previousData = qgetenv("XDG_DATA_HOME");
   const bool hadData = qEnvironmentVariableIsSet("XDG_DATA_HOME");

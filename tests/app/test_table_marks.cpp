@@ -90,27 +90,34 @@ TEST_F(TableMarksTest, TheKeyboardFrameGoesWithTheDeal) {
   Key(form, Qt::Key_Return);
   EXPECT_FALSE(form.Button2->isVisible());
   ASSERT_EQ(g.PlayerHand.size(), 6u);
-  // The new deal starts without a frame, and the first Right marks the first card.
+  // The new deal, dealt from the keyboard, shows the frame on the first card, not on a
+  // place left over from the last deal, and the first Right moves it to the second card.
+  EXPECT_EQ(form.HandFocus->Card(), LeftToRight(form).front());
+  EXPECT_TRUE(form.HandFocus->Showing());
+  Key(form, Qt::Key_Right);
+  EXPECT_EQ(form.HandFocus->Card(), LeftToRight(form)[1]);
+}
+
+TEST_F(TableMarksTest, APlayerOfTheMouseGetsNoFrameAtANewDeal) {
+  TForm1& form = StartPlaying();
+  form.Button2->click();  // "Замесить" with the mouse
+  ASSERT_EQ(form.Game().PlayerHand.size(), 6u);
   EXPECT_EQ(form.HandFocus->Card(), nullptr);
   EXPECT_FALSE(form.HandFocus->Showing());
-  Key(form, Qt::Key_Right);
-  EXPECT_EQ(form.HandFocus->Card(), LeftToRight(form).front());
 }
 
 TEST_F(TableMarksTest, NewGameTakesTheFrameAwayAndTheNextDealStartsAfresh) {
   TForm1& form = StartPlaying();
-  Key(form, Qt::Key_Return);
-  Key(form, Qt::Key_Right);
+  Key(form, Qt::Key_Return);  // dealt from the keyboard: the frame waits on the first card
   Key(form, Qt::Key_Right);
   ASSERT_EQ(form.HandFocus->Card(), LeftToRight(form)[1]);
   form.N8->trigger();  // F2
   EXPECT_EQ(form.HandFocus->Card(), nullptr);
   Key(form, Qt::Key_Return);
   ASSERT_EQ(form.Game().PlayerHand.size(), 6u);
-  EXPECT_EQ(form.HandFocus->Card(), nullptr);
-  EXPECT_FALSE(form.HandFocus->Showing());
-  Key(form, Qt::Key_Right);
   EXPECT_EQ(form.HandFocus->Card(), LeftToRight(form).front());
+  Key(form, Qt::Key_Right);
+  EXPECT_EQ(form.HandFocus->Card(), LeftToRight(form)[1]);
 }
 
 TEST_F(TableMarksTest, TheHintsMarkGoesWhenAnotherCardIsPlayed) {
