@@ -115,13 +115,6 @@ void ShareOf(const TShareSums& sums, TPlaySummary& s) {
   s.ShareHigh = std::min(1.0, mean + half);
 }
 
-double Percentile(std::vector<double> v, double p) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  const size_t i = static_cast<size_t>(std::ceil(p * static_cast<double>(v.size()))) - 1;
-  return v[std::min(i, v.size() - 1)];
-}
-
 }  // namespace
 
 TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {

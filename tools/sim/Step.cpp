@@ -18,29 +18,6 @@ namespace {
 // the stack of the recursive parser.
 constexpr int kMaxDepth = 32;
 
-bool TooDeep(const std::string& line) {
-  int depth = 0;
-  bool inString = false, escaped = false;
-  for (char ch : line) {
-    if (inString) {
-      if (escaped)
-        escaped = false;
-      else if (ch == '\\')
-        escaped = true;
-      else if (ch == '"')
-        inString = false;
-      continue;
-    }
-    if (ch == '"') inString = true;
-    if (ch == '[' || ch == '{') {
-      if (++depth > kMaxDepth) return true;
-    } else if (ch == ']' || ch == '}') {
-      --depth;
-    }
-  }
-  return false;
-}
-
 std::string ErrorLine(const std::string& message) {
   ordered_json r;
   r["error"] = message;
@@ -134,6 +111,29 @@ json HintJson(const json& event, const TGame& game) {
 
 }  // namespace
 
+bool NestedTooDeeply(const std::string& line) {
+  int depth = 0;
+  bool inString = false, escaped = false;
+  for (char ch : line) {
+    if (inString) {
+      if (escaped)
+        escaped = false;
+      else if (ch == '\\')
+        escaped = true;
+      else if (ch == '"')
+        inString = false;
+      continue;
+    }
+    if (ch == '"') inString = true;
+    if (ch == '[' || ch == '{') {
+      if (++depth > kMaxDepth) return true;
+    } else if (ch == ']' || ch == '}') {
+      --depth;
+    }
+  }
+  return false;
+}
+
 bool IsBlankLine(const std::string& line) {
   for (unsigned char ch : line)
     if (!std::isspace(ch)) return false;
@@ -160,7 +160,7 @@ std::string StepLine(const std::string& line) {
   try {
     if (line.size() > kMaxRequestLine)
       return ErrorLine("request longer than " + std::to_string(kMaxRequestLine) + " bytes");
-    if (TooDeep(line)) return ErrorLine("JSON nested too deeply");
+    if (NestedTooDeeply(line)) return ErrorLine("JSON nested too deeply");
     const json request = json::parse(line, nullptr, false);
     if (request.is_discarded()) return ErrorLine("not valid JSON");
     if (!request.is_object()) return ErrorLine("a request must be a JSON object");

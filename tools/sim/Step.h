@@ -14,6 +14,10 @@ std::string StepLine(const std::string& line);
 // Whether the line holds only white space (such lines get no response).
 bool IsBlankLine(const std::string& line);
 
+// Whether a request nests arrays and objects deeper than the parser is let go, so that
+// hostile input cannot exhaust the stack of the recursive parser.
+bool NestedTooDeeply(const std::string& line);
+
 // The longest request line answered; a longer one gets an error response.
 constexpr size_t kMaxRequestLine = 1 << 20;
 

@@ -9,6 +9,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "CommandLine.h"
 #include "Opponent.h"
 #include "TablePlayers.h"
 #include "TableRules.h"
@@ -21,22 +22,6 @@ namespace {
 
 constexpr int kFaultsShown = 10;
 constexpr uint64_t kMaxGames = 1000000000;
-
-double Percentile(std::vector<double> v, double p) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  const size_t i = static_cast<size_t>(std::ceil(p * static_cast<double>(v.size()))) - 1;
-  return v[std::min(i, v.size() - 1)];
-}
-
-bool ParseNumber(const char* text, uint64_t max, uint64_t& value) {
-  if (text == nullptr || *text == '\0' || *text == '-') return false;
-  char* end = nullptr;
-  const unsigned long long v = std::strtoull(text, &end, 10);
-  if (*end != '\0' || v > max) return false;
-  value = v;
-  return true;
-}
 
 bool KnownSeat(const std::string& name) {
   return name == "ordinary" || name == "strong" || name == "random" || name == "first";

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "StateJson.h"
+#include "Step.h"
 #include "TableJson.h"
 #include "TablePlayers.h"
 
@@ -13,8 +14,6 @@ using nlohmann::ordered_json;
 using namespace table;
 
 namespace {
-
-constexpr int kMaxDepth = 32;
 
 std::string ErrorLine(const std::string& message) {
   ordered_json r;
@@ -91,33 +90,10 @@ std::string Step(const json& request) {
   return r.dump();
 }
 
-bool TooDeep(const std::string& line) {
-  int depth = 0;
-  bool inString = false, escaped = false;
-  for (char ch : line) {
-    if (inString) {
-      if (escaped)
-        escaped = false;
-      else if (ch == '\\')
-        escaped = true;
-      else if (ch == '"')
-        inString = false;
-      continue;
-    }
-    if (ch == '"') inString = true;
-    if (ch == '[' || ch == '{') {
-      if (++depth > kMaxDepth) return true;
-    } else if (ch == ']' || ch == '}') {
-      --depth;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 std::string TableStepLine(const std::string& line) {
-  if (TooDeep(line)) return ErrorLine("request nested too deeply");
+  if (NestedTooDeeply(line)) return ErrorLine("request nested too deeply");
   try {
     return Step(json::parse(line));
   } catch (const THarnessError& e) {
