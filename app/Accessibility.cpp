@@ -6,9 +6,9 @@
 #include <QWidget>
 
 #include "Announcer.h"
-#include "THotCard.h"
-#include "TKuvLed.h"
-#include "TKuvPanel.h"
+#include "CardWidget.h"
+#include "LedDisplay.h"
+#include "PaintedPanel.h"
 
 namespace durak {
 
@@ -66,12 +66,12 @@ class TPartsAccessible : public QAccessibleWidget {
 QAccessibleInterface* GameFactory(const QString&, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   auto* widget = static_cast<QWidget*>(object);
-  if (qobject_cast<THotCard*>(object)) return new TPartsAccessible(widget, QAccessible::Graphic);
-  if (qobject_cast<TKuvPanel*>(object)) return new TPartsAccessible(widget, QAccessible::Pane);
+  if (qobject_cast<TCardWidget*>(object)) return new TPartsAccessible(widget, QAccessible::Graphic);
+  if (qobject_cast<TPaintedPanel*>(object)) return new TPartsAccessible(widget, QAccessible::Pane);
   if (dynamic_cast<TAnnouncer*>(widget))
     return new TPartsAccessible(widget, QAccessible::Notification);
   // A counter reads as its name ("В колоде: 12"), which the window keeps up to date.
-  if (qobject_cast<TKuvLed*>(object)) return new QAccessibleWidget(widget, QAccessible::StaticText);
+  if (qobject_cast<TLedDisplay*>(object)) return new QAccessibleWidget(widget, QAccessible::StaticText);
   return nullptr;
 }
 

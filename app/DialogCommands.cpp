@@ -1,10 +1,10 @@
 // The commands of the Options and Help menus that run a dialog: the options and About.
 // (The appearance command lives with the desk pictures it changes, in DeskMenu.cpp.)
 #include "SoundPlayer.h"
-#include "TForm1.h"
-#include "THotCard.h"
-#include "TOKDlg.h"
-#include "TRubDlg.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
+#include "AboutDialog.h"
+#include "OptionsDialog.h"
 #include "WinColor.h"
 
 namespace durak {
@@ -12,11 +12,11 @@ namespace durak {
 // The options command: load the dialog, and on OK put the choices into the game. Hot cards,
 // their colour, speed and hand order act at once; the variant and several-card leads wait
 // for the next deal, which latches them.
-void TForm1::N3Click() {
+void TMainWindow::ShowOptions() {
   TGame& g = *Engine;
   const int32_t oldOptions = g.Options;
   const int32_t oldHotColor = Settings.HotColor;
-  const int oldVidSort = g.VidSort;
+  const int oldVidSort = g.HandOrder;
 
   const int oldOpponent = Settings.Opponent;
   TOptionsChoice shown;
@@ -26,9 +26,9 @@ void TForm1::N3Click() {
   shown.Sound = oldOptions & arSound;
   shown.Transfer = oldOptions & arTransfer;
   shown.Opponent = oldOpponent;
-  shown.Speed = g.ASpeed;
-  shown.Sort = g.VidSort;
-  TRubDlg& d = *RubDlg;
+  shown.Speed = g.GlideSpeed;
+  shown.Sort = g.HandOrder;
+  TOptionsDialog& d = *OptionsDialog;
   d.Load(shown, SoundPlayer::HasAudioOutput());
   if (d.exec() != QDialog::Accepted) return;
   const TOptionsChoice chosen = d.Choice();
@@ -40,13 +40,13 @@ void TForm1::N3Click() {
   setBit(arHotCards, chosen.HotCards);
   setBit(arSound, chosen.Sound);
   if (Settings.HotColor != oldHotColor)
-    for (THotCard* card : Cards) card->SetHotMouseColor(ColorFromWin(Settings.HotColor));
-  if ((g.Options ^ oldOptions) & arHotCards) g.MarkHot(g.PlayMode);
+    for (TCardWidget* card : Cards) card->SetHotMouseColor(ColorFromWin(Settings.HotColor));
+  if ((g.Options ^ oldOptions) & arHotCards) g.MarkPlayable(g.PlayMode);
 
-  g.ASpeed = chosen.Speed;
-  g.VidSort = chosen.Sort < 0 ? oldVidSort : chosen.Sort;
-  if (g.VidSort != oldVidSort)
-    g.PlaceCards(g.Layout.PlayerHandLeft, g.Layout.HandRight, g.Layout.PlayerHandTop, g.VidSort,
+  g.GlideSpeed = chosen.Speed;
+  g.HandOrder = chosen.Sort < 0 ? oldVidSort : chosen.Sort;
+  if (g.HandOrder != oldVidSort)
+    g.PlaceCards(g.Layout.PlayerHandLeft, g.Layout.HandRight, g.Layout.PlayerHandTop, g.HandOrder,
                  g.PlayerHand);
 
   setBit(arTransfer, chosen.Transfer);
@@ -55,15 +55,15 @@ void TForm1::N3Click() {
   // The opponent, like the rules, is chosen at the deal.
   const bool rulesChanged = ((g.Options ^ oldOptions) & (arTransfer | arMultiLead)) != 0 ||
                             Settings.Opponent != oldOpponent;
-  if (rulesChanged && !g.ButtonVisible[durak::Button2]) ShowMessage(Texts[kRulesNextDealText]);
+  if (rulesChanged && !g.ButtonVisible[durak::DealButton]) ShowMessage(Texts[kRulesNextDealText]);
 }
 
 // The About command: a dialog with three faint faces drawn at random, its texts in the
 // current language, shown over the game window and freed when it closes.
-void TForm1::N5Click() {
+void TMainWindow::ShowAbout() {
   std::array<QImage, 3> faces;
   for (QImage& face : faces) face = Cards[Engine->Random.Draw(36)]->FaceImage();
-  TOKDlg dialog(this, faces);
+  TAboutDialog dialog(this, faces);
   dialog.ApplyTexts(Texts);
   dialog.exec();
 }

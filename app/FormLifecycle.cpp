@@ -14,30 +14,30 @@
 #include "CardPacks.h"
 #include "PlainText.h"
 #include "ResourcePack.h"
-#include "TChempForm.h"
-#include "TForm1.h"
-#include "THotCard.h"
-#include "TKuvPanel.h"
+#include "ChampionsDialog.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
+#include "PaintedPanel.h"
 #include "WinColor.h"
 #include "WindowPlacement.h"
 
 namespace durak {
 
-void TForm1::showEvent(QShowEvent* event) {
+void TMainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // Moved to a screen of another pixel density: the cards are drawn again for it.
   if (windowHandle() != nullptr && !ScreenWatched) {
     ScreenWatched = true;
-    connect(windowHandle(), &QWindow::screenChanged, this, [this] { Res(); });
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] { ArrangeTable(); });
   }
   if (Activated) return;
   Activated = true;
   KeepFrameOnScreen();
   // The first activation runs once, after the window is on screen.
-  QTimer::singleShot(0, this, [this] { FormActivate(); });
+  QTimer::singleShot(0, this, [this] { PrepareOnShow(); });
 }
 
-void TForm1::KeepFrameOnScreen() {
+void TMainWindow::KeepFrameOnScreen() {
   // Now that the window has its frame, the frame too must fit on the screen.
   if (!screen() || isMaximized()) return;
   const QRect frame = frameGeometry();
@@ -51,38 +51,38 @@ void TForm1::KeepFrameOnScreen() {
   move(client.topLeft() - QPoint(margins.left(), margins.top()));
 }
 
-void TForm1::FormActivate() {
+void TMainWindow::PrepareOnShow() {
   if (Settings.State == wsMaximized) showMaximized();
-  if (Settings.DeskTop <= 9) F[Settings.DeskTop]->trigger();
+  if (Settings.DeskPicture <= 9) DeskItems[Settings.DeskPicture]->trigger();
   // The texts came with the window; a language library missing then is tried (and its
   // absence reported) now.
-  if (TextsLanguage != Settings.Language) (Settings.Language == 2 ? L2 : L1)->trigger();
+  if (TextsLanguage != Settings.Language) (Settings.Language == 2 ? EnglishItem : RussianItem)->trigger();
   if (Closing) return;
-  SetFacesAll();
+  LoadCardFaces();
   if (Closing) return;
   CheckDeskLibrary();
-  Engine->N8Click();
+  Engine->NewGame();
   // The dealt table shows at once; the champions table is made and opened over it after.
   repaint();
-  ChempForm_->ChempMode = cmStartUp;
-  if (ChempForm_->exec() != QDialog::Accepted) {
+  ChampionsDialog_->ChempMode = cmStartUp;
+  if (ChampionsDialog_->exec() != QDialog::Accepted) {
     close();
     return;
   }
-  Label6->setText(QString::fromStdString(ChempForm_->CurChemp.NameText()));
-  const TChempRec& cur = ChempForm_->CurChemp;
+  PlayerNameLabel->setText(QString::fromStdString(ChampionsDialog_->CurChemp.NameText()));
+  const TChempRec& cur = ChampionsDialog_->CurChemp;
   Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
   ArrangeColumn();
   // The options and appearance dialogs are made now, the table long painted, rather than
   // before the window could first show.
-  RubDlg.Get();
-  InterDlg.Get();
+  OptionsDialog.Get();
+  AppearanceDialog.Get();
 }
 
-void TForm1::SetFacesAll() {
-  const QString chosen = QString::fromStdString(Settings.ColodaPath);
+void TMainWindow::LoadCardFaces() {
+  const QString chosen = QString::fromStdString(Settings.CardLibraryPath);
   const bool ok =
-      durak::SetFacesAll(Cards, chosen, Settings.Rubaha, CardWidth, CardHeight, &Library);
+      durak::LoadCardFaces(Cards, chosen, Settings.CardBack, CardWidth, CardHeight, &Library);
   PicturesStale = true;
   if (!ok) {
     // The game cannot go on without its cards. When the chosen deck is not the standard one
@@ -93,7 +93,7 @@ void TForm1::SetFacesAll() {
     ResourcePack pack;
     if (chosen.compare(standard, Qt::CaseInsensitive) != 0 && pack.Open(standard) &&
         CardPackPlayable(pack)) {
-      Settings.ColodaPath = standard.toStdString();
+      Settings.CardLibraryPath = standard.toStdString();
       details = Texts[kStandardDeckNextText].isEmpty()
                     ? QStringLiteral("The standard deck is used from the next start.")
                     : Texts[kStandardDeckNextText];
@@ -104,34 +104,34 @@ void TForm1::SetFacesAll() {
     Engine->Busy = false;
     close();
   }
-  Res();
+  ArrangeTable();
 }
 
-void TForm1::N7Click() {
-  ChempForm_->ChempMode = cmView;
-  ChempForm_->exec();
+void TMainWindow::ShowChampions() {
+  ChampionsDialog_->ChempMode = cmView;
+  ChampionsDialog_->exec();
   // The row may have changed meanwhile in another copy of the game: the record follows it.
-  const TChempRec& cur = ChempForm_->CurChemp;
+  const TChempRec& cur = ChampionsDialog_->CurChemp;
   Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
 }
 
-bool TForm1::ShowChampionsAfterDeal() {
+bool TMainWindow::ShowChampionsAfterDeal() {
   // The deal's result goes into the current player's row when the table is shown.
-  TChempRec& cur = ChempForm_->CurChemp;
+  TChempRec& cur = ChampionsDialog_->CurChemp;
   cur.Games = Engine->Record.Games;
   cur.Wins = Engine->Record.Wins;
   cur.Losses = Engine->Record.Losses;
   cur.Rating = Engine->Record.Rating;
-  ChempForm_->ChempMode = cmAfterDeal;
+  ChampionsDialog_->ChempMode = cmAfterDeal;
   // The end of the deal is said before the table takes the focus.
   Narrate();
   Announcer->Flush();
-  const bool ok = ChempForm_->exec() == QDialog::Accepted;
+  const bool ok = ChampionsDialog_->exec() == QDialog::Accepted;
   Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
   return ok;
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void TMainWindow::closeEvent(QCloseEvent* event) {
   // No closing while the window is made or a deal is laid out.
   if (Engine && Engine->Busy) {
     event->ignore();
@@ -140,19 +140,19 @@ void TForm1::closeEvent(QCloseEvent* event) {
   Closing = true;
   // Results put off while another program held durak.r's lock: one more bounded wait,
   // then written all the same, so no finished deal is lost.
-  if (TChempForm* chemp = ChempForm_.IfMade()) chemp->SavePendingAtExit();
+  if (TChampionsDialog* chemp = ChampionsDialog_.IfMade()) chemp->SavePendingAtExit();
   WriteSettingsFile();
   event->accept();
 }
 
-bool TForm1::WriteSettingsFile() {
-  Settings.RBright = Panel3->RBright();
-  Settings.FColor = KeepWinColor(Settings.FColor, Panel3->FColor());
-  Settings.SColor = KeepWinColor(Settings.SColor, Panel3->SColor());
-  Settings.Color = KeepWinColor(Settings.Color, Panel3->Color());
+bool TMainWindow::WriteSettingsFile() {
+  Settings.RBright = TablePanel->RBright();
+  Settings.FColor = KeepWinColor(Settings.FColor, TablePanel->FColor());
+  Settings.SColor = KeepWinColor(Settings.SColor, TablePanel->SColor());
+  Settings.Color = KeepWinColor(Settings.Color, TablePanel->Color());
   Settings.Options = static_cast<uint16_t>(Engine->Options);
-  Settings.ASpeed = Engine->ASpeed;
-  Settings.VidSort = Engine->VidSort;
+  Settings.GlideSpeed = Engine->GlideSpeed;
+  Settings.HandOrder = Engine->HandOrder;
   Settings.State = isMinimized() ? wsMinimized : isMaximized() ? wsMaximized : wsNormal;
   if (Settings.State == wsNormal) {
     Settings.Left = x();

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "THotCard.h"
+#include "CardWidget.h"
 
 namespace durak {
 
@@ -45,26 +45,26 @@ class TMarkFrame : public QWidget {
 
 }  // namespace
 
-THandFocus::THandFocus(std::function<std::vector<THotCard*>()> hand, QWidget* table,
-                       const std::vector<THotCard*>& allCards)
+THandFocus::THandFocus(std::function<std::vector<TCardWidget*>()> hand, QWidget* table,
+                       const std::vector<TCardWidget*>& allCards)
     : QObject(table),
       hand_(std::move(hand)),
       frame_(new TMarkFrame(table, [this] { return Color(); })) {
   // Every card's move is watched: the marked one to carry the frame along, the others
   // because a card arriving in an empty hand may take the mark.
-  for (THotCard* card : allCards) card->installEventFilter(this);
+  for (TCardWidget* card : allCards) card->installEventFilter(this);
 }
 
-std::vector<THotCard*> THandFocus::Hand() const {
-  std::vector<THotCard*> hand = hand_();
+std::vector<TCardWidget*> THandFocus::Hand() const {
+  std::vector<TCardWidget*> hand = hand_();
   std::stable_sort(hand.begin(), hand.end(),
-                   [](const THotCard* a, const THotCard* b) { return a->x() < b->x(); });
+                   [](const TCardWidget* a, const TCardWidget* b) { return a->x() < b->x(); });
   return hand;
 }
 
-THotCard* THandFocus::Card() const {
+TCardWidget* THandFocus::Card() const {
   if (!shown_ || !card_) return nullptr;
-  const std::vector<THotCard*> hand = hand_();
+  const std::vector<TCardWidget*> hand = hand_();
   return std::find(hand.begin(), hand.end(), card_.data()) != hand.end() ? card_.data() : nullptr;
 }
 
@@ -73,7 +73,7 @@ bool THandFocus::Showing() const {
 }
 
 void THandFocus::Step(TStep step) {
-  const std::vector<THotCard*> hand = Hand();
+  const std::vector<TCardWidget*> hand = Hand();
   if (hand.empty()) return;
   const auto at = std::find(hand.begin(), hand.end(), card_.data());
   const int n = static_cast<int>(hand.size());
@@ -95,15 +95,15 @@ void THandFocus::Step(TStep step) {
   Mark(hand[i]);
 }
 
-void THandFocus::Mark(THotCard* card) {
+void THandFocus::Mark(TCardWidget* card) {
   const bool changed = card != card_.data();
   card_ = card;
   Place();
   if (changed && OnMoved) OnMoved(card);
 }
 
-void THandFocus::Show(THotCard* card) {
-  const std::vector<THotCard*> hand = Hand();
+void THandFocus::Show(TCardWidget* card) {
+  const std::vector<TCardWidget*> hand = Hand();
   if (std::find(hand.begin(), hand.end(), card) == hand.end()) return;
   shown_ = true;
   Mark(card);
@@ -126,7 +126,7 @@ QColor THandFocus::Color() const {
 void THandFocus::Place() {
   if (placing_) return;
   placing_ = true;
-  const std::vector<THotCard*> hand = Hand();
+  const std::vector<TCardWidget*> hand = Hand();
   auto at = std::find(hand.begin(), hand.end(), card_.data());
   if (at == hand.end() && !hand.empty() && card_) {
     const int i = std::clamp(index_, 0, static_cast<int>(hand.size()) - 1);

@@ -15,21 +15,21 @@ class QWidget;
 
 namespace durak {
 
-class THotCard;
+class TCardWidget;
 
 class THandFocus : public QObject {
  public:
   // hand: the cards of the player's hand, in any order; table: the surface they lie on.
-  THandFocus(std::function<std::vector<THotCard*>()> hand, QWidget* table,
-             const std::vector<THotCard*>& allCards);
+  THandFocus(std::function<std::vector<TCardWidget*>()> hand, QWidget* table,
+             const std::vector<TCardWidget*>& allCards);
 
   enum TStep { stLeft, stRight, stFirst, stLast };
   // Moves the mark (the first Left or Right puts it on the last or first card).
   void Step(TStep step);
   // The marked card, or nullptr when no card carries a showing mark.
-  THotCard* Card() const;
+  TCardWidget* Card() const;
   // Puts a showing mark on a card of the hand (the hint's suggestion).
-  void Show(THotCard* card);
+  void Show(TCardWidget* card);
   // Takes the mark away.
   void Clear();
   // The frame's colour: the hot-card colour of the cards.
@@ -39,7 +39,7 @@ class THandFocus : public QObject {
   // The frame widget (for pictures and tests).
   QWidget* Frame() const { return frame_; }
   // Called whenever the marked card changes, with the card (nullptr when none).
-  std::function<void(THotCard*)> OnMoved;
+  std::function<void(TCardWidget*)> OnMoved;
   // Watches the window's mouse from now on (once its native window exists).
   void WatchMouse(QObject* window);
 
@@ -48,13 +48,13 @@ class THandFocus : public QObject {
 
  private:
   // The hand from left to right as it lies on the table.
-  std::vector<THotCard*> Hand() const;
+  std::vector<TCardWidget*> Hand() const;
   void Place();
-  void Mark(THotCard* card);
+  void Mark(TCardWidget* card);
 
-  std::function<std::vector<THotCard*>()> hand_;
+  std::function<std::vector<TCardWidget*>()> hand_;
   QWidget* frame_;
-  QPointer<THotCard> card_;
+  QPointer<TCardWidget> card_;
   int index_ = 0;  // where the marked card lay in the hand, for passing the mark on
   bool shown_ = false;
   bool placing_ = false;

@@ -8,8 +8,8 @@
 #include "Announcer.h"
 #include "HandFocus.h"
 #include "StrongChooser.h"
-#include "TBtn3d.h"
-#include "TForm1.h"
+#include "RaisedButton.h"
+#include "MainWindow.h"
 #include "TextIds.h"
 
 namespace durak {
@@ -33,7 +33,7 @@ std::unique_ptr<ISearchClock> MakeWindowSearchClock() {
   return std::make_unique<TWindowSearchClock>();
 }
 
-void TForm1::HintClick() {
+void TMainWindow::HintClick() {
   HintMenu = -1;
   if (Engine->Busy) return;
   // The same table always gets the same suggestion.
@@ -56,22 +56,22 @@ void TForm1::HintClick() {
     if (!card.isEmpty()) card[0] = card[0].toLower();
     if (!Texts[kHintPlayText].isEmpty()) Announcer->Say(Texts[kHintPlayText].arg(card));
     Announcer->Flush();
-    if (!solved.isEmpty()) Label2->setText(solved);
+    if (!solved.isEmpty()) SpeechLabel->setText(solved);
     return;
   }
   HintMarked = false;
   HandFocus->Clear();
-  TBtn3d* button = ButtonOf(hint.Button);
+  TRaisedButton* button = ButtonOf(hint.Button);
   const QString format = Texts[kHintButtonText].contains(QStringLiteral("%1"))
                              ? Texts[kHintButtonText]
                              : QStringLiteral("%1");
   const QString text = format.arg(button->text());
-  Label2->setText(solved.isEmpty() ? text : QStringLiteral("%1. %2").arg(text, solved));
+  SpeechLabel->setText(solved.isEmpty() ? text : QStringLiteral("%1. %2").arg(text, solved));
   Announcer->Say(format.arg(button->text().remove(u'&')));
   Announcer->Flush();
 }
 
-void TForm1::ForgetHint() {
+void TMainWindow::ForgetHint() {
   HintMenu = -1;
   if (!HintMarked) return;
   HintMarked = false;

@@ -6,44 +6,44 @@
 
 #include "Announcer.h"
 #include "HandFocus.h"
-#include "TBtn3d.h"
-#include "TForm1.h"
-#include "THotCard.h"
-#include "TKuvPanel.h"
+#include "RaisedButton.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
+#include "PaintedPanel.h"
 #include "TextIds.h"
 
 namespace durak {
 
-std::vector<THotCard*> TForm1::HandCards() const {
-  std::vector<THotCard*> hand;
-  for (const TKart& k : Engine->PlayerHand) {
+std::vector<TCardWidget*> TMainWindow::HandCards() const {
+  std::vector<TCardWidget*> hand;
+  for (const TCardInfo& k : Engine->PlayerHand) {
     if (k.Tag < 1 || k.Tag > 36) continue;
     // Only cards lying on the table: a new game sweeps the hand away without emptying
     // the list, and a swept card must not be played blind from the keyboard.
-    THotCard* card = Cards[k.Tag - 1];
-    if (card->geometry().intersects(Panel3->rect())) hand.push_back(card);
+    TCardWidget* card = Cards[k.Tag - 1];
+    if (card->geometry().intersects(TablePanel->rect())) hand.push_back(card);
   }
   return hand;
 }
 
-void TForm1::CreateHandFocus() {
-  HandFocus = new THandFocus([this] { return HandCards(); }, Panel3, Cards);
-  HandFocus->OnMoved = [this](THotCard* card) { CardFocusMoved(card); };
+void TMainWindow::CreateHandFocus() {
+  HandFocus = new THandFocus([this] { return HandCards(); }, TablePanel, Cards);
+  HandFocus->OnMoved = [this](TCardWidget* card) { CardFocusMoved(card); };
 }
 
 // The command buttons from the right edge of the bar inwards, as they are laid out.
-std::array<TBtn3d*, 5> TForm1::ButtonsFromTheRight() const {
-  return {Button2, Button5, Button3, Button1, Button4};
+std::array<TRaisedButton*, 5> TMainWindow::ButtonsFromTheRight() const {
+  return {DealButton, DefendButton, ComputerTakesButton, TakeButton, DiscardButton};
 }
 
-TBtn3d* TForm1::RightmostButton() const {
-  for (TBtn3d* b : ButtonsFromTheRight()) {
+TRaisedButton* TMainWindow::RightmostButton() const {
+  for (TRaisedButton* b : ButtonsFromTheRight()) {
     if (!b->isHidden()) return b;
   }
   return nullptr;
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event) {
+void TMainWindow::keyPressEvent(QKeyEvent* event) {
   const Qt::KeyboardModifiers mods = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
   if (mods != Qt::NoModifier) {
     QMainWindow::keyPressEvent(event);
@@ -68,7 +68,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-bool TForm1::HandleKey(const QKeyEvent& event) {
+bool TMainWindow::HandleKey(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Left:
       HandFocus->Step(THandFocus::stLeft);
@@ -97,10 +97,10 @@ bool TForm1::HandleKey(const QKeyEvent& event) {
     case Qt::Key_Enter:
     case Qt::Key_Space: {
       if (event.isAutoRepeat()) return true;  // holding the key down plays one card only
-      if (THotCard* card = HandFocus->Card()) {
+      if (TCardWidget* card = HandFocus->Card()) {
         PlayCardFromKeyboard(card);
       } else if (event.key() != Qt::Key_Space) {
-        if (TBtn3d* b = RightmostButton()) b->click();
+        if (TRaisedButton* b = RightmostButton()) b->click();
       }
       return true;
     }
@@ -116,7 +116,7 @@ bool TForm1::HandleKey(const QKeyEvent& event) {
     letter = QChar(event.key()).toUpper();
   }
   if (letter.isNull()) return false;
-  for (TBtn3d* b : ButtonsFromTheRight()) {
+  for (TRaisedButton* b : ButtonsFromTheRight()) {
     if (b->isHidden() || b->KeyLetter().isNull() || b->KeyLetter().toUpper() != letter) continue;
     if (!event.isAutoRepeat()) b->click();
     return true;
@@ -124,7 +124,7 @@ bool TForm1::HandleKey(const QKeyEvent& event) {
   return false;
 }
 
-void TForm1::PlayCardFromKeyboard(THotCard* card) {
+void TMainWindow::PlayCardFromKeyboard(TCardWidget* card) {
   // Exactly what a click does; only a card that takes clicks answers.
   if (!card->Clickable() || !card->OnClick) return;
   KeyboardPlay = true;

@@ -10,13 +10,13 @@
 
 #include "PlainText.h"
 #include "ResourcePack.h"
-#include "TBtn3d.h"
-#include "TChempForm.h"
-#include "TForm1.h"
-#include "TInterDlg.h"
-#include "TPassForm.h"
-#include "TRubDlg.h"
-#include "TRulesForm.h"
+#include "RaisedButton.h"
+#include "ChampionsDialog.h"
+#include "MainWindow.h"
+#include "AppearanceDialog.h"
+#include "PasswordDialog.h"
+#include "OptionsDialog.h"
+#include "RulesWindow.h"
 
 namespace durak {
 
@@ -46,13 +46,13 @@ void FollowWithQtDialogs(QObject* owner, int language) {
 
 }  // namespace
 
-void TForm1::L2Click(int language) {
-  (language == 2 ? L2 : L1)->setChecked(true);
+void TMainWindow::LanguageChosen(int language) {
+  (language == 2 ? EnglishItem : RussianItem)->setChecked(true);
   Settings.Language = language;
-  ChangeLang(language);
+  ApplyLanguage(language);
 }
 
-void TForm1::ChangeLang(int language) {
+void TMainWindow::ApplyLanguage(int language) {
   if (!LoadLanguage(language)) {
     QString message = (Texts[kLibraryWordText] + QStringLiteral(" durlang.dll ")).left(63);
     message = (message + Texts[kCannotOpenText]).left(113);
@@ -63,7 +63,7 @@ void TForm1::ChangeLang(int language) {
   Engine->ShowSpeech(Engine->LastSpeech);
 }
 
-bool TForm1::LoadLanguage(int language) {
+bool TMainWindow::LoadLanguage(int language) {
   const int base = language == 2 ? 300 : 0;
   ResourcePack pack;
   if (!pack.Open(QStringLiteral("durlang.dll"))) return false;
@@ -81,44 +81,44 @@ bool TForm1::LoadLanguage(int language) {
   return true;
 }
 
-void TForm1::ApplyTexts() {
+void TMainWindow::ApplyTexts() {
   const TTextTable& t = Texts;
   TextsLoaded = true;
-  File1->menuAction()->setText(t[kFileMenuText]);
-  N8->setText(t[kNewGameMenuText]);
-  N7->setText(t[kChampionsMenuText]);
-  N2->setText(t[kExitMenuText]);
-  Options1->menuAction()->setText(t[kOptionsMenuText]);
-  N3->setText(t[kSettingsMenuText]);
-  Inter->setText(t[kAppearanceMenuText]);
-  N4->menuAction()->setText(t[kDeskMenuText]);
-  for (int i = 0; i < 10; ++i) F[i]->setText(t[DeskText(i)]);
-  Language1->menuAction()->setText(t[kLanguageMenuText]);
-  L1->setText(t[kRussianMenuText]);
-  L2->setText(t[kEnglishMenuText]);
-  N6->menuAction()->setText(t[kHelpMenuText]);
-  N5->setText(t[kAboutMenuText]);
-  Exit1->setText(t[kQuitMenuText]);
+  FileMenu->menuAction()->setText(t[kFileMenuText]);
+  NewGameItem->setText(t[kNewGameMenuText]);
+  ChampionsItem->setText(t[kChampionsMenuText]);
+  ExitItem->setText(t[kExitMenuText]);
+  OptionsMenu->menuAction()->setText(t[kOptionsMenuText]);
+  OptionsItem->setText(t[kSettingsMenuText]);
+  AppearanceItem->setText(t[kAppearanceMenuText]);
+  DeskPictureMenu->menuAction()->setText(t[kDeskMenuText]);
+  for (int i = 0; i < 10; ++i) DeskItems[i]->setText(t[DeskText(i)]);
+  LanguageMenu->menuAction()->setText(t[kLanguageMenuText]);
+  RussianItem->setText(t[kRussianMenuText]);
+  EnglishItem->setText(t[kEnglishMenuText]);
+  HelpMenu->menuAction()->setText(t[kHelpMenuText]);
+  AboutItem->setText(t[kAboutMenuText]);
+  ExitBarItem->setText(t[kQuitMenuText]);
   setWindowTitle(t[kWindowTitleText]);
-  Button2->setText(t[kShuffleButtonText]);
-  Button4->setText(t[kBitoButtonText]);
-  Button1->setText(t[kBeruButtonText]);
-  Button3->setText(t[kTakeItButtonText]);
-  Button5->setText(t[kDefendButtonText]);
+  DealButton->setText(t[kShuffleButtonText]);
+  DiscardButton->setText(t[kBitoButtonText]);
+  TakeButton->setText(t[kBeruButtonText]);
+  ComputerTakesButton->setText(t[kTakeItButtonText]);
+  DefendButton->setText(t[kDefendButtonText]);
   // The key letters, in the order of the captions.
-  const std::array<TBtn3d*, 5> byCaption = {Button2, Button4, Button1, Button3, Button5};
+  const std::array<TRaisedButton*, 5> byCaption = {DealButton, DiscardButton, TakeButton, ComputerTakesButton, DefendButton};
   for (int i = 0; i < 5; ++i) {
     const QString letter = t[KeyLetterText(i)];
     byCaption[i]->SetKeyLetter(letter.size() == 1 ? letter.at(0) : QChar());
   }
-  Label7->setText(t[kComputerSideText]);
-  Label1->setText(t[kStockSideText]);
+  ComputerScoreCaption->setText(t[kComputerSideText]);
+  StockCaption->setText(t[kStockSideText]);
   // Until a player is chosen in the champions table the player's side has its caption.
-  const TChempForm* chemp = ChempForm_.IfMade();
+  const TChampionsDialog* chemp = ChampionsDialog_.IfMade();
   if (chemp && !chemp->CurChemp.NameText().empty())
-    Label6->setText(QString::fromStdString(chemp->CurChemp.NameText()));
+    PlayerNameLabel->setText(QString::fromStdString(chemp->CurChemp.NameText()));
   else
-    Label6->setText(t[kPlayerSideText]);
+    PlayerNameLabel->setText(t[kPlayerSideText]);
 
   // The engine's words: card names for the pick-a-pair menu and the speeches.
   TGameTexts& g = Engine->Texts;
@@ -129,19 +129,19 @@ void TForm1::ApplyTexts() {
     for (int v = 0; v < kSpeechVariants; ++v) g.Speeches[k][v] = Cut(t[SpeechText(k, v)], 49);
 
   // Each dialog puts the texts on its own captions.
-  if (TChempForm* d = ChempForm_.IfMade()) d->ApplyTexts(t);
-  if (TPassForm* d = PassForm_.IfMade()) d->ApplyTexts(t);
+  if (TChampionsDialog* d = ChampionsDialog_.IfMade()) d->ApplyTexts(t);
+  if (TPasswordDialog* d = PasswordDialog_.IfMade()) d->ApplyTexts(t);
 
   // The desk entries of the right-click menu share the main menu's texts.
-  for (int i = 0; i < 10; ++i) PF[i]->setText(t[DeskText(i)]);
+  for (int i = 0; i < 10; ++i) DeskPopupItems[i]->setText(t[DeskText(i)]);
 
   // The options and appearance dialogs take them when made, if they are not yet.
-  if (TRubDlg* d = RubDlg.IfMade()) d->ApplyTexts(t);
-  if (TInterDlg* d = InterDlg.IfMade()) d->ApplyTexts(t);
+  if (TOptionsDialog* d = OptionsDialog.IfMade()) d->ApplyTexts(t);
+  if (TAppearanceDialog* d = AppearanceDialog.IfMade()) d->ApplyTexts(t);
 
   RulesItem->setText(t[kRulesMenuText]);
   HintItem->setText(t[kHintMenuText]);
-  if (RulesForm) RulesForm->ApplyTexts(t);
+  if (RulesWindow) RulesWindow->ApplyTexts(t);
   UpdateAccessibleTexts();
   ArrangeColumn();
   ArrangeBottomBar();

@@ -7,9 +7,9 @@
 #include <QTimer>
 
 #include "ResourcePack.h"
-#include "TForm1.h"
-#include "THotCard.h"
-#include "TKuvPanel.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
+#include "PaintedPanel.h"
 
 namespace durak {
 
@@ -50,13 +50,13 @@ class TPairMenuStyle : public QProxyStyle {
 
 }  // namespace
 
-int TForm1::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) {
+int TMainWindow::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) {
   if (ChoosePair) return ChoosePair(items);
   QMenu menu(this);
   TPairMenuStyle style;
   menu.setStyle(&style);
   for (const TPairMenuItem& item : items) {
-    const THotCard* card = Cards[item.PictureCard - 1];
+    const TCardWidget* card = Cards[item.PictureCard - 1];
     QAction* a = menu.addAction(QIcon(ItemPicture(card->FaceImage(), item.Arrow)),
                                 QString::fromStdString(item.Caption));
     a->setData(item.Tag);
@@ -69,11 +69,11 @@ int TForm1::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y)
   HintMenu = -1;
   if (!start && KeyboardPlay && !menu.actions().isEmpty()) start = menu.actions().first();
   if (start) QTimer::singleShot(0, &menu, [&menu, start] { menu.setActiveAction(start); });
-  QAction* chosen = menu.exec(Panel3->mapToGlobal(QPoint(x, y)));
+  QAction* chosen = menu.exec(TablePanel->mapToGlobal(QPoint(x, y)));
   return chosen ? chosen->data().toInt() : -1;
 }
 
-void TForm1::PlaySound(int id) {
+void TMainWindow::PlaySound(int id) {
   ResourcePack pack;
   if (!pack.Open(QStringLiteral("SND.DLL"))) return;
   pack.PlaySound(QStringLiteral("SND%1").arg(id));

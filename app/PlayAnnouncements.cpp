@@ -7,11 +7,11 @@
 #include "Announcer.h"
 #include "HandFocus.h"
 #include "PlayNarrator.h"
-#include "TBtn3d.h"
-#include "TForm1.h"
-#include "THotCard.h"
-#include "TKuvLed.h"
-#include "TKuvPanel.h"
+#include "RaisedButton.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
+#include "LedDisplay.h"
+#include "PaintedPanel.h"
 #include "TextIds.h"
 
 namespace durak {
@@ -23,15 +23,15 @@ QString LowerFirst(QString text) {
 }
 }  // namespace
 
-void TForm1::CreateAnnouncer() {
-  Announcer = new TAnnouncer(Panel1);
+void TMainWindow::CreateAnnouncer() {
+  Announcer = new TAnnouncer(ButtonBar);
   Announcer->move(0, 0);
   Narrator = std::make_unique<TPlayNarrator>(
       Texts, [this](int tag) { return CardName(Cards[tag - 1]); },
       [this](TButton b) { return ButtonOf(b)->text().remove(u'&'); });
 }
 
-void TForm1::Narrate() {
+void TMainWindow::Narrate() {
   if (!Narrator || !TextsLoaded) return;
   for (const QString& line : Narrator->Observe(*Engine)) Announcer->Say(line);
   UpdateAccessibleTexts();  // the computer's counter names its card count
@@ -42,10 +42,10 @@ void TForm1::Narrate() {
   }
 }
 
-void TForm1::MarkHandForNextBout() {
+void TMainWindow::MarkHandForNextBout() {
   // A player of the mouse gets no frame; one who plays by keys, or by ear, finds it ready.
   if (!PlaysByKeys && !QAccessible::isActive()) return;
-  THotCard* marked = HandFocus->Card();
+  TCardWidget* marked = HandFocus->Card();
   if (!marked || marked == AutoMarked) {
     HandFocus->Step(THandFocus::stFirst);
     marked = HandFocus->Card();
@@ -57,7 +57,7 @@ void TForm1::MarkHandForNextBout() {
   QTimer::singleShot(0, this, [this] { KeepAutoMarkFirst(); });
 }
 
-void TForm1::KeepAutoMarkFirst() {
+void TMainWindow::KeepAutoMarkFirst() {
   if (!AutoMarked || HandFocus->Card() != AutoMarked) {
     AutoMarked = nullptr;  // the player moved the mark, or it went
     return;
@@ -66,9 +66,9 @@ void TForm1::KeepAutoMarkFirst() {
   AutoMarked = HandFocus->Card();
 }
 
-QString TForm1::ComputerLedName() const {
+QString TMainWindow::ComputerLedName() const {
   const QString score =
-      Texts[kHerLedText].isEmpty() ? QString() : Texts[kHerLedText].arg(HerLed1->Number());
+      Texts[kHerLedText].isEmpty() ? QString() : Texts[kHerLedText].arg(ComputerScoreLed->Number());
   const QString cards = Texts[kCompCardsText].isEmpty()
                             ? QString()
                             : Texts[kCompCardsText].arg(Engine->CompHand.size());
@@ -76,7 +76,7 @@ QString TForm1::ComputerLedName() const {
   return score + QStringLiteral(". ") + cards;
 }
 
-QString TForm1::StateReading() const {
+QString TMainWindow::StateReading() const {
   QStringList parts;
   auto add = [&parts](const QString& pattern, const QString& value) {
     if (!pattern.isEmpty()) parts << pattern.arg(value);
@@ -88,8 +88,8 @@ QString TForm1::StateReading() const {
   } else if (Engine->Trump >= 1 && Engine->Trump <= 4 && !Engine->PlayerHand.empty()) {
     add(Texts[kTrumpSuitText], Texts[SuitWordText(Engine->Trump)]);
   }
-  add(Texts[kMyLedText], QString::number(Engine->MyScore));
-  add(Texts[kHerLedText], QString::number(Engine->HerScore));
+  add(Texts[kMyLedText], QString::number(Engine->PlayerScore));
+  add(Texts[kHerLedText], QString::number(Engine->ComputerScore));
   return parts.join(QStringLiteral(". "));
 }
 

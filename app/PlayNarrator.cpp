@@ -12,10 +12,10 @@ bool Holds(const std::vector<int>& tags, int tag) {
   return std::find(tags.begin(), tags.end(), tag) != tags.end();
 }
 
-std::vector<int> TagsOf(const TKarts& cards) {
+std::vector<int> TagsOf(const TCardList& cards) {
   std::vector<int> tags;
   tags.reserve(cards.size());
-  for (const TKart& k : cards) tags.push_back(k.Tag);
+  for (const TCardInfo& k : cards) tags.push_back(k.Tag);
   return tags;
 }
 
@@ -52,8 +52,8 @@ TPlayNarrator::TLook TPlayNarrator::LookAt(const TGame& game) {
   look.Deck = TagsOf(game.Deck);
   look.Buttons = game.ButtonVisible;
   look.Result = game.DealResult;
-  look.MyScore = game.MyScore;
-  look.HerScore = game.HerScore;
+  look.PlayerScore = game.PlayerScore;
+  look.ComputerScore = game.ComputerScore;
   return look;
 }
 
@@ -181,14 +181,14 @@ QStringList TPlayNarrator::Observe(const TGame& game) {
              : now.Result == drComputerWon ? kCompWonDealText
                                            : kDrawnDealText));
   }
-  const bool scored = now.MyScore != was.MyScore || now.HerScore != was.HerScore;
+  const bool scored = now.PlayerScore != was.PlayerScore || now.ComputerScore != was.ComputerScore;
   const bool drawn = was.Result == drGoesOn && now.Result == drDraw;
   if (now.Result != drGoesOn && (scored || drawn))
-    add(Line(kScoreText, QString::number(now.MyScore), QString::number(now.HerScore)));
+    add(Line(kScoreText, QString::number(now.PlayerScore), QString::number(now.ComputerScore)));
 
   // ---- the buttons that came up -------------------------------------------------------
   QStringList shown;
-  for (TButton b : {Button2, Button1, Button4, Button3, Button5}) {
+  for (TButton b : {DealButton, TakeButton, DiscardButton, ComputerTakesButton, DefendButton}) {
     if (now.Buttons[b] && !was.Buttons[b]) shown << buttonCaption_(b);
   }
   if (!shown.isEmpty()) add(Line(kButtonsShownText, shown.join(QStringLiteral(", "))));

@@ -38,7 +38,7 @@ class TPlayNarrator {
     std::vector<int> PlayerHand, CompHand, Deck;
     std::array<bool, 6> Buttons{};
     int Result = drGoesOn;
-    int MyScore = 0, HerScore = 0;
+    int PlayerScore = 0, ComputerScore = 0;
   };
   static TLook LookAt(const TGame& game);
   QString Names(const std::vector<int>& tags) const;

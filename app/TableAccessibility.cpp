@@ -8,11 +8,11 @@
 #include "Accessibility.h"
 #include "Announcer.h"
 #include "HandFocus.h"
-#include "TBtn3d.h"
-#include "TForm1.h"
-#include "THotCard.h"
-#include "TKuvLed.h"
-#include "TKuvPanel.h"
+#include "RaisedButton.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
+#include "LedDisplay.h"
+#include "PaintedPanel.h"
 #include "TextIds.h"
 
 namespace durak {
@@ -29,8 +29,8 @@ QString Filled(const QString& pattern, int number) {
   return pattern.isEmpty() ? QString() : pattern.arg(number);
 }
 
-bool InHand(const TKarts& hand, int tag) {
-  for (const TKart& k : hand) {
+bool InHand(const TCardList& hand, int tag) {
+  for (const TCardInfo& k : hand) {
     if (k.Tag == tag) return true;
   }
   return false;
@@ -38,9 +38,9 @@ bool InHand(const TKarts& hand, int tag) {
 
 }  // namespace
 
-void TForm1::SetUpAccessibility() {
+void TMainWindow::SetUpAccessibility() {
   InstallGameAccessibility();
-  for (THotCard* card : Cards) {
+  for (TCardWidget* card : Cards) {
     TAccessibleParts parts;
     parts.Role = QAccessible::Graphic;
     parts.Text = [this, card](QAccessible::Text t) {
@@ -51,7 +51,7 @@ void TForm1::SetUpAccessibility() {
       s.focusable = inHand;
       s.focused = HandFocus->Card() == card;
       // A card swept off the table is not there for the reader either.
-      if (!card->geometry().intersects(Panel3->rect())) s.invisible = true;
+      if (!card->geometry().intersects(TablePanel->rect())) s.invisible = true;
     };
     parts.Press = [this, card] {
       if (InHand(Engine->PlayerHand, card->Tag())) PlayCardFromKeyboard(card);
@@ -63,15 +63,15 @@ void TForm1::SetUpAccessibility() {
   table.Text = [this](QAccessible::Text t) {
     return t == QAccessible::Name ? Texts[kTableText] : TableDescription();
   };
-  SetAccessibleParts(Panel3, std::move(table));
+  SetAccessibleParts(TablePanel, std::move(table));
 }
 
-void TForm1::ForgetAccessibility() {
-  for (THotCard* card : Cards) ForgetAccessibleParts(card);
-  ForgetAccessibleParts(Panel3);
+void TMainWindow::ForgetAccessibility() {
+  for (TCardWidget* card : Cards) ForgetAccessibleParts(card);
+  ForgetAccessibleParts(TablePanel);
 }
 
-QString TForm1::CardName(const THotCard* card) const {
+QString TMainWindow::CardName(const TCardWidget* card) const {
   if (Texts[kCardNameText].isEmpty() || Texts[kTrumpCardText].isEmpty()) return {};  // not loaded
   if (card->CardState() != 1) return Texts[kFaceDownText];
   const int rank = card->Rank(), suit = card->Suit();
@@ -83,28 +83,28 @@ QString TForm1::CardName(const THotCard* card) const {
 
 // Which row holds the attack: the one with the bout's first card, since a transfer moves
 // the whole attack across. 0 the player's row, 1 the computer's, -1 an empty table.
-int TForm1::AttackRow() const {
+int TMainWindow::AttackRow() const {
   if (Engine->TableCards.empty()) return -1;
   const int first = Engine->TableCards.front().Tag;
-  for (const TKart& k : Engine->PlayerRow) {
+  for (const TCardInfo& k : Engine->PlayerRow) {
     if (k.Rank != 0 && k.Tag == first) return 0;
   }
   return 1;
 }
 
-QString TForm1::PairText(int slot) const {
+QString TMainWindow::PairText(int slot) const {
   const int attack = AttackRow();
   if (attack < 0 || slot < 0 || slot > 5) return {};
   if (Texts[kOpenPairText].isEmpty() || Texts[kBeatenPairText].isEmpty()) return {};
-  const TKart& a = attack == 0 ? Engine->PlayerRow[slot] : Engine->CompRow[slot];
-  const TKart& d = attack == 0 ? Engine->CompRow[slot] : Engine->PlayerRow[slot];
+  const TCardInfo& a = attack == 0 ? Engine->PlayerRow[slot] : Engine->CompRow[slot];
+  const TCardInfo& d = attack == 0 ? Engine->CompRow[slot] : Engine->PlayerRow[slot];
   if (a.Rank == 0) return {};
   const QString attackName = CardName(Cards[a.Tag - 1]);
   if (d.Rank == 0) return Texts[kOpenPairText].arg(attackName);
   return Texts[kBeatenPairText].arg(attackName, LowerFirst(CardName(Cards[d.Tag - 1])));
 }
 
-QString TForm1::CardDescription(const THotCard* card) const {
+QString TMainWindow::CardDescription(const TCardWidget* card) const {
   const int tag = card->Tag();
   if (InHand(Engine->PlayerHand, tag)) return card->HotMouse() ? Texts[kPlayableText] : QString();
   for (int i = 0; i < 6; ++i) {
@@ -116,7 +116,7 @@ QString TForm1::CardDescription(const THotCard* card) const {
   return {};
 }
 
-QString TForm1::TableDescription() const {
+QString TMainWindow::TableDescription() const {
   QStringList pairs;
   for (int i = 0; i < 6; ++i) {
     const QString pair = PairText(i);
@@ -125,7 +125,7 @@ QString TForm1::TableDescription() const {
   return pairs.isEmpty() ? Texts[kEmptyTableText] : pairs.join(QStringLiteral("; "));
 }
 
-void TForm1::UpdateAccessibleTexts() {
+void TMainWindow::UpdateAccessibleTexts() {
   // Each change is told to a reader, so only a text that changed is set: this runs after
   // every move.
   auto name = [](QWidget* w, const QString& text) {
@@ -134,11 +134,11 @@ void TForm1::UpdateAccessibleTexts() {
   auto description = [](QWidget* w, const QString& text) {
     if (w->accessibleDescription() != text) w->setAccessibleDescription(text);
   };
-  name(MyLed1, Filled(Texts[kMyLedText], MyLed1->Number()));
-  name(HerLed1, ComputerLedName());
-  name(ColLed1, Filled(Texts[kStockLedText], ColLed1->Number()));
-  description(Label2, Texts[kSpeechLineText]);
-  const std::array<TBtn3d*, 5> byCaption = {Button2, Button4, Button1, Button3, Button5};
+  name(PlayerScoreLed, Filled(Texts[kMyLedText], PlayerScoreLed->Number()));
+  name(ComputerScoreLed, ComputerLedName());
+  name(StockLed, Filled(Texts[kStockLedText], StockLed->Number()));
+  description(SpeechLabel, Texts[kSpeechLineText]);
+  const std::array<TRaisedButton*, 5> byCaption = {DealButton, DiscardButton, TakeButton, ComputerTakesButton, DefendButton};
   for (int i = 0; i < 5; ++i) {
     const QChar key = byCaption[i]->KeyLetter();
     const QString& pattern = Texts[kButtonKeyText];
@@ -146,14 +146,14 @@ void TForm1::UpdateAccessibleTexts() {
   }
 }
 
-void TForm1::AnnounceSpeech() {
+void TMainWindow::AnnounceSpeech() {
   // The label reports its new name itself; a reader speaks the words as the announcer's
   // notification, whatever has the focus.
-  SendAccessibleEvent(Label2, QAccessible::Alert);
-  if (Announcer) Announcer->Say(Label2->text());
+  SendAccessibleEvent(SpeechLabel, QAccessible::Alert);
+  if (Announcer) Announcer->Say(SpeechLabel->text());
 }
 
-void TForm1::CardFocusMoved(THotCard* card) {
+void TMainWindow::CardFocusMoved(TCardWidget* card) {
   if (!card) return;
   SendAccessibleEvent(card, QAccessible::Focus);
 }

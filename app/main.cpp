@@ -6,7 +6,7 @@
 #include "DurakVersion.h"
 #include "ProgramFonts.h"
 #include "SafeFile.h"
-#include "TForm1.h"
+#include "MainWindow.h"
 #include "WindowPlacement.h"
 
 int main(int argc, char** argv) {
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   // While a file's lock is waited for (another program may hold it), the window repaints.
   durak::SetLockWaitHook(
       [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10); });
-  durak::TForm1 window;
+  durak::TMainWindow window;
   window.show();
   return app.exec();
 }

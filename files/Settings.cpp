@@ -22,13 +22,13 @@ TSettings ReadSettings(const TProfileFile& f, const std::function<bool()>& haveW
 
 TSettings ReadSettings(const TProfileFile& f, bool haveWaveOut) {
   TSettings s;
-  s.MyWords = f.ReadInteger(kSettings, "MyWords", 0);
-  s.DeskTop = static_cast<uint8_t>(f.ReadInteger(kSettings, "DeskTop", 0));
-  s.Rubaha = static_cast<uint8_t>(f.ReadInteger(kSettings, "Rubaha", 1));
-  s.VidSort = f.ReadInteger(kSettings, "VidSort", 1);
-  s.ASpeed = f.ReadInteger(kSettings, "ASpeed", 40);
-  s.DTPath = f.ReadString(kSettings, "DTPath", "dtop.dll");
-  s.ColodaPath = f.ReadString(kSettings, "ColodaPath", "c36.dll");
+  s.SpeechColour = f.ReadInteger(kSettings, "MyWords", 0);
+  s.DeskPicture = static_cast<uint8_t>(f.ReadInteger(kSettings, "DeskTop", 0));
+  s.CardBack = static_cast<uint8_t>(f.ReadInteger(kSettings, "Rubaha", 1));
+  s.HandOrder = f.ReadInteger(kSettings, "VidSort", 1);
+  s.GlideSpeed = f.ReadInteger(kSettings, "ASpeed", 40);
+  s.DeskLibraryPath = f.ReadString(kSettings, "DTPath", "dtop.dll");
+  s.CardLibraryPath = f.ReadString(kSettings, "ColodaPath", "c36.dll");
   s.RBright = f.ReadInteger(kSettings, "RBright", 0);
   s.FColor = f.ReadInteger(kSettings, "FColor", 0);
   s.SColor = f.ReadInteger(kSettings, "SColor", 32768);
@@ -50,13 +50,13 @@ TSettings ReadSettings(const TProfileFile& f, bool haveWaveOut) {
 }
 
 void WriteSettings(TProfileFile& f, const TSettings& s) {
-  f.WriteInteger(kSettings, "Rubaha", s.Rubaha);
-  f.WriteInteger(kSettings, "ASpeed", s.ASpeed);
-  f.WriteInteger(kSettings, "VidSort", s.VidSort);
-  f.WriteInteger(kSettings, "MyWords", s.MyWords);
-  f.WriteInteger(kSettings, "DeskTop", s.DeskTop);
-  f.WriteString(kSettings, "DTPath", s.DTPath);
-  f.WriteString(kSettings, "ColodaPath", s.ColodaPath);
+  f.WriteInteger(kSettings, "Rubaha", s.CardBack);
+  f.WriteInteger(kSettings, "ASpeed", s.GlideSpeed);
+  f.WriteInteger(kSettings, "VidSort", s.HandOrder);
+  f.WriteInteger(kSettings, "MyWords", s.SpeechColour);
+  f.WriteInteger(kSettings, "DeskTop", s.DeskPicture);
+  f.WriteString(kSettings, "DTPath", s.DeskLibraryPath);
+  f.WriteString(kSettings, "ColodaPath", s.CardLibraryPath);
   f.WriteInteger(kSettings, "RBright", s.RBright);
   f.WriteInteger(kSettings, "FColor", s.FColor);
   f.WriteInteger(kSettings, "SColor", s.SColor);

@@ -16,13 +16,13 @@ enum TWindowState : uint8_t { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
 enum TOpponentLevel : int32_t { kOpponentUsual = 0, kOpponentStrong = 1, kOpponentEasy = 2 };
 
 struct TSettings {
-  int32_t MyWords = 0;  // font colour of the speech line
-  uint8_t DeskTop = 0;
-  uint8_t Rubaha = 1;
-  int32_t VidSort = 1;
-  int32_t ASpeed = 40;
-  std::string DTPath = "dtop.dll";
-  std::string ColodaPath = "c36.dll";
+  int32_t SpeechColour = 0;  // font colour of the speech line
+  uint8_t DeskPicture = 0;
+  uint8_t CardBack = 1;
+  int32_t HandOrder = 1;
+  int32_t GlideSpeed = 40;
+  std::string DeskLibraryPath = "dtop.dll";
+  std::string CardLibraryPath = "c36.dll";
   int32_t RBright = 0;
   int32_t FColor = 0;
   int32_t SColor = 32768;

@@ -43,7 +43,7 @@ class ICardControl {
   virtual void RestoreFace() = 0;
 
   virtual void BringToFront() = 0;
-  // Whether a click on the card reaches the engine's Card1Click.
+  // Whether a click on the card reaches the engine's CardClicked.
   virtual bool Clickable() const = 0;
   virtual void SetClickable(bool on) = 0;
   // true: the hand-point cursor; false: the default arrow.

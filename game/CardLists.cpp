@@ -4,15 +4,15 @@
 
 namespace durak {
 
-void ArrAdd(const TKart& card, TKarts& list) {
+void AddToList(const TCardInfo& card, TCardList& list) {
   if (card.Tag == 0) return;
   if (HasCard(card.Rank, card.Suit, list)) return;
-  TKart k = card;
+  TCardInfo k = card;
   k.Score = 0;
   list.push_back(k);
 }
 
-void ArrDel(const TKart& card, TKarts& list) {
+void RemoveFromList(const TCardInfo& card, TCardList& list) {
   if (list.empty() || !HasCard(card.Rank, card.Suit, list)) return;
   for (auto it = list.begin(); it != list.end(); ++it) {
     if (it->Tag == card.Tag) {
@@ -22,53 +22,53 @@ void ArrDel(const TKart& card, TKarts& list) {
   }
 }
 
-bool HasCard(int rank, int suit, const TKarts& list) {
-  for (const TKart& k : list)
+bool HasCard(int rank, int suit, const TCardList& list) {
+  for (const TCardInfo& k : list)
     if (k.Rank == rank && k.Suit == suit) return true;
   return false;
 }
 
-bool HasSuit(int suit, const TKarts& list) {
-  for (const TKart& k : list)
+bool HasSuit(int suit, const TCardList& list) {
+  for (const TCardInfo& k : list)
     if (k.Suit == suit) return true;
   return false;
 }
 
-int CountRank(int rank, const TKarts& list, int trump) {
+int CountRank(int rank, const TCardList& list, int trump) {
   int n = 0;
-  for (const TKart& k : list)
+  for (const TCardInfo& k : list)
     if (k.Rank == rank) ++n;
   return HasCard(rank, trump, list) ? -n : n;
 }
 
-int LowestTrump(const TKarts& list, int suit) {
+int LowestTrump(const TCardList& list, int suit) {
   int lowest = 20;
-  for (const TKart& k : list)
+  for (const TCardInfo& k : list)
     if (k.Suit == suit && k.Rank < lowest) lowest = k.Rank;
   return lowest;
 }
 
-int FindCard(const TKarts& list, int suit, int rank) {
-  for (const TKart& k : list)
+int FindCard(const TCardList& list, int suit, int rank) {
+  for (const TCardInfo& k : list)
     if (k.Suit == suit && k.Rank == rank) return k.Tag;
   return 0;
 }
 
-bool ListHasTag(const TKarts& list, int tag) {
-  for (const TKart& k : list)
+bool ListHasTag(const TCardList& list, int tag) {
+  for (const TCardInfo& k : list)
     if (k.Tag == tag) return true;
   return false;
 }
 
 int RowCount(const TRow& row) {
   int n = 0;
-  for (const TKart& k : row)
+  for (const TCardInfo& k : row)
     if (k.Rank != 0) ++n;
   return n;
 }
 
 void ClearRow(TRow& row) {
-  for (TKart& k : row) k.Rank = 0;
+  for (TCardInfo& k : row) k.Rank = 0;
 }
 
 bool CanBeat(int rank1, int suit1, int rank2, int suit2, int trump) {
@@ -87,7 +87,7 @@ namespace {
 // The in-place exchange sort of the hand orders: for each position, every later entry with
 // a smaller key is exchanged into it, scanning from the end.
 template <typename Less>
-void ExchangeSort(TKarts& list, Less less) {
+void ExchangeSort(TCardList& list, Less less) {
   const int last = static_cast<int>(list.size()) - 1;
   for (int i = 0; i < last; ++i)
     for (int j = last; j > i; --j)
@@ -96,16 +96,16 @@ void ExchangeSort(TKarts& list, Less less) {
 
 }  // namespace
 
-void ArSortMast(TKarts& list, int order, int trump) {
+void SortHand(TCardList& list, int order, int trump) {
   if (list.size() < 2 || (order != 1 && order != 2)) return;
   if (order == 2) {
-    auto key = [trump](const TKart& k) { return k.CardNo + (k.Suit == trump ? 100 : 0); };
-    ExchangeSort(list, [&](const TKart& a, const TKart& b) { return key(a) < key(b); });
+    auto key = [trump](const TCardInfo& k) { return k.CardNo + (k.Suit == trump ? 100 : 0); };
+    ExchangeSort(list, [&](const TCardInfo& a, const TCardInfo& b) { return key(a) < key(b); });
     return;
   }
-  auto suitKey = [trump](const TKart& k) { return k.Suit == trump ? 6 : int(k.Suit); };
-  ExchangeSort(list, [&](const TKart& a, const TKart& b) { return suitKey(a) < suitKey(b); });
-  ExchangeSort(list, [&](const TKart& a, const TKart& b) {
+  auto suitKey = [trump](const TCardInfo& k) { return k.Suit == trump ? 6 : int(k.Suit); };
+  ExchangeSort(list, [&](const TCardInfo& a, const TCardInfo& b) { return suitKey(a) < suitKey(b); });
+  ExchangeSort(list, [&](const TCardInfo& a, const TCardInfo& b) {
     return suitKey(a) == suitKey(b) && a.Rank < b.Rank;
   });
 }

@@ -3,26 +3,26 @@
 
 #include <array>
 
-#include "Kart.h"
+#include "CardInfo.h"
 
 namespace durak {
 
 // Six table slots; slot i of the player's row and of the computer's row form pair i.
-using TRow = std::array<TKart, 6>;
+using TRow = std::array<TCardInfo, 6>;
 
 // Appends the card unless the list already holds a card of the same rank and suit.
-void ArrAdd(const TKart& card, TKarts& list);
+void AddToList(const TCardInfo& card, TCardList& list);
 // Removes the entry with the card's tag, when the list holds a card of its rank and suit.
-void ArrDel(const TKart& card, TKarts& list);
-bool HasCard(int rank, int suit, const TKarts& list);
-bool HasSuit(int suit, const TKarts& list);
+void RemoveFromList(const TCardInfo& card, TCardList& list);
+bool HasCard(int rank, int suit, const TCardList& list);
+bool HasSuit(int suit, const TCardList& list);
 // Number of cards of that rank, negated when the list holds the trump of that rank.
-int CountRank(int rank, const TKarts& list, int trump);
+int CountRank(int rank, const TCardList& list, int trump);
 // Lowest rank of the given suit in the list; 20 when there is none.
-int LowestTrump(const TKarts& list, int suit);
+int LowestTrump(const TCardList& list, int suit);
 // Tag of the first entry with that suit and rank; 0 when there is none.
-int FindCard(const TKarts& list, int suit, int rank);
-bool ListHasTag(const TKarts& list, int tag);
+int FindCard(const TCardList& list, int suit, int rank);
+bool ListHasTag(const TCardList& list, int tag);
 
 int RowCount(const TRow& row);
 void ClearRow(TRow& row);
@@ -34,6 +34,6 @@ bool CanBeat(int rank1, int suit1, int rank2, int suit2, int trump);
 int BeatCost(int rank1, int suit1, int rank2, int suit2, int trump);
 
 // Puts a list in hand order: 0 none, 1 by suit, 2 by rank; trumps always last.
-void ArSortMast(TKarts& list, int order, int trump);
+void SortHand(TCardList& list, int order, int trump);
 
 }  // namespace durak

@@ -12,13 +12,13 @@ namespace durak {
 
 namespace {
 
-bool IsTrump(const TCompView& view, const TKart& k) {
+bool IsTrump(const TCompView& view, const TCardInfo& k) {
   return k.Suit == view.Trump;
 }
 
 // Stock 8 to 15: plain cards before trumps, low plain cards nobody can beat first.
 void ScoreLeadMiddle(TCompView& view) {
-  for (TKart& k : *view.Hand) {
+  for (TCardInfo& k : *view.Hand) {
     k.Score = IsTrump(view, k) ? 1 : 3;
     if (!IsTrump(view, k) && k.Rank <= 10) {
       const TSafety safe = CardSafety(view, k.Rank, k.Suit);
@@ -29,8 +29,8 @@ void ScoreLeadMiddle(TCompView& view) {
 
 // Stock 2 to 7: low ranks held more than once, and cards the player cannot beat.
 void ScoreLeadLate(TCompView& view) {
-  const TKarts& hand = *view.Hand;
-  for (TKart& k : *view.Hand) {
+  const TCardList& hand = *view.Hand;
+  for (TCardInfo& k : *view.Hand) {
     k.Score = IsTrump(view, k) ? 1 : 3;
     const int e = CountRank(k.Rank, hand, view.Trump);
     if ((e > 1 || std::abs(e) > 2) && k.Rank <= 10) ++k.Score;
@@ -45,12 +45,12 @@ void ScoreLeadLate(TCompView& view) {
 
 // Stock 0 or 1: the whole hand of the player is known; returns the chosen card's Tag.
 int ChooseLeadEndgame(TCompView& view, const TPairAr& pairs) {
-  TKarts& hand = *view.Hand;
+  TCardList& hand = *view.Hand;
   int safe = 0;
   for (const TPair& p : pairs)
     if (p.Status == sfSafe) ++safe;
   const int ranks = CountRanks(hand);
-  for (TKart& k : hand) {
+  for (TCardInfo& k : hand) {
     const int n = std::abs(CountRank(k.Rank, hand, view.Trump));
     if (n == 1) {
       const TSafety s = CardSafety(view, k.Rank, k.Suit);
@@ -73,7 +73,7 @@ int ChooseLeadEndgame(TCompView& view, const TPairAr& pairs) {
   }
   if (ranks - safe < 2) return PickLowest(hand, 5);
   // Too many doubtful ranks: prefer pairs the player may not beat, then lone top cards.
-  for (TKart& k : hand) {
+  for (TCardInfo& k : hand) {
     const bool twice = std::abs(CountRank(k.Rank, hand, view.Trump)) >= 2;
     if (twice && PairStatus(k.Rank, pairs) == sfSafeInSuit)
       k.Score = 2;
@@ -84,7 +84,7 @@ int ChooseLeadEndgame(TCompView& view, const TPairAr& pairs) {
 }
 
 // The score of one eligible card for a throw-in, by the stock.
-int ThrowInScore(const TCompView& view, const TKart& k, bool afterTake, int ranks,
+int ThrowInScore(const TCompView& view, const TCardInfo& k, bool afterTake, int ranks,
                  int tableStrength) {
   const int r = k.Rank, s = k.Suit;
   const bool trump = s == view.Trump;
@@ -108,7 +108,7 @@ int ThrowInScore(const TCompView& view, const TKart& k, bool afterTake, int rank
     return r >= 10 ? 1 : 2;
   }
 
-  const TKarts& known = *view.Known;
+  const TCardList& known = *view.Known;
   const int knownRanks = CountRanks(known);
   const int knownCount = static_cast<int>(known.size());
   if (trump) {
@@ -134,11 +134,11 @@ int ThrowInScore(const TCompView& view, const TKart& k, bool afterTake, int rank
 }  // namespace
 
 TCompMoves ChooseLead(TCompView& view) {
-  TKarts& hand = *view.Hand;
+  TCardList& hand = *view.Hand;
   const int stock = view.StockCount;
   int tag = -1;
   if (stock >= 16) {
-    for (TKart& k : hand) k.Score = IsTrump(view, k) ? 0 : 1;
+    for (TCardInfo& k : hand) k.Score = IsTrump(view, k) ? 0 : 1;
     tag = PickLowest(hand, 1);
   } else if (stock >= 8) {
     ScoreLeadMiddle(view);
@@ -162,7 +162,7 @@ TCompMoves ChooseLead(TCompView& view) {
 }
 
 TCompMoves ChooseThrowIn(TCompView& view, bool afterTake) {
-  TKarts& hand = *view.Hand;
+  TCardList& hand = *view.Hand;
   const int attack = RowCount(*view.CompRow);
   const int open = attack - RowCount(*view.PlayerRow);
   // The player must be able to face one more card, and the attack holds six at most.
@@ -175,7 +175,7 @@ TCompMoves ChooseThrowIn(TCompView& view, bool afterTake) {
   }
   // Only ranks already on the table may be thrown in.
   int eligible = 0;
-  for (TKart& k : hand) {
+  for (TCardInfo& k : hand) {
     const bool onTable = CountRank(k.Rank, *view.Table, view.Trump) != 0;
     k.Score = onTable ? 0 : slBarred;
     if (onTable) ++eligible;
@@ -187,13 +187,13 @@ TCompMoves ChooseThrowIn(TCompView& view, bool afterTake) {
   const int tableStrength = AvgStrength(*view.Table, view.Trump);
   TCompMoves moves;
   for (int e = 0; e < wanted; ++e) {
-    for (TKart& k : hand)
+    for (TCardInfo& k : hand)
       if (k.Score != slBarred) k.Score = 2;
-    for (TKart& k : hand)
+    for (TCardInfo& k : hand)
       if (k.Score < slBarred) k.Score = ThrowInScore(view, k, afterTake, ranks, tableStrength);
     const int t = PickLowest(hand, 7);
     if (t < 1) break;
-    for (TKart& k : hand)
+    for (TCardInfo& k : hand)
       if (k.Tag == t) k.Score = slBarred;
     moves.push_back({t, attack + static_cast<int>(moves.size())});
   }

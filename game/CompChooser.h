@@ -1,5 +1,5 @@
 // The choosing steps of the computer's move, apart from how the move is then carried out.
-// HM asks a chooser what to play and then puts the cards down, speaks, and sets the
+// ComputerMove asks a chooser what to play and then puts the cards down, speaks, and sets the
 // buttons and the player's input mode as for any move of that kind. The described computer
 // player is the default chooser; a searching player can take its place.
 #pragma once

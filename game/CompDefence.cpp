@@ -21,7 +21,7 @@ bool TrumpBarred(int stock, int rank) {
 }
 
 // The score of a card that can beat the target.
-int BeatScore(const TCompView& view, const TKart& card, const TKart& target) {
+int BeatScore(const TCompView& view, const TCardInfo& card, const TCardInfo& target) {
   int score = card.Suit == target.Suit ? 3 : 0;
   if (RankThreat(view, card.Rank) < rkUnknown) ++score;
   if (view.StockCount <= 1 && CountRank(card.Rank, *view.Hand, view.Trump) > 1 && score > 0)
@@ -38,16 +38,16 @@ int ChooseTransfer(TCompView& view) {
   const int led = RowCount(playerRow);
   if (led == 0 || RowCount(*view.CompRow) != 0 || !view.TransferOn) return -1;
   if (view.PlayerCount <= led || led >= 6) return -1;
-  TKarts& hand = *view.Hand;
+  TCardList& hand = *view.Hand;
   const int rank0 = playerRow[0].Rank, suit0 = playerRow[0].Suit;
   const int n = std::abs(CountRank(rank0, hand, view.Trump));
   if (n == 0) return -1;
 
-  TKarts attack;
-  for (const TKart& k : playerRow)
+  TCardList attack;
+  for (const TCardInfo& k : playerRow)
     if (k.Rank != 0) attack.push_back(k);
   const int ranks = CountRanks(hand);
-  for (TKart& k : hand) {
+  for (TCardInfo& k : hand) {
     if (k.Rank != rank0) {
       k.Score = slChosen;
       continue;
@@ -57,7 +57,7 @@ int ChooseTransfer(TCompView& view) {
     if (view.StockCount <= 1) {
       // The player's hand is known: transfer when the enlarged attack cannot be beaten.
       if (!trump || CountHigher(rank0, view.Trump, hand) >= 2 || ranks <= 2) {
-        TKarts enlarged = attack;
+        TCardList enlarged = attack;
         enlarged.push_back(k);
         if (PlayerCannotBeat(view, enlarged) == 1) k.Score = 1;
       }
@@ -74,26 +74,26 @@ TCompMoves ChooseBeat(TCompView& view) {
   const TRow& playerRow = *view.PlayerRow;
   const TRow& compRow = *view.CompRow;
   // The open player cards, lowest first; each carries its slot in Score through the sort.
-  TKarts targets;
+  TCardList targets;
   for (int i = 0; i < 6; ++i) {
     if (playerRow[i].Rank == 0 || compRow[i].Rank != 0) continue;
-    TKart entry = playerRow[i];
+    TCardInfo entry = playerRow[i];
     entry.Score = i;
     targets.push_back(entry);
   }
-  ArSortMast(targets, 2, view.Trump);
+  SortHand(targets, 2, view.Trump);
   // moves[e] answers targets[e]; a Tag of 0 means no beater has been found.
   TCompMoves moves;
-  for (const TKart& target : targets) moves.push_back({0, target.Score});
+  for (const TCardInfo& target : targets) moves.push_back({0, target.Score});
 
-  TKarts& hand = *view.Hand;
-  for (TKart& k : hand) k.Score = 0;
+  TCardList& hand = *view.Hand;
+  for (TCardInfo& k : hand) k.Score = 0;
   // The highest targets first: trumps from the top down, then the others.
   for (int e = static_cast<int>(targets.size()) - 1; e >= 0; --e) {
-    const TKart& target = targets[e];
-    for (TKart& k : hand)
+    const TCardInfo& target = targets[e];
+    for (TCardInfo& k : hand)
       if (k.Score != slChosen) k.Score = 0;
-    for (TKart& k : hand) {
+    for (TCardInfo& k : hand) {
       if (k.Score != 0) continue;
       if (!CanBeat(k.Rank, k.Suit, target.Rank, target.Suit, view.Trump))
         k.Score = slBarred;
@@ -103,7 +103,7 @@ TCompMoves ChooseBeat(TCompView& view) {
     const int t = PickLowest(hand, 9);
     if (t > 0) {
       moves[e].Tag = t;
-      for (TKart& k : hand)
+      for (TCardInfo& k : hand)
         if (k.Tag == t) k.Score = slChosen;
     }
   }

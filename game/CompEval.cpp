@@ -4,59 +4,59 @@
 
 namespace durak {
 
-int PickLowest(const TKarts& hand, int level) {
+int PickLowest(const TCardList& hand, int level) {
   for (int l = level; l >= 0; --l) {
-    const TKart* best = nullptr;
-    for (const TKart& k : hand)
+    const TCardInfo* best = nullptr;
+    for (const TCardInfo& k : hand)
       if (k.Score == l && (best == nullptr || k.Rank < best->Rank)) best = &k;
     if (best != nullptr) return best->Tag;
   }
   return -1;
 }
 
-int CountRanks(const TKarts& list) {
+int CountRanks(const TCardList& list) {
   if (list.empty()) return -1;
   bool present[15] = {};
-  for (const TKart& k : list)
+  for (const TCardInfo& k : list)
     if (k.Rank >= 6 && k.Rank <= 14) present[k.Rank] = true;
   int n = 0;
   for (int r = 6; r <= 14; ++r) n += present[r] ? 1 : 0;
   return n;
 }
 
-int CountHigher(int rank, int suit, const TKarts& list) {
+int CountHigher(int rank, int suit, const TCardList& list) {
   int n = 0;
   for (int r = rank + 1; r <= 14; ++r)
     if (HasCard(r, suit, list)) ++n;
   return n;
 }
 
-int CountSuit(int suit, const TKarts& list) {
+int CountSuit(int suit, const TCardList& list) {
   int n = 0;
-  for (const TKart& k : list)
+  for (const TCardInfo& k : list)
     if (k.Suit == suit) ++n;
   return n;
 }
 
-TKarts JoinKarts(const TKarts& a, const TKarts& b) {
-  TKarts joined;
+TCardList JoinKarts(const TCardList& a, const TCardList& b) {
+  TCardList joined;
   joined.reserve(a.size() + b.size());
   joined.insert(joined.end(), a.begin(), a.end());
   joined.insert(joined.end(), b.begin(), b.end());
   return joined;
 }
 
-TKarts SeenCards(const TCompView& view) {
-  TKarts seen = JoinKarts(*view.Discard, *view.Hand);
+TCardList SeenCards(const TCompView& view) {
+  TCardList seen = JoinKarts(*view.Discard, *view.Hand);
   seen.insert(seen.end(), view.Table->begin(), view.Table->end());
   if (view.HasTrumpCard) seen.push_back(view.TrumpCard);
   return seen;
 }
 
-int AvgStrength(const TKarts& list, int trump) {
+int AvgStrength(const TCardList& list, int trump) {
   if (list.empty()) return 0;
   int sum = 0;
-  for (const TKart& k : list) sum += k.Rank + (k.Suit == trump ? 9 : 0);
+  for (const TCardInfo& k : list) sum += k.Rank + (k.Suit == trump ? 9 : 0);
   const int n = static_cast<int>(list.size());
   const int q = sum / n, twice = 2 * (sum % n);
   if (twice > n || (twice == n && q % 2 == 1)) return q + 1;
@@ -102,7 +102,7 @@ TRankRisk RankThreat(const TCompView& view, int rank) {
 
 TPairAr BuildPairs(const TCompView& view) {
   TPairAr pairs;
-  const TKarts& hand = *view.Hand;
+  const TCardList& hand = *view.Hand;
   if (hand.size() < 2) return pairs;
   for (int rank = 6; rank <= 14; ++rank) {
     const int n = std::abs(CountRank(rank, hand, view.Trump));
@@ -110,7 +110,7 @@ TPairAr BuildPairs(const TCompView& view) {
     TPair pair;
     pair.Rank = static_cast<uint8_t>(rank);
     pair.Count = static_cast<uint8_t>(n);
-    for (const TKart& k : hand) {
+    for (const TCardInfo& k : hand) {
       if (k.Rank != rank) continue;
       const TSafety s = CardSafety(view, k.Rank, k.Suit);
       if (s == sfSafe)
@@ -129,18 +129,18 @@ TSafety PairStatus(int rank, const TPairAr& pairs) {
   return sfBeatable;
 }
 
-int PlayerCannotBeat(const TCompView& view, TKarts& cards) {
+int PlayerCannotBeat(const TCompView& view, TCardList& cards) {
   if (view.PlayerCount < static_cast<int>(cards.size())) return -1;
-  const TKarts& known = *view.Known;
+  const TCardList& known = *view.Known;
   if (known.empty()) return 0;
   std::vector<bool> used(known.size(), false);
-  ArSortMast(cards, 2, view.Trump);
+  SortHand(cards, 2, view.Trump);
   int result = -1;
   for (int i = static_cast<int>(cards.size()) - 1; i >= 0 && result != 1; --i) {
-    const TKart& c = cards[i];
+    const TCardInfo& c = cards[i];
     int pick = -1;
     for (int j = 0; j < static_cast<int>(known.size()); ++j) {
-      const TKart& k = known[j];
+      const TCardInfo& k = known[j];
       if (used[j] || !CanBeat(k.Rank, k.Suit, c.Rank, c.Suit, view.Trump)) continue;
       if (pick < 0 || k.Rank < known[pick].Rank) pick = j;
     }

@@ -32,17 +32,17 @@ using TPairAr = std::vector<TPair>;
 
 // The card of the hand with the best score up to `level`: the highest level that has a
 // card decides, then the lowest rank, then hand order. -1 when no card scores 0..level.
-int PickLowest(const TKarts& hand, int level);
+int PickLowest(const TCardList& hand, int level);
 // Distinct ranks in the list; -1 for an empty list.
-int CountRanks(const TKarts& list);
+int CountRanks(const TCardList& list);
 // How many higher cards of the suit the list holds.
-int CountHigher(int rank, int suit, const TKarts& list);
-int CountSuit(int suit, const TKarts& list);
-TKarts JoinKarts(const TKarts& a, const TKarts& b);
+int CountHigher(int rank, int suit, const TCardList& list);
+int CountSuit(int suit, const TCardList& list);
+TCardList JoinKarts(const TCardList& a, const TCardList& b);
 // Discard, the computer's hand, the table and the face-up trump card while it lies there.
-TKarts SeenCards(const TCompView& view);
+TCardList SeenCards(const TCompView& view);
 // Mean rank, a trump counting 9 more, rounded to the nearest integer, halves to even.
-int AvgStrength(const TKarts& list, int trump);
+int AvgStrength(const TCardList& list, int trump);
 
 // How safe a card is as an attack (see TSafety).
 TSafety CardSafety(const TCompView& view, int rank, int suit);
@@ -56,6 +56,6 @@ TPairAr BuildPairs(const TCompView& view);
 TSafety PairStatus(int rank, const TPairAr& pairs);
 // 1 the player certainly cannot beat every card of the list, -1 the known cards beat them
 // all (or the list is longer than the hand), 0 unknown. Sorts the list by rank.
-int PlayerCannotBeat(const TCompView& view, TKarts& cards);
+int PlayerCannotBeat(const TCompView& view, TCardList& cards);
 
 }  // namespace durak

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CardLists.h"
-#include "Kart.h"
+#include "CardInfo.h"
 
 namespace durak {
 
@@ -21,13 +21,13 @@ struct TCompMove {
 using TCompMoves = std::vector<TCompMove>;
 
 struct TCompView {
-  TKarts* Hand = nullptr;         // the computer's own hand; the working scores are written here
-  const TKarts* Table = nullptr;  // every card of the bout, both rows, in order of play
+  TCardList* Hand = nullptr;         // the computer's own hand; the working scores are written here
+  const TCardList* Table = nullptr;  // every card of the bout, both rows, in order of play
   const TRow* PlayerRow = nullptr;
   const TRow* CompRow = nullptr;
-  const TKarts* Discard = nullptr;
-  const TKarts* Known = nullptr;  // the player's cards the computer has seen
-  TKarts Seen;                    // the cards whose place outside the player's hand is known
+  const TCardList* Discard = nullptr;
+  const TCardList* Known = nullptr;  // the player's cards the computer has seen
+  TCardList Seen;                    // the cards whose place outside the player's hand is known
   int Trump = 1;
   int StockCount = 0;        // cards in the stock, the face-up trump card included
   int PlayerCount = 0;       // cards in the player's hand
@@ -35,7 +35,7 @@ struct TCompView {
   bool TransferOn = false;
   bool MultiLeadOn = false;
   bool HasTrumpCard = false;  // the face-up trump card still lies under the stock
-  TKart TrumpCard;
+  TCardInfo TrumpCard;
 };
 
 // Builds the computer's view of the game at the start of its move. It reads the player's

@@ -1,4 +1,4 @@
-// The computer's move. The engine calls HM whenever the turn passes to the computer; it
+// The computer's move. The engine calls ComputerMove whenever the turn passes to the computer; it
 // decides on what the computer may know (see CompView.h), puts its cards on the table,
 // says its line, sets the answer buttons and the player's next input mode, and returns.
 #include <utility>
@@ -29,12 +29,12 @@ TCompMoves TDescribedChooser::ThrowIn(TCompView& view, bool afterTake) {
 namespace {
 
 void PutDown(TGame& game, const TCompMoves& moves) {
-  for (const TCompMove& m : moves) game.COnDesk(game.GetCard(m.Tag), dsComputer, m.Slot);
+  for (const TCompMove& m : moves) game.PutOnTable(game.GetCard(m.Tag), dsComputer, m.Slot);
 }
 
 }  // namespace
 
-void TGame::HM(int action, int afterTake) {
+void TGame::ComputerMove(int action, int afterTake) {
   if (action == caNothing) return;
   // With an empty hand the computer has no move, with one exception: the player has just
   // beaten its last card while the stock still holds cards. Then it has nothing to add and
@@ -78,8 +78,8 @@ void TGame::HM(int action, int afterTake) {
           ShowSpeech(sayCompTakesNoMore);
           PlayMode = pmNone;
         }
-        SetButton(Button4, false);
-        SetButton(Button3, true);
+        SetButton(DiscardButton, false);
+        SetButton(ComputerTakesButton, true);
       } else if (RowCount(CompRow) + static_cast<int>(moveList.size()) == RowCount(PlayerRow)) {
         PutDown(*this, moveList);
         if (RowCount(PlayerRow) >= 6 || CompHand.empty()) {
@@ -89,8 +89,8 @@ void TGame::HM(int action, int afterTake) {
           ShowSpeech(sayCompBeatAll);
           PlayMode = pmThrowIn;
         }
-        SetButton(Button4, true);
-        SetButton(Button3, false);
+        SetButton(DiscardButton, true);
+        SetButton(ComputerTakesButton, false);
       }
       break;
     }
@@ -134,7 +134,7 @@ void TGame::HM(int action, int afterTake) {
   }
 
   if (moveList.empty() && transferTag > 0)
-    COnDesk(GetCard(transferTag), dsComputer, RowCount(CompRow));
+    PutOnTable(GetCard(transferTag), dsComputer, RowCount(CompRow));
   moveList.clear();
   if (CompAction != caTakes) CompAction = caNothing;
   if (CheckGameOver() != drGoesOn) {
@@ -142,8 +142,8 @@ void TGame::HM(int action, int afterTake) {
     // card input once it is over.
     PlayMode = pmNone;
   }
-  if (PlayMode == pmDefend) SetButton(Button1, true);
-  MarkHot(PlayMode);
+  if (PlayMode == pmDefend) SetButton(TakeButton, true);
+  MarkPlayable(PlayMode);
 }
 
 }  // namespace durak

@@ -14,11 +14,11 @@ void TGame::SetButton(TButton button, bool visible) {
   Table.SetButtonVisible(button, visible);
 }
 
-void TGame::Button2Click() {
+void TGame::DealPressed() {
   if (Busy) return;
-  SetButton(Button2, false);
+  SetButton(DealButton, false);
   Busy = true;
-  InitCard();
+  DealCards();
   Busy = false;
 }
 
@@ -34,7 +34,7 @@ void TGame::Shuffle(std::array<uint8_t, 36>& buffer, int high) {
   }
 }
 
-void TGame::InitCard() {
+void TGame::DealCards() {
   ShowSpeech(sayClear);
   std::array<uint8_t, 36> buffer{};
   Shuffle(buffer, 35);
@@ -74,30 +74,30 @@ void TGame::InitCard() {
   int x = Layout.PlayerHandLeft;
   for (int i = 0; i <= 5; ++i) {
     ICardControl& c = GetCard(buffer[i]);
-    ArrAdd(KartOfTag(buffer[i]), PlayerHand);
-    ArrAdd(KartOfTag(buffer[i]), UnseenCards);
+    AddToList(CardInfoOfTag(buffer[i]), PlayerHand);
+    AddToList(CardInfoOfTag(buffer[i]), UnseenCards);
     c.SetHandCursor(true);
     c.SetClickable(true);
-    c.FlipMoveTo(x, Layout.PlayerHandTop, 0, GlideStep(ASpeed * 2));
+    c.FlipMoveTo(x, Layout.PlayerHandTop, 0, GlideStep(GlideSpeed * 2));
     x += step;
   }
   x = Layout.CompHandLeft;
   for (int i = 6; i <= 11; ++i) {
-    ArrAdd(KartOfTag(buffer[i]), CompHand);
-    GetCard(buffer[i]).MoveTo(x, Layout.CompHandTop, 0, GlideStep(ASpeed * 2), false);
+    AddToList(CardInfoOfTag(buffer[i]), CompHand);
+    GetCard(buffer[i]).MoveTo(x, Layout.CompHandTop, 0, GlideStep(GlideSpeed * 2), false);
     x += step;
   }
   for (int i = 0; i <= 23; ++i) {
     const int tag = buffer[12 + i];
-    ArrAdd(KartOfTag(tag), Deck);
+    AddToList(CardInfoOfTag(tag), Deck);
     if (i > 0) {
-      ArrAdd(KartOfTag(tag), UnseenCards);
+      AddToList(CardInfoOfTag(tag), UnseenCards);
       continue;
     }
     // The trump card lies face up across the stock, half under it.
     ICardControl& c = GetCard(tag);
     c.Turn();
-    c.MoveTo(Layout.DeckLeft - ch / 2, Layout.DeckTop + (ch - cw) / 2, 0, GlideStep(ASpeed), true);
+    c.MoveTo(Layout.DeckLeft - ch / 2, Layout.DeckTop + (ch - cw) / 2, 0, GlideStep(GlideSpeed), true);
   }
 
   Trump = Deck[0].Suit;
@@ -106,7 +106,7 @@ void TGame::InitCard() {
 
   const int p = LowestTrump(PlayerHand, Trump);
   const int c = LowestTrump(CompHand, Trump);
-  ColodaPaint();
+  PaintStock();
 
   if (Leader == ldUndecided) {
     if (c < p) {
@@ -114,7 +114,7 @@ void TGame::InitCard() {
       Leader = ldComputer;
       ShowSpeech(sayCompLeadsDeal);
       ICardControl& shown = GetCard(FindCard(CompHand, Trump, c));
-      ArrAdd(KartOfTag(shown.Tag()), SeenCompCards);
+      AddToList(CardInfoOfTag(shown.Tag()), SeenCompCards);
       shown.FlipInPlace(10, true);
       Table.ProcessMessages();
       Table.Wait(1000);
@@ -124,31 +124,31 @@ void TGame::InitCard() {
     }
   }
 
-  SetButton(Button1, false);
-  SetButton(Button3, false);
-  SetButton(Button4, false);
+  SetButton(TakeButton, false);
+  SetButton(ComputerTakesButton, false);
+  SetButton(DiscardButton, false);
 
   if (Leader == ldPlayer) {
-    MarkHot(pmLead);
+    MarkPlayable(pmLead);
     CompAction = caNothing;
     ShowSpeech(sayPlayerLeadsDeal);
   } else if (Leader == ldComputer) {
-    MarkHot(pmNone);
+    MarkPlayable(pmNone);
     CompAction = caLead;
-    HM(caLead, 0);
-    SetButton(Button1, true);
+    ComputerMove(caLead, 0);
+    SetButton(TakeButton, true);
   }
 }
 
-void TGame::N8Click() {
-  MyScore = 0;
-  HerScore = 0;
-  Table.SetLed(ColLed1, 0);
+void TGame::NewGame() {
+  PlayerScore = 0;
+  ComputerScore = 0;
+  Table.SetLed(StockLed, 0);
   ShowScore();
   Leader = ldUndecided;
 
   // Sweep every card off the table, to the nearer side.
-  const int speed = GlideStep(ASpeed * 5);
+  const int speed = GlideStep(GlideSpeed * 5);
   for (int tag = 1; tag <= 36; ++tag) {
     ICardControl& c = GetCard(tag);
     if (c.Left() > Layout.TableWidth / 2) {
@@ -178,11 +178,11 @@ void TGame::N8Click() {
   KnownCards.clear();
   Table.SetTrumpVisible(false);
 
-  SetButton(Button2, true);
-  SetButton(Button1, false);
-  SetButton(Button3, false);
-  SetButton(Button4, false);
-  SetButton(Button5, false);
+  SetButton(DealButton, true);
+  SetButton(TakeButton, false);
+  SetButton(ComputerTakesButton, false);
+  SetButton(DiscardButton, false);
+  SetButton(DefendButton, false);
   ShowSpeech(sayNewGame);
 }
 

@@ -1,6 +1,6 @@
 #include "EasyPlayer.h"
 
-#include "Kart.h"
+#include "CardInfo.h"
 
 namespace durak {
 

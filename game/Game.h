@@ -56,10 +56,10 @@ class TGame {
   virtual ~TGame() = default;
 
   // ---- state ------------------------------------------------------------------------
-  TKarts PlayerHand, CompHand, Deck, TableCards, Discard, UnseenCards, KnownCards;
+  TCardList PlayerHand, CompHand, Deck, TableCards, Discard, UnseenCards, KnownCards;
   // The computer's cards the player has seen: taken from the table, the face-up trump card
   // it drew, the trump it showed at the deal. The hint decides on these, never on CompHand.
-  TKarts SeenCompCards;
+  TCardList SeenCompCards;
   TRow PlayerRow{}, CompRow{};
   uint8_t Trump = 1;
   TPlayMode PlayMode = pmNone;
@@ -67,8 +67,8 @@ class TGame {
   TLeader Leader = ldUndecided;
   bool TransferOn = false;
   bool MultiLeadOn = false;
-  int32_t MyScore = 0;
-  int32_t HerScore = 0;
+  int32_t PlayerScore = 0;
+  int32_t ComputerScore = 0;
   int32_t MenuPick = -1;
   bool Busy = false;
   // Result of the current deal once its end-of-deal steps have run; the deal resets it.
@@ -78,8 +78,8 @@ class TGame {
 
   // Settings the rules read.
   int32_t Options = arHotCards | arSound;
-  int32_t ASpeed = 40;
-  int32_t VidSort = 1;
+  int32_t GlideSpeed = 40;
+  int32_t HandOrder = 1;
 
   TRecord Record;
   TGameTexts Texts;
@@ -92,64 +92,64 @@ class TGame {
   std::vector<int> ResultLog;
 
   // ---- deal and new game --------------------------------------------------------------
-  void Button2Click();
-  void InitCard();
+  void DealPressed();
+  void DealCards();
   virtual void Shuffle(std::array<uint8_t, 36>& buffer, int high);
-  void N8Click();
+  void NewGame();
 
   // ---- table operations ---------------------------------------------------------------
   ICardControl& GetCard(int tag) { return *Cards[tag - 1]; }
-  void ArrAdd(const TKart& card, TKarts& list) { durak::ArrAdd(card, list); }
-  void ArrDel(const TKart& card, TKarts& list) { durak::ArrDel(card, list); }
-  int CountRank(int rank, const TKarts& list) const { return durak::CountRank(rank, list, Trump); }
+  void AddToList(const TCardInfo& card, TCardList& list) { durak::AddToList(card, list); }
+  void RemoveFromList(const TCardInfo& card, TCardList& list) { durak::RemoveFromList(card, list); }
+  int CountRank(int rank, const TCardList& list) const { return durak::CountRank(rank, list, Trump); }
   int SlotOpen(int i) const;
   void PutSlot(ICardControl& card, int i, TRow& row);
-  void COnDesk(ICardControl& card, TDeskSide side, int slot);
+  void PutOnTable(ICardControl& card, TDeskSide side, int slot);
   // Moves the whole attack into the row of the side named (the transfer).
   void ShiftRow(TSide towards);
   void PlaceRow(TSide row);
-  void MarkHot(TPlayMode mode);
+  void MarkPlayable(TPlayMode mode);
 
   // ---- layout -------------------------------------------------------------------------
   // Recomputes the layout for a table of that size, then lays out the stock, the hands and
   // the table cards again. scale: how much the cards are enlarged over the library's size.
-  void Res(int tableWidth, int tableHeight, int cardWidth, int cardHeight, double scale = 1.0);
-  void ColodaPaint();
-  void PlaceCards(int left, int right, int top, int sortKind, TKarts& list);
+  void ArrangeTable(int tableWidth, int tableHeight, int cardWidth, int cardHeight, double scale = 1.0);
+  void PaintStock();
+  void PlaceCards(int left, int right, int top, int sortKind, TCardList& list);
 
   // ---- what the player may do ----------------------------------------------------------
-  bool MayLead(const TKart& card) const;
-  bool MayTransfer(const TKart& card) const;
+  bool MayLead(const TCardInfo& card) const;
+  bool MayTransfer(const TCardInfo& card) const;
   // The open pairs of the attack the card beats.
-  std::vector<int> SlotsToBeat(const TKart& card) const;
+  std::vector<int> SlotsToBeat(const TCardInfo& card) const;
   // Whether some card of the attack is still unanswered.
   bool AttackOpen() const;
   // Whether the player's attack may take one card more.
   bool ThrowInRoom() const;
-  bool MayThrowIn(const TKart& card) const;
+  bool MayThrowIn(const TCardInfo& card) const;
   // Whether a click on the card now would be accepted as a move.
-  bool ClickActs(const TKart& card) const;
+  bool ClickActs(const TCardInfo& card) const;
 
   // ---- player moves -------------------------------------------------------------------
-  void Card1Click(ICardControl& card);
-  void Button1Click();
-  void Button3Click();
-  void Button4Click();
-  void Button5Click();
+  void CardClicked(ICardControl& card);
+  void TakePressed();
+  void ComputerTakesPressed();
+  void DiscardPressed();
+  void DefendPressed();
 
   // ---- take, discard, draw ------------------------------------------------------------
   void Beru(TSide who);
   void Bito(TSide attacker);
-  void GivX(int count, TSide who);
+  void DrawCards(int count, TSide who);
 
   // ---- end of a deal, speech and sound ------------------------------------------------
   int CheckGameOver();
   void ShowScore();
   void ShowSpeech(int id);
-  void PlaySnd(int id);
+  void PlaySoundEffect(int id);
 
   // ---- the computer's move ------------------------------------------------------------
-  virtual void HM(int action, int afterTake);
+  virtual void ComputerMove(int action, int afterTake);
   // Who makes the computer's choices; none means the described computer player.
   ICompChooser* Chooser = nullptr;
 
@@ -166,12 +166,12 @@ class TGame {
   IClock& Clock;
 
  private:
-  bool LeadBranch(const TKart& card, int& slot, bool& extend);
-  bool DefendBranch(ICardControl& card, const TKart& kart, int& slot);
-  bool ThrowInBranch(const TKart& card, int& slot);
+  bool LeadBranch(const TCardInfo& card, int& slot, bool& extend);
+  bool DefendBranch(ICardControl& card, const TCardInfo& kart, int& slot);
+  bool ThrowInBranch(const TCardInfo& card, int& slot);
   int PairMenu(ICardControl& card, const std::vector<int>& candidates, bool transfer);
   // Lays a hand out again from its origin with the given step (position only).
-  void LayOutHand(const TKarts& hand, int left, int top, int step);
+  void LayOutHand(const TCardList& hand, int left, int top, int step);
   void EndDeal(int result);
 };
 

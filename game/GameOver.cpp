@@ -52,21 +52,21 @@ int TGame::CheckGameOver() {
 
 void TGame::EndDeal(int result) {
   DealResult = result;
-  MarkHot(pmNone);
-  SetButton(Button1, false);
-  SetButton(Button3, false);
-  SetButton(Button4, false);
+  MarkPlayable(pmNone);
+  SetButton(TakeButton, false);
+  SetButton(ComputerTakesButton, false);
+  SetButton(DiscardButton, false);
   if (result == drPlayerWon) {
     ShowSpeech(sayPlayerWon);
-    Saturated(MyScore);
+    Saturated(PlayerScore);
     Saturated(Record.Wins);
-    PlaySnd(snPlayerWon);
+    PlaySoundEffect(snPlayerWon);
     Leader = ldPlayer;
   } else if (result == drComputerWon) {
     ShowSpeech(sayCompWon);
-    Saturated(HerScore);
+    Saturated(ComputerScore);
     Saturated(Record.Losses);
-    PlaySnd(snCompWon);
+    PlaySoundEffect(snCompWon);
     Leader = ldComputer;
   } else {
     ShowSpeech(sayDraw);
@@ -77,20 +77,20 @@ void TGame::EndDeal(int result) {
   CompAction = caNothing;
   // The computer's hand is shown: every card still face down is turned up where it lies; a
   // card already face up (the drawn trump card) stays so.
-  for (const TKart& k : CompHand) {
+  for (const TCardInfo& k : CompHand) {
     ICardControl& c = GetCard(k.Tag);
     if (c.CardState() == 0) c.FlipInPlace(2, true);
   }
-  SetButton(Button2, true);
+  SetButton(DealButton, true);
   Saturated(Record.Games);
   Record.Rating = RatingOf(Record.Games, Record.Wins, Record.Losses);
   if (!Table.ShowChampionsAfterDeal()) Table.CloseMainWindow();
-  if (MyScore == 0 && HerScore == 0) ShowScore();
+  if (PlayerScore == 0 && ComputerScore == 0) ShowScore();
 }
 
 void TGame::ShowScore() {
-  Table.SetLed(MyLed1, MyScore);
-  Table.SetLed(HerLed1, HerScore);
+  Table.SetLed(PlayerScoreLed, PlayerScore);
+  Table.SetLed(ComputerScoreLed, ComputerScore);
 }
 
 void TGame::ShowSpeech(int id) {
@@ -106,7 +106,7 @@ void TGame::ShowSpeech(int id) {
   LastSpeech = id;
 }
 
-void TGame::PlaySnd(int id) {
+void TGame::PlaySoundEffect(int id) {
   SoundLog.push_back(id);
   if ((Options & arSound) == 0) return;
   Table.PlaySound(id);

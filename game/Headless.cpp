@@ -54,15 +54,15 @@ std::array<ICardControl*, 36> THeadlessCards::Pointers() const {
 void PlayHint(TGame& game, THeadlessTable& table, const THeadlessCards& cards, const THint& hint) {
   table.MenuChoice = hint.Menu;
   if (hint.IsClick)
-    game.Card1Click(*cards.Cards[hint.Tag - 1]);
-  else if (hint.Button == Button1)
-    game.Button1Click();
-  else if (hint.Button == Button3)
-    game.Button3Click();
-  else if (hint.Button == Button4)
-    game.Button4Click();
+    game.CardClicked(*cards.Cards[hint.Tag - 1]);
+  else if (hint.Button == TakeButton)
+    game.TakePressed();
+  else if (hint.Button == ComputerTakesButton)
+    game.ComputerTakesPressed();
+  else if (hint.Button == DiscardButton)
+    game.DiscardPressed();
   else
-    game.Button5Click();
+    game.DefendPressed();
 }
 
 }  // namespace durak

@@ -6,12 +6,12 @@
 
 namespace durak {
 
-void TGame::Card1Click(ICardControl& card) {
+void TGame::CardClicked(ICardControl& card) {
   if (PlayMode == pmNone) return;
   MenuPick = -1;
   ShowSpeech(sayClear);
 
-  const TKart kart = KartOfTag(card.Tag());
+  const TCardInfo kart = CardInfoOfTag(card.Tag());
   int slot = 0;
   bool extend = false;
   bool accepted = false;
@@ -30,21 +30,21 @@ void TGame::Card1Click(ICardControl& card) {
   }
   if (!accepted) return;
 
-  COnDesk(card, dsPlayer, slot);
+  PutOnTable(card, dsPlayer, slot);
   const int d = RowCount(PlayerRow) - RowCount(CompRow);
   if (PlayMode == pmLead && extend) {
     // Still leading: light up the cards of the led rank.
-    MarkHot(pmThrowIn);
+    MarkPlayable(pmThrowIn);
     PlayMode = pmLead;
   } else if (d == 0 || PlayMode != pmDefend) {
-    MarkHot(pmNone);
+    MarkPlayable(pmNone);
   }
-  if (PlayMode == pmNone) SetButton(Button1, false);
+  if (PlayMode == pmNone) SetButton(TakeButton, false);
   if (CheckGameOver() != drGoesOn) return;
-  if (PlayMode == pmNone) HM(CompAction, 0);
+  if (PlayMode == pmNone) ComputerMove(CompAction, 0);
 }
 
-bool TGame::LeadBranch(const TKart& card, int& slot, bool& extend) {
+bool TGame::LeadBranch(const TCardInfo& card, int& slot, bool& extend) {
   if (!MayLead(card)) return false;
   const int led = RowCount(PlayerRow);
   const int compCards = static_cast<int>(CompHand.size());
@@ -52,18 +52,18 @@ bool TGame::LeadBranch(const TKart& card, int& slot, bool& extend) {
   extend = MultiLeadOn && std::abs(CountRank(card.Rank, PlayerHand)) > 1 &&
            led - RowCount(CompRow) < compCards - 1;
   if (extend) {
-    SetButton(Button5, true);
+    SetButton(DefendButton, true);
     CompAction = caNothing;
     ShowSpeech(sayMayLeadMore);
   } else {
-    SetButton(Button5, false);
+    SetButton(DefendButton, false);
     CompAction = caDefend;
   }
   slot = led;
   return true;
 }
 
-bool TGame::DefendBranch(ICardControl& card, const TKart& kart, int& slot) {
+bool TGame::DefendBranch(ICardControl& card, const TCardInfo& kart, int& slot) {
   if (!AttackOpen()) return false;
   const bool transfer = MayTransfer(kart);
   const std::vector<int> candidates = SlotsToBeat(kart);
@@ -85,7 +85,7 @@ bool TGame::DefendBranch(ICardControl& card, const TKart& kart, int& slot) {
     // Transfer: the attack moves into the player's row and the computer must defend.
     slot = RowCount(CompRow);
     ShiftRow(sdPlayer);
-    MarkHot(pmNone);
+    MarkPlayable(pmNone);
     CompAction = caDefend;
   } else {
     slot = MenuPick;
@@ -97,7 +97,7 @@ bool TGame::DefendBranch(ICardControl& card, const TKart& kart, int& slot) {
 int TGame::PairMenu(ICardControl& card, const std::vector<int>& candidates, bool transfer) {
   std::vector<TPairMenuItem> items;
   for (int i : candidates) {
-    const TKart& target = CompRow[i];
+    const TCardInfo& target = CompRow[i];
     TPairMenuItem item;
     item.Tag = i;
     item.Caption = Texts.PopupWords[0] + " " + Texts.RankWords[target.Rank] + " " +
@@ -122,7 +122,7 @@ int TGame::PairMenu(ICardControl& card, const std::vector<int>& candidates, bool
   return offered ? pick : -1;
 }
 
-bool TGame::ThrowInBranch(const TKart& card, int& slot) {
+bool TGame::ThrowInBranch(const TCardInfo& card, int& slot) {
   if (TableCards.empty() || CountRank(card.Rank, TableCards) == 0) {
     ShowSpeech(sayRankNotOnTable);
     return false;
@@ -130,7 +130,7 @@ bool TGame::ThrowInBranch(const TKart& card, int& slot) {
   if (!ThrowInRoom()) {
     // No more cards may come: only the buttons act now.
     ShowSpeech(sayNoMoreCards);
-    MarkHot(pmNone);
+    MarkPlayable(pmNone);
     return false;
   }
   slot = RowCount(PlayerRow);
@@ -138,44 +138,44 @@ bool TGame::ThrowInBranch(const TKart& card, int& slot) {
   return true;
 }
 
-void TGame::Button1Click() {
-  SetButton(Button1, false);
+void TGame::TakePressed() {
+  SetButton(TakeButton, false);
   CompAction = caThrowIn;
   const int before = DealResult;
-  HM(caThrowIn, 1);
+  ComputerMove(caThrowIn, 1);
   // The computer may have thrown in its last cards and won the deal then and there.
   if (before == drGoesOn && DealResult != drGoesOn) return;
   Beru(sdPlayer);
   if (CheckGameOver() != drGoesOn) return;
   ShowSpeech(sayClear);
   CompAction = caLead;
-  HM(caLead, 0);
+  ComputerMove(caLead, 0);
 }
 
-void TGame::Button3Click() {
-  SetButton(Button3, false);
+void TGame::ComputerTakesPressed() {
+  SetButton(ComputerTakesButton, false);
   Beru(sdComputer);
   if (CheckGameOver() != drGoesOn) return;
   ShowSpeech(sayCompTookPlayerLeads);
-  MarkHot(pmLead);
+  MarkPlayable(pmLead);
   CompAction = caNothing;
 }
 
-void TGame::Button4Click() {
-  SetButton(Button4, false);
+void TGame::DiscardPressed() {
+  SetButton(DiscardButton, false);
   Bito(sdPlayer);
   if (CheckGameOver() != drGoesOn) return;
   ShowSpeech(sayClear);
-  MarkHot(pmNone);
+  MarkPlayable(pmNone);
   CompAction = caLead;
-  HM(caLead, 0);
+  ComputerMove(caLead, 0);
 }
 
-void TGame::Button5Click() {
-  SetButton(Button5, false);
+void TGame::DefendPressed() {
+  SetButton(DefendButton, false);
   PlayMode = pmNone;
   CompAction = caDefend;
-  HM(caDefend, 0);
+  ComputerMove(caDefend, 0);
 }
 
 }  // namespace durak

@@ -5,14 +5,14 @@
 
 namespace durak {
 
-bool TGame::MayLead(const TKart& card) const {
+bool TGame::MayLead(const TCardInfo& card) const {
   const int led = RowCount(PlayerRow);
   // The computer must be able to answer every led card; further cards match the first.
   if (led >= static_cast<int>(CompHand.size())) return false;
   return led == 0 || card.Rank == PlayerRow[0].Rank;
 }
 
-bool TGame::MayTransfer(const TKart& card) const {
+bool TGame::MayTransfer(const TCardInfo& card) const {
   const int attack = RowCount(CompRow);
   // Before any card is beaten, with the led rank, and the computer must be able to face
   // the attack with one card more.
@@ -20,7 +20,7 @@ bool TGame::MayTransfer(const TKart& card) const {
          attack < static_cast<int>(CompHand.size());
 }
 
-std::vector<int> TGame::SlotsToBeat(const TKart& card) const {
+std::vector<int> TGame::SlotsToBeat(const TCardInfo& card) const {
   std::vector<int> slots;
   for (int i = 0; i < 6; ++i)
     if (SlotOpen(i) == -1 && CanBeat(card.Rank, card.Suit, CompRow[i].Rank, CompRow[i].Suit, Trump))
@@ -39,11 +39,11 @@ bool TGame::ThrowInRoom() const {
   return attack - RowCount(CompRow) < static_cast<int>(CompHand.size()) && attack < 6;
 }
 
-bool TGame::MayThrowIn(const TKart& card) const {
+bool TGame::MayThrowIn(const TCardInfo& card) const {
   return CountRank(card.Rank, TableCards) != 0 && ThrowInRoom();
 }
 
-bool TGame::ClickActs(const TKart& card) const {
+bool TGame::ClickActs(const TCardInfo& card) const {
   switch (PlayMode) {
     case pmLead:
       return MayLead(card);

@@ -5,19 +5,19 @@
 
 namespace durak {
 
-void TGame::Res(int tableWidth, int tableHeight, int cardWidth, int cardHeight, double scale) {
+void TGame::ArrangeTable(int tableWidth, int tableHeight, int cardWidth, int cardHeight, double scale) {
   Layout = ComputeLayout(tableWidth, tableHeight, cardWidth, cardHeight);
   Layout.Scale = scale < 1.0 ? 1.0 : scale;
-  ColodaPaint();
+  PaintStock();
   PlaceRow(sdPlayer);
   PlaceRow(sdComputer);
 }
 
-void TGame::ColodaPaint() {
+void TGame::PaintStock() {
   const int cw = Layout.CardWidth, ch = Layout.CardHeight;
   Table.PlaceTrumpPicture(Layout.DeckLeft - (Table.TrumpPictureWidth() - cw) / 2,
                           Layout.DeckTop - (Table.TrumpPictureHeight() - ch) / 2);
-  Table.SetLed(ColLed1, static_cast<int>(Deck.size()));
+  Table.SetLed(StockLed, static_cast<int>(Deck.size()));
   PlaceCards(Layout.CompHandLeft, Layout.HandRight, Layout.CompHandTop, 0, CompHand);
 
   if (!Deck.empty()) {
@@ -39,12 +39,12 @@ void TGame::ColodaPaint() {
     if (c.CardState() != 0) c.SetCardState(0);
     c.BringToFront();
   }
-  PlaceCards(Layout.PlayerHandLeft, Layout.HandRight, Layout.PlayerHandTop, VidSort, PlayerHand);
+  PlaceCards(Layout.PlayerHandLeft, Layout.HandRight, Layout.PlayerHandTop, HandOrder, PlayerHand);
 }
 
-void TGame::PlaceCards(int left, int right, int top, int sortKind, TKarts& list) {
+void TGame::PlaceCards(int left, int right, int top, int sortKind, TCardList& list) {
   if (list.empty()) return;
-  ArSortMast(list, sortKind, Trump);
+  SortHand(list, sortKind, Trump);
   const int n = static_cast<int>(list.size());
   const int step = PlaceCardsStep(right, Layout.CardWidth, n, sortKind);
   int extra = 0;
@@ -63,7 +63,7 @@ int TGame::GlideStep(int speed) const {
   return step < 1 ? 1 : static_cast<int>(std::min<int64_t>(step, 100000));
 }
 
-void TGame::LayOutHand(const TKarts& hand, int left, int top, int step) {
+void TGame::LayOutHand(const TCardList& hand, int left, int top, int step) {
   for (size_t i = 0; i < hand.size(); ++i) {
     ICardControl& c = GetCard(hand[i].Tag);
     c.SetBounds(left + step * static_cast<int>(i), top, c.Width(), c.Height());

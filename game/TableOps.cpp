@@ -14,35 +14,35 @@ int TGame::SlotOpen(int i) const {
 void TGame::PutSlot(ICardControl& card, int i, TRow& row) {
   if (i < 0 || i > 5) return;
   card.BringToFront();
-  row[i] = KartOfTag(card.Tag());
+  row[i] = CardInfoOfTag(card.Tag());
 }
 
-void TGame::COnDesk(ICardControl& card, TDeskSide side, int slot) {
+void TGame::PutOnTable(ICardControl& card, TDeskSide side, int slot) {
   if (card.HotMouse()) card.SetHotMouse(false);
   card.BringToFront();
-  const TKart kart = KartOfTag(card.Tag());
+  const TCardInfo kart = CardInfoOfTag(card.Tag());
   if (side == dsPlayer || side == dsComputer) {
     if (slot < 0 || slot > 5) return;
     const bool player = side == dsPlayer;
-    ArrDel(kart, player ? PlayerHand : CompHand);
-    if (player) ArrDel(kart, KnownCards);
-    if (!player) ArrDel(kart, SeenCompCards);
+    RemoveFromList(kart, player ? PlayerHand : CompHand);
+    if (player) RemoveFromList(kart, KnownCards);
+    if (!player) RemoveFromList(kart, SeenCompCards);
     PutSlot(card, slot, player ? PlayerRow : CompRow);
     const TPoint to = player ? Layout.PlayerSlotPos[slot] : Layout.CompSlotPos[slot];
     if (card.CardState() == 0)
-      card.FlipMoveTo(to.X, to.Y, 0, GlideStep(ASpeed));
+      card.FlipMoveTo(to.X, to.Y, 0, GlideStep(GlideSpeed));
     else
-      card.MoveTo(to.X, to.Y, 0, GlideStep(ASpeed), false);
+      card.MoveTo(to.X, to.Y, 0, GlideStep(GlideSpeed), false);
     // The hand closes up behind the card that left it.
     if (player)
-      PlaceCards(Layout.PlayerHandLeft, Layout.HandRight, Layout.PlayerHandTop, VidSort,
+      PlaceCards(Layout.PlayerHandLeft, Layout.HandRight, Layout.PlayerHandTop, HandOrder,
                  PlayerHand);
     else
       PlaceCards(Layout.CompHandLeft, Layout.HandRight, Layout.CompHandTop, 0, CompHand);
   }
-  PlaySnd(snPutDown);
-  ArrAdd(kart, TableCards);
-  ArrDel(kart, UnseenCards);
+  PlaySoundEffect(snPutDown);
+  AddToList(kart, TableCards);
+  RemoveFromList(kart, UnseenCards);
   card.SetHandCursor(false);
   card.SetClickable(false);
 }
@@ -71,13 +71,13 @@ void TGame::PlaceRow(TSide row) {
   }
 }
 
-void TGame::MarkHot(TPlayMode mode) {
+void TGame::MarkPlayable(TPlayMode mode) {
   PlayMode = mode;
   if (PlayerHand.empty()) return;
-  for (const TKart& k : PlayerHand) GetCard(k.Tag).SetHotMouse(false);
+  for (const TCardInfo& k : PlayerHand) GetCard(k.Tag).SetHotMouse(false);
   if ((Options & arHotCards) == 0) return;
 
-  for (const TKart& k : PlayerHand) {
+  for (const TCardInfo& k : PlayerHand) {
     ICardControl& card = GetCard(k.Tag);
     const bool present = CountRank(k.Rank, TableCards) != 0;
     switch (mode) {

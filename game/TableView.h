@@ -11,15 +11,15 @@ namespace durak {
 
 // The command buttons under the table, numbered as the engine names them.
 enum TButton {
-  Button1 = 1,  // "Беру": the player takes the table
-  Button2 = 2,  // "Замесить": deal the next hand
-  Button3 = 3,  // "Забирай": the computer, which could not beat, takes the table
-  Button4 = 4,  // "Бито": the bout the computer beat is discarded
-  Button5 = 5,  // "Бейся": the player leads no more cards of the rank; the computer defends
+  TakeButton = 1,  // "Беру": the player takes the table
+  DealButton = 2,  // "Замесить": deal the next hand
+  ComputerTakesButton = 3,  // "Забирай": the computer, which could not beat, takes the table
+  DiscardButton = 4,  // "Бито": the bout the computer beat is discarded
+  DefendButton = 5,  // "Бейся": the player leads no more cards of the rank; the computer defends
 };
 
 // The three counters of the right-hand column.
-enum TLed { MyLed1 = 0, HerLed1 = 1, ColLed1 = 2 };
+enum TLed { PlayerScoreLed = 0, ComputerScoreLed = 1, StockLed = 2 };
 
 // One item of the pick-a-pair menu.
 struct TPairMenuItem {

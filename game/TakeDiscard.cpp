@@ -5,33 +5,33 @@
 namespace durak {
 
 void TGame::Beru(TSide who) {
-  PlaySnd(snTake);
+  PlaySoundEffect(snTake);
   const bool player = who == sdPlayer;
-  TKarts& hand = player ? PlayerHand : CompHand;
+  TCardList& hand = player ? PlayerHand : CompHand;
   const int left = player ? Layout.PlayerHandLeft : Layout.CompHandLeft;
   const int top = player ? Layout.PlayerHandTop : Layout.CompHandTop;
   const int step = HandStep(Layout.HandRight, Layout.CardWidth,
                             static_cast<int>(TableCards.size() + hand.size()) - 1);
-  if (player) ArSortMast(PlayerHand, VidSort, Trump);
+  if (player) SortHand(PlayerHand, HandOrder, Trump);
   LayOutHand(hand, left, top, step);
   Table.ProcessMessages();
 
   int x = left + step * static_cast<int>(hand.size());
   const bool hot = (Options & arHotCards) != 0;
-  for (const TKart& k : TableCards) {
+  for (const TCardInfo& k : TableCards) {
     ICardControl& c = GetCard(k.Tag);
     if (player) {
-      ArrAdd(k, PlayerHand);
-      ArrAdd(k, KnownCards);
+      AddToList(k, PlayerHand);
+      AddToList(k, KnownCards);
       c.SetClickable(true);
       c.SetHotMouse(hot);
       c.SetHandCursor(true);
-      c.MoveTo(x, top, 0, GlideStep(ASpeed), false);
+      c.MoveTo(x, top, 0, GlideStep(GlideSpeed), false);
     } else {
-      ArrAdd(k, CompHand);
-      ArrAdd(k, SeenCompCards);
+      AddToList(k, CompHand);
+      AddToList(k, SeenCompCards);
       c.SetClickable(false);
-      c.FlipMoveTo(x, top, 0, GlideStep(ASpeed));
+      c.FlipMoveTo(x, top, 0, GlideStep(GlideSpeed));
     }
     x += step;
   }
@@ -40,13 +40,13 @@ void TGame::Beru(TSide who) {
   ClearRow(CompRow);
 
   if (player) {
-    GivX(6 - static_cast<int>(CompHand.size()), sdComputer);
-    GivX(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
+    DrawCards(6 - static_cast<int>(CompHand.size()), sdComputer);
+    DrawCards(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
   } else {
-    GivX(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
-    GivX(6 - static_cast<int>(CompHand.size()), sdComputer);
+    DrawCards(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
+    DrawCards(6 - static_cast<int>(CompHand.size()), sdComputer);
   }
-  ColodaPaint();
+  PaintStock();
   if (Deck.size() <= 1) {
     // The stock is nearly gone: the computer counts the whole hand as known.
     KnownCards = PlayerHand;
@@ -58,41 +58,41 @@ void TGame::Bito(TSide attacker) {
   if (attacker == sdComputer) Table.Wait(500);
   Table.ProcessMessages();
   if (TableCards.empty()) return;
-  PlaySnd(snDiscard);
-  for (const TKart& k : TableCards) {
-    ArrAdd(k, Discard);
+  PlaySoundEffect(snDiscard);
+  for (const TCardInfo& k : TableCards) {
+    AddToList(k, Discard);
     ICardControl& c = GetCard(k.Tag);
-    c.MoveTo(OffTableLeft(c.Width()), c.Top(), 0, GlideStep(ASpeed), false);
+    c.MoveTo(OffTableLeft(c.Width()), c.Top(), 0, GlideStep(GlideSpeed), false);
   }
   ClearRow(PlayerRow);
   ClearRow(CompRow);
   TableCards.clear();
 
   if (attacker == sdPlayer) {
-    GivX(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
-    GivX(6 - static_cast<int>(CompHand.size()), sdComputer);
+    DrawCards(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
+    DrawCards(6 - static_cast<int>(CompHand.size()), sdComputer);
   } else {
-    GivX(6 - static_cast<int>(CompHand.size()), sdComputer);
-    GivX(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
+    DrawCards(6 - static_cast<int>(CompHand.size()), sdComputer);
+    DrawCards(6 - static_cast<int>(PlayerHand.size()), sdPlayer);
   }
-  ColodaPaint();
+  PaintStock();
   if (CheckGameOver() != drGoesOn) return;
   if (Deck.size() >= 2) return;
   KnownCards = PlayerHand;
   UnseenCards.clear();
 }
 
-void TGame::GivX(int count, TSide who) {
+void TGame::DrawCards(int count, TSide who) {
   const int n = static_cast<int>(Deck.size());
   if (n == 0 || count <= 0) return;
   if (count > n) count = n;
   const bool player = who == sdPlayer;
-  TKarts& hand = player ? PlayerHand : CompHand;
+  TCardList& hand = player ? PlayerHand : CompHand;
   const int left = player ? Layout.PlayerHandLeft : Layout.CompHandLeft;
   const int top = player ? Layout.PlayerHandTop : Layout.CompHandTop;
   const int step =
       HandStep(Layout.HandRight, Layout.CardWidth, count + static_cast<int>(hand.size()) - 1);
-  if (player) ArSortMast(PlayerHand, VidSort, Trump);
+  if (player) SortHand(PlayerHand, HandOrder, Trump);
   LayOutHand(hand, left, top, step);
   Table.ProcessMessages();
 
@@ -100,7 +100,7 @@ void TGame::GivX(int count, TSide who) {
   const bool hot = (Options & arHotCards) != 0;
   for (int i = 0; i < count; ++i) {
     // Always from the top of the stock: the face-up trump card (entry 0) comes last.
-    const TKart k = Deck.back();
+    const TCardInfo k = Deck.back();
     ICardControl& c = GetCard(k.Tag);
     if (player) {
       if (c.Turned()) {
@@ -108,9 +108,9 @@ void TGame::GivX(int count, TSide who) {
         c.Turn();
         c.SetCardState(0);
       }
-      c.FlipMoveTo(x, top, 0, GlideStep(ASpeed));
-      ArrDel(k, Deck);
-      ArrAdd(k, PlayerHand);
+      c.FlipMoveTo(x, top, 0, GlideStep(GlideSpeed));
+      RemoveFromList(k, Deck);
+      AddToList(k, PlayerHand);
       c.SetHotMouse(hot);
       c.SetHandCursor(true);
       c.SetClickable(true);
@@ -118,12 +118,12 @@ void TGame::GivX(int count, TSide who) {
       // The face-up trump card stays face up in the computer's hand, but it stands upright
       // like every card that leaves the stock, and so keeps its shape on the table and in
       // the player's hand should the player take it.
-      if (Deck.size() == 1) ArrAdd(k, SeenCompCards);
+      if (Deck.size() == 1) AddToList(k, SeenCompCards);
       if (c.Turned()) c.Turn();
-      c.MoveTo(x, top, 0, GlideStep(ASpeed), false);
-      ArrDel(k, Deck);
-      ArrAdd(k, CompHand);
-      ArrDel(k, UnseenCards);
+      c.MoveTo(x, top, 0, GlideStep(GlideSpeed), false);
+      RemoveFromList(k, Deck);
+      AddToList(k, CompHand);
+      RemoveFromList(k, UnseenCards);
     }
     x += step;
   }

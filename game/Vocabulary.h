@@ -7,7 +7,7 @@
 
 namespace durak {
 
-// A side of the table for Beru, Bito, GivX, ShiftRow and PlaceRow: whose hand takes or
+// A side of the table for Beru, Bito, DrawCards, ShiftRow and PlaceRow: whose hand takes or
 // draws, who attacked the bout, towards whose row the cards move.
 enum TSide : int { sdPlayer = 0, sdComputer = 1 };
 
@@ -15,7 +15,7 @@ enum TSide : int { sdPlayer = 0, sdComputer = 1 };
 // of a game, the side with the lower trump.
 enum TLeader : uint8_t { ldPlayer = 0, ldComputer = 1, ldUndecided = 100 };
 
-// The side COnDesk puts a card down for (any other value only puts the card on the table).
+// The side PutOnTable puts a card down for (any other value only puts the card on the table).
 enum TDeskSide : int { dsPlayer = 1, dsComputer = 2 };
 
 // The computer's speech line: situation 1..19, each with five variants in the language

@@ -15,7 +15,7 @@
 #include <ctime>
 
 #include "ProgramFonts.h"
-#include "TForm1.h"
+#include "MainWindow.h"
 
 namespace {
 
@@ -70,19 +70,19 @@ int main(int argc, char** argv) {
   durak::InstallFontSubstitutes();
   QTemporaryDir dir;
   QDir::setCurrent(dir.path());
-  durak::TForm1 form;
+  durak::TMainWindow form;
   mark("window made");
   form.Activated = true;  // the start-up steps run below, without the champions dialog
   if (size.isValid()) form.resize(size);
   form.show();
   mark("shown");
-  form.L2Click(1);
+  form.LanguageChosen(1);
   mark("language");
-  form.SetFacesAll();
+  form.LoadCardFaces();
   mark("card pictures");
   form.CheckDeskLibrary();
   mark("desk library");
-  form.Game().N8Click();
+  form.Game().NewGame();
   mark("new game");
   QApplication::processEvents();
   mark("events");

@@ -12,15 +12,15 @@ namespace {
 
 using namespace durak;
 
-TKarts Cards(std::initializer_list<int> tags) {
-  TKarts list;
-  for (int t : tags) list.push_back(KartOfTag(t));
+TCardList Cards(std::initializer_list<int> tags) {
+  TCardList list;
+  for (int t : tags) list.push_back(CardInfoOfTag(t));
   return list;
 }
 
 // The state a move starts from, copied back before every call.
 struct TPosition {
-  TKarts PlayerHand, CompHand, Deck, TableCards, Discard, UnseenCards, KnownCards;
+  TCardList PlayerHand, CompHand, Deck, TableCards, Discard, UnseenCards, KnownCards;
   TRow PlayerRow{}, CompRow{};
   int Trump = 1, PlayMode = pmNone, CompAction = caNothing;
   bool TransferOn = true;
@@ -64,8 +64,8 @@ TPosition Base(int stock) {
   p.KnownCards = Cards({13, 30});
   const int deckTags[] = {36, 3,  4,  5,  8,  9,  10, 12, 14, 15, 17, 19,
                           20, 22, 23, 24, 26, 27, 29, 31, 32, 33, 34, 35};
-  for (int i = 0; i < 24; ++i) (i < stock ? p.Deck : p.Discard).push_back(KartOfTag(deckTags[i]));
-  for (const TKart& k : p.PlayerHand)
+  for (int i = 0; i < 24; ++i) (i < stock ? p.Deck : p.Discard).push_back(CardInfoOfTag(deckTags[i]));
+  for (const TCardInfo& k : p.PlayerHand)
     if (k.Tag != 13 && k.Tag != 30) p.UnseenCards.push_back(k);
   for (int i = 1; i < stock; ++i) p.UnseenCards.push_back(p.Deck[i]);
   return p;
@@ -81,7 +81,7 @@ TPosition Lead(int stock) {
 TPosition Defence(int stock) {
   TPosition p = Base(stock);
   p.PlayerHand = Cards({2, 7, 18, 25, 30});
-  p.PlayerRow[0] = KartOfTag(13);  // 9S
+  p.PlayerRow[0] = CardInfoOfTag(13);  // 9S
   p.TableCards = Cards({13});
   p.KnownCards = Cards({30});
   p.UnseenCards.erase(p.UnseenCards.begin());
@@ -95,8 +95,8 @@ TPosition ThrowIn(int stock, int afterTake) {
   TPosition p = Base(stock);
   p.CompHand = Cards({6, 11, 16, 21, 28, 3});  // 7C 8D 9H 10S QH 6D
   p.Deck.erase(p.Deck.begin() + (stock > 1 ? 1 : 0), p.Deck.begin() + (stock > 1 ? 2 : 0));
-  p.CompRow[0] = KartOfTag(1);
-  p.PlayerRow[0] = KartOfTag(13);
+  p.CompRow[0] = CardInfoOfTag(1);
+  p.PlayerRow[0] = CardInfoOfTag(13);
   p.TableCards = Cards({1, 13});
   p.PlayerHand = Cards({2, 7, 18, 25, 30});
   p.KnownCards = Cards({30});
@@ -109,7 +109,7 @@ void RunMove(benchmark::State& state, const TPosition& position, bool restoreOnl
   TBench b;
   for (auto _ : state) {
     b.Restore(position);
-    if (!restoreOnly) b.Game.HM(position.Action, position.AfterTake);
+    if (!restoreOnly) b.Game.ComputerMove(position.Action, position.AfterTake);
     benchmark::DoNotOptimize(b.Game.PlayMode);
   }
 }

@@ -9,7 +9,7 @@
 #include <ctime>
 #include <vector>
 
-#include "Kart.h"
+#include "CardInfo.h"
 #include "SearchView.h"
 #include "StrongPlayer.h"
 

@@ -25,7 +25,7 @@ struct TTable {
     Game.Layout = ComputeLayout(738, 530, 71, 96);
     Game.Options = arTransfer | arMultiLead;
     Clock.Value = 31;
-    Game.Button2Click();
+    Game.DealPressed();
     TStrongParams quick;
     quick.Iterations = 50;
     for (int i = 0; i < 400 && Game.DealResult == drGoesOn; ++i) {

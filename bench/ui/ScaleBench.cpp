@@ -15,8 +15,8 @@
 #include "cards/CardMath.h"
 #include "cards/CardPacks.h"
 #include "cards/CardRenditions.h"
-#include "cards/THotCard.h"
-#include "table/TKuvPanel.h"
+#include "cards/CardWidget.h"
+#include "table/PaintedPanel.h"
 
 namespace durak {
 namespace {
@@ -24,10 +24,10 @@ namespace {
 // A 400-pixel glide at the default speed (step 40): about ten frames, each lasting at least
 // one display refresh.
 void BM_Glide400AtDefaultSpeed(benchmark::State& state) {
-  TKuvPanel table;
+  TPaintedPanel table;
   table.resize(1280, 800);
   table.show();
-  THotCard card(1, &table);
+  TCardWidget card(1, &table);
   QImage face(71, 106, QImage::Format_RGB32);
   face.fill(Qt::white);
   card.SetFace(face);
@@ -35,7 +35,7 @@ void BM_Glide400AtDefaultSpeed(benchmark::State& state) {
   card.SetBounds(100, 300, 71, 106);
   card.show();
   QApplication::processEvents();
-  TCard::SetFramePacing(true);
+  TCardView::SetFramePacing(true);
   int x = 100;
   double frames = 0;
   for (auto _ : state) {
@@ -56,14 +56,14 @@ void BM_RelayTableAfterResize(benchmark::State& state) {
     state.SkipWithError("c36.dll not built");
     return;
   }
-  TKuvPanel table;
+  TPaintedPanel table;
   table.resize(1218, 954);
   table.show();
-  std::vector<std::unique_ptr<THotCard>> owned;
-  std::vector<THotCard*> cards;
+  std::vector<std::unique_ptr<TCardWidget>> owned;
+  std::vector<TCardWidget*> cards;
   std::array<ICardControl*, 36> controls{};
   for (int tag = 1; tag <= 36; ++tag) {
-    owned.push_back(std::make_unique<THotCard>(tag, &table));
+    owned.push_back(std::make_unique<TCardWidget>(tag, &table));
     cards.push_back(owned.back().get());
     cards.back()->SetCard(tag + 16, tag % 2);
     cards.back()->show();
@@ -71,15 +71,15 @@ void BM_RelayTableAfterResize(benchmark::State& state) {
   }
   TCardLibrary library;
   int w = 0, h = 0;
-  if (!SetFacesAll(cards, QStringLiteral("c36.dll"), 1, w, h, &library)) {
+  if (!LoadCardFaces(cards, QStringLiteral("c36.dll"), 1, w, h, &library)) {
     state.SkipWithError("c36.dll cannot be opened");
     return;
   }
   THeadlessTable view;
   TFixedClock clock{1};
   TGame game(controls, view, clock);
-  game.Res(1218, 954, w, h);
-  game.InitCard();
+  game.ArrangeTable(1218, 954, w, h);
+  game.DealCards();
   QApplication::processEvents();
   // Alternate between the table of a 1280 x 1024 window and a slightly smaller one, so that
   // every iteration is a change of card size.
@@ -92,11 +92,11 @@ void BM_RelayTableAfterResize(benchmark::State& state) {
     ApplyCardPictures(cards, library, size, 1.0);
     // The cards draw a side when they first show it; here every face and back is drawn at
     // once, the most a resize can cost.
-    for (THotCard* c : cards) {
+    for (TCardWidget* c : cards) {
       benchmark::DoNotOptimize(c->ShownFace().constBits());
       benchmark::DoNotOptimize(c->ShownBack().constBits());
     }
-    game.Res(tw, th, size.width(), size.height(), s);
+    game.ArrangeTable(tw, th, size.width(), size.height(), s);
     table.repaint();
   }
 }

@@ -8,8 +8,8 @@
 #include <QImage>
 #include <memory>
 
-#include "cards/THotCard.h"
-#include "table/TKuvPanel.h"
+#include "cards/CardWidget.h"
+#include "table/PaintedPanel.h"
 
 namespace durak {
 namespace {
@@ -32,8 +32,8 @@ QImage Pattern(int w, int h) {
   return img;
 }
 
-std::unique_ptr<TKuvPanel> MakeTable(int mode) {
-  auto table = std::make_unique<TKuvPanel>();
+std::unique_ptr<TPaintedPanel> MakeTable(int mode) {
+  auto table = std::make_unique<TPaintedPanel>();
   table->resize(1280, 800);
   table->SetSColor(QColor(0, 128, 0));
   table->SetFColor(QColor(0, 0, 0));
@@ -51,7 +51,7 @@ std::unique_ptr<TKuvPanel> MakeTable(int mode) {
 
 void BM_GlideStep(benchmark::State& state) {
   auto table = MakeTable(pmGradient);
-  THotCard card(1, table.get());
+  TCardWidget card(1, table.get());
   card.SetFace(Pattern(71, 96));
   card.SetBack(Pattern(71, 96).mirrored());
   card.SetCard(17, 1);

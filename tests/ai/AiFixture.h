@@ -21,7 +21,7 @@ class AiTest : public ::testing::Test {
   }
 
   bool Used(int tag) const {
-    for (const TKarts* l :
+    for (const TCardList* l :
          {&game.PlayerHand, &game.CompHand, &game.Deck, &game.TableCards, &game.Discard})
       if (ListHasTag(*l, tag)) return true;
     return false;
@@ -33,9 +33,9 @@ class AiTest : public ::testing::Test {
     game.Deck.clear();
     if (n == 0) return;
     for (int tag = 36; tag >= 1 && game.Deck.empty(); --tag)
-      if (SuitOfTag(tag) == game.Trump && !Used(tag)) game.Deck.push_back(KartOfTag(tag));
+      if (SuitOfTag(tag) == game.Trump && !Used(tag)) game.Deck.push_back(CardInfoOfTag(tag));
     for (int tag = 1; tag <= 36 && static_cast<int>(game.Deck.size()) < n; ++tag)
-      if (!Used(tag)) game.Deck.push_back(KartOfTag(tag));
+      if (!Used(tag)) game.Deck.push_back(CardInfoOfTag(tag));
   }
 
   // Nothing known of the player's hand: the player's cards and the stock below the face-up
@@ -52,11 +52,11 @@ class AiTest : public ::testing::Test {
     game.UnseenCards.clear();
   }
 
-  void ComputerPlays(const TKart& k, int slot) {
+  void ComputerPlays(const TCardInfo& k, int slot) {
     game.CompRow[slot] = k;
     game.TableCards.push_back(k);
   }
-  void PlayerPlays(const TKart& k, int slot) {
+  void PlayerPlays(const TCardInfo& k, int slot) {
     game.PlayerRow[slot] = k;
     game.TableCards.push_back(k);
   }

@@ -13,7 +13,7 @@
 namespace durak::testing {
 
 // The whole deal as a search state; the decision is the player's (the phase as the player's
-// view reads it), or the computer's HM(action, afterTake) when action >= 0.
+// view reads it), or the computer's ComputerMove(action, afterTake) when action >= 0.
 inline TSearchState FullState(const TGame& g, int action = -1, int afterTake = 0) {
   TInfoSet info;
   if (action >= 0) {
@@ -84,10 +84,10 @@ inline void CopyGame(const TGame& from, TGame& to, THeadlessCards& cards) {
   to.DealResult = from.DealResult;
   to.ButtonVisible = from.ButtonVisible;
   to.Options = from.Options;
-  to.MyScore = from.MyScore;
-  to.HerScore = from.HerScore;
+  to.PlayerScore = from.PlayerScore;
+  to.ComputerScore = from.ComputerScore;
   for (auto& c : cards.Cards) c->SetClickable(false);
-  for (const TKart& k : from.PlayerHand) cards.Cards[k.Tag - 1]->SetClickable(true);
+  for (const TCardInfo& k : from.PlayerHand) cards.Cards[k.Tag - 1]->SetClickable(true);
 }
 
 }  // namespace durak::testing

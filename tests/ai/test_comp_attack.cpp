@@ -8,10 +8,10 @@ class AttackTest : public AiTest {
  protected:
   // Leads and returns the computer's row.
   std::vector<int> Lead() {
-    game.HM(caLead, 0);
+    game.ComputerMove(caLead, 0);
     return RowTags(game.CompRow);
   }
-  std::vector<int> Slot0(const TKart& k) { return {k.Tag, 0, 0, 0, 0, 0}; }
+  std::vector<int> Slot0(const TCardInfo& k) { return {k.Tag, 0, 0, 0, 0, 0}; }
 };
 
 TEST_F(AttackTest, FullStockLeadsTheLowestPlainCardAndEndsAsALead) {
@@ -24,7 +24,7 @@ TEST_F(AttackTest, FullStockLeadsTheLowestPlainCardAndEndsAsALead) {
   EXPECT_EQ(Speeches(), std::vector<int>{1});
   EXPECT_EQ(game.PlayMode, pmDefend);
   EXPECT_EQ(game.CompAction, caNothing);
-  EXPECT_TRUE(Button(Button1));
+  EXPECT_TRUE(Button(TakeButton));
   EXPECT_EQ(Tags(game.TableCards), std::vector<int>{TagOf(6, D)});
   EXPECT_EQ(Tags(game.CompHand), (std::vector<int>{TagOf(7, S), TagOf(9, H)}));
 }
@@ -110,7 +110,7 @@ TEST_F(AttackTest, EndgameMultiCardLeadPutsTheWholeHandDown) {
   EXPECT_EQ(Speeches(), (std::vector<int>{1, 4}));
   EXPECT_EQ(game.DealResult, drComputerWon);
   EXPECT_EQ(game.PlayMode, pmNone);
-  EXPECT_FALSE(Button(Button1));
+  EXPECT_FALSE(Button(TakeButton));
 }
 
 TEST_F(AttackTest, EndgameWithoutMultiCardLeadChoosesOneCard) {
@@ -144,7 +144,7 @@ TEST_F(AttackTest, EndgameWithTooManyDoubtfulRanksFallsBackToTheLowestCard) {
 class ThrowInTest : public AiTest {
  protected:
   // The computer led `led` and the player beat it with `beat`.
-  void Bout(const TKart& led, const TKart& beat) {
+  void Bout(const TCardInfo& led, const TCardInfo& beat) {
     ComputerPlays(led, 0);
     PlayerPlays(beat, 0);
   }
@@ -157,14 +157,14 @@ TEST_F(ThrowInTest, OnlyRanksOnTheTableNothingLeftEndsTheBout) {
   game.PlayerHand = L({K(6, C), K(13, S), K(14, S), K(14, D), K(13, D)});
   FillStock(12);
   NothingKnown();
-  game.HM(caThrowIn, 0);
+  game.ComputerMove(caThrowIn, 0);
   EXPECT_EQ(Speeches(), std::vector<int>{10});
   EXPECT_EQ(game.PlayMode, pmLead);
   EXPECT_EQ(game.CompAction, caNothing);
   EXPECT_TRUE(game.TableCards.empty());
   EXPECT_EQ(game.Discard.size(), 2u);
   EXPECT_EQ(game.CompHand.size(), 6u);  // the computer draws first
-  EXPECT_FALSE(Button(Button1));
+  EXPECT_FALSE(Button(TakeButton));
 }
 
 TEST_F(ThrowInTest, OneCardAfterThePlayerBeat) {
@@ -174,12 +174,12 @@ TEST_F(ThrowInTest, OneCardAfterThePlayerBeat) {
   game.PlayerHand = L({K(6, C), K(13, S), K(14, S), K(14, D), K(13, D)});
   FillStock(12);
   NothingKnown();
-  game.HM(caThrowIn, 0);
+  game.ComputerMove(caThrowIn, 0);
   // The trump seven is barred; the nine and the seven of diamonds score 7: lower rank first.
   EXPECT_EQ(RowTags(game.CompRow), (std::vector<int>{TagOf(7, S), TagOf(7, D), 0, 0, 0, 0}));
   EXPECT_EQ(Speeches(), std::vector<int>{7});
   EXPECT_EQ(game.PlayMode, pmDefend);
-  EXPECT_TRUE(Button(Button1));
+  EXPECT_TRUE(Button(TakeButton));
 }
 
 TEST_F(ThrowInTest, HighCardsOnTheTableStopTheThrowInWhileTheStockIsLarge) {
@@ -189,7 +189,7 @@ TEST_F(ThrowInTest, HighCardsOnTheTableStopTheThrowInWhileTheStockIsLarge) {
   game.PlayerHand = L({K(6, C), K(13, S)});
   FillStock(12);
   NothingKnown();
-  game.HM(caThrowIn, 0);
+  game.ComputerMove(caThrowIn, 0);
   EXPECT_EQ(Speeches(), std::vector<int>{10});
   EXPECT_TRUE(ListHasTag(game.CompHand, TagOf(12, C)));
   EXPECT_EQ(game.Discard.size(), 2u);
@@ -202,7 +202,7 @@ TEST_F(ThrowInTest, ATrumpQueenIsNeverThrownInWhileTheStockLasts) {
   game.PlayerHand = L({K(6, C), K(7, C)});
   FillStock(3);
   NothingKnown();
-  game.HM(caThrowIn, 0);
+  game.ComputerMove(caThrowIn, 0);
   EXPECT_EQ(Speeches(), std::vector<int>{10});
 }
 
@@ -213,12 +213,12 @@ TEST_F(ThrowInTest, BeforeATakeRoomForOnlyOneMoreCard) {
   game.PlayerHand = L({K(6, H), K(7, H), K(8, H), K(9, H), K(10, H), K(11, H)});
   FillStock(4);
   NothingKnown();
-  game.HM(caThrowIn, 1);
+  game.ComputerMove(caThrowIn, 1);
   EXPECT_EQ(RowCount(game.CompRow), 6);  // 6 cards in hand less 5 unanswered: one more
   EXPECT_EQ(game.CompHand.size(), 2u);
   EXPECT_EQ(game.PlayMode, pmNone);
   EXPECT_TRUE(Speeches().empty());
-  EXPECT_FALSE(Button(Button1));
+  EXPECT_FALSE(Button(TakeButton));
 }
 
 TEST_F(ThrowInTest, BeforeATakeEveryEligibleCardInTurn) {
@@ -228,7 +228,7 @@ TEST_F(ThrowInTest, BeforeATakeEveryEligibleCardInTurn) {
   game.PlayerHand = L({K(6, C), K(7, C), K(9, C), K(12, D)});
   FillStock(6);
   NothingKnown();
-  game.HM(caThrowIn, 1);
+  game.ComputerMove(caThrowIn, 1);
   // Low plain cards score 7 with afterTake; the ten scores 1. Filled lowest first.
   EXPECT_EQ(RowTags(game.CompRow),
             (std::vector<int>{TagOf(8, S), TagOf(8, D), TagOf(8, C), TagOf(10, C), 0, 0}));
@@ -243,7 +243,7 @@ TEST_F(ThrowInTest, NoRoomWhenThePlayerCannotFaceAnotherCard) {
   game.PlayerHand = L({K(6, C), K(7, C)});
   FillStock(6);
   NothingKnown();
-  game.HM(caThrowIn, 1);
+  game.ComputerMove(caThrowIn, 1);
   EXPECT_EQ(RowCount(game.CompRow), 2);
   EXPECT_EQ(game.PlayMode, pmNone);
 }

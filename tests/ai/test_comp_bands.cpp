@@ -11,12 +11,12 @@ class BandTest : public AiTest {
   int LeadWith(int stock) {
     FillStock(stock);
     NothingKnown();
-    game.HM(caLead, 0);
+    game.ComputerMove(caLead, 0);
     return game.CompRow[0].Rank ? game.CompRow[0].Tag : 0;
   }
   // The computer led `led`, the player beat it with `beat`; the computer may throw in.
   // Returns the card thrown in, 0 for none.
-  int ThrowInWith(const TKart& led, const TKart& beat, int stock, bool known) {
+  int ThrowInWith(const TCardInfo& led, const TCardInfo& beat, int stock, bool known) {
     ComputerPlays(led, 0);
     PlayerPlays(beat, 0);
     FillStock(stock);
@@ -24,7 +24,7 @@ class BandTest : public AiTest {
       AllKnown();
     else
       NothingKnown();
-    game.HM(caThrowIn, 0);
+    game.ComputerMove(caThrowIn, 0);
     return game.CompRow[1].Rank ? game.CompRow[1].Tag : 0;
   }
 };
@@ -141,7 +141,7 @@ TEST_F(BandTest, NoSeventhCardIsThrownIn) {
   game.PlayerHand = L({K(12, C), K(13, C), K(14, C), K(12, S)});
   FillStock(12);
   NothingKnown();
-  game.HM(caThrowIn, 0);
+  game.ComputerMove(caThrowIn, 0);
   EXPECT_TRUE(ListHasTag(game.CompHand, TagOf(6, C)));
   EXPECT_TRUE(ListHasTag(game.CompHand, TagOf(7, C)));
   EXPECT_TRUE(ListHasTag(game.CompHand, TagOf(8, C)));
@@ -161,7 +161,7 @@ TEST_P(RoomTest, OpenCardsNeverOutnumberThePlayersHand) {
   for (int i = 0; i < playerCards; ++i) game.PlayerHand.push_back(K(12 + i, C));
   FillStock(12);
   NothingKnown();
-  game.HM(caThrowIn, 1);
+  game.ComputerMove(caThrowIn, 1);
   EXPECT_EQ(ListHasTag(game.CompHand, TagOf(6, C)), playerCards <= 2);
 }
 
@@ -179,7 +179,7 @@ TEST_P(RoomTest, NoThrowInBeyondWhatThePlayerCanFace) {
   for (int i = 0; i < playerCards; ++i) game.PlayerHand.push_back(K(12 + i, C));
   FillStock(12);
   NothingKnown();
-  game.HM(caThrowIn, 0);
+  game.ComputerMove(caThrowIn, 0);
   EXPECT_EQ(ListHasTag(game.CompHand, TagOf(6, C)), playerCards <= 1);
 }
 

@@ -7,26 +7,26 @@ namespace {
 class DefenceTest : public AiTest {
  protected:
   // The player has led these cards; the player's hand is six free cards unless set.
-  void Defend(std::initializer_list<TKart> led, const TKarts& hand, int stock) {
+  void Defend(std::initializer_list<TCardInfo> led, const TCardList& hand, int stock) {
     int slot = 0;
-    for (const TKart& k : led) {
+    for (const TCardInfo& k : led) {
       while (game.PlayerRow[slot].Rank != 0) ++slot;
       PlayerPlays(k, slot);
     }
     game.CompHand = hand;
     for (int tag = 35; tag >= 1 && game.PlayerHand.size() < 6 && !playerSet_; --tag)
-      if (SuitOfTag(tag) != game.Trump && !Used(tag)) game.PlayerHand.push_back(KartOfTag(tag));
+      if (SuitOfTag(tag) != game.Trump && !Used(tag)) game.PlayerHand.push_back(CardInfoOfTag(tag));
     FillStock(stock);
     NothingKnown();
     game.CompAction = caDefend;
-    game.HM(caDefend, 0);
+    game.ComputerMove(caDefend, 0);
   }
-  void PlayerHolds(const TKarts& hand) {
+  void PlayerHolds(const TCardList& hand) {
     game.PlayerHand = hand;
     playerSet_ = true;
   }
   int BeaterOf(int slot) const { return game.CompRow[slot].Rank ? game.CompRow[slot].Tag : 0; }
-  bool Took() const { return RowCount(game.CompRow) == 0 && Button(Button3); }
+  bool Took() const { return RowCount(game.CompRow) == 0 && Button(ComputerTakesButton); }
 
  private:
   bool playerSet_ = false;
@@ -39,9 +39,9 @@ TEST_F(DefenceTest, BeatsWithinTheSuitAndOffersBito) {
   EXPECT_EQ(Speeches(), std::vector<int>{3});
   EXPECT_EQ(game.PlayMode, pmThrowIn);
   EXPECT_EQ(game.CompAction, caNothing);
-  EXPECT_TRUE(Button(Button4));
-  EXPECT_FALSE(Button(Button3));
-  EXPECT_FALSE(Button(Button1));
+  EXPECT_TRUE(Button(DiscardButton));
+  EXPECT_FALSE(Button(ComputerTakesButton));
+  EXPECT_FALSE(Button(TakeButton));
 }
 
 TEST_F(DefenceTest, NoTrumpAtAllWhileTheStockIsLargeSoItTakes) {
@@ -51,7 +51,7 @@ TEST_F(DefenceTest, NoTrumpAtAllWhileTheStockIsLargeSoItTakes) {
   EXPECT_EQ(Speeches(), std::vector<int>{2});
   EXPECT_EQ(game.PlayMode, pmThrowIn);
   EXPECT_EQ(game.CompAction, caTakes);
-  EXPECT_FALSE(Button(Button4));
+  EXPECT_FALSE(Button(DiscardButton));
 }
 
 struct TBanCase {
@@ -124,7 +124,7 @@ TEST_F(DefenceTest, ATakeWithSixCardsOnTheTableAllowsNoMore) {
   EXPECT_EQ(Speeches(), std::vector<int>{13});
   EXPECT_EQ(game.PlayMode, pmNone);
   EXPECT_EQ(game.CompAction, caNothing);
-  EXPECT_TRUE(Button(Button3));
+  EXPECT_TRUE(Button(ComputerTakesButton));
 }
 
 TEST_F(DefenceTest, BeatingTheSixthCardLeavesOnlyTheButtons) {
@@ -134,7 +134,7 @@ TEST_F(DefenceTest, BeatingTheSixthCardLeavesOnlyTheButtons) {
   EXPECT_EQ(RowCount(game.CompRow), 6);
   EXPECT_EQ(Speeches(), std::vector<int>{12});
   EXPECT_EQ(game.PlayMode, pmNone);
-  EXPECT_TRUE(Button(Button4));
+  EXPECT_TRUE(Button(DiscardButton));
 }
 
 class TransferTest : public DefenceTest {
@@ -149,7 +149,7 @@ TEST_F(TransferTest, TransfersWithAPlainCardWhenItHoldsNothingHigherInTheSuit) {
   EXPECT_EQ(RowCount(game.PlayerRow), 0);
   EXPECT_EQ(Speeches(), std::vector<int>{15});
   EXPECT_EQ(game.PlayMode, pmDefend);
-  EXPECT_TRUE(Button(Button1));
+  EXPECT_TRUE(Button(TakeButton));
 }
 
 TEST_F(TransferTest, NeverWithATrumpWhileTheStockLasts) {
@@ -190,7 +190,7 @@ TEST_F(TransferTest, EndgameTransfersWhenTheKnownHandCannotAnswer) {
   game.CompHand = L({K(7, D), K(10, C), K(13, S)});
   AllKnown();
   game.CompAction = caDefend;
-  game.HM(caDefend, 0);
+  game.ComputerMove(caDefend, 0);
   EXPECT_EQ(Speeches(), std::vector<int>{15});
   EXPECT_EQ(game.CompRow[1].Tag, TagOf(7, D));
 }
@@ -202,7 +202,7 @@ TEST_F(TransferTest, EndgameBeatsWhenTheKnownHandCouldAnswer) {
   game.CompHand = L({K(7, D), K(10, C), K(13, S)});
   AllKnown();
   game.CompAction = caDefend;
-  game.HM(caDefend, 0);
+  game.ComputerMove(caDefend, 0);
   EXPECT_EQ(Speeches(), std::vector<int>{3});
   EXPECT_EQ(BeaterOf(0), TagOf(10, C));
 }

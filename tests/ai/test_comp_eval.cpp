@@ -6,8 +6,8 @@
 namespace durak::testing {
 namespace {
 
-TKarts Scored(std::initializer_list<std::pair<TKart, int>> cards) {
-  TKarts list;
+TCardList Scored(std::initializer_list<std::pair<TCardInfo, int>> cards) {
+  TCardList list;
   for (auto [k, score] : cards) {
     k.Score = score;
     list.push_back(k);
@@ -16,7 +16,7 @@ TKarts Scored(std::initializer_list<std::pair<TKart, int>> cards) {
 }
 
 TEST(PickLowest, HighestLevelThenLowestRankThenHandOrder) {
-  const TKarts hand = Scored({{K(9, S), 2}, {K(7, C), 3}, {K(12, D), 3}, {K(7, H), 3}});
+  const TCardList hand = Scored({{K(9, S), 2}, {K(7, C), 3}, {K(12, D), 3}, {K(7, H), 3}});
   EXPECT_EQ(PickLowest(hand, 3), TagOf(7, C));  // level 3: two sevens, the first in hand order
   EXPECT_EQ(PickLowest(hand, 2), TagOf(9, S));  // levels above the limit are never chosen
   EXPECT_EQ(PickLowest(hand, 1), -1);
@@ -27,7 +27,7 @@ TEST(PickLowest, HighestLevelThenLowestRankThenHandOrder) {
 TEST(Counting, RanksHigherSuitAndJoin) {
   EXPECT_EQ(CountRanks({}), -1);
   EXPECT_EQ(CountRanks(L({K(9, S), K(9, H), K(14, C)})), 2);
-  const TKarts spades = L({K(8, S), K(10, S), K(14, S), K(12, H)});
+  const TCardList spades = L({K(8, S), K(10, S), K(14, S), K(12, H)});
   EXPECT_EQ(CountHigher(8, S, spades), 2);
   EXPECT_EQ(CountHigher(14, S, spades), 0);
   EXPECT_EQ(CountHigher(11, H, spades), 1);
@@ -125,7 +125,7 @@ TEST_F(EvalTest, PlayerCannotBeat) {
   game.PlayerHand = L({K(10, S), K(7, H)});
   FillStock(1);
   AllKnown();
-  TKarts attack = L({K(9, S), K(9, C)});
+  TCardList attack = L({K(9, S), K(9, C)});
   EXPECT_EQ(PlayerCannotBeat(View(), attack), -1);  // ten of spades and the trump seven
   attack = L({K(9, S), K(9, C), K(9, D)});
   EXPECT_EQ(PlayerCannotBeat(View(), attack), -1);  // more cards than the player holds
@@ -133,7 +133,7 @@ TEST_F(EvalTest, PlayerCannotBeat) {
   AllKnown();
   EXPECT_EQ(PlayerCannotBeat(View(), attack), 1);
   // The ten of spades is the only beater of both nines of spades.
-  TKarts two = L({K(9, S), K(8, S)});
+  TCardList two = L({K(9, S), K(8, S)});
   EXPECT_EQ(PlayerCannotBeat(View(), two), 1);
   game.KnownCards = L({K(10, S)});  // the other cards are not known
   EXPECT_EQ(PlayerCannotBeat(View(), two), 0);

@@ -15,12 +15,12 @@ TEST_F(FlowTest, AnEmptyHandChangesNothing) {
   for (int action : {0, 1, 2, 3, 5, 6}) {
     game.CompAction = caDefend;
     game.PlayMode = pmThrowIn;
-    game.HM(action, 0);
+    game.ComputerMove(action, 0);
     EXPECT_EQ(game.CompAction, caDefend) << action;
     EXPECT_EQ(game.PlayMode, pmThrowIn) << action;
   }
   FillStock(5);
-  game.HM(caThrowIn, 1);  // before a take, with stock left
+  game.ComputerMove(caThrowIn, 1);  // before a take, with stock left
   EXPECT_EQ(game.CompAction, caDefend);
   EXPECT_TRUE(Speeches().empty());
   EXPECT_EQ(RowCount(game.PlayerRow), 1);
@@ -36,14 +36,14 @@ TEST_F(FlowTest, AnUnknownActionRunsOnlyTheClosingSteps) {
   FillStock(6);
   game.CompAction = caDefend;
   game.PlayMode = pmThrowIn;
-  game.HM(2, 0);
+  game.ComputerMove(2, 0);
   EXPECT_EQ(game.CompAction, caNothing);
   EXPECT_EQ(game.PlayMode, pmThrowIn);
   EXPECT_TRUE(game.GetCard(TagOf(9, C)).HotMouse());  // a nine is on the table
   EXPECT_FALSE(game.GetCard(TagOf(6, S)).HotMouse());
   EXPECT_TRUE(Speeches().empty());
   game.CompAction = caTakes;
-  game.HM(7, 0);
+  game.ComputerMove(7, 0);
   EXPECT_EQ(game.CompAction, caTakes);  // kept until the bout ends
 }
 
@@ -54,12 +54,12 @@ TEST_F(FlowTest, WhileTakingItAnswersEachThrowInWithAWord) {
   PlayerPlays(K(9, S), 0);
   FillStock(6);
   game.CompAction = caTakes;
-  game.HM(caTakes, 0);
+  game.ComputerMove(caTakes, 0);
   EXPECT_EQ(Speeches(), std::vector<int>{16});
   EXPECT_EQ(game.PlayMode, pmThrowIn);
   EXPECT_EQ(game.CompAction, caTakes);
   PlayerPlays(K(9, C), 1);  // two open cards against a hand of two: no more may come
-  game.HM(caTakes, 0);
+  game.ComputerMove(caTakes, 0);
   EXPECT_EQ(Speeches(), (std::vector<int>{16, 13}));
   EXPECT_EQ(game.PlayMode, pmNone);
   EXPECT_EQ(RowCount(game.CompRow), 0);
@@ -74,7 +74,7 @@ TEST_F(FlowTest, ThePlayerBeatsTheComputersLastCardWithStockLeft) {
   NothingKnown();
   game.CompAction = caThrowIn;
   game.PlayMode = pmNone;
-  game.HM(caThrowIn, 0);
+  game.ComputerMove(caThrowIn, 0);
   EXPECT_EQ(Speeches(), std::vector<int>{10});
   EXPECT_EQ(game.Discard.size(), 2u);
   EXPECT_EQ(game.CompHand.size(), 6u);  // the computer draws first
@@ -91,13 +91,13 @@ TEST_F(FlowTest, ADealThatEndsInTheDiscardLeavesNoCardInput) {
   game.PlayerHand.clear();  // the player beat with the last card, the stock is gone
   game.CompAction = caThrowIn;
   game.PlayMode = pmNone;
-  game.HM(caThrowIn, 0);
+  game.ComputerMove(caThrowIn, 0);
   EXPECT_EQ(game.DealResult, drPlayerWon);
-  EXPECT_EQ(game.MyScore, 1);  // scored once, not again by the closing check
+  EXPECT_EQ(game.PlayerScore, 1);  // scored once, not again by the closing check
   EXPECT_EQ(game.PlayMode, pmNone);
   EXPECT_EQ(game.CompAction, caNothing);
-  EXPECT_FALSE(Button(Button1));
-  EXPECT_TRUE(Button(Button2));
+  EXPECT_FALSE(Button(TakeButton));
+  EXPECT_TRUE(Button(DealButton));
 }
 
 // The computer's choices may depend on the player's hand only through its size and what it
@@ -119,14 +119,14 @@ TEST_F(FlowTest, TheComputerNeverLooksAtUnseenCardsOfThePlayer) {
       g.CompHand = L({K(7, S), K(9, C), K(9, D), K(11, H), K(13, S), K(6, D)});
       g.KnownCards = L({K(10, S)});
       // The player's unseen cards: low ones, or the high ones the stock holds otherwise.
-      const TKarts low = L({K(6, S), K(7, C), K(8, D)});
-      const TKarts high = L({K(14, S), K(14, C), K(14, D)});
+      const TCardList low = L({K(6, S), K(7, C), K(8, D)});
+      const TCardList high = L({K(14, S), K(14, C), K(14, D)});
       g.PlayerHand = variant == 0 ? low : high;
       g.PlayerHand.push_back(K(10, S));
       g.Deck = L({K(14, H)});
-      for (const TKart& k : variant == 0 ? high : low) g.Deck.push_back(k);
+      for (const TCardInfo& k : variant == 0 ? high : low) g.Deck.push_back(k);
       for (int tag = 1; tag <= 36 && static_cast<int>(g.Deck.size()) < c.Stock; ++tag) {
-        const TKart k = KartOfTag(tag);
+        const TCardInfo k = CardInfoOfTag(tag);
         if (k.Suit == H || k.Rank >= 12 || ListHasTag(g.CompHand, tag) ||
             ListHasTag(g.PlayerHand, tag) || ListHasTag(g.Deck, tag) || tag == TagOf(8, S) ||
             tag == TagOf(12, S))
@@ -144,7 +144,7 @@ TEST_F(FlowTest, TheComputerNeverLooksAtUnseenCardsOfThePlayer) {
         g.PlayerRow[0] = K(12, S);
         g.TableCards = L({K(9, S), K(12, S)});
       }
-      g.HM(c.Action, 0);
+      g.ComputerMove(c.Action, 0);
       std::vector<int> seen = RowTags(g.CompRow);
       seen.push_back(g.PlayMode);
       rows.push_back(seen);

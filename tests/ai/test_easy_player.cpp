@@ -81,7 +81,7 @@ TEST_F(EasyTest, WholeDealsInBothSeatsAreSoundAndNatural) {
   for (uint32_t seed = 200; seed < 230; ++seed) {
     game.Options = seed % 2 ? (arTransfer | arMultiLead) : 0;
     clock.Value = seed;
-    game.Button2Click();
+    game.DealPressed();
     TRepetitionMemory memory;
     for (int i = 0; i < 600 && game.DealResult == drGoesOn; ++i) {
       ASSERT_EQ(CheckInvariants(game), "");
@@ -113,7 +113,7 @@ TEST_F(EasyTest, TheHintIgnoresTheComputersUnseenCardsAndRepeats) {
   int compared = 0;
   for (uint32_t seed = 1; seed <= 40 && compared < 12; ++seed) {
     clock.Value = seed;
-    game.Button2Click();
+    game.DealPressed();
     for (int i = 0; i < 4 && game.DealResult == drGoesOn; ++i)
       PlayHint(game, table, cards, EasyHint(game, seed + i));
     if (game.DealResult != drGoesOn || game.Deck.size() < 3) continue;
@@ -127,8 +127,8 @@ TEST_F(EasyTest, TheHintIgnoresTheComputersUnseenCardsAndRepeats) {
     while (i < other.CompHand.size() && ListHasTag(other.SeenCompCards, other.CompHand[i].Tag)) ++i;
     if (i == other.CompHand.size()) continue;
     std::swap(other.CompHand[i], other.Deck[other.Deck.size() - 1]);
-    ArrDel(other.CompHand[i], other.UnseenCards);
-    ArrAdd(other.Deck.back(), other.UnseenCards);
+    RemoveFromList(other.CompHand[i], other.UnseenCards);
+    AddToList(other.Deck.back(), other.UnseenCards);
     ASSERT_EQ(CheckInvariants(other), "");
     for (uint64_t s = 0; s < 8; ++s) {
       const THint a = EasyHint(game, s), b = EasyHint(other, s), again = EasyHint(game, s);
@@ -148,7 +148,7 @@ TEST_F(EasyTest, TheComputerIgnoresThePlayersUnseenCards) {
   int compared = 0;
   for (uint32_t seed = 1; seed <= 40 && compared < 12; ++seed) {
     clock.Value = seed;
-    game.Button2Click();
+    game.DealPressed();
     for (int i = 0; i < 3 && game.DealResult == drGoesOn; ++i)
       PlayHint(game, table, cards, EasyHint(game, seed + i));
     if (game.DealResult != drGoesOn || game.Deck.size() < 3) continue;

@@ -14,7 +14,7 @@ class InvariantTest : public AiTest {
  protected:
   InvariantTest() {
     clock.Value = 77;
-    game.Button2Click();
+    game.DealPressed();
   }
 };
 
@@ -31,9 +31,9 @@ TEST_F(InvariantTest, ACardInTwoPlacesOrNoneIsCaught) {
 }
 
 TEST_F(InvariantTest, RowsMustHoldExactlyTheTableCards) {
-  const TKart k = game.PlayerHand.front();
+  const TCardInfo k = game.PlayerHand.front();
   game.PlayerHand.erase(game.PlayerHand.begin());
-  ArrDel(k, game.UnseenCards);
+  RemoveFromList(k, game.UnseenCards);
   game.TableCards.push_back(k);
   EXPECT_NE(CheckInvariants(game), "");  // on the table but in no row
   game.PlayerRow[2] = k;

@@ -185,7 +185,7 @@ std::set<uint16_t> EngineMoves(const TGame& game, const TSearchState& model) {
   THeadlessCards cards;
   THeadlessTable table;
   TFixedClock clock(5);
-  for (const TKart& k : game.PlayerHand) {
+  for (const TCardInfo& k : game.PlayerHand) {
     for (int menu = -1; menu <= 6; ++menu) {
       TGame trial(cards.Pointers(), table, clock);
       trial.Layout = game.Layout;
@@ -194,7 +194,7 @@ std::set<uint16_t> EngineMoves(const TGame& game, const TSearchState& model) {
       trial.Chooser = &snap;
       table.MenuChoice = menu;
       table.MenuShown = false;
-      trial.Card1Click(*cards.Cards[k.Tag - 1]);
+      trial.CardClicked(*cards.Cards[k.Tag - 1]);
       const bool refused = ListHasTag(trial.PlayerHand, k.Tag) && !snap.Taken;
       if (refused) {
         if (!table.MenuShown) break;  // no pair or menu item makes this card act
@@ -215,8 +215,8 @@ std::set<uint16_t> EngineMoves(const TGame& game, const TSearchState& model) {
       if (!table.MenuShown) break;  // the menu value made no difference
     }
   }
-  if (game.ButtonVisible[Button1]) found.insert(TMove{mkTake, 0, 0}.Code());
-  for (TButton b : {Button3, Button4, Button5})
+  if (game.ButtonVisible[TakeButton]) found.insert(TMove{mkTake, 0, 0}.Code());
+  for (TButton b : {ComputerTakesButton, DiscardButton, DefendButton})
     if (game.ButtonVisible[b]) found.insert(TMove{mkDone, 0, 0}.Code());
   return found;
 }
@@ -246,13 +246,13 @@ TAgreement PlayBoth(int deals, uint64_t seed, bool describedComputer) {
   TSearchRandom random(seed * 7 + 1);
   const int optionSets[] = {arHotCards | arSound, arTransfer | arSound, arMultiLead | arSound,
                             arTransfer | arMultiLead | arSound};
-  game.N8Click();
+  game.NewGame();
   for (int d = 0; d < deals; ++d) {
     SCOPED_TRACE("deal " + std::to_string(d));
     game.Options = optionSets[d % 4];
     clock.Value = static_cast<uint32_t>(random.Next());
     chooser.Ready = false;
-    game.Button2Click();
+    game.DealPressed();
     if (!chooser.Ready) model = FullState(game);
     chooser.Ready = true;
     EXPECT_EQ(chooser.Fault, "");

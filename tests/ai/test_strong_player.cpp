@@ -113,7 +113,7 @@ class StrongTest : public ::testing::Test {
   // Deals with the seed and lets the first-card opponent play `moves` inputs.
   void DealAndPlay(uint32_t seed, int moves) {
     clock.Value = seed;
-    game.Button2Click();
+    game.DealPressed();
     for (int i = 0; i < moves && game.DealResult == drGoesOn; ++i) {
       TInfoSet info;
       if (!InfoOfPlayer(MakePlayerView(game), info)) break;
@@ -131,7 +131,7 @@ class StrongTest : public ::testing::Test {
 };
 
 // Exchanges two cards between lists, keeping their places in them.
-void Exchange(TKarts& a, size_t i, TKarts& b, size_t j) {
+void Exchange(TCardList& a, size_t i, TCardList& b, size_t j) {
   std::swap(a[i], b[j]);
 }
 
@@ -153,8 +153,8 @@ TEST_F(StrongTest, TheHintIgnoresTheComputersUnseenCards) {
     if (i == other.CompHand.size()) continue;
     Exchange(other.CompHand, i, other.Deck, other.Deck.size() - 1);
     // The computer's memory follows: it knows its own cards, not the stock's.
-    ArrDel(other.CompHand[i], other.UnseenCards);
-    ArrAdd(other.Deck.back(), other.UnseenCards);
+    RemoveFromList(other.CompHand[i], other.UnseenCards);
+    AddToList(other.Deck.back(), other.UnseenCards);
     ASSERT_EQ(CheckInvariants(other), "");
     TInfoSet otherInfo;
     ASSERT_TRUE(InfoOfPlayer(MakePlayerView(other), otherInfo));
@@ -224,7 +224,7 @@ TEST_F(StrongTest, WholeDealsWithTheStrongComputerStaySound) {
   for (uint32_t seed = 100; seed < 112; ++seed) {
     game.Options = seed % 2 ? (arTransfer | arMultiLead) : 0;
     clock.Value = seed;
-    game.Button2Click();
+    game.DealPressed();
     for (int i = 0; i < 400 && game.DealResult == drGoesOn; ++i) {
       ASSERT_EQ(CheckInvariants(game), "");
       // The player plays the first card that acts, else the first button shown.

@@ -14,10 +14,10 @@
 #include <random>
 
 #include "../files/LockHolder.h"
-#include "ChempGrid.h"
+#include "ChampionsGrid.h"
 #include "ModalDriver.h"
-#include "TChempForm.h"
-#include "TPassForm.h"
+#include "ChampionsDialog.h"
+#include "PasswordDialog.h"
 #include "WidgetPart.h"
 
 namespace durak::testing {
@@ -48,8 +48,8 @@ class ChempFormTest : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  TPassForm pass;
-  TChempForm chemp;
+  TPasswordDialog pass;
+  TChampionsDialog chemp;
   QStringList shown;
 };
 
@@ -77,7 +77,7 @@ TEST_F(ChempFormTest, RandomBytesAndOverlongLengthsShowWithoutHarm) {
   bytes[0] = static_cast<char>(200);  // a name length beyond its field
   WriteBytes(bytes);
   chemp.ChempMode = cmView;
-  chemp.FormActivate();
+  chemp.PrepareOnShow();
   EXPECT_EQ(chemp.ChempTab.size(), 2u);
   EXPECT_EQ(Part<QTableWidget>(chemp, "StringGrid1")->rowCount(), 2);
   EXPECT_LE(Part<QTableWidget>(chemp, "StringGrid1")->item(0, 0)->text().size(), 25);
@@ -87,10 +87,10 @@ TEST_F(ChempFormTest, RandomBytesAndOverlongLengthsShowWithoutHarm) {
 
 TEST_F(ChempFormTest, EmptyTableShowsOneEmptyRowAndRefusesOk) {
   chemp.ChempMode = cmStartUp;
-  chemp.FormActivate();
+  chemp.PrepareOnShow();
   EXPECT_TRUE(QFile::exists(chemp.ChempFile));
   EXPECT_EQ(Part<QTableWidget>(chemp, "StringGrid1")->rowCount(), 1);
-  chemp.Button1Click();
+  chemp.NextPressed();
   EXPECT_EQ(shown, QStringList{"choose"});
   EXPECT_NE(chemp.result(), QDialog::Accepted);
 }
@@ -99,10 +99,10 @@ TEST_F(ChempFormTest, NewPlayerIsStoredAndSelected) {
   TChempTab t = {Player("Аня", 0.9), Player("Боря", 0.5), Player("Вера", 0.1)};
   WriteTab(chemp.ChempFile.toStdString(), t);
   chemp.ChempMode = cmStartUp;
-  chemp.FormActivate();
+  chemp.PrepareOnShow();
   TModalDriver driver;
   driver.NewName = QString(30, QChar(u'Ж'));
-  chemp.BNewClick();
+  chemp.NewPressed();
   ASSERT_EQ(chemp.ChempTab.size(), 4u);
   // The new player (0.5) lands after Боря, the other 0.5 player.
   EXPECT_EQ(QString::fromStdString(chemp.ChempTab[2].NameText()), QString(25, QChar(u'Ж')));
@@ -120,7 +120,7 @@ TEST_F(ChempFormTest, ResultOfADealReachesTheFileAndOthersCannotBeReset) {
   chemp.CurChemp.Wins = 3;
   chemp.CurChemp.Losses = 1;
   chemp.ChempMode = cmAfterDeal;
-  chemp.FormActivate();
+  chemp.PrepareOnShow();
   TChempTab back;
   ReadTab(chemp.ChempFile.toStdString(), &back);
   ASSERT_EQ(back.size(), 2u);
@@ -128,7 +128,7 @@ TEST_F(ChempFormTest, ResultOfADealReachesTheFileAndOthersCannotBeReset) {
   EXPECT_DOUBLE_EQ(back[1].Rating, 0.75);
   EXPECT_EQ(chemp.SelectedRow(), 2);
   chemp.SelectRow(1);
-  chemp.BResetClick();
+  chemp.ResetPressed();
   EXPECT_EQ(shown, QStringList{"Mojno tolko sebya"});
 }
 
@@ -140,7 +140,7 @@ TEST_F(ChempFormTest, CurrentPlayerFarDownIsScrolledIntoView) {
   chemp.CurChemp = t[15];
   chemp.ChempMode = cmView;
   chemp.show();  // shown, so the grid knows how many rows fit
-  chemp.FormActivate();
+  chemp.PrepareOnShow();
   // Row 7 of the table (index 6 in the grid) is the top data row.
   EXPECT_EQ(Part<QTableWidget>(chemp, "StringGrid1")->verticalScrollBar()->value(), 6);
   chemp.hide();
@@ -150,7 +150,7 @@ TEST_F(ChempFormTest, UnreadableFileIsNeverOverwritten) {
   QDir(dir.path()).mkdir("durak.r");  // a folder where the file should be
   chemp.CurChemp = Player("Аня", 0.5);
   chemp.ChempMode = cmAfterDeal;
-  chemp.FormActivate();
+  chemp.PrepareOnShow();
   EXPECT_TRUE(QFileInfo(chemp.ChempFile).isDir());
 }
 
@@ -175,7 +175,7 @@ TEST_F(ChempFormTest, ABusyTableKeepsTheResultAndWritesItLater) {
   chemp.ChempMode = cmAfterDeal;
   QElapsedTimer took;
   took.start();
-  chemp.FormActivate();
+  chemp.PrepareOnShow();
   EXPECT_LT(took.elapsed(), 2000);
   ASSERT_EQ(shown, QStringList{"busy\n" + chemp.ChempFile});
   EXPECT_TRUE(chemp.HasPending());
@@ -183,7 +183,7 @@ TEST_F(ChempFormTest, ABusyTableKeepsTheResultAndWritesItLater) {
   // Shown as it will be: Боря's win is in the table.
   EXPECT_EQ(QString::fromStdString(chemp.ChempTab[0].NameText()), "Боря");
   // Said once: the next showing while still busy keeps quiet.
-  chemp.FormActivate();
+  chemp.PrepareOnShow();
   EXPECT_EQ(shown.size(), 1);
   chemp.RetryPending();
   EXPECT_TRUE(chemp.HasPending());
@@ -212,7 +212,7 @@ TEST_F(ChempFormTest, ABusyTableIsWrittenAtTheGamesEndAllTheSame) {
   chemp.CurChemp.Losses = 1;
   chemp.CurChemp.Rating = 0.0;
   chemp.ChempMode = cmAfterDeal;
-  chemp.FormActivate();
+  chemp.PrepareOnShow();
   ASSERT_TRUE(chemp.HasPending());
   chemp.SavePendingAtExit();
   EXPECT_FALSE(chemp.HasPending());
@@ -229,17 +229,17 @@ TEST_F(ChempFormTest, ATableOverTheCapIsLeftAloneAndCalledTooLarge) {
   chemp.CannotSaveText = "cannot write";
   chemp.CurChemp = Player("Аня", 0.5);
   chemp.ChempMode = cmAfterDeal;
-  chemp.FormActivate();
+  chemp.PrepareOnShow();
   EXPECT_EQ(shown, QStringList{"too large\n" + chemp.ChempFile});
   EXPECT_EQ(ReadBytes(), before);
   // At the start, choosing a player: said once there too, and the file still untouched.
-  TChempForm fresh(&pass);
+  TChampionsDialog fresh(&pass);
   fresh.ChempFile = chemp.ChempFile;
   fresh.TooBigText = "too large";
   fresh.ShowMessage = [this](const QString& text) { shown << text; };
   fresh.ChempMode = cmStartUp;
-  fresh.FormActivate();
-  fresh.FormActivate();
+  fresh.PrepareOnShow();
+  fresh.PrepareOnShow();
   EXPECT_EQ(shown.size(), 2);
   EXPECT_EQ(shown.last(), "too large\n" + chemp.ChempFile);
   EXPECT_EQ(ReadBytes(), before);
@@ -257,7 +257,7 @@ TEST_F(ChempFormTest, ATableAtTheCapShowsWithoutMakingEveryRow) {
   chemp.show();
   QElapsedTimer opened;
   opened.start();
-  chemp.FormActivate();
+  chemp.PrepareOnShow();
   QCoreApplication::processEvents();
   const qint64 millis = opened.elapsed();
   auto* grid = Part<QTableWidget>(chemp, "StringGrid1");

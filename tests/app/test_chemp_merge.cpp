@@ -11,8 +11,8 @@
 
 #include "Game.h"
 #include "ModalDriver.h"
-#include "TChempForm.h"
-#include "TPassForm.h"
+#include "ChampionsDialog.h"
+#include "PasswordDialog.h"
 #include "WidgetPart.h"
 
 namespace durak::testing {
@@ -28,21 +28,21 @@ struct TCopy {
   // Chooses the player at start-up, as the user does.
   void Choose(const char* name) {
     chemp.ChempMode = cmStartUp;
-    chemp.FormActivate();
+    chemp.PrepareOnShow();
     TChempRec key;
     key.SetName(name);
     chemp.SelectRow(GetPos(key.Name, chemp.ChempTab) + 1);
-    chemp.Button1Click();
+    chemp.NextPressed();
   }
   // A deal ends: the game's copy of the record gains it, then the table is shown.
   void FinishDeal(bool won) {
     ++chemp.CurChemp.Games;
     ++(won ? chemp.CurChemp.Wins : chemp.CurChemp.Losses);
     chemp.ChempMode = cmAfterDeal;
-    chemp.FormActivate();
+    chemp.PrepareOnShow();
   }
-  TPassForm pass;
-  TChempForm chemp;
+  TPasswordDialog pass;
+  TChampionsDialog chemp;
   QStringList shown;
 };
 
@@ -92,8 +92,8 @@ TEST_F(ChempMergeTest, TwoCopiesPlayingEachKeepEveryDeal) {
   TModalDriver driver;
   driver.NewName = QStringLiteral("Вера");
   two.chemp.ChempMode = cmStartUp;
-  two.chemp.FormActivate();
-  two.chemp.BNewClick();
+  two.chemp.PrepareOnShow();
+  two.chemp.NewPressed();
   one.FinishDeal(false);
   t = Stored();
   ASSERT_EQ(t.size(), 3u);
@@ -110,9 +110,9 @@ TEST_F(ChempMergeTest, DeletedElsewhereStaysDeleted) {
   two.Choose("Боря");
   TModalDriver driver;  // answers the password check of the delete
   two.chemp.ChempMode = cmStartUp;
-  two.chemp.FormActivate();
+  two.chemp.PrepareOnShow();
   two.chemp.SelectRow(2);  // Боря
-  two.chemp.BDeleteClick();
+  two.chemp.DeletePressed();
   one.FinishDeal(true);
   const TChempTab t = Stored();
   ASSERT_EQ(t.size(), 1u);
@@ -127,15 +127,15 @@ TEST_F(ChempMergeTest, TableThatCannotBeWrittenIsPlayedOnAndSaidOnce) {
   TModalDriver driver;
   driver.NewName = QStringLiteral("Аня");
   copy.chemp.ChempMode = cmStartUp;
-  copy.chemp.FormActivate();
-  copy.chemp.BNewClick();
+  copy.chemp.PrepareOnShow();
+  copy.chemp.NewPressed();
   // The new player is there to be chosen, and the player was told once, in their language.
   ASSERT_EQ(copy.chemp.ChempTab.size(), 1u);
   EXPECT_EQ(Part<QTableWidget>(copy.chemp, "StringGrid1")->item(0, 0)->text(), "Аня");
   ASSERT_EQ(copy.shown.size(), 1);
   EXPECT_TRUE(copy.shown[0].startsWith("Результаты не сохраняются")) << copy.shown[0].toStdString();
   copy.chemp.SelectRow(1);
-  copy.chemp.Button1Click();
+  copy.chemp.NextPressed();
   EXPECT_EQ(copy.chemp.result(), QDialog::Accepted);
   copy.FinishDeal(true);
   copy.FinishDeal(true);

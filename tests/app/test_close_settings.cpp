@@ -15,11 +15,11 @@
 #include "../files/LockHolder.h"
 #include "ModalDriver.h"
 #include "SafeFile.h"
-#include "TBtn3d.h"
-#include "TChempForm.h"
-#include "TForm1.h"
-#include "TInterDlg.h"
-#include "TRubDlg.h"
+#include "RaisedButton.h"
+#include "ChampionsDialog.h"
+#include "MainWindow.h"
+#include "AppearanceDialog.h"
+#include "OptionsDialog.h"
 #include "WidgetPart.h"
 #include "WindowFixture.h"
 
@@ -33,7 +33,7 @@ TEST_F(CloseSettingsTest, UnwritableSettingsAreReportedOnceAndTheGameStillCloses
   ASSERT_TRUE(QDir(dir.path()).mkdir("durak.ini"));
   ASSERT_TRUE(QFile(dir.filePath("durak.ini/keep.txt")).open(QIODevice::WriteOnly));
   TModalDriver driver;
-  TForm1 form;
+  TMainWindow form;
   Start(form);
   ASSERT_TRUE(form.isVisible());
   const int before = driver.Messages.size();
@@ -58,7 +58,7 @@ TEST_F(CloseSettingsTest, ALockHeldForEverDelaysTheCloseOnlyByTheWait) {
   std::filesystem::permissions(dir.path().toStdString(), std::filesystem::perms::others_exec,
                                std::filesystem::perm_options::add);
   TModalDriver driver;
-  TForm1 form;
+  TMainWindow form;
   Start(form);
   ASSERT_TRUE(form.isVisible());
   TLockHolder holder(QFile::encodeName(dir.filePath("durak.ini")).toStdString());
@@ -82,13 +82,13 @@ TEST_F(CloseSettingsTest, SystemColoursAreWrittenBackAsTheyWereRead) {
             "[Settings]\nMyWords=-2147483640\nFColor=-2147483633\nSColor=-2147483646\n"
             "Color=-2147483633\nHotColor=-2147483635\n");
   TModalDriver driver;
-  TForm1 form;
+  TMainWindow form;
   EXPECT_EQ(form.Settings.Color, -2147483633);
   // Both colour dialogs closed with OK and nothing changed.
-  QTimer::singleShot(0, Part<TBtn3d>(*form.RubDlg, "OKBtn"), &QPushButton::click);
-  form.N3Click();
-  QTimer::singleShot(0, Part<QPushButton>(*form.InterDlg, "OKBtn"), &QPushButton::click);
-  form.InterClick();
+  QTimer::singleShot(0, Part<TRaisedButton>(*form.OptionsDialog, "OKBtn"), &QPushButton::click);
+  form.ShowOptions();
+  QTimer::singleShot(0, Part<QPushButton>(*form.AppearanceDialog, "OKBtn"), &QPushButton::click);
+  form.ShowAppearance();
   ASSERT_TRUE(form.WriteSettingsFile());
   const QString ini = ReadText("durak.ini");
   for (const char* line : {"MyWords=-2147483640\n", "FColor=-2147483633\n", "SColor=-2147483646\n",

@@ -15,8 +15,8 @@
 
 #include "Mnemonics.h"
 #include "ResourcePack.h"
-#include "TChempForm.h"
-#include "TPassForm.h"
+#include "ChampionsDialog.h"
+#include "PasswordDialog.h"
 #include "TextTable.h"
 
 namespace durak::testing {
@@ -39,8 +39,8 @@ class DialogKeysTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
   }
   QTemporaryDir dir;
-  TPassForm pass;
-  TChempForm chemp;
+  TPasswordDialog pass;
+  TChampionsDialog chemp;
 };
 
 TEST_F(DialogKeysTest, TabLeavesTheChampionsGridForEveryButton) {

@@ -13,10 +13,10 @@
 
 #include "HandFocus.h"
 #include "ModalDriver.h"
-#include "TBtn3d.h"
-#include "TChempForm.h"
-#include "TForm1.h"
-#include "THotCard.h"
+#include "RaisedButton.h"
+#include "ChampionsDialog.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -51,17 +51,17 @@ class TMenuKeys : public QObject {
 
 class KeyboardPlayTest : public TWindowTest {
  protected:
-  static void Key(TForm1& form, int key) {
+  static void Key(TMainWindow& form, int key) {
     QTest::keyClick(form.windowHandle(), static_cast<Qt::Key>(key));
   }
   // A letter key as a keyboard sends it: the capital's code with the typed letter.
-  static void Letter(TForm1& form, QChar typed) {
+  static void Letter(TMainWindow& form, QChar typed) {
     QTest::sendKeyEvent(QTest::Click, form.windowHandle(),
                         static_cast<Qt::Key>(typed.toUpper().unicode()), QString(typed),
                         Qt::NoModifier);
   }
   // The state a key may change: if none of it moved, the key did nothing.
-  static std::tuple<size_t, size_t, int, int, int, bool> Snapshot(TForm1& form) {
+  static std::tuple<size_t, size_t, int, int, int, bool> Snapshot(TMainWindow& form) {
     TGame& g = form.Game();
     return {g.PlayerHand.size(),
             g.TableCards.size(),
@@ -74,7 +74,7 @@ class KeyboardPlayTest : public TWindowTest {
   // One move of a player who has only the keyboard: tries the cards from the left with
   // the arrows and Enter (or Space), else presses the button shown, by Enter or by its
   // letter.
-  static bool PlayOneStep(TForm1& form, bool letters) {
+  static bool PlayOneStep(TMainWindow& form, bool letters) {
     TGame& g = form.Game();
     if (g.PlayMode != pmNone && !g.PlayerHand.empty()) {
       Key(form, Qt::Key_Home);
@@ -85,7 +85,7 @@ class KeyboardPlayTest : public TWindowTest {
         Key(form, Qt::Key_Right);
       }
     }
-    TBtn3d* button = form.RightmostButton();
+    TRaisedButton* button = form.RightmostButton();
     if (!button) return false;
     Key(form, Qt::Key_Escape);  // no card marked: Enter goes to the button
     if (letters) {
@@ -97,14 +97,14 @@ class KeyboardPlayTest : public TWindowTest {
   }
 
   void PlayADeal(int options, int language, int menuDowns) {
-    TForm1& form = StartFastWindow();
+    TMainWindow& form = StartFastWindow();
     ASSERT_TRUE(form.isVisible());
-    form.L2Click(language);
+    form.LanguageChosen(language);
     form.Game().Options = options;
     TMenuKeys menuKeys(menuDowns);
-    ASSERT_TRUE(form.Button2->isVisible());
+    ASSERT_TRUE(form.DealButton->isVisible());
     Key(form, Qt::Key_Return);  // "Замесить"
-    ASSERT_FALSE(form.Button2->isVisible());
+    ASSERT_FALSE(form.DealButton->isVisible());
     EXPECT_EQ(form.Game().TransferOn, (options & arTransfer) != 0);
     int steps = 0;
     while (form.Game().DealResult == drGoesOn && steps < 500) {
@@ -112,13 +112,13 @@ class KeyboardPlayTest : public TWindowTest {
       ++steps;
     }
     ASSERT_NE(form.Game().DealResult, drGoesOn);
-    EXPECT_TRUE(form.Button2->isVisible());
-    EXPECT_EQ(form.Game().MyScore + form.Game().HerScore, form.Game().DealResult == drDraw ? 0 : 1);
+    EXPECT_TRUE(form.DealButton->isVisible());
+    EXPECT_EQ(form.Game().PlayerScore + form.Game().ComputerScore, form.Game().DealResult == drDraw ? 0 : 1);
     EXPECT_GE(Driver->ChampionsShown, 2);  // at start-up and after the deal
     EXPECT_TRUE(Driver->Messages.isEmpty()) << Driver->Messages.join("; ").toStdString();
     // The next deal starts from the keyboard too, by the letter of "Замесить".
-    Letter(form, form.Button2->KeyLetter());
-    EXPECT_FALSE(form.Button2->isVisible());
+    Letter(form, form.DealButton->KeyLetter());
+    EXPECT_FALSE(form.DealButton->isVisible());
     EXPECT_EQ(form.Game().DealResult, drGoesOn);
   }
 };
@@ -132,11 +132,11 @@ TEST_F(KeyboardPlayTest, ATransferDealWithSeveralCardLeadsIsPlayedFromTheKeyboar
 }
 
 TEST_F(KeyboardPlayTest, TheMarkMovesAlongTheHandAndFollowsItsCard) {
-  TForm1& form = StartFastWindow();
+  TMainWindow& form = StartFastWindow();
   TGame& g = form.Game();
   Key(form, Qt::Key_Return);
   ASSERT_EQ(g.PlayerHand.size(), 6u);
-  std::vector<THotCard*> hand = form.HandCards();
+  std::vector<TCardWidget*> hand = form.HandCards();
   std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
 
   // The deal starts with the mark on the hand's first card; Escape takes it away.
@@ -151,7 +151,7 @@ TEST_F(KeyboardPlayTest, TheMarkMovesAlongTheHandAndFollowsItsCard) {
   EXPECT_EQ(form.HandFocus->Card(), hand.front());
   Key(form, Qt::Key_Right);
   Key(form, Qt::Key_Right);
-  THotCard* marked = hand[2];
+  TCardWidget* marked = hand[2];
   EXPECT_EQ(form.HandFocus->Card(), marked);
   // The frame surrounds the card, in the hot-card colour.
   QWidget* frame = form.HandFocus->Frame();
@@ -164,7 +164,7 @@ TEST_F(KeyboardPlayTest, TheMarkMovesAlongTheHandAndFollowsItsCard) {
   form.grab().save(QDir::temp().filePath("durak-keyboard-mark.png"));
 
   // The hand sorted another way: the mark stays on its card, the frame goes with it.
-  const int vidSort = g.VidSort == 2 ? 1 : 2;
+  const int vidSort = g.HandOrder == 2 ? 1 : 2;
   g.PlaceCards(g.Layout.PlayerHandLeft, g.Layout.HandRight, g.Layout.PlayerHandTop, vidSort,
                g.PlayerHand);
   EXPECT_EQ(form.HandFocus->Card(), marked);
@@ -191,36 +191,36 @@ TEST_F(KeyboardPlayTest, TheMarkMovesAlongTheHandAndFollowsItsCard) {
 }
 
 TEST_F(KeyboardPlayTest, APlayedCardPassesTheMarkToItsNeighbour) {
-  TForm1& form = StartFastWindow();
+  TMainWindow& form = StartFastWindow();
   TGame& g = form.Game();
   // Deal until the player leads.
   for (int i = 0; i < 20 && g.PlayMode != pmLead; ++i) {
-    form.Game().N8Click();
+    form.Game().NewGame();
     Key(form, Qt::Key_Return);
   }
   ASSERT_EQ(g.PlayMode, pmLead);
   Key(form, Qt::Key_Home);
   Key(form, Qt::Key_Right);
-  std::vector<THotCard*> hand = form.HandCards();
+  std::vector<TCardWidget*> hand = form.HandCards();
   std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
   ASSERT_EQ(form.HandFocus->Card(), hand[1]);
   Key(form, Qt::Key_Return);  // a lead takes any card
   EXPECT_TRUE(g.TableCards.size() >= 1);
   EXPECT_EQ(g.TableCards.front().Tag, hand[1]->Tag());
   // The mark went on to a card still in the hand, and its frame shows there.
-  THotCard* now = form.HandFocus->Card();
+  TCardWidget* now = form.HandFocus->Card();
   ASSERT_NE(now, nullptr);
-  const std::vector<THotCard*> left = form.HandCards();
+  const std::vector<TCardWidget*> left = form.HandCards();
   EXPECT_NE(std::find(left.begin(), left.end(), now), left.end());
   EXPECT_TRUE(form.HandFocus->Frame()->geometry().contains(now->geometry()));
 }
 
 TEST_F(KeyboardPlayTest, LettersPressOnlyTheButtonsShownAndAreUnderlinedInBothLanguages) {
-  TForm1& form = StartFastWindow();
+  TMainWindow& form = StartFastWindow();
   for (int language : {1, 2}) {
-    form.L2Click(language);
+    form.LanguageChosen(language);
     QSet<QChar> keys;
-    for (TBtn3d* b : {form.Button1, form.Button2, form.Button3, form.Button4, form.Button5}) {
+    for (TRaisedButton* b : {form.TakeButton, form.DealButton, form.ComputerTakesButton, form.DiscardButton, form.DefendButton}) {
       const QChar key = b->KeyLetter();
       ASSERT_FALSE(key.isNull()) << b->text().toStdString();
       EXPECT_TRUE(b->text().contains(key, Qt::CaseInsensitive)) << b->text().toStdString();
@@ -228,24 +228,24 @@ TEST_F(KeyboardPlayTest, LettersPressOnlyTheButtonsShownAndAreUnderlinedInBothLa
     }
     EXPECT_EQ(keys.size(), 5) << "two buttons share a key in language " << language;
     // The underlined letter, enlarged, for a person to look at.
-    const QImage button = form.Button2->grab().toImage();
+    const QImage button = form.DealButton->grab().toImage();
     button.scaled(button.size() * 4)
         .save(QDir::temp().filePath(QStringLiteral("durak-key-letter-%1.png").arg(language)));
   }
   // "Беру" is hidden before a deal: its letter does nothing; a letter of no button neither.
-  ASSERT_TRUE(form.Button1->isHidden());
-  Letter(form, form.Button1->KeyLetter());
+  ASSERT_TRUE(form.TakeButton->isHidden());
+  Letter(form, form.TakeButton->KeyLetter());
   Letter(form, QLatin1Char('q'));
-  EXPECT_TRUE(form.Button2->isVisible());
+  EXPECT_TRUE(form.DealButton->isVisible());
   EXPECT_TRUE(form.Game().PlayerHand.empty());
   // Lower case works as well as upper case.
-  Letter(form, form.Button2->KeyLetter().toLower());
-  EXPECT_FALSE(form.Button2->isVisible());
+  Letter(form, form.DealButton->KeyLetter().toLower());
+  EXPECT_FALSE(form.DealButton->isVisible());
   EXPECT_EQ(form.Game().PlayerHand.size(), 6u);
 }
 
 TEST_F(KeyboardPlayTest, F2SweepsTheHandAwayAndTheKeysCannotPlayASweptCard) {
-  TForm1& form = StartFastWindow();
+  TMainWindow& form = StartFastWindow();
   TGame& g = form.Game();
   Key(form, Qt::Key_Return);
   Key(form, Qt::Key_Right);
@@ -254,8 +254,8 @@ TEST_F(KeyboardPlayTest, F2SweepsTheHandAwayAndTheKeysCannotPlayASweptCard) {
   form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   Key(form, Qt::Key_F2);  // new game, the deal abandoned
-  EXPECT_TRUE(form.Button2->isVisible());
-  EXPECT_EQ(g.MyScore + g.HerScore, 0);
+  EXPECT_TRUE(form.DealButton->isVisible());
+  EXPECT_EQ(g.PlayerScore + g.ComputerScore, 0);
   // The hand's cards are off the table: nothing to mark, nothing to play.
   EXPECT_EQ(form.HandFocus->Card(), nullptr);
   EXPECT_FALSE(form.HandFocus->Showing());
@@ -267,7 +267,7 @@ TEST_F(KeyboardPlayTest, F2SweepsTheHandAwayAndTheKeysCannotPlayASweptCard) {
   EXPECT_EQ(g.TableCards.size(), table);
   // Enter deals again, and the mark comes back on the new hand.
   Key(form, Qt::Key_Return);
-  EXPECT_FALSE(form.Button2->isVisible());
+  EXPECT_FALSE(form.DealButton->isVisible());
   EXPECT_EQ(g.PlayerHand.size(), 6u);
   Key(form, Qt::Key_Right);
   EXPECT_NE(form.HandFocus->Card(), nullptr);
@@ -275,7 +275,7 @@ TEST_F(KeyboardPlayTest, F2SweepsTheHandAwayAndTheKeysCannotPlayASweptCard) {
 }
 
 TEST_F(KeyboardPlayTest, ThePairMenuOpenedFromTheKeysStartsOnItsFirstItem) {
-  TForm1& form = StartWindow();
+  TMainWindow& form = StartWindow();
   const std::vector<TPairMenuItem> items = {
       {2, "Бить даму пик", 1, false}, {4, "Бить туза пик", 2, false}, {6, "Перевести", 3, true}};
   form.KeyboardPlay = true;
@@ -304,17 +304,17 @@ TEST_F(KeyboardPlayTest, EnterInTheChampionsTableAtStartUpChoosesThePlayer) {
   int pressed = 0;
   QTimer keys;
   QObject::connect(&keys, &QTimer::timeout, [&pressed] {
-    auto* chemp = qobject_cast<TChempForm*>(QApplication::activeModalWidget());
+    auto* chemp = qobject_cast<TChampionsDialog*>(QApplication::activeModalWidget());
     if (!chemp || !chemp->isVisible() || pressed) return;
     ++pressed;
     QTest::keyClick(chemp->windowHandle(), Qt::Key_Return);
   });
   keys.start(20);
-  TForm1 form;
+  TMainWindow form;
   Start(form);
   EXPECT_EQ(pressed, 1);
   EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.Label6->text(), QString::fromUtf8("Анна"));
+  EXPECT_EQ(form.PlayerNameLabel->text(), QString::fromUtf8("Анна"));
 }
 
 }  // namespace

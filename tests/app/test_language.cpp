@@ -13,9 +13,9 @@
 #include "Mnemonics.h"
 #include "ModalDriver.h"
 #include "ResourcePack.h"
-#include "TBtn3d.h"
-#include "TChempForm.h"
-#include "TForm1.h"
+#include "RaisedButton.h"
+#include "ChampionsDialog.h"
+#include "MainWindow.h"
 #include "WidgetPart.h"
 
 namespace durak::testing {
@@ -35,18 +35,18 @@ class LanguageTest : public ::testing::Test {
 };
 
 TEST_F(LanguageTest, EnglishComesFromItsOwnNumbersAndBackAgain) {
-  TForm1 form;
-  form.ChangeLang(2);
+  TMainWindow form;
+  form.ApplyLanguage(2);
   EXPECT_EQ(form.Texts.At(66), pack.LoadText(366));
-  EXPECT_EQ(form.Button2->text(), pack.LoadText(366));
-  EXPECT_EQ(form.N8->text(), pack.LoadText(302));
-  EXPECT_EQ(WithoutMnemonic(Part<QPushButton>(*form.ChempForm(), "BOK")->text()),
+  EXPECT_EQ(form.DealButton->text(), pack.LoadText(366));
+  EXPECT_EQ(form.NewGameItem->text(), pack.LoadText(302));
+  EXPECT_EQ(WithoutMnemonic(Part<QPushButton>(*form.ChampionsDialog(), "BOK")->text()),
             pack.LoadText(394));
-  EXPECT_NE(form.Button2->text(), pack.LoadText(66));
-  form.ChangeLang(1);
-  EXPECT_EQ(form.Button2->text(), pack.LoadText(66));
+  EXPECT_NE(form.DealButton->text(), pack.LoadText(66));
+  form.ApplyLanguage(1);
+  EXPECT_EQ(form.DealButton->text(), pack.LoadText(66));
   EXPECT_EQ(form.windowTitle(), pack.LoadText(25));
-  EXPECT_EQ(form.Label7->text(), pack.LoadText(72));
+  EXPECT_EQ(form.ComputerScoreCaption->text(), pack.LoadText(72));
   const TGameTexts& g = form.Game().Texts;
   EXPECT_EQ(QString::fromStdString(g.RankWords[14]), pack.LoadText(87).left(10));
   EXPECT_EQ(QString::fromStdString(g.SuitWords[4]), pack.LoadText(78).left(10));
@@ -54,7 +54,7 @@ TEST_F(LanguageTest, EnglishComesFromItsOwnNumbersAndBackAgain) {
 }
 
 TEST_F(LanguageTest, WordTablesKeepTheirCapacity) {
-  TForm1 form;
+  TMainWindow form;
   form.Texts.At(102) = QString(60, QChar(u'ы'));
   form.Texts.At(75) = QString(12, QChar(u'п'));
   form.ApplyTexts();
@@ -63,14 +63,14 @@ TEST_F(LanguageTest, WordTablesKeepTheirCapacity) {
 }
 
 TEST_F(LanguageTest, TheSpeechSituationFollowsTheLanguage) {
-  TForm1 form;
-  form.ChangeLang(1);
+  TMainWindow form;
+  form.ApplyLanguage(1);
   form.Game().ShowSpeech(14);
-  const QLabel* line = form.Label2;
+  const QLabel* line = form.SpeechLabel;
   bool russian = false;
   for (int v = 0; v < 5; ++v) russian = russian || line->text() == pack.LoadText(167 + v);
   EXPECT_TRUE(russian) << line->text().toStdString();
-  form.ChangeLang(2);
+  form.ApplyLanguage(2);
   bool english = false;
   for (int v = 0; v < 5; ++v) english = english || line->text() == pack.LoadText(467 + v);
   EXPECT_TRUE(english) << line->text().toStdString();
@@ -78,13 +78,13 @@ TEST_F(LanguageTest, TheSpeechSituationFollowsTheLanguage) {
 }
 
 TEST_F(LanguageTest, EverySpeechFitsTheSpeechLineOfTheSmallestWindow) {
-  TForm1 form;
+  TMainWindow form;
   form.resize(630, 450);
   form.show();
   // The widest moment: two command buttons beside the line.
-  form.SetButtonVisible(durak::Button1, true);
-  form.SetButtonVisible(durak::Button5, true);
-  const QLabel* line = form.Label2;
+  form.SetButtonVisible(durak::TakeButton, true);
+  form.SetButtonVisible(durak::DefendButton, true);
+  const QLabel* line = form.SpeechLabel;
   ASSERT_TRUE(line->wordWrap());
   const QFontMetrics fm(line->font());
   for (int base : {0, 300})
@@ -104,26 +104,26 @@ TEST_F(LanguageTest, ChosenLanguageShowsFromTheFirstPaint) {
   ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
   ini.write("[Settings]\nLanguage=2\n");
   ini.close();
-  TForm1 form;
-  EXPECT_EQ(form.Label6->text(), pack.LoadText(371));
-  EXPECT_EQ(form.Label7->text(), pack.LoadText(372));
-  EXPECT_EQ(form.Label1->text(), pack.LoadText(373));
-  EXPECT_EQ(form.N8->text(), pack.LoadText(302));
+  TMainWindow form;
+  EXPECT_EQ(form.PlayerNameLabel->text(), pack.LoadText(371));
+  EXPECT_EQ(form.ComputerScoreCaption->text(), pack.LoadText(372));
+  EXPECT_EQ(form.StockCaption->text(), pack.LoadText(373));
+  EXPECT_EQ(form.NewGameItem->text(), pack.LoadText(302));
   EXPECT_EQ(form.windowTitle(), pack.LoadText(325));
-  EXPECT_TRUE(form.L2->isChecked());
+  EXPECT_TRUE(form.EnglishItem->isChecked());
   // Back in Russian the caption is the Russian one, still before a player is picked.
-  form.L2Click(1);
-  EXPECT_EQ(form.Label6->text(), pack.LoadText(71));
+  form.LanguageChosen(1);
+  EXPECT_EQ(form.PlayerNameLabel->text(), pack.LoadText(71));
 }
 
 // The new-game command is spelt right in the window's own caption and in the pack.
 TEST_F(LanguageTest, NewGameIsSpeltRight) {
-  TForm1 form;
+  TMainWindow form;
   const QString right = QString::fromUtf8("Новая игра");
   EXPECT_EQ(pack.LoadText(2), right);
-  EXPECT_EQ(form.N8->text(), right);
-  form.ChangeLang(1);
-  EXPECT_EQ(form.N8->text(), right);
+  EXPECT_EQ(form.NewGameItem->text(), right);
+  form.ApplyLanguage(1);
+  EXPECT_EQ(form.NewGameItem->text(), right);
 }
 
 }  // namespace

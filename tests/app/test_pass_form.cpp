@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "ChempFile.h"
-#include "TPassForm.h"
+#include "PasswordDialog.h"
 #include "WidgetPart.h"
 
 namespace durak::testing {
@@ -26,7 +26,7 @@ class PassFormTest : public ::testing::Test {
       return name.toUpper() == QStringLiteral("ВАСЯ").toUpper();
     };
   }
-  TPassForm form;
+  TPasswordDialog form;
   QStringList shown;
   QList<bool> errors;
 };
@@ -35,56 +35,56 @@ TEST_F(PassFormTest, CheckAcceptsTheExactPasswordOnly) {
   form.PassMode = 0;
   form.CurName = "Вася";
   form.CurPass = "Secret";
-  form.FormActivate();
+  form.PrepareOnShow();
   EXPECT_FALSE(Part<QLineEdit>(form, "Edit1")->isEnabled());
   EXPECT_EQ(Part<QLineEdit>(form, "Edit1")->text(), "Вася");
   EXPECT_TRUE(Part<QLineEdit>(form, "MaskEdit2")->isHidden());
   Part<QLineEdit>(form, "MaskEdit1")->setText("secret");
-  form.Button1Click();
+  form.OkPressed();
   EXPECT_EQ(form.result(), QDialog::Rejected);
   EXPECT_EQ(shown, QStringList{"wrong"});
   EXPECT_TRUE(errors.value(0));
   EXPECT_TRUE(Part<QLineEdit>(form, "MaskEdit1")->text().isEmpty());
   Part<QLineEdit>(form, "MaskEdit1")->setText("Secret");
-  form.Button1Click();
+  form.OkPressed();
   EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
 TEST_F(PassFormTest, EmptyStoredPasswordAcceptsAnEmptyEntry) {
   form.PassMode = 0;
   form.CurPass = "";
-  form.FormActivate();
-  form.Button1Click();
+  form.PrepareOnShow();
+  form.OkPressed();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_TRUE(shown.isEmpty());
 }
 
 TEST_F(PassFormTest, NewPlayerChecksInOrder) {
   form.PassMode = 1;
-  form.FormActivate();
+  form.PrepareOnShow();
   EXPECT_TRUE(Part<QLineEdit>(form, "Edit1")->isEnabled());
   EXPECT_FALSE(Part<QLineEdit>(form, "MaskEdit2")->isHidden());
-  form.Button1Click();                              // empty name
+  form.OkPressed();                              // empty name
   Part<QLineEdit>(form, "Edit1")->setText("вАСЯ");  // exists, other letter case
   Part<QLineEdit>(form, "MaskEdit1")->setText("a");
   Part<QLineEdit>(form, "MaskEdit2")->setText("a");
-  form.Button1Click();
+  form.OkPressed();
   EXPECT_TRUE(Part<QLineEdit>(form, "MaskEdit1")->text().isEmpty());
   Part<QLineEdit>(form, "Edit1")->setText("Петя");
   Part<QLineEdit>(form, "MaskEdit1")->setText("abc");
   Part<QLineEdit>(form, "MaskEdit2")->setText("abC");
-  form.Button1Click();  // passwords differ
+  form.OkPressed();  // passwords differ
   EXPECT_EQ(shown, (QStringList{"empty", "exists", "differ"}));
   EXPECT_EQ(errors, (QList<bool>{false, false, true}));
   EXPECT_NE(form.result(), QDialog::Accepted);
   Part<QLineEdit>(form, "Edit1")->setText("   ");  // a name of spaces is a name
-  form.Button1Click();                             // both passwords empty: no password
+  form.OkPressed();                             // both passwords empty: no password
   EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
 TEST_F(PassFormTest, PasswordTakesTwelveCharactersAtMost) {
   form.PassMode = 1;
-  form.FormActivate();
+  form.PrepareOnShow();
   form.show();
   QTest::keyClicks(Part<QLineEdit>(form, "MaskEdit1"), "1234567890123");
   EXPECT_EQ(Part<QLineEdit>(form, "MaskEdit1")->text(), "123456789012");
@@ -103,7 +103,7 @@ void Type(QWidget* edit, const QString& text) {
 TEST_F(PassFormTest, OnlyCharactersTheChampionsFileKeepsCanBeTyped) {
   form.PassMode = 1;
   form.show();
-  form.FormActivate();
+  form.PrepareOnShow();
   const QString emoji = QString::fromUcs4(U"\U0001F600");
   Type(Part<QLineEdit>(form, "Edit1"), QStringLiteral("Jos\u00e9 \u0401\u0436") + emoji);
   EXPECT_EQ(Part<QLineEdit>(form, "Edit1")->text().toStdString(),
@@ -129,7 +129,7 @@ TEST_F(PassFormTest, OnlyCharactersTheChampionsFileKeepsCanBeTyped) {
     EXPECT_EQ(back.PassText(), edit->text().toStdString());
   }
   // The stored password is accepted when typed again.
-  form.Button1Click();
+  form.OkPressed();
   EXPECT_EQ(form.result(), QDialog::Accepted) << shown.join("; ").toStdString();
   form.hide();
 }

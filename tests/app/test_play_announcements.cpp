@@ -13,10 +13,10 @@
 #include "Announcer.h"
 #include "HandFocus.h"
 #include "ModalDriver.h"
-#include "TBtn3d.h"
-#include "TForm1.h"
-#include "THotCard.h"
-#include "TKuvLed.h"
+#include "RaisedButton.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
+#include "LedDisplay.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -46,26 +46,26 @@ class PlayAnnouncementsTest : public TWindowTest {
     WatchAccessibleEvents(nullptr);
     TWindowTest::TearDown();
   }
-  static void Key(TForm1& form, Qt::Key key) { QTest::keyClick(form.windowHandle(), key); }
+  static void Key(TMainWindow& form, Qt::Key key) { QTest::keyClick(form.windowHandle(), key); }
   // All said so far, once the queued lines are out.
-  static QString Said(TForm1& form) {
+  static QString Said(TMainWindow& form) {
     form.Announcer->Flush();
     return gSaid.join(u'\n');
   }
-  static QString Name(TForm1& form, int tag) { return Lower(form.CardName(form.Cards[tag - 1])); }
+  static QString Name(TMainWindow& form, int tag) { return Lower(form.CardName(form.Cards[tag - 1])); }
   // Plays by mouse: the first card that acts, else the rightmost button.
-  static void PlayOneStep(TForm1& form) {
+  static void PlayOneStep(TMainWindow& form) {
     TGame& g = form.Game();
     const size_t before = g.PlayerHand.size() + g.TableCards.size() * 7;
-    for (const TKart& k : TKarts(g.PlayerHand)) {
+    for (const TCardInfo& k : TCardList(g.PlayerHand)) {
       QTest::mouseClick(form.Cards[k.Tag - 1], Qt::LeftButton);
       if (g.PlayerHand.size() + g.TableCards.size() * 7 != before) return;
     }
-    if (TBtn3d* b = form.RightmostButton()) QTest::mouseClick(b, Qt::LeftButton);
+    if (TRaisedButton* b = form.RightmostButton()) QTest::mouseClick(b, Qt::LeftButton);
   }
   // The same from the keyboard: each card of the hand in turn framed and played with Enter,
   // and failing all, Enter with no frame for the button shown.
-  static void PlayOneStepByKeys(TForm1& form) {
+  static void PlayOneStepByKeys(TMainWindow& form) {
     TGame& g = form.Game();
     const size_t before = g.PlayerHand.size() + g.TableCards.size() * 7;
     for (size_t i = 0; i < g.PlayerHand.size(); ++i) {
@@ -82,8 +82,8 @@ class PlayAnnouncementsTest : public TWindowTest {
 TEST_F(PlayAnnouncementsTest, TheDealIsToldCardByCardInBothLanguages) {
   for (int language : {2, 1}) {
     SCOPED_TRACE(language);
-    TForm1& form = StartFastWindow();
-    form.L2Click(language);
+    TMainWindow& form = StartFastWindow();
+    form.LanguageChosen(language);
     form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
     TGame& g = form.Game();
     gSaid.clear();
@@ -92,7 +92,7 @@ TEST_F(PlayAnnouncementsTest, TheDealIsToldCardByCardInBothLanguages) {
     QString said = Said(form);
     // The player's six cards by name, the computer's by count, the trump under the stock.
     QStringList mine;
-    for (const TKart& k : g.PlayerHand) mine << Name(form, k.Tag);
+    for (const TCardInfo& k : g.PlayerHand) mine << Name(form, k.Tag);
     const bool en = language == 2;
     for (const QString& card : mine) EXPECT_TRUE(said.contains(card)) << card.toStdString();
     EXPECT_TRUE(said.contains(en ? QStringLiteral("Cards the computer draws: 6")
@@ -103,7 +103,7 @@ TEST_F(PlayAnnouncementsTest, TheDealIsToldCardByCardInBothLanguages) {
                               Name(form, g.Deck.front().Tag)))
         << said.toStdString();
     // The computer's hand never leaks: no card of it is named.
-    for (const TKart& k : g.CompHand) {
+    for (const TCardInfo& k : g.CompHand) {
       if (k.Tag != g.Deck.front().Tag && !said.contains(QStringLiteral("козырь"))) {
         EXPECT_FALSE(said.contains(Name(form, k.Tag) + u',') || said.endsWith(Name(form, k.Tag)))
             << Name(form, k.Tag).toStdString();
@@ -147,16 +147,16 @@ TEST_F(PlayAnnouncementsTest, TheDealIsToldCardByCardInBothLanguages) {
     EXPECT_TRUE(said.contains(result)) << said.toStdString();
     EXPECT_TRUE(said.contains((en ? QStringLiteral("Score: you %1, computer %2")
                                   : QStringLiteral("Счёт: вы %1, компьютер %2"))
-                                  .arg(g.MyScore)
-                                  .arg(g.HerScore)))
+                                  .arg(g.PlayerScore)
+                                  .arg(g.ComputerScore)))
         << said.toStdString();
-    EXPECT_TRUE(said.contains(form.Button2->text().remove(u'&'))) << said.toStdString();
+    EXPECT_TRUE(said.contains(form.DealButton->text().remove(u'&'))) << said.toStdString();
   }
 }
 
 TEST_F(PlayAnnouncementsTest, TakesDiscardsAndDrawsAreTold) {
-  TForm1& form = StartFastWindow();
-  form.L2Click(2);
+  TMainWindow& form = StartFastWindow();
+  form.LanguageChosen(2);
   form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
   TGame& g = form.Game();
   Key(form, Qt::Key_Return);
@@ -185,7 +185,7 @@ TEST_F(PlayAnnouncementsTest, TakesDiscardsAndDrawsAreTold) {
 }
 
 TEST_F(PlayAnnouncementsTest, TheAnnouncerIsANotificationAReaderIsShown) {
-  TForm1& form = StartFastWindow();
+  TMainWindow& form = StartFastWindow();
   QAccessibleInterface* a = QAccessible::queryAccessibleInterface(form.Announcer);
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->role(), QAccessible::Notification);
@@ -205,13 +205,13 @@ TEST_F(PlayAnnouncementsTest, TheAnnouncerIsANotificationAReaderIsShown) {
 }
 
 TEST_F(PlayAnnouncementsTest, F5ReadsTheTableAndF6TheStateWithTheComputersCardCount) {
-  TForm1& form = StartFastWindow();
+  TMainWindow& form = StartFastWindow();
   TGame& g = form.Game();
-  form.L2Click(2);
+  form.LanguageChosen(2);
   // Deal until the player leads: the computer holds six cards and the table is empty.
   Key(form, Qt::Key_Return);
   for (int i = 0; i < 20 && g.PlayMode != pmLead; ++i) {
-    g.N8Click();
+    g.NewGame();
     Key(form, Qt::Key_Return);
   }
   ASSERT_EQ(g.PlayMode, pmLead);
@@ -231,11 +231,11 @@ TEST_F(PlayAnnouncementsTest, F5ReadsTheTableAndF6TheStateWithTheComputersCardCo
   auto name = [](QObject* o) {
     return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name).toStdString();
   };
-  EXPECT_EQ(name(form.HerLed1), "Computer's score: 0. Cards in the computer's hand: 6");
-  EXPECT_EQ(name(form.MyLed1), "Your score: 0");
-  form.L2Click(1);
-  EXPECT_EQ(name(form.HerLed1), "Очки компьютера: 0. Карт у компьютера: 6");
-  EXPECT_EQ(name(form.MyLed1), "Ваши очки: 0");
+  EXPECT_EQ(name(form.ComputerScoreLed), "Computer's score: 0. Cards in the computer's hand: 6");
+  EXPECT_EQ(name(form.PlayerScoreLed), "Your score: 0");
+  form.LanguageChosen(1);
+  EXPECT_EQ(name(form.ComputerScoreLed), "Очки компьютера: 0. Карт у компьютера: 6");
+  EXPECT_EQ(name(form.PlayerScoreLed), "Ваши очки: 0");
 
   // The table: an empty one, then a pair.
   Said(form);  // what the deal said
@@ -253,13 +253,13 @@ TEST_F(PlayAnnouncementsTest, F5ReadsTheTableAndF6TheStateWithTheComputersCardCo
 }
 
 TEST_F(PlayAnnouncementsTest, TheMarkWaitsOnTheHandWhenABoutBeginsAndTheHintIsSaid) {
-  TForm1& form = StartFastWindow();
+  TMainWindow& form = StartFastWindow();
   TGame& g = form.Game();
-  form.L2Click(2);
+  form.LanguageChosen(2);
   Key(form, Qt::Key_Return);
   QTest::qWait(20);  // the move played out
   // At the deal's start the mark is on the hand's first card, named to the reader.
-  std::vector<THotCard*> hand = form.HandCards();
+  std::vector<TCardWidget*> hand = form.HandCards();
   std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
   ASSERT_FALSE(hand.empty());
   EXPECT_EQ(form.HandFocus->Card(), hand.front());
@@ -273,7 +273,7 @@ TEST_F(PlayAnnouncementsTest, TheMarkWaitsOnTheHandWhenABoutBeginsAndTheHintIsSa
   Key(form, Qt::Key_Escape);
   form.HintClick();
   const QString hint = Said(form);
-  if (THotCard* card = form.HandFocus->Card()) {
+  if (TCardWidget* card = form.HandFocus->Card()) {
     EXPECT_EQ(hint.toStdString(),
               QStringLiteral("Hint: play the %1.").arg(Lower(form.CardName(card))).toStdString());
   } else {

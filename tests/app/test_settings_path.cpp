@@ -13,8 +13,8 @@
 
 #include "ModalDriver.h"
 #include "SettingsPath.h"
-#include "TChempForm.h"
-#include "TForm1.h"
+#include "ChampionsDialog.h"
+#include "MainWindow.h"
 
 namespace durak::testing {
 namespace {
@@ -61,9 +61,9 @@ class SettingsPathTest : public ::testing::Test {
   int RunGameIn(const QString& folder) {
     QDir::setCurrent(folder);
     TModalDriver driver;
-    TForm1 form;
-    form.ChempForm()->ChempFile = base.filePath("durak.r");
-    const int speed = form.Game().ASpeed;
+    TMainWindow form;
+    form.ChampionsDialog()->ChempFile = base.filePath("durak.r");
+    const int speed = form.Game().GlideSpeed;
     form.show();
     for (int i = 0; i < 200 && (!form.Activated || QApplication::activeModalWidget()); ++i)
       QTest::qWait(10);

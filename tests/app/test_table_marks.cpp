@@ -12,9 +12,9 @@
 #include <array>
 
 #include "HandFocus.h"
-#include "TBtn3d.h"
-#include "TForm1.h"
-#include "THotCard.h"
+#include "RaisedButton.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -22,22 +22,22 @@ namespace {
 
 class TableMarksTest : public TWindowTest {
  protected:
-  static void Key(TForm1& form, int key) {
+  static void Key(TMainWindow& form, int key) {
     QTest::keyClick(form.windowHandle(), static_cast<Qt::Key>(key));
   }
-  static void Letter(TForm1& form, QChar typed) {
+  static void Letter(TMainWindow& form, QChar typed) {
     QTest::sendKeyEvent(QTest::Click, form.windowHandle(),
                         static_cast<Qt::Key>(typed.toUpper().unicode()), QString(typed),
                         Qt::NoModifier);
   }
-  static std::vector<THotCard*> LeftToRight(const TForm1& form) {
-    std::vector<THotCard*> hand = form.HandCards();
+  static std::vector<TCardWidget*> LeftToRight(const TMainWindow& form) {
+    std::vector<TCardWidget*> hand = form.HandCards();
     std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
     return hand;
   }
   // One move from the keyboard with the frame kept on the hand: the cards from the left
   // with Enter, else the button shown by its letter.
-  static bool KeyboardMove(TForm1& form) {
+  static bool KeyboardMove(TMainWindow& form) {
     TGame& g = form.Game();
     auto state = [&g] {
       return std::make_tuple(g.PlayerHand.size(), g.TableCards.size(), g.PlayMode, g.DealResult,
@@ -52,29 +52,29 @@ class TableMarksTest : public TWindowTest {
         Key(form, Qt::Key_Right);
       }
     }
-    TBtn3d* button = form.RightmostButton();
+    TRaisedButton* button = form.RightmostButton();
     if (!button) return false;
     Letter(form, button->KeyLetter());
     return true;
   }
   // The window at its fastest, the pick-a-pair menu answered with its first item.
-  TForm1& StartPlaying() {
-    TForm1& form = StartFastWindow();
+  TMainWindow& StartPlaying() {
+    TMainWindow& form = StartFastWindow();
     form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
     return form;
   }
   // Deals again until the player is to lead.
-  static void DealUntilThePlayerLeads(TForm1& form) {
+  static void DealUntilThePlayerLeads(TMainWindow& form) {
     for (int i = 0; i < 30 && form.Game().PlayMode != pmLead; ++i) {
-      form.Game().N8Click();
-      form.Button2->click();
+      form.Game().NewGame();
+      form.DealButton->click();
     }
     ASSERT_EQ(form.Game().PlayMode, pmLead);
   }
 };
 
 TEST_F(TableMarksTest, TheKeyboardFrameGoesWithTheDeal) {
-  TForm1& form = StartPlaying();
+  TMainWindow& form = StartPlaying();
   TGame& g = form.Game();
   Key(form, Qt::Key_Return);  // "Замесить"
   int steps = 0;
@@ -86,9 +86,9 @@ TEST_F(TableMarksTest, TheKeyboardFrameGoesWithTheDeal) {
   // The deal is over: no frame is left on a card, so Enter presses "Замесить".
   EXPECT_EQ(form.HandFocus->Card(), nullptr);
   EXPECT_FALSE(form.HandFocus->Showing());
-  ASSERT_TRUE(form.Button2->isVisible());
+  ASSERT_TRUE(form.DealButton->isVisible());
   Key(form, Qt::Key_Return);
-  EXPECT_FALSE(form.Button2->isVisible());
+  EXPECT_FALSE(form.DealButton->isVisible());
   ASSERT_EQ(g.PlayerHand.size(), 6u);
   // The new deal, dealt from the keyboard, shows the frame on the first card, not on a
   // place left over from the last deal, and the first Right moves it to the second card.
@@ -99,19 +99,19 @@ TEST_F(TableMarksTest, TheKeyboardFrameGoesWithTheDeal) {
 }
 
 TEST_F(TableMarksTest, APlayerOfTheMouseGetsNoFrameAtANewDeal) {
-  TForm1& form = StartPlaying();
-  form.Button2->click();  // "Замесить" with the mouse
+  TMainWindow& form = StartPlaying();
+  form.DealButton->click();  // "Замесить" with the mouse
   ASSERT_EQ(form.Game().PlayerHand.size(), 6u);
   EXPECT_EQ(form.HandFocus->Card(), nullptr);
   EXPECT_FALSE(form.HandFocus->Showing());
 }
 
 TEST_F(TableMarksTest, NewGameTakesTheFrameAwayAndTheNextDealStartsAfresh) {
-  TForm1& form = StartPlaying();
+  TMainWindow& form = StartPlaying();
   Key(form, Qt::Key_Return);  // dealt from the keyboard: the frame waits on the first card
   Key(form, Qt::Key_Right);
   ASSERT_EQ(form.HandFocus->Card(), LeftToRight(form)[1]);
-  form.N8->trigger();  // F2
+  form.NewGameItem->trigger();  // F2
   EXPECT_EQ(form.HandFocus->Card(), nullptr);
   Key(form, Qt::Key_Return);
   ASSERT_EQ(form.Game().PlayerHand.size(), 6u);
@@ -121,15 +121,15 @@ TEST_F(TableMarksTest, NewGameTakesTheFrameAwayAndTheNextDealStartsAfresh) {
 }
 
 TEST_F(TableMarksTest, TheHintsMarkGoesWhenAnotherCardIsPlayed) {
-  TForm1& form = StartPlaying();
+  TMainWindow& form = StartPlaying();
   DealUntilThePlayerLeads(form);
   form.HintItem->trigger();
-  THotCard* hinted = form.HandFocus->Card();
+  TCardWidget* hinted = form.HandFocus->Card();
   ASSERT_NE(hinted, nullptr);
   ASSERT_TRUE(form.HandFocus->Showing());
   // The player leads another card with the mouse: the suggestion is spent.
-  THotCard* other = nullptr;
-  for (THotCard* c : LeftToRight(form))
+  TCardWidget* other = nullptr;
+  for (TCardWidget* c : LeftToRight(form))
     if (c != hinted) other = c;
   ASSERT_NE(other, nullptr);
   other->OnClick(other);
@@ -140,16 +140,16 @@ TEST_F(TableMarksTest, TheHintsMarkGoesWhenAnotherCardIsPlayed) {
 }
 
 TEST_F(TableMarksTest, TheHintsMarkGoesWhenAButtonIsPressed) {
-  TForm1& form = StartPlaying();
+  TMainWindow& form = StartPlaying();
   TGame& g = form.Game();
   // A lead the computer beats leaves the player the choice of throwing in or "Бито"; play
   // on until the hint marks a card while a button is shown.
   bool tried = false;
   for (int deal = 0; deal < 30 && !tried; ++deal) {
     DealUntilThePlayerLeads(form);
-    THotCard* first = LeftToRight(form).front();
+    TCardWidget* first = LeftToRight(form).front();
     first->OnClick(first);
-    TBtn3d* button = form.RightmostButton();
+    TRaisedButton* button = form.RightmostButton();
     if (!button || g.DealResult != drGoesOn) continue;
     form.HintItem->trigger();
     if (!form.HandFocus->Card()) continue;
@@ -166,7 +166,7 @@ TEST_F(TableMarksTest, TheHintsMarkGoesWhenAButtonIsPressed) {
 // Pictures of the drawn trump in a hand at the smallest window and a big one are left in
 // DURAK_PICTURE_DIR (or DURAK_TRUMP_SHOTS when set).
 TEST_F(TableMarksTest, TheDrawnTrumpCardStandsUprightWhereverItGoes) {
-  TForm1& form = StartPlaying();
+  TMainWindow& form = StartPlaying();
   TGame& g = form.Game();
   bool drawnByComputer = false, drawnByPlayer = false;
   std::array<bool, 2> shotAtSize{};  // a picture at the smallest and the maximised window
@@ -179,11 +179,11 @@ TEST_F(TableMarksTest, TheDrawnTrumpCardStandsUprightWhereverItGoes) {
       form.resize(630, 450);
     }
     QApplication::processEvents();
-    g.N8Click();
-    form.Button2->click();
+    g.NewGame();
+    form.DealButton->click();
     ASSERT_FALSE(g.Deck.empty());
     const int trumpTag = g.Deck.front().Tag;
-    THotCard* trump = form.Cards[trumpTag - 1];
+    TCardWidget* trump = form.Cards[trumpTag - 1];
     bool shot = false;
     for (int steps = 0; g.DealResult == drGoesOn && steps < 500; ++steps) {
       ASSERT_TRUE(KeyboardMove(form)) << "no move at step " << steps;
@@ -216,11 +216,11 @@ TEST_F(TableMarksTest, TheDrawnTrumpCardStandsUprightWhereverItGoes) {
 // The line under a button's letter must not touch the letter: one clear row at least lies
 // between the letter's lowest ink and the line, for every button in both languages.
 TEST_F(TableMarksTest, EveryButtonsLetterIsUnderlinedClearlyAndNoneIsShared) {
-  TForm1& form = StartPlaying();
+  TMainWindow& form = StartPlaying();
   for (int language : {1, 2}) {
-    form.L2Click(language);
+    form.LanguageChosen(language);
     QSet<QChar> letters;
-    for (TBtn3d* b : {form.Button1, form.Button2, form.Button3, form.Button4, form.Button5}) {
+    for (TRaisedButton* b : {form.TakeButton, form.DealButton, form.ComputerTakesButton, form.DiscardButton, form.DefendButton}) {
       SCOPED_TRACE(b->text().toStdString());
       letters.insert(b->KeyLetter().toUpper());
       // The button painted with its letter, without it, and without any caption: the first
@@ -262,8 +262,8 @@ TEST_F(TableMarksTest, EveryButtonsLetterIsUnderlinedClearlyAndNoneIsShared) {
     EXPECT_EQ(letters.size(), 5) << "two buttons share a letter in language " << language;
   }
   // "Беру" answers to Б.
-  form.L2Click(1);
-  EXPECT_EQ(form.Button1->KeyLetter(), QChar(u'Б'));
+  form.LanguageChosen(1);
+  EXPECT_EQ(form.TakeButton->KeyLetter(), QChar(u'Б'));
 }
 
 }  // namespace

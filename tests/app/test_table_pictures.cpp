@@ -8,10 +8,10 @@
 #include <QTest>
 
 #include "ModalDriver.h"
-#include "TBtn3d.h"
-#include "TForm1.h"
-#include "THotCard.h"
-#include "TKuvPanel.h"
+#include "RaisedButton.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
+#include "PaintedPanel.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -20,13 +20,13 @@ namespace {
 class TablePicturesTest : public TWindowTest {};
 
 // A few moves of a player who plays the first card the rules accept.
-void PlaySomeMoves(TForm1& form, int moves) {
+void PlaySomeMoves(TMainWindow& form, int moves) {
   TGame& g = form.Game();
   for (int m = 0; m < moves && g.DealResult == drGoesOn; ++m) {
     bool moved = false;
     if (g.PlayMode != pmNone) {
-      const TKarts hand = g.PlayerHand;
-      for (const TKart& k : hand) {
+      const TCardList hand = g.PlayerHand;
+      for (const TCardInfo& k : hand) {
         const size_t before = g.PlayerHand.size();
         QTest::mouseClick(form.Cards[k.Tag - 1], Qt::LeftButton);
         if (g.PlayerHand.size() != before) {
@@ -35,13 +35,13 @@ void PlaySomeMoves(TForm1& form, int moves) {
         }
       }
     }
-    if (!moved && form.Button5->isVisible()) QTest::mouseClick(form.Button5, Qt::LeftButton);
+    if (!moved && form.DefendButton->isVisible()) QTest::mouseClick(form.DefendButton, Qt::LeftButton);
   }
 }
 
 TEST_F(TablePicturesTest, MidDealAtTheSmallestAndAtABigWindow) {
   TModalDriver driver;
-  TForm1 form;
+  TMainWindow form;
   form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
   Start(form);
   const double dpr = form.devicePixelRatioF();
@@ -53,7 +53,7 @@ TEST_F(TablePicturesTest, MidDealAtTheSmallestAndAtABigWindow) {
   QApplication::processEvents();
   EXPECT_EQ(form.TableCardWidth, form.CardWidth);  // the library's size
   EXPECT_EQ(form.CardScaleNow, 1.0);
-  QTest::mouseClick(form.Button2, Qt::LeftButton);
+  QTest::mouseClick(form.DealButton, Qt::LeftButton);
   PlaySomeMoves(form, 2);
   form.grab().save(out + QStringLiteral("/table-630x450%1.png").arg(suffix));
 
@@ -68,7 +68,7 @@ TEST_F(TablePicturesTest, MidDealAtTheSmallestAndAtABigWindow) {
   form.F[1]->trigger();
   QApplication::processEvents();
   form.grab().save(out + QStringLiteral("/table-1280x1024-desk%1.png").arg(suffix));
-  for (TKuvPanel* panel : {form.Panel3, form.Panel1, form.Panel2}) {
+  for (TPaintedPanel* panel : {form.TablePanel, form.ButtonBar, form.ScoreColumn}) {
     ASSERT_EQ(panel->Mode(), pmPicture);
     const QImage dense = panel->DenseTile(dpr);
     EXPECT_EQ(dense.isNull(), dpr <= 1.0);
@@ -78,7 +78,7 @@ TEST_F(TablePicturesTest, MidDealAtTheSmallestAndAtABigWindow) {
     }
   }
   // Every card shows a picture of its own pixels, drawn for the card's size on this screen.
-  for (THotCard* c : form.Cards) {
+  for (TCardWidget* c : form.Cards) {
     const QImage& shown = c->CardState() == 1 ? c->ShownFace() : c->ShownBack();
     EXPECT_EQ(shown.devicePixelRatio(), dpr);
     EXPECT_EQ(qRound(shown.width() / dpr),
@@ -86,7 +86,7 @@ TEST_F(TablePicturesTest, MidDealAtTheSmallestAndAtABigWindow) {
   }
   // Turning the option off gives the library's size at once.
   form.Settings.ScaleToWindow = false;
-  form.Res();
+  form.ArrangeTable();
   EXPECT_EQ(form.TableCardWidth, form.CardWidth);
   EXPECT_EQ(form.Cards[0]->width() + form.Cards[0]->height(), form.CardWidth + form.CardHeight);
   EXPECT_TRUE(driver.Messages.isEmpty()) << driver.Messages.join("; ").toStdString();

@@ -9,10 +9,10 @@
 #include <QTest>
 
 #include "ModalDriver.h"
-#include "TBtn3d.h"
-#include "TChempForm.h"
-#include "TForm1.h"
-#include "THotCard.h"
+#include "RaisedButton.h"
+#include "ChampionsDialog.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -21,18 +21,18 @@ namespace {
 class WindowFlowTest : public TWindowTest {};
 
 // One step of a player who plays the first card the rules accept, else presses a button.
-bool PlayOneStep(TForm1& form) {
+bool PlayOneStep(TMainWindow& form) {
   TGame& g = form.Game();
   if (g.PlayMode != pmNone) {
-    const TKarts hand = g.PlayerHand;
-    for (const TKart& k : hand) {
+    const TCardList hand = g.PlayerHand;
+    for (const TCardInfo& k : hand) {
       const size_t before = g.PlayerHand.size();
       const int mode = g.PlayMode;
       QTest::mouseClick(form.Cards[k.Tag - 1], Qt::LeftButton);
       if (g.PlayerHand.size() != before || g.PlayMode != mode) return true;
     }
   }
-  for (TBtn3d* b : {form.Button5, form.Button4, form.Button3, form.Button1}) {
+  for (TRaisedButton* b : {form.DefendButton, form.DiscardButton, form.ComputerTakesButton, form.TakeButton}) {
     if (b->isVisible()) {
       QTest::mouseClick(b, Qt::LeftButton);
       return true;
@@ -44,15 +44,15 @@ bool PlayOneStep(TForm1& form) {
 TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
   {
     TModalDriver driver;
-    TForm1 form;
+    TMainWindow form;
     form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
-    form.Game().ASpeed = 100;
+    form.Game().GlideSpeed = 100;
     Start(form);
-    ASSERT_EQ(form.Label6->text(), "Tester");
-    ASSERT_TRUE(form.Button2->isVisible());
+    ASSERT_EQ(form.PlayerNameLabel->text(), "Tester");
+    ASSERT_TRUE(form.DealButton->isVisible());
     EXPECT_EQ(form.CardWidth, form.Cards[0]->BackImage().width());
 
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(form.DealButton, Qt::LeftButton);
     EXPECT_EQ(form.Game().PlayerHand.size() + form.Game().CompHand.size(),
               12u - form.Game().TableCards.size());
     int steps = 0;
@@ -63,8 +63,8 @@ TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
     ASSERT_NE(form.Game().DealResult, drGoesOn);
     // A picture of the table at the end of the deal, for a person to look at.
     form.grab().save(QDir::temp().filePath("durak-window-end-of-deal.png"));
-    EXPECT_TRUE(form.Button2->isVisible());
-    EXPECT_EQ(form.Game().MyScore + form.Game().HerScore, form.Game().DealResult == drDraw ? 0 : 1);
+    EXPECT_TRUE(form.DealButton->isVisible());
+    EXPECT_EQ(form.Game().PlayerScore + form.Game().ComputerScore, form.Game().DealResult == drDraw ? 0 : 1);
     EXPECT_TRUE(driver.Messages.isEmpty()) << driver.Messages.join("; ").toStdString();
     form.resize(900, 700);
     form.close();
@@ -83,14 +83,14 @@ TEST_F(WindowFlowTest, GarbageSettingsGiveDefaults) {
   WriteText("durak.ini",
             QByteArray("\x01\xff[Settings\nASpeed=fast\nLanguage=abc\n[Position]\nWidth=-5\n", 52));
   TModalDriver driver;
-  TForm1 form;
-  EXPECT_EQ(form.Settings.ASpeed, 40);
+  TMainWindow form;
+  EXPECT_EQ(form.Settings.GlideSpeed, 40);
   EXPECT_EQ(form.Settings.Language, 1);
   EXPECT_GE(form.width(), 630);
 }
 
 TEST_F(WindowFlowTest, MissingCardPackIsReportedAndTheWindowCloses) {
-  TForm1& form = StartWindowWith("[Settings]\nColodaPath=no-such-deck.dll\n");
+  TMainWindow& form = StartWindowWith("[Settings]\nColodaPath=no-such-deck.dll\n");
   ASSERT_FALSE(Driver->Messages.isEmpty());
   EXPECT_TRUE(Driver->Messages.first().contains("no-such-deck.dll not found !"));
   EXPECT_FALSE(form.isVisible());

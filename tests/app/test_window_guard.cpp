@@ -9,9 +9,9 @@
 
 #include "ModalDriver.h"
 #include "PlainText.h"
-#include "TChempForm.h"
-#include "TForm1.h"
-#include "TPassForm.h"
+#include "ChampionsDialog.h"
+#include "MainWindow.h"
+#include "PasswordDialog.h"
 #include "WindowFixture.h"
 #include "WindowPlacement.h"
 
@@ -26,9 +26,9 @@ const QString kHostile = QStringLiteral("<img src=x.png><h1>Big</h1>");
 TEST_F(WindowGuardTest, NamesSpeechesAndMessagesShowAsTyped) {
   TModalDriver driver;
   driver.NewName = QStringLiteral("<h1>Hi</h1>");
-  TForm1 form;
+  TMainWindow form;
   Start(form);
-  ASSERT_EQ(form.Label6->text(), "<h1>Hi</h1>");
+  ASSERT_EQ(form.PlayerNameLabel->text(), "<h1>Hi</h1>");
   // Every label of the window and of its dialogs shows plain text.
   int labels = 0;
   for (QLabel* l : form.findChildren<QLabel*>()) {
@@ -38,15 +38,15 @@ TEST_F(WindowGuardTest, NamesSpeechesAndMessagesShowAsTyped) {
   }
   EXPECT_GE(labels, 10);
   // A speech from a pack with markup in it stays one line of text.
-  form.Label2->setText(kHostile);
-  EXPECT_EQ(form.Label2->text(), kHostile);
-  const int plainHeight = form.Label2->sizeHint().height();
+  form.SpeechLabel->setText(kHostile);
+  EXPECT_EQ(form.SpeechLabel->text(), kHostile);
+  const int plainHeight = form.SpeechLabel->sizeHint().height();
   QLabel rich(kHostile);
   rich.setWordWrap(true);
   EXPECT_LT(plainHeight, rich.sizeHint().height());
   // A message with markup from the language pack comes up as plain text.
-  form.ChempForm()->Text206 = kHostile;
-  form.ChempForm()->ShowMessage(form.ChempForm()->Text206);
+  form.ChampionsDialog()->Text206 = kHostile;
+  form.ChampionsDialog()->ShowMessage(form.ChampionsDialog()->Text206);
   ASSERT_FALSE(driver.Messages.isEmpty());
   EXPECT_EQ(driver.Messages.last(), kHostile);
   EXPECT_EQ(driver.RichMessages, 0);
@@ -97,7 +97,7 @@ TEST_F(WindowGuardTest, SavedPlacementOffTheScreenOpensOnIt) {
             "Height=2147483647\n");
   TModalDriver driver;
   {
-    TForm1 form;
+    TMainWindow form;
     Start(form);
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(area.contains(form.geometry()))
@@ -115,7 +115,7 @@ TEST_F(WindowGuardTest, SavedPlacementOffTheScreenOpensOnIt) {
 
 TEST_F(WindowGuardTest, CardPackThatCannotBeOpenedIsNotKeptForTheNextStart) {
   {
-    TForm1& form = StartWindowWith("[Settings]\nColodaPath=coloda-gone.col\n");
+    TMainWindow& form = StartWindowWith("[Settings]\nColodaPath=coloda-gone.col\n");
     // This start ends with the message, as it always has...
     ASSERT_FALSE(Driver->Messages.isEmpty());
     EXPECT_TRUE(Driver->Messages.first().contains("coloda-gone.col not found !"));
@@ -124,7 +124,7 @@ TEST_F(WindowGuardTest, CardPackThatCannotBeOpenedIsNotKeptForTheNextStart) {
   }
   // ...but the standard deck is what is kept, so the next start is a game again.
   EXPECT_TRUE(ReadText("durak.ini").contains("ColodaPath=c36.dll"));
-  TForm1& form = StartWindow();
+  TMainWindow& form = StartWindow();
   EXPECT_TRUE(form.isVisible());
   EXPECT_GT(form.CardWidth, 0);
   EXPECT_TRUE(Driver->Messages.filter("not found").isEmpty())

@@ -8,9 +8,9 @@
 #include <QUrl>
 
 #include "DurakVersion.h"
-#include "TBtn3d.h"
-#include "TKuvLabel.h"
-#include "TOKDlg.h"
+#include "RaisedButton.h"
+#include "LinkLabel.h"
+#include "AboutDialog.h"
 #include "WidgetPart.h"
 #include "WindowFixture.h"
 
@@ -72,23 +72,23 @@ TEST_F(AboutDialog, ShowsTheTextsOfTheLanguageAndOpensItsLinks) {
   bool captured = false;
   Answer(
       [&] {
-        auto* d = qobject_cast<TOKDlg*>(QApplication::activeModalWidget());
+        auto* d = qobject_cast<TAboutDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
         title = d->windowTitle();
         line1 = Part<QLabel>(*d, "Label1")->text();
         line2 = Part<QLabel>(*d, "Label2")->text();
         line3 = Part<QLabel>(*d, "Label3")->text();
-        hint = Part<TKuvLabel>(*d, "KuvLabel2")->toolTip();
+        hint = Part<TLinkLabel>(*d, "KuvLabel2")->toolTip();
         size = d->size();
         captured = !d->Capture().isNull();
         d->OpenLink = [&opened](const QString& a) { opened << a; };
-        emit Part<TKuvLabel>(*d, "KuvLabel1")->Clicked(Part<TKuvLabel>(*d, "KuvLabel1"));
-        emit Part<TKuvLabel>(*d, "KuvLabel2")->Clicked(Part<TKuvLabel>(*d, "KuvLabel2"));
-        Part<TBtn3d>(*d, "OKBtn")->click();
+        emit Part<TLinkLabel>(*d, "KuvLabel1")->Clicked(Part<TLinkLabel>(*d, "KuvLabel1"));
+        emit Part<TLinkLabel>(*d, "KuvLabel2")->Clicked(Part<TLinkLabel>(*d, "KuvLabel2"));
+        Part<TRaisedButton>(*d, "OKBtn")->click();
       },
-      [this] { Form->N5Click(); });
+      [this] { Form->ShowAbout(); });
   EXPECT_EQ(title, Form->Texts.At(28));
-  EXPECT_EQ(line1, TOKDlg::ProgramLine(Form->Texts.At(43)));
+  EXPECT_EQ(line1, TAboutDialog::ProgramLine(Form->Texts.At(43)));
   EXPECT_TRUE(line1.endsWith(QStringLiteral(", v%1").arg(QStringLiteral(DURAK_VERSION))))
       << line1.toStdString();
   EXPECT_EQ(line2, Form->Texts.At(44));
@@ -103,35 +103,35 @@ TEST_F(AboutDialog, ShowsTheTextsOfTheLanguageAndOpensItsLinks) {
 // placeholder address; the OK caption stands out from its face.
 TEST_F(AboutDialog, LinksLeadToTheGamesDocumentsAndOkIsReadable) {
   for (int language : {1, 2}) {
-    Form->L2Click(language);
+    Form->LanguageChosen(language);
     for (int n : {47, 48}) {
-      const QUrl url = TOKDlg::LinkUrl(Form->Texts.At(n));
+      const QUrl url = TAboutDialog::LinkUrl(Form->Texts.At(n));
       ASSERT_TRUE(url.isLocalFile()) << n << " " << Form->Texts.At(n).toStdString();
       EXPECT_TRUE(QFileInfo(url.toLocalFile()).isFile()) << url.toLocalFile().toStdString();
       EXPECT_FALSE(Form->Texts.At(n).contains(QStringLiteral("example"))) << n;
     }
   }
-  EXPECT_TRUE(TOKDlg::LinkUrl(QStringLiteral("no-such-document.txt")).isEmpty());
-  EXPECT_EQ(TOKDlg::LinkUrl(QStringLiteral("https://a.b/c")),
+  EXPECT_TRUE(TAboutDialog::LinkUrl(QStringLiteral("no-such-document.txt")).isEmpty());
+  EXPECT_EQ(TAboutDialog::LinkUrl(QStringLiteral("https://a.b/c")),
             QUrl(QStringLiteral("https://a.b/c")));
   QString captions;
   QImage shot;
-  Form->L2Click(1);
+  Form->LanguageChosen(1);
   Answer(
       [&] {
-        auto* d = qobject_cast<TOKDlg*>(QApplication::activeModalWidget());
+        auto* d = qobject_cast<TAboutDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
-        captions = Part<TKuvLabel>(*d, "KuvLabel1")->text() + "|" +
-                   Part<TKuvLabel>(*d, "KuvLabel2")->text();
+        captions = Part<TLinkLabel>(*d, "KuvLabel1")->text() + "|" +
+                   Part<TLinkLabel>(*d, "KuvLabel2")->text();
         // The caption's letters differ clearly from the face they stand on.
         const int contrast =
-            std::abs(qGray(Part<TBtn3d>(*d, "OKBtn")->FCol().rgb()) -
-                     qGray(Part<TBtn3d>(*d, "OKBtn")->palette().button().color().rgb()));
+            std::abs(qGray(Part<TRaisedButton>(*d, "OKBtn")->FCol().rgb()) -
+                     qGray(Part<TRaisedButton>(*d, "OKBtn")->palette().button().color().rgb()));
         EXPECT_GE(contrast, 100);
         shot = d->grab().toImage();
-        Part<TBtn3d>(*d, "OKBtn")->click();
+        Part<TRaisedButton>(*d, "OKBtn")->click();
       },
-      [this] { Form->N5Click(); });
+      [this] { Form->ShowAbout(); });
   EXPECT_EQ(captions.toStdString(), "Об игре|Лицензия");
   const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
   if (!dir.isEmpty()) shot.save(QDir(dir).filePath(QStringLiteral("about-links.png")));

@@ -18,11 +18,11 @@
 
 #include "OwnPictures.h"
 #include "ResourcePack.h"
-#include "TColBtn.h"
-#include "THotCard.h"
-#include "TInterDlg.h"
-#include "TKuvPanel.h"
-#include "TKuvTrack.h"
+#include "ColourButton.h"
+#include "CardWidget.h"
+#include "AppearanceDialog.h"
+#include "PaintedPanel.h"
+#include "Slider.h"
 #include "TestPacks.h"
 #include "TextIds.h"
 #include "WidgetPart.h"
@@ -37,14 +37,14 @@ using durak::test::WriteZip;
 
 class Appearance : public WindowFixture {
  protected:
-  void Run(const std::function<void(TInterDlg&)>& change, bool ok) {
-    TInterDlg& d = *Form->InterDlg;
+  void Run(const std::function<void(TAppearanceDialog&)>& change, bool ok) {
+    TAppearanceDialog& d = *Form->AppearanceDialog;
     Answer(
         [&d, change, ok] {
           change(d);
           (ok ? Part<QPushButton>(d, "OKBtn") : Part<QPushButton>(d, "CancelBtn"))->click();
         },
-        [this] { Form->InterClick(); });
+        [this] { Form->ShowAppearance(); });
   }
   // A desk library in the scratch folder (searched as the current folder) with pictures
   // DT1..DTn, picture k filled with a colour of its own.
@@ -106,117 +106,117 @@ class Appearance : public WindowFixture {
   }
   std::array<qint64, 10> PictureKeys() const {
     std::array<qint64, 10> keys{};
-    for (int i = 0; i < 10; ++i) keys[i] = Form->ImageList1[i].cacheKey();
+    for (int i = 0; i < 10; ++i) keys[i] = Form->DeskThumbnails[i].cacheKey();
     return keys;
   }
 };
 
 TEST_F(Appearance, RightClickGradientDoesWhatTheMainMenuDoes) {
-  Form->PF[8]->trigger();
+  Form->DeskPopupItems[8]->trigger();
   EXPECT_TRUE(Form->F[8]->isChecked());
-  EXPECT_EQ(Form->Settings.DeskTop, 8);
-  EXPECT_EQ(Form->Panel3->Mode(), pmGradient);
-  Form->PF[0]->trigger();
+  EXPECT_EQ(Form->Settings.DeskPicture, 8);
+  EXPECT_EQ(Form->TablePanel->Mode(), pmGradient);
+  Form->DeskPopupItems[0]->trigger();
   EXPECT_TRUE(Form->F[0]->isChecked());
   EXPECT_FALSE(Form->F[8]->isChecked());
-  EXPECT_EQ(Form->Panel3->Mode(), pmSolid);
-  Form->MenuClick(QStringLiteral("F12"));  // no such entry: nothing happens
-  EXPECT_EQ(Form->Settings.DeskTop, 0);
+  EXPECT_EQ(Form->TablePanel->Mode(), pmSolid);
+  Form->TriggerMenuItem(QStringLiteral("F12"));  // no such entry: nothing happens
+  EXPECT_EQ(Form->Settings.DeskPicture, 0);
 }
 
 TEST_F(Appearance, DeskPictureEntryTilesThePictureOfTheLibrary) {
-  Form->Settings.DTPath = "dtop-mine.dll";
+  Form->Settings.DeskLibraryPath = "dtop-mine.dll";
   MakeDeskLibrary(QStringLiteral("dtop-mine.dll"), 7);
-  Form->MenuClick(QStringLiteral("F5"));
-  EXPECT_EQ(Form->Settings.DeskTop, 5);
-  ASSERT_EQ(Form->Panel3->Mode(), pmPicture);
-  EXPECT_EQ(Form->Panel3->Strip().pixelColor(0, 0), DeskColour(5));
+  Form->TriggerMenuItem(QStringLiteral("F5"));
+  EXPECT_EQ(Form->Settings.DeskPicture, 5);
+  ASSERT_EQ(Form->TablePanel->Mode(), pmPicture);
+  EXPECT_EQ(Form->TablePanel->Strip().pixelColor(0, 0), DeskColour(5));
 }
 
 TEST_F(Appearance, MissingDeskLibraryIsReportedAndTheTableTurnsSolid) {
-  Form->Settings.DTPath = "dtop-gone.dll";
+  Form->Settings.DeskLibraryPath = "dtop-gone.dll";
   Form->F[3]->trigger();
   ASSERT_EQ(Messages.size(), 1);
   EXPECT_EQ(Messages[0], QStringLiteral("dtop-gone.dll ") + Form->Texts.At(197));
-  EXPECT_EQ(Form->Panel3->Mode(), pmSolid);
-  EXPECT_EQ(Form->Settings.DeskTop, 3);
-  Form->MakeMenuPictures(100);
+  EXPECT_EQ(Form->TablePanel->Mode(), pmSolid);
+  EXPECT_EQ(Form->Settings.DeskPicture, 3);
+  Form->MakeDeskThumbnails(100);
   EXPECT_EQ(Messages.size(), 2);
-  EXPECT_TRUE(Form->ImageList1[0].isNull()) << "no entry picture is made without the library";
+  EXPECT_TRUE(Form->DeskThumbnails[0].isNull()) << "no entry picture is made without the library";
 }
 
 TEST_F(Appearance, EntryPicturesShowWhatEachEntryGives) {
-  Form->Panel3->SetColor(QColor(10, 20, 30));
-  Form->MakeMenuPictures(100);
+  Form->TablePanel->SetColor(QColor(10, 20, 30));
+  Form->MakeDeskThumbnails(100);
   for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(Form->ImageList1[i].size(), QSize(32, 32)) << i;
+    EXPECT_EQ(Form->DeskThumbnails[i].size(), QSize(32, 32)) << i;
     EXPECT_FALSE(Form->F[i]->icon().isNull()) << i;
-    EXPECT_FALSE(Form->PF[i]->icon().isNull()) << i;
+    EXPECT_FALSE(Form->DeskPopupItems[i]->icon().isNull()) << i;
   }
-  EXPECT_EQ(Form->ImageList1[0].pixelColor(16, 16), QColor(10, 20, 30));
+  EXPECT_EQ(Form->DeskThumbnails[0].pixelColor(16, 16), QColor(10, 20, 30));
   // The rainbow runs from red at the top to magenta at the bottom.
-  EXPECT_EQ(Form->ImageList1[9].pixelColor(0, 0), QColor(255, 0, 0));
+  EXPECT_EQ(Form->DeskThumbnails[9].pixelColor(0, 0), QColor(255, 0, 0));
 }
 
 TEST_F(Appearance, BrightnessAloneRebuildsOnlyTheRainbowPicture) {
-  Form->MakeMenuPictures(100);
+  Form->MakeDeskThumbnails(100);
   Form->F[9]->trigger();
   const auto before = PictureKeys();
-  Run([](TInterDlg& d) { Part<TKuvTrack>(d, "TrackBar1")->setValue(6); }, true);
-  EXPECT_EQ(Form->Panel3->RBright(), 6);
+  Run([](TAppearanceDialog& d) { Part<TSlider>(d, "TrackBar1")->setValue(6); }, true);
+  EXPECT_EQ(Form->TablePanel->RBright(), 6);
   const auto after = PictureKeys();
   for (int i = 0; i < 9; ++i) EXPECT_EQ(after[i], before[i]) << "entry " << i;
   EXPECT_NE(after[9], before[9]);
-  EXPECT_TRUE(Form->Panel3->Dirty()) << "the rainbow table repaints with the new brightness";
+  EXPECT_TRUE(Form->TablePanel->Dirty()) << "the rainbow table repaints with the new brightness";
   EXPECT_TRUE(Messages.isEmpty());
 }
 
 TEST_F(Appearance, ColoursChangedInTheDialogReachTheTableAndTheirPictures) {
-  Form->MakeMenuPictures(100);
+  Form->MakeDeskThumbnails(100);
   const auto before = PictureKeys();
   Run(
-      [](TInterDlg& d) {
-        Part<TColBtn>(d, "ColBtn3")->SetBtnColor(QColor(200, 0, 0));
-        emit Part<TColBtn>(d, "ColBtn3")->ColorChanged(Part<TColBtn>(d, "ColBtn3"));
-        Part<TColBtn>(d, "ColBtn1")->SetBtnColor(QColor(0, 0, 200));
-        emit Part<TColBtn>(d, "ColBtn1")->ColorChanged(Part<TColBtn>(d, "ColBtn1"));
-        Part<TColBtn>(d, "ColBtn4")->SetBtnColor(QColor(0, 128, 0));
+      [](TAppearanceDialog& d) {
+        Part<TColourButton>(d, "ColBtn3")->SetBtnColor(QColor(200, 0, 0));
+        emit Part<TColourButton>(d, "ColBtn3")->ColorChanged(Part<TColourButton>(d, "ColBtn3"));
+        Part<TColourButton>(d, "ColBtn1")->SetBtnColor(QColor(0, 0, 200));
+        emit Part<TColourButton>(d, "ColBtn1")->ColorChanged(Part<TColourButton>(d, "ColBtn1"));
+        Part<TColourButton>(d, "ColBtn4")->SetBtnColor(QColor(0, 128, 0));
       },
       true);
-  EXPECT_EQ(Form->Panel3->Color(), QColor(200, 0, 0));
-  EXPECT_EQ(Form->Panel3->SColor(), QColor(0, 0, 200));
-  EXPECT_EQ(Form->ImageList1[0].pixelColor(5, 5), QColor(200, 0, 0));
-  EXPECT_EQ(Form->ImageList1[8].pixelColor(0, 0), QColor(0, 0, 200));
+  EXPECT_EQ(Form->TablePanel->Color(), QColor(200, 0, 0));
+  EXPECT_EQ(Form->TablePanel->SColor(), QColor(0, 0, 200));
+  EXPECT_EQ(Form->DeskThumbnails[0].pixelColor(5, 5), QColor(200, 0, 0));
+  EXPECT_EQ(Form->DeskThumbnails[8].pixelColor(0, 0), QColor(0, 0, 200));
   const auto after = PictureKeys();
   for (int i = 1; i <= 7; ++i) EXPECT_EQ(after[i], before[i]) << "entry " << i;
   EXPECT_EQ(after[9], before[9]);
-  EXPECT_EQ(Form->Settings.MyWords, 0x008000);
+  EXPECT_EQ(Form->Settings.SpeechColour, 0x008000);
 }
 
 TEST_F(Appearance, CancelLeavesTheBackAndEverythingElse) {
-  Form->MakeMenuPictures(100);
-  const int rubaha = Form->Settings.Rubaha;
+  Form->MakeDeskThumbnails(100);
+  const int rubaha = Form->Settings.CardBack;
   const qint64 back = Form->Cards[0]->BackImage().cacheKey();
-  const QColor colour = Form->Panel3->Color();
+  const QColor colour = Form->TablePanel->Color();
   const auto pictures = PictureKeys();
   Run(
-      [](TInterDlg& d) {
+      [](TAppearanceDialog& d) {
         d.SelectBack(4);
-        Part<TKuvTrack>(d, "TrackBar1")->setValue(-7);
-        Part<TColBtn>(d, "ColBtn3")->SetBtnColor(QColor(1, 2, 3));
-        emit Part<TColBtn>(d, "ColBtn3")->ColorChanged(Part<TColBtn>(d, "ColBtn3"));
+        Part<TSlider>(d, "TrackBar1")->setValue(-7);
+        Part<TColourButton>(d, "ColBtn3")->SetBtnColor(QColor(1, 2, 3));
+        emit Part<TColourButton>(d, "ColBtn3")->ColorChanged(Part<TColourButton>(d, "ColBtn3"));
       },
       false);
-  EXPECT_EQ(Form->Settings.Rubaha, rubaha);
+  EXPECT_EQ(Form->Settings.CardBack, rubaha);
   EXPECT_EQ(Form->Cards[0]->BackImage().cacheKey(), back);
-  EXPECT_EQ(Form->Panel3->Color(), colour);
-  EXPECT_EQ(Form->Panel3->RBright(), 0);
+  EXPECT_EQ(Form->TablePanel->Color(), colour);
+  EXPECT_EQ(Form->TablePanel->RBright(), 0);
   EXPECT_EQ(PictureKeys(), pictures);
   // The next showing starts from the settings again, not from the cancelled choices.
   int shownBack = 0, shownBright = 99;
   Run(
-      [&](TInterDlg& d) {
-        shownBack = d.Rubaha, shownBright = Part<TKuvTrack>(d, "TrackBar1")->value();
+      [&](TAppearanceDialog& d) {
+        shownBack = d.CardBack, shownBright = Part<TSlider>(d, "TrackBar1")->value();
       },
       false);
   EXPECT_EQ(shownBack, rubaha);
@@ -225,30 +225,30 @@ TEST_F(Appearance, CancelLeavesTheBackAndEverythingElse) {
 
 TEST_F(Appearance, NewBackAloneChangesEveryCardsBack) {
   ResourcePack pack;
-  ASSERT_TRUE(pack.Open(QString::fromStdString(Form->Settings.ColodaPath)));
+  ASSERT_TRUE(pack.Open(QString::fromStdString(Form->Settings.CardLibraryPath)));
   const QImage back3 = pack.LoadImage(QStringLiteral("BK3"));
-  Run([](TInterDlg& d) { d.SelectBack(3); }, true);
-  EXPECT_EQ(Form->Settings.Rubaha, 3);
+  Run([](TAppearanceDialog& d) { d.SelectBack(3); }, true);
+  EXPECT_EQ(Form->Settings.CardBack, 3);
   EXPECT_EQ(Form->Cards[20]->BackImage(),
             back3.convertToFormat(Form->Cards[20]->BackImage().format()));
 }
 
 TEST_F(Appearance, NewBackAndNewCardLibraryLoadTheNewLibraryOnly) {
   // The old library is gone: giving the old library the new back first would fail.
-  Form->Settings.ColodaPath = "coloda-gone.col";
-  Form->InterDlg->ChooseFile = [](const QString& filter) {
+  Form->Settings.CardLibraryPath = "coloda-gone.col";
+  Form->AppearanceDialog->ChooseFile = [](const QString& filter) {
     EXPECT_TRUE(filter.contains(QStringLiteral("coloda*.col"))) << qPrintable(filter);
     return QStringLiteral("/somewhere/else/coloda-paris.col");
   };
   Run(
-      [](TInterDlg& d) {
+      [](TAppearanceDialog& d) {
         Part<QPushButton>(d, "Button2")->click();
         d.SelectBack(2);
       },
       true);
   EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
-  EXPECT_EQ(Form->Settings.ColodaPath, "coloda-paris.col");
-  EXPECT_EQ(Form->Settings.Rubaha, 2);
+  EXPECT_EQ(Form->Settings.CardLibraryPath, "coloda-paris.col");
+  EXPECT_EQ(Form->Settings.CardBack, 2);
   ResourcePack pack;
   ASSERT_TRUE(pack.Open(QStringLiteral("coloda-paris.col")));
   const QImage back2 = pack.LoadImage(QStringLiteral("BK2"));
@@ -259,11 +259,11 @@ TEST_F(Appearance, NewBackAndNewCardLibraryLoadTheNewLibraryOnly) {
 
 TEST_F(Appearance, DeskLibraryWithoutItsLastPictureIsRefused) {
   const QString path = MakeDeskLibrary(QStringLiteral("dtop-short.dll"), 6);
-  TInterDlg& d = *Form->InterDlg;
+  TAppearanceDialog& d = *Form->AppearanceDialog;
   d.ChooseFile = [path](const QString&) { return path; };
   QString label;
   Run(
-      [&](TInterDlg& dlg) {
+      [&](TAppearanceDialog& dlg) {
         Part<QPushButton>(dlg, "Button1")->click();
         label = Part<QLabel>(dlg, "Label1")->text();
       },
@@ -272,16 +272,16 @@ TEST_F(Appearance, DeskLibraryWithoutItsLastPictureIsRefused) {
   EXPECT_EQ(Messages[0],
             Form->Texts.At(203) + QStringLiteral(" dtop-short.dll\n") + Form->Texts.At(202));
   EXPECT_EQ(label, QStringLiteral("dtop.dll"));
-  EXPECT_EQ(Form->Settings.DTPath, "dtop.dll");
+  EXPECT_EQ(Form->Settings.DeskLibraryPath, "dtop.dll");
 }
 
 TEST_F(Appearance, FileThatIsNotALibraryOrCannotBeFoundByNameIsRefused) {
   const QString junk = QDir(Scratch.path()).filePath(QStringLiteral("dtop-junk.dll"));
   durak::test::WriteAll(junk, "this is not a library");
   QStringList picks = {junk, QStringLiteral("/no/such/folder/dtop-elsewhere.dll")};
-  Form->InterDlg->ChooseFile = [&picks](const QString&) { return picks.takeFirst(); };
+  Form->AppearanceDialog->ChooseFile = [&picks](const QString&) { return picks.takeFirst(); };
   Run(
-      [](TInterDlg& d) {
+      [](TAppearanceDialog& d) {
         Part<QPushButton>(d, "Button1")->click();
         Part<QPushButton>(d, "Button1")->click();
       },
@@ -289,27 +289,27 @@ TEST_F(Appearance, FileThatIsNotALibraryOrCannotBeFoundByNameIsRefused) {
   ASSERT_EQ(Messages.size(), 2);
   EXPECT_EQ(Messages[0], Form->Texts.At(198));
   EXPECT_EQ(Messages[1], Form->Texts.At(198));
-  EXPECT_EQ(Form->Settings.DTPath, "dtop.dll");
+  EXPECT_EQ(Form->Settings.DeskLibraryPath, "dtop.dll");
 }
 
 TEST_F(Appearance, NewDeskLibraryRepaintsTheChosenPictureAndTheEntries) {
   MakeDeskLibrary(QStringLiteral("dtop-mine.dll"), 7);
-  Form->MakeMenuPictures(100);
-  Form->MenuClick(QStringLiteral("F3"));
+  Form->MakeDeskThumbnails(100);
+  Form->TriggerMenuItem(QStringLiteral("F3"));
   const auto before = PictureKeys();
-  Form->InterDlg->ChooseFile = [this](const QString& filter) {
+  Form->AppearanceDialog->ChooseFile = [this](const QString& filter) {
     EXPECT_TRUE(filter.contains(QStringLiteral("dtop*.dll"))) << qPrintable(filter);
     return QDir(Scratch.path()).filePath(QStringLiteral("dtop-mine.dll"));
   };
-  Run([](TInterDlg& d) { Part<QPushButton>(d, "Button1")->click(); }, true);
+  Run([](TAppearanceDialog& d) { Part<QPushButton>(d, "Button1")->click(); }, true);
   EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
-  EXPECT_EQ(Form->Settings.DTPath, "dtop-mine.dll");
-  ASSERT_EQ(Form->Panel3->Mode(), pmPicture);
-  EXPECT_EQ(Form->Panel3->Strip().pixelColor(0, 0), DeskColour(3));
+  EXPECT_EQ(Form->Settings.DeskLibraryPath, "dtop-mine.dll");
+  ASSERT_EQ(Form->TablePanel->Mode(), pmPicture);
+  EXPECT_EQ(Form->TablePanel->Strip().pixelColor(0, 0), DeskColour(3));
   const auto after = PictureKeys();
   for (int i = 1; i <= 7; ++i) {
     EXPECT_NE(after[i], before[i]) << "entry " << i;
-    EXPECT_EQ(Form->ImageList1[i].pixelColor(16, 16), DeskColour(i)) << "entry " << i;
+    EXPECT_EQ(Form->DeskThumbnails[i].pixelColor(16, 16), DeskColour(i)) << "entry " << i;
   }
   EXPECT_EQ(after[0], before[0]);
   EXPECT_EQ(after[8], before[8]);
@@ -322,12 +322,12 @@ TEST_F(Appearance, CardLibraryDialogOpensWhereTheDeckLiesAndOffersTheStandardDec
   CopyPack(QStringLiteral("coloda-paris.col"), QStringLiteral("coloda-mine.col"));
   CopyPack(QStringLiteral("c36.dll"), QStringLiteral("c36.dll"));
   durak::test::WriteAll(QDir(Scratch.path()).filePath(QStringLiteral("notes.txt")), "not a deck");
-  Form->Settings.ColodaPath = "coloda-mine.col";
-  Form->SetFacesAll();
+  Form->Settings.CardLibraryPath = "coloda-mine.col";
+  Form->LoadCardFaces();
   FileDialogView seen;
   QString chosen;
   Run(
-      [&](TInterDlg& d) {
+      [&](TAppearanceDialog& d) {
         PickInFileDialog(QStringLiteral("c36.dll"), &seen);
         Part<QPushButton>(d, "Button2")->click();
         chosen = Part<QLabel>(d, "Label2")->text();
@@ -344,16 +344,16 @@ TEST_F(Appearance, CardLibraryDialogOpensWhereTheDeckLiesAndOffersTheStandardDec
   EXPECT_FALSE(seen.Listed.contains(QStringLiteral("notes.txt")));
   EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
   EXPECT_EQ(chosen.toStdString(), "c36.dll");
-  EXPECT_EQ(Form->Settings.ColodaPath, "c36.dll");
+  EXPECT_EQ(Form->Settings.CardLibraryPath, "c36.dll");
 }
 
 TEST_F(Appearance, DeskLibraryDialogOpensWhereTheLibraryLiesAndOffersTheStandardOne) {
   MakeDeskLibrary(QStringLiteral("dtop-mine.dll"), 7);
   CopyPack(QStringLiteral("dtop.dll"), QStringLiteral("dtop.dll"));
-  Form->Settings.DTPath = "dtop-mine.dll";
+  Form->Settings.DeskLibraryPath = "dtop-mine.dll";
   FileDialogView seen;
   Run(
-      [&](TInterDlg& d) {
+      [&](TAppearanceDialog& d) {
         PickInFileDialog(QStringLiteral("dtop.dll"), &seen);
         Part<QPushButton>(d, "Button1")->click();
       },
@@ -366,39 +366,39 @@ TEST_F(Appearance, DeskLibraryDialogOpensWhereTheLibraryLiesAndOffersTheStandard
   EXPECT_TRUE(seen.Listed.contains(QStringLiteral("dtop.dll")))
       << qPrintable(seen.Listed.join(' '));
   EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
-  EXPECT_EQ(Form->Settings.DTPath, "dtop.dll");
+  EXPECT_EQ(Form->Settings.DeskLibraryPath, "dtop.dll");
 
   // A library that is nowhere to be found: the dialog opens where the game's own are, and
   // its filter follows the language.
-  TInterDlg& d = *Form->InterDlg;
+  TAppearanceDialog& d = *Form->AppearanceDialog;
   Part<QLabel>(d, "Label1")->setText(QStringLiteral("dtop-gone.dll"));
   EXPECT_EQ(QDir(d.LibraryFolder(true)).canonicalPath().toStdString(),
             QDir(QCoreApplication::applicationDirPath()).canonicalPath().toStdString());
-  Form->L2Click(2);
+  Form->LanguageChosen(2);
   EXPECT_EQ(d.LibraryFilter(true).toStdString(), "Desk pictures (dtop*.dll)");
   EXPECT_EQ(d.LibraryFilter(false).toStdString(), "Card libraries (coloda*.col c36.dll)");
 }
 
 TEST_F(Appearance, BrightnessCaptionFollowsTheBar) {
-  TInterDlg& d = *Form->InterDlg;
-  Part<TKuvTrack>(d, "TrackBar1")->setValue(-4);
+  TAppearanceDialog& d = *Form->AppearanceDialog;
+  Part<TSlider>(d, "TrackBar1")->setValue(-4);
   EXPECT_EQ(Part<QGroupBox>(d, "GRB")->title(), Form->Texts.At(35) + QStringLiteral(" (-4)"));
 }
 
 TEST_F(Appearance, AMissingDeskLibraryIsReportedOnceNotAtEveryMenu) {
-  Form->Settings.DTPath = "dtop-gone.dll";
-  Form->MakeMenuPictures(100);  // as at start-up
+  Form->Settings.DeskLibraryPath = "dtop-gone.dll";
+  Form->MakeDeskThumbnails(100);  // as at start-up
   ASSERT_EQ(Messages.size(), 1);
   for (int i = 0; i < 3; ++i) {
-    emit Form->N4->aboutToShow();
-    emit Form->PopupMenu1->aboutToShow();
+    emit Form->DeskPictureMenu->aboutToShow();
+    emit Form->DeskPopupMenu->aboutToShow();
   }
   EXPECT_EQ(Messages.size(), 1) << qPrintable(Messages.join('\n'));
   // A library that turns up later is used at the next opening.
   MakeDeskLibrary(QStringLiteral("dtop-gone.dll"), 7);
-  emit Form->N4->aboutToShow();
+  emit Form->DeskPictureMenu->aboutToShow();
   EXPECT_EQ(Messages.size(), 1);
-  EXPECT_EQ(Form->ImageList1[3].pixelColor(16, 16), DeskColour(3));
+  EXPECT_EQ(Form->DeskThumbnails[3].pixelColor(16, 16), DeskColour(3));
 }
 
 // The bottom bar and the right-hand column: the wood tiles at its own width without seams,
@@ -408,7 +408,7 @@ TEST_F(Appearance, TheFrameIsWoodWithoutSeams) {
   ASSERT_FALSE(wood.isNull());
   Form->resize(900, 600);
   QApplication::processEvents();
-  for (TKuvPanel* panel : {Form->Panel1, Form->Panel2}) {
+  for (TPaintedPanel* panel : {Form->ButtonBar, Form->ScoreColumn}) {
     EXPECT_EQ(panel->BColor(), SysColor(SysBtnShadow));
     EXPECT_EQ(panel->Color(), QColor(140, 88, 0));
     ASSERT_EQ(panel->Mode(), pmPicture);
@@ -416,7 +416,7 @@ TEST_F(Appearance, TheFrameIsWoodWithoutSeams) {
     EXPECT_EQ(panel->TileHeight(), wood.height());
   }
   // The bar as painted: every tile is the whole texture, side by side from x = 2.
-  const QImage bar = Form->Panel1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage bar = Form->ButtonBar->grab().toImage().convertToFormat(QImage::Format_RGB32);
   int seams = 0;
   for (int x = 2; x + 1 < bar.width() - 2; x += 7) {
     const int y = 2 + (x % wood.height());
@@ -429,7 +429,7 @@ TEST_F(Appearance, TheFrameIsWoodWithoutSeams) {
 }
 
 TEST_F(Appearance, BothDeskMenusShowTheirPicturesAt32Pixels) {
-  for (QMenu* menu : {Form->N4, Form->PopupMenu1})
+  for (QMenu* menu : {Form->DeskPictureMenu, Form->DeskPopupMenu})
     EXPECT_EQ(menu->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, menu), 32);
   EXPECT_NE(Form->menuBar()->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, nullptr), 32);
 }

@@ -13,10 +13,10 @@
 #include <QTableWidget>
 #include <QTimer>
 
-#include "ChempGrid.h"
-#include "TChempForm.h"
-#include "TKuvPanel.h"
-#include "TPassForm.h"
+#include "ChampionsGrid.h"
+#include "ChampionsDialog.h"
+#include "PaintedPanel.h"
+#include "PasswordDialog.h"
 #include "WidgetPart.h"
 #include "WindowFixture.h"
 
@@ -33,7 +33,7 @@ class ChampionsTable : public WindowFixture {
     WindowFixture::SetUp();
     Chemp().ChempFile = QDir(Scratch.path()).filePath(QStringLiteral("durak.r"));
   }
-  TChempForm& Chemp() { return *Form->ChempForm(); }
+  TChampionsDialog& Chemp() { return *Form->ChampionsDialog(); }
   void WritePlayers(const QStringList& names) {
     TChempTab table;
     for (const QString& name : names) {
@@ -56,7 +56,7 @@ class ChampionsTable : public WindowFixture {
     Seen seen;
     Answer(
         [&] {
-          TChempForm& c = Chemp();
+          TChampionsDialog& c = Chemp();
           seen.Frame = c.frameGeometry();
           seen.Grid = Part<QTableWidget>(c, "StringGrid1")->geometry();
           for (int i = 0; i < 4; ++i)
@@ -73,7 +73,7 @@ class ChampionsTable : public WindowFixture {
             c.grab().save(QDir(dir).filePath(shot + QStringLiteral(".png")));
           Part<QPushButton>(c, "BOK")->click();
         },
-        [this] { Form->N7Click(); });
+        [this] { Form->ShowChampions(); });
     return seen;
   }
   // The room a name takes in the row of the current player, which is drawn bold.
@@ -111,9 +111,9 @@ TEST_F(ChampionsTable, ShortNamesKeepTheDescribedSize) {
 
 TEST_F(ChampionsTable, TheLongestNamesOfWideLettersShowWhole) {
   WritePlayers({kWideRussian, QStringLiteral("Анна"), kWideLatin});
-  Form->L2Click(1);
+  Form->LanguageChosen(1);
   const Seen ru = ShowFromMenu(QStringLiteral("champions-long-names-ru"));
-  Form->L2Click(2);
+  Form->LanguageChosen(2);
   const Seen en = ShowFromMenu(QStringLiteral("champions-long-names-en"));
   for (const Seen& seen : {ru, en}) {
     for (const QString& name : {kWideRussian, kWideLatin})
@@ -138,7 +138,7 @@ TEST_F(ChampionsTable, TheLongestNamesOfWideLettersShowWhole) {
 // about the game window's middle and shows the name whole.
 TEST_F(ChampionsTable, ANewLongNameWidensTheOpenTableAboutTheWindowsMiddle) {
   WritePlayers({QStringLiteral("Анна")});
-  TChempForm& c = Chemp();
+  TChampionsDialog& c = Chemp();
   c.ChempMode = cmStartUp;
   QSize before, after;
   QPoint centre;
@@ -146,7 +146,7 @@ TEST_F(ChampionsTable, ANewLongNameWidensTheOpenTableAboutTheWindowsMiddle) {
       [&] {
         before = c.size();
         QTimer::singleShot(0, [] {
-          auto* pass = qobject_cast<TPassForm*>(QApplication::activeModalWidget());
+          auto* pass = qobject_cast<TPasswordDialog*>(QApplication::activeModalWidget());
           if (!pass) {
             ADD_FAILURE() << "the player dialog did not come up";
             return;
@@ -172,24 +172,24 @@ TEST_F(ChampionsTable, ANewLongNameWidensTheOpenTableAboutTheWindowsMiddle) {
 TEST_F(ChampionsTable, ThePlayersNameStaysReadableAndALongOneIsCutShort) {
   const auto take = [this](const QString& name) {
     Chemp().CurChemp.SetName(name.toStdString());
-    Form->L2Click(Form->Settings.Language);  // the window shows the current player's name
-    ASSERT_EQ(Form->Label6->text(), name);
+    Form->LanguageChosen(Form->Settings.Language);  // the window shows the current player's name
+    ASSERT_EQ(Form->PlayerNameLabel->text(), name);
   };
   const auto inColumn = [this] {
-    const QRect r = Form->Label6->geometry();
-    return r.left() >= 3 && r.right() <= Form->Panel2->width() - 1 - 3;
+    const QRect r = Form->PlayerNameLabel->geometry();
+    return r.left() >= 3 && r.right() <= Form->ScoreColumn->width() - 1 - 3;
   };
   take(QStringLiteral("Анна"));
-  EXPECT_EQ(Form->Label6->font().pointSize(), 9);
-  EXPECT_EQ(Form->Label6->ShownText(), QStringLiteral("Анна"));
-  EXPECT_TRUE(Form->Label6->toolTip().isEmpty());
+  EXPECT_EQ(Form->PlayerNameLabel->font().pointSize(), 9);
+  EXPECT_EQ(Form->PlayerNameLabel->ShownText(), QStringLiteral("Анна"));
+  EXPECT_TRUE(Form->PlayerNameLabel->toolTip().isEmpty());
   EXPECT_TRUE(inColumn());
 
   for (int language : {1, 2}) {
-    Form->L2Click(language);
+    Form->LanguageChosen(language);
     for (const QString& name : {kWideRussian, kWideLatin}) {
       take(name);
-      const TNameLabel& label = *Form->Label6;
+      const TNameLabel& label = *Form->PlayerNameLabel;
       EXPECT_GE(label.font().pointSize(), 8) << name.toStdString();
       EXPECT_TRUE(inColumn()) << name.toStdString();
       const QString shown = label.ShownText();
@@ -204,14 +204,14 @@ TEST_F(ChampionsTable, ThePlayersNameStaysReadableAndALongOneIsCutShort) {
     if (dir.isEmpty()) continue;
     const QString lang = language == 1 ? QStringLiteral("ru") : QStringLiteral("en");
     Form->grab().save(QDir(dir).filePath(QStringLiteral("window-long-name-%1.png").arg(lang)));
-    const QImage column = Form->Panel2->grab().toImage();
+    const QImage column = Form->ScoreColumn->grab().toImage();
     column.scaled(column.size() * 3)
         .save(QDir(dir).filePath(QStringLiteral("window-long-name-column-%1.png").arg(lang)));
   }
   // Back to a name that fits: whole again, without a tool tip.
   take(QStringLiteral("Борис"));
-  EXPECT_EQ(Form->Label6->ShownText(), QStringLiteral("Борис"));
-  EXPECT_TRUE(Form->Label6->toolTip().isEmpty());
+  EXPECT_EQ(Form->PlayerNameLabel->ShownText(), QStringLiteral("Борис"));
+  EXPECT_TRUE(Form->PlayerNameLabel->toolTip().isEmpty());
 }
 
 }  // namespace

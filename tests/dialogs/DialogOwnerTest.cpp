@@ -9,10 +9,10 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "TChempForm.h"
-#include "TInterDlg.h"
-#include "TRubDlg.h"
-#include "TRulesForm.h"
+#include "ChampionsDialog.h"
+#include "AppearanceDialog.h"
+#include "OptionsDialog.h"
+#include "RulesWindow.h"
 #include "WidgetPart.h"
 #include "WindowFixture.h"
 #include "WindowPlacement.h"
@@ -45,10 +45,10 @@ class DialogOwner : public WindowFixture {
 };
 
 TEST_F(DialogOwner, EveryDialogBelongsToTheGameWindow) {
-  EXPECT_TRUE(OpenModal([this] { Form->N3Click(); }).first) << "options";
-  EXPECT_TRUE(OpenModal([this] { Form->InterClick(); }).first) << "appearance";
-  EXPECT_TRUE(OpenModal([this] { Form->N5Click(); }).first) << "about";
-  EXPECT_TRUE(OpenModal([this] { Form->N7Click(); }).first) << "champions";
+  EXPECT_TRUE(OpenModal([this] { Form->ShowOptions(); }).first) << "options";
+  EXPECT_TRUE(OpenModal([this] { Form->ShowAppearance(); }).first) << "appearance";
+  EXPECT_TRUE(OpenModal([this] { Form->ShowAbout(); }).first) << "about";
+  EXPECT_TRUE(OpenModal([this] { Form->ShowChampions(); }).first) << "champions";
   EXPECT_TRUE(OpenModal([this] {
                 QMessageBox box(QMessageBox::Information, QString(), QStringLiteral("?"),
                                 QMessageBox::Ok, Form.get());
@@ -57,16 +57,16 @@ TEST_F(DialogOwner, EveryDialogBelongsToTheGameWindow) {
       << "message";
   // The file and colour dialogs of the appearance dialog belong to it, and through it to
   // the game's window.
-  TInterDlg& inter = *Form->InterDlg;
-  inter.Load(*Form->Panel3, Qt::black, QStringLiteral("dtop.dll"), QStringLiteral("c36.dll"));
+  TAppearanceDialog& inter = *Form->AppearanceDialog;
+  inter.Load(*Form->TablePanel, Qt::black, QStringLiteral("dtop.dll"), QStringLiteral("c36.dll"));
   inter.show();
   QApplication::processEvents();
   EXPECT_TRUE(OpenModal([&inter] { Part<QPushButton>(inter, "Button2")->click(); }).first)
       << "file dialog";
   inter.hide();
   Form->RulesItem->trigger();
-  EXPECT_TRUE(OwnedByTheGame(Form->RulesForm)) << "rules";
-  Form->RulesForm->close();
+  EXPECT_TRUE(OwnedByTheGame(Form->RulesWindow)) << "rules";
+  Form->RulesWindow->close();
 }
 
 // The desktop's own dialogs are used only where they open over the game.
@@ -85,13 +85,13 @@ TEST(NativeDialogs, AreLeftAsideOnWayland) {
 // "Other..." beside each library opens a file dialog named for what it chooses, not the
 // appearance dialog's caption.
 TEST_F(DialogOwner, EachFileDialogHasACaptionOfItsOwnInBothLanguages) {
-  TInterDlg& inter = *Form->InterDlg;
-  inter.Load(*Form->Panel3, Qt::black, QStringLiteral("dtop.dll"), QStringLiteral("c36.dll"));
+  TAppearanceDialog& inter = *Form->AppearanceDialog;
+  inter.Load(*Form->TablePanel, Qt::black, QStringLiteral("dtop.dll"), QStringLiteral("c36.dll"));
   inter.show();
   QApplication::processEvents();
   for (int language : {1, 2}) {
     SCOPED_TRACE(language);
-    Form->L2Click(language);
+    Form->LanguageChosen(language);
     const QString desk =
         OpenModal([&inter] { Part<QPushButton>(inter, "Button1")->click(); }).second;
     const QString cards =

@@ -4,8 +4,8 @@
 #include <QLabel>
 
 #include "HandFocus.h"
-#include "TBtn3d.h"
-#include "THotCard.h"
+#include "RaisedButton.h"
+#include "CardWidget.h"
 #include "TextIds.h"
 #include "WindowFixture.h"
 
@@ -16,28 +16,28 @@ class HintCommand : public WindowFixture {
  protected:
   void SetUp() override {
     WindowFixture::SetUp();
-    Game().N8Click();
+    Game().NewGame();
     Game().Trump = Hearts;
   }
   // Puts cards on the table for a bout the computer leads with these cards.
   void ComputerLeads(std::initializer_list<int> tags) {
     int slot = 0;
     for (int t : tags) {
-      Game().CompRow[slot++] = KartOfTag(t);
-      Game().TableCards.push_back(KartOfTag(t));
+      Game().CompRow[slot++] = CardInfoOfTag(t);
+      Game().TableCards.push_back(CardInfoOfTag(t));
     }
     Game().PlayMode = pmDefend;
-    Game().SetButton(durak::Button1, true);
+    Game().SetButton(durak::TakeButton, true);
   }
 };
 
 TEST_F(HintCommand, MarksTheCardThatWinsAndLeavesTheTableAlone) {
   // The stock is gone: the seven of spades beats the six and the computer then cannot
   // answer the six of clubs, so the player wins.
-  Game().PlayerHand = {KartOfTag(5), KartOfTag(2)};
-  Game().CompHand = {KartOfTag(11)};
+  Game().PlayerHand = {CardInfoOfTag(5), CardInfoOfTag(2)};
+  Game().CompHand = {CardInfoOfTag(11)};
   ComputerLeads({1});
-  Form->Res();
+  Form->ArrangeTable();
   const TLayout& l = Game().Layout;
   Game().PlaceCards(l.PlayerHandLeft, l.HandRight, l.PlayerHandTop, 0, Game().PlayerHand);
   Form->HintItem->trigger();
@@ -52,33 +52,33 @@ TEST_F(HintCommand, MarksTheCardThatWinsAndLeavesTheTableAlone) {
 TEST_F(HintCommand, SaysTheValueOfASolvedEndgame) {
   // As above, with every other card in the discard: the player can tell the computer's last
   // card, so the hint solves the rest of the deal and says it is won.
-  Game().PlayerHand = {KartOfTag(5), KartOfTag(2)};
-  Game().CompHand = {KartOfTag(11)};
+  Game().PlayerHand = {CardInfoOfTag(5), CardInfoOfTag(2)};
+  Game().CompHand = {CardInfoOfTag(11)};
   for (int tag = 1; tag <= 36; ++tag)
-    if (tag != 1 && tag != 2 && tag != 5 && tag != 11) Game().Discard.push_back(KartOfTag(tag));
+    if (tag != 1 && tag != 2 && tag != 5 && tag != 11) Game().Discard.push_back(CardInfoOfTag(tag));
   ComputerLeads({1});
-  Form->Res();
+  Form->ArrangeTable();
   const TLayout& l = Game().Layout;
   Game().PlaceCards(l.PlayerHandLeft, l.HandRight, l.PlayerHandTop, 0, Game().PlayerHand);
   Form->HintItem->trigger();
   EXPECT_EQ(Form->HandFocus->Card(), Form->Cards[5 - 1]);
-  EXPECT_EQ(Form->Label2->text(), Form->Texts[kSolvedWinText]);
+  EXPECT_EQ(Form->SpeechLabel->text(), Form->Texts[kSolvedWinText]);
 }
 
 TEST_F(HintCommand, NamesTheButtonWhenNoCardShouldGo) {
   // The player attacked with the eight of spades, the computer beat it with the nine; no
   // card of those ranks is left to throw in.
-  Game().PlayerHand = {KartOfTag(5), KartOfTag(2)};
-  Game().CompHand = {KartOfTag(11)};
-  Game().PlayerRow[0] = KartOfTag(9);
-  Game().CompRow[0] = KartOfTag(13);
-  Game().TableCards = {KartOfTag(9), KartOfTag(13)};
+  Game().PlayerHand = {CardInfoOfTag(5), CardInfoOfTag(2)};
+  Game().CompHand = {CardInfoOfTag(11)};
+  Game().PlayerRow[0] = CardInfoOfTag(9);
+  Game().CompRow[0] = CardInfoOfTag(13);
+  Game().TableCards = {CardInfoOfTag(9), CardInfoOfTag(13)};
   Game().PlayMode = pmThrowIn;
-  Game().SetButton(durak::Button4, true);
+  Game().SetButton(durak::DiscardButton, true);
   Form->HintItem->trigger();
   EXPECT_EQ(Form->HandFocus->Card(), nullptr);
-  EXPECT_TRUE(Form->Label2->text().contains(Form->Button4->text()))
-      << Form->Label2->text().toStdString();
+  EXPECT_TRUE(Form->SpeechLabel->text().contains(Form->DiscardButton->text()))
+      << Form->SpeechLabel->text().toStdString();
   EXPECT_EQ(Game().TableCards.size(), 2u);
 }
 

@@ -17,13 +17,13 @@
 #include <QTimer>
 
 #include "Mnemonics.h"
-#include "TBtn3d.h"
-#include "TChempForm.h"
-#include "TColBtn.h"
-#include "TInterDlg.h"
-#include "TOKDlg.h"
-#include "TPassForm.h"
-#include "TRubDlg.h"
+#include "RaisedButton.h"
+#include "ChampionsDialog.h"
+#include "ColourButton.h"
+#include "AppearanceDialog.h"
+#include "AboutDialog.h"
+#include "PasswordDialog.h"
+#include "OptionsDialog.h"
 #include "WidgetPart.h"
 #include "WindowFixture.h"
 
@@ -46,7 +46,7 @@ class LanguageCaptions : public WindowFixture {
       } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
         text = WithoutMnemonic(static_cast<QAbstractButton*>(w)->text());
         need = w->sizeHint().width();
-      } else if (auto* colour = qobject_cast<TColBtn*>(w)) {
+      } else if (auto* colour = qobject_cast<TColourButton*>(w)) {
         text = colour->text();
         need = fm.horizontalAdvance(text) + colour->height() + 4;
       } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -79,7 +79,7 @@ class LanguageCaptions : public WindowFixture {
   // picture.
   void CheckWindows(int language) {
     const QString suffix = language == 2 ? QStringLiteral("-en") : QStringLiteral("-ru");
-    TRubDlg& rub = *Form->RubDlg;
+    TOptionsDialog& rub = *Form->OptionsDialog;
     rub.setObjectName(QStringLiteral("options"));
     rub.show();
     QApplication::processEvents();
@@ -87,16 +87,16 @@ class LanguageCaptions : public WindowFixture {
     Shot(&rub, QStringLiteral("options") + suffix);
     rub.hide();
 
-    TInterDlg& inter = *Form->InterDlg;
+    TAppearanceDialog& inter = *Form->AppearanceDialog;
     inter.setObjectName(QStringLiteral("appearance"));
-    inter.Load(*Form->Panel3, Qt::black, QStringLiteral("dtop.dll"), QStringLiteral("c36.dll"));
+    inter.Load(*Form->TablePanel, Qt::black, QStringLiteral("dtop.dll"), QStringLiteral("c36.dll"));
     inter.show();
     QApplication::processEvents();
     EXPECT_EQ(Clipped(&inter), QStringList());
     Shot(&inter, QStringLiteral("appearance") + suffix);
     inter.hide();
 
-    TChempForm& chemp = *Form->ChempForm();
+    TChampionsDialog& chemp = *Form->ChampionsDialog();
     chemp.setObjectName(QStringLiteral("champions"));
     chemp.show();
     QApplication::processEvents();
@@ -105,36 +105,36 @@ class LanguageCaptions : public WindowFixture {
     chemp.hide();
 
     QTimer::singleShot(0, [suffix] {
-      auto* about = qobject_cast<TOKDlg*>(QApplication::activeModalWidget());
+      auto* about = qobject_cast<TAboutDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(about, nullptr);
       about->setObjectName(QStringLiteral("about"));
       EXPECT_EQ(Clipped(about), QStringList());
       Shot(about, QStringLiteral("about") + suffix);
       about->accept();
     });
-    Form->N5Click();
+    Form->ShowAbout();
 
-    Form->MakeMenuPictures(100);
-    Form->PopupMenu1->popup(QPoint(10, 10));
+    Form->MakeDeskThumbnails(100);
+    Form->DeskPopupMenu->popup(QPoint(10, 10));
     QApplication::processEvents();
-    Shot(Form->PopupMenu1, QStringLiteral("desk-menu") + suffix);
-    Form->PopupMenu1->hide();
+    Shot(Form->DeskPopupMenu, QStringLiteral("desk-menu") + suffix);
+    Form->DeskPopupMenu->hide();
   }
 
   // The captions that follow the language, with the number of the text each one shows.
   std::vector<std::pair<QString, int>> Captions() {
     std::vector<std::pair<QString, int>> c;
-    TForm1& f = *Form;
-    for (int i = 0; i < 10; ++i) c.push_back({f.PF[i]->text(), 9 + i});
+    TMainWindow& f = *Form;
+    for (int i = 0; i < 10; ++i) c.push_back({f.DeskPopupItems[i]->text(), 9 + i});
     for (int i = 0; i < 10; ++i) c.push_back({f.F[i]->text(), 9 + i});
-    c.push_back({f.N3->text(), 6});
-    c.push_back({f.Inter->text(), 7});
-    c.push_back({f.N5->text(), 23});
-    TRubDlg& r = *f.RubDlg;
+    c.push_back({f.OptionsItem->text(), 6});
+    c.push_back({f.AppearanceItem->text(), 7});
+    c.push_back({f.AboutItem->text(), 23});
+    TOptionsDialog& r = *f.OptionsDialog;
     c.push_back({r.windowTitle(), 26});
     c.push_back({Part<QGroupBox>(r, "HG1")->title(), 49});
     c.push_back({Part<QCheckBox>(r, "CheckBox1")->text(), 50});
-    c.push_back({Part<TColBtn>(r, "ColBtn1")->text(), 51});
+    c.push_back({Part<TColourButton>(r, "ColBtn1")->text(), 51});
     c.push_back({Part<TRadioGroup>(r, "SG")->title(), 52});
     for (int i = 0; i < 3; ++i) c.push_back({Part<TRadioGroup>(r, "SG")->Items[i]->text(), 53 + i});
     c.push_back({Part<TRadioGroup>(r, "DP")->title(), 56});
@@ -144,18 +144,18 @@ class LanguageCaptions : public WindowFixture {
     c.push_back({Part<QLabel>(r, "Label2")->text(), 61});
     c.push_back({Part<QCheckBox>(r, "CheckBox2")->text(), 62});
     c.push_back({Part<QCheckBox>(r, "CheckBox3")->text(), 63});
-    c.push_back({Part<TBtn3d>(r, "OKBtn")->text(), 64});
-    c.push_back({Part<TBtn3d>(r, "CancelBtn")->text(), 65});
-    TInterDlg& d = *f.InterDlg;
+    c.push_back({Part<TRaisedButton>(r, "OKBtn")->text(), 64});
+    c.push_back({Part<TRaisedButton>(r, "CancelBtn")->text(), 65});
+    TAppearanceDialog& d = *f.AppearanceDialog;
     c.push_back({d.windowTitle(), 27});
     c.push_back({Part<QGroupBox>(d, "RubBox1")->title(), 31});
     c.push_back({Part<QGroupBox>(d, "GGB")->title(), 32});
-    c.push_back({Part<TColBtn>(d, "ColBtn1")->text(), 33});
-    c.push_back({Part<TColBtn>(d, "ColBtn2")->text(), 34});
+    c.push_back({Part<TColourButton>(d, "ColBtn1")->text(), 33});
+    c.push_back({Part<TColourButton>(d, "ColBtn2")->text(), 34});
     c.push_back({Part<QGroupBox>(d, "GRB")->toolTip(), 35});
     c.push_back({Part<QGroupBox>(d, "GCB")->title(), 36});
-    c.push_back({Part<TColBtn>(d, "ColBtn3")->text(), 37});
-    c.push_back({Part<TColBtn>(d, "ColBtn4")->text(), 38});
+    c.push_back({Part<TColourButton>(d, "ColBtn3")->text(), 37});
+    c.push_back({Part<TColourButton>(d, "ColBtn4")->text(), 38});
     c.push_back({Part<QGroupBox>(d, "GPB")->title(), 39});
     c.push_back({Part<QPushButton>(d, "Button1")->text(), 40});
     c.push_back({Part<QPushButton>(d, "Button2")->text(), 40});
@@ -165,11 +165,11 @@ class LanguageCaptions : public WindowFixture {
     c.push_back({d.Text198, 198});
     c.push_back({d.Text202, 202});
     c.push_back({d.Text203, 203});
-    TChempForm& ch = *f.ChempForm();
+    TChampionsDialog& ch = *f.ChampionsDialog();
     c.push_back({ch.windowTitle(), 29});
     c.push_back({Part<QPushButton>(ch, "BNew")->text(), 90});
     c.push_back({Part<QPushButton>(ch, "BOK")->text(), 94});
-    TPassForm* pass = f.findChild<TPassForm*>();
+    TPasswordDialog* pass = f.findChild<TPasswordDialog*>();
     c.push_back({pass->windowTitle(), 30});
     c.push_back({Part<QLabel>(*pass, "Label1")->text(), 99});
     return c;
@@ -189,21 +189,21 @@ TEST_F(LanguageCaptions, EnglishAndBackRestoresEveryCaption) {
   ExpectLanguage(1);
   // Before any switch the right-click menu has its own English names; afterwards it
   // follows the language.
-  Form->L2Click(2);
+  Form->LanguageChosen(2);
   ExpectLanguage(2);
-  EXPECT_TRUE(Form->L2->isChecked());
-  Form->L2Click(1);
+  EXPECT_TRUE(Form->EnglishItem->isChecked());
+  Form->LanguageChosen(1);
   ExpectLanguage(1);
-  EXPECT_EQ(WithoutMnemonic(Part<QPushButton>(*Form->InterDlg, "Button1")->text()),
+  EXPECT_EQ(WithoutMnemonic(Part<QPushButton>(*Form->AppearanceDialog, "Button1")->text()),
             QStringLiteral("Другая..."));
-  EXPECT_EQ(WithoutMnemonic(Part<QPushButton>(*Form->InterDlg, "Button2")->text()),
+  EXPECT_EQ(WithoutMnemonic(Part<QPushButton>(*Form->AppearanceDialog, "Button2")->text()),
             QStringLiteral("Другая..."));
   EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
 }
 
 TEST_F(LanguageCaptions, EveryDialogShowsItsTextsWholeInBothLanguages) {
   CheckWindows(1);
-  Form->L2Click(2);
+  Form->LanguageChosen(2);
   CheckWindows(2);
 }
 
@@ -214,7 +214,7 @@ TEST_F(LanguageCaptions, QtDialogsSpeakTheGamesLanguage) {
   if (!QFile::exists(qm)) GTEST_SKIP() << "Qt's Russian translation is not installed";
   auto basic = [] { return QColorDialog::tr("&Basic colors"); };
   auto lookIn = [] { return QFileDialog::tr("Look in:"); };
-  Form->L2Click(1);
+  Form->LanguageChosen(1);
   EXPECT_EQ(basic().toStdString(), "&Основные цвета");
   EXPECT_NE(lookIn(), QStringLiteral("Look in:"));
   QColorDialog colours;
@@ -222,12 +222,12 @@ TEST_F(LanguageCaptions, QtDialogsSpeakTheGamesLanguage) {
   colours.show();
   QApplication::processEvents();
   Shot(&colours, QStringLiteral("qt-colour-dialog-ru"));
-  Form->L2Click(2);
+  Form->LanguageChosen(2);
   EXPECT_EQ(basic(), QStringLiteral("&Basic colors"));
   EXPECT_EQ(lookIn(), QStringLiteral("Look in:"));
   QApplication::processEvents();
   Shot(&colours, QStringLiteral("qt-colour-dialog-en"));
-  Form->L2Click(1);
+  Form->LanguageChosen(1);
   EXPECT_EQ(basic().toStdString(), "&Основные цвета");
 }
 

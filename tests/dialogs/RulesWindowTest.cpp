@@ -9,8 +9,8 @@
 #include <QTextBrowser>
 
 #include "Mnemonics.h"
-#include "TBtn3d.h"
-#include "TRulesForm.h"
+#include "RaisedButton.h"
+#include "RulesWindow.h"
 #include "WidgetPart.h"
 #include "WindowFixture.h"
 
@@ -22,7 +22,7 @@ class RulesWindow : public WindowFixture {
   void Shoot(const QString& name) {
     const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
     if (dir.isEmpty()) return;
-    TRulesForm* rules = Form->RulesForm;
+    TRulesWindow* rules = Form->RulesWindow;
     rules->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
     // The end of the rules too, scrolled down.
     QScrollBar* bar = Part<QTextBrowser>(*rules, "Browser")->verticalScrollBar();
@@ -34,16 +34,16 @@ class RulesWindow : public WindowFixture {
 };
 
 TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
-  ASSERT_EQ(Form->RulesForm, nullptr);
+  ASSERT_EQ(Form->RulesWindow, nullptr);
   Form->RulesItem->trigger();
-  ASSERT_NE(Form->RulesForm, nullptr);
-  TRulesForm* rules = Form->RulesForm;
+  ASSERT_NE(Form->RulesWindow, nullptr);
+  TRulesWindow* rules = Form->RulesWindow;
   EXPECT_TRUE(rules->isVisible());
   EXPECT_FALSE(rules->isModal());
 
   for (int language : {1, 2}) {
     SCOPED_TRACE(language);
-    Form->L2Click(language);  // the open window follows the language menu
+    Form->LanguageChosen(language);  // the open window follows the language menu
     EXPECT_EQ(Form->RulesItem->text(), PackText(240, language));
     EXPECT_EQ(rules->windowTitle(), PackText(241, language));
     EXPECT_EQ(WithoutMnemonic(Part<QPushButton>(*rules, "CloseBtn")->text()),
@@ -64,7 +64,7 @@ TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
     // the screen reader.
     EXPECT_EQ(sections, 14);
     // Every command button named in the rules as it is captioned.
-    for (TBtn3d* b : {Form->Button1, Form->Button2, Form->Button3, Form->Button4, Form->Button5}) {
+    for (TRaisedButton* b : {Form->TakeButton, Form->DealButton, Form->ComputerTakesButton, Form->DiscardButton, Form->DefendButton}) {
       EXPECT_TRUE(shown.contains(b->text())) << b->text().toStdString();
     }
     Shoot(language == 2 ? QStringLiteral("rules-en") : QStringLiteral("rules-ru"));
@@ -74,7 +74,7 @@ TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
   Part<QPushButton>(*rules, "CloseBtn")->click();
   EXPECT_FALSE(rules->isVisible());
   Form->RulesItem->trigger();
-  EXPECT_EQ(Form->RulesForm, rules);
+  EXPECT_EQ(Form->RulesWindow, rules);
   EXPECT_TRUE(rules->isVisible());
 }
 
@@ -83,16 +83,16 @@ TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
 TEST_F(RulesWindow, TheEndOfADealSaysTheGameWaitsForTheTake) {
   for (int language : {1, 2}) {
     SCOPED_TRACE(language);
-    Form->L2Click(language);
+    Form->LanguageChosen(language);
     const QString end = Form->Texts.At(290);
-    EXPECT_TRUE(end.contains(Form->Button1->text())) << end.toStdString();
+    EXPECT_TRUE(end.contains(Form->TakeButton->text())) << end.toStdString();
   }
   TGame& g = Form->Game();
   g.Trump = 4;  // hearts
   g.Deck.clear();
   g.CompHand.clear();
-  g.PlayerHand = {KartOfTag(TagOf(6, 1))};  // the six of spades
-  g.CompRow[0] = KartOfTag(TagOf(9, 2));    // the nine of clubs, led as the last card
+  g.PlayerHand = {CardInfoOfTag(TagOf(6, 1))};  // the six of spades
+  g.CompRow[0] = CardInfoOfTag(TagOf(9, 2));    // the nine of clubs, led as the last card
   g.TableCards = {g.CompRow[0]};
   g.PlayMode = pmDefend;
   EXPECT_EQ(g.CheckGameOver(), drGoesOn);
@@ -103,14 +103,14 @@ TEST_F(RulesWindow, TheEndOfADealSaysTheGameWaitsForTheTake) {
 TEST_F(RulesWindow, TheKeyboardSectionNamesEveryKey) {
   for (int language : {1, 2}) {
     SCOPED_TRACE(language);
-    Form->L2Click(language);
+    Form->LanguageChosen(language);
     const QString keys = Form->Texts.At(296);
     // Each key begins a line of its own or a sentence ("F1 ... . F2 ...").
     for (const char* key : {"H", "F1", "F2", "Enter"}) {
       const QRegularExpression named(QStringLiteral("(^|\\n|\\. )%1[ :]").arg(QLatin1String(key)));
       EXPECT_TRUE(keys.contains(named)) << key;
     }
-    for (TBtn3d* b : {Form->Button1, Form->Button2, Form->Button3, Form->Button4, Form->Button5}) {
+    for (TRaisedButton* b : {Form->TakeButton, Form->DealButton, Form->ComputerTakesButton, Form->DiscardButton, Form->DefendButton}) {
       const QString letter(b->KeyLetter());
       const bool named =
           keys.contains(letter + QString::fromUtf8(" — «") + b->text() + QString::fromUtf8("»")) ||
@@ -127,7 +127,7 @@ TEST(RulesPage, BuiltFromTheOpeningAndSectionsWithTheirTextEscaped) {
   EXPECT_TRUE(html.contains(QStringLiteral("<h3>A &lt;b&gt;</h3>")));
   EXPECT_TRUE(html.contains(QStringLiteral("<p>one</p><p>two &amp; three</p>")));
   // Without texts the window stays empty rather than showing a broken page.
-  TRulesForm form;
+  TRulesWindow form;
   const TTextTable none;
   form.ApplyTexts(none);
   EXPECT_TRUE(Part<QTextBrowser>(form, "Browser")->toPlainText().trimmed().isEmpty());

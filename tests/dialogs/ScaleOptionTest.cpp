@@ -10,9 +10,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "TForm1.h"
-#include "THotCard.h"
-#include "TInterDlg.h"
+#include "MainWindow.h"
+#include "CardWidget.h"
+#include "AppearanceDialog.h"
 #include "WidgetPart.h"
 #include "WindowFixture.h"
 
@@ -25,7 +25,7 @@ TEST_F(ScaleOption, TurningItOffGivesTheLibrarySizeAndIsKept) {
   Form->resize(1280, 1000);
   QApplication::processEvents();
   ASSERT_GT(Form->TableCardWidth, Form->CardWidth) << "the cards grow on a big window";
-  TInterDlg& d = *Form->InterDlg;
+  TAppearanceDialog& d = *Form->AppearanceDialog;
   Answer(
       [&d] {
         EXPECT_TRUE(Part<QCheckBox>(d, "ScaleBox")->isChecked());
@@ -33,7 +33,7 @@ TEST_F(ScaleOption, TurningItOffGivesTheLibrarySizeAndIsKept) {
         Part<QCheckBox>(d, "ScaleBox")->setChecked(false);
         Part<QPushButton>(d, "OKBtn")->click();
       },
-      [this] { Form->InterClick(); });
+      [this] { Form->ShowAppearance(); });
   EXPECT_FALSE(Form->Settings.ScaleToWindow);
   EXPECT_EQ(Form->TableCardWidth, Form->CardWidth);
   EXPECT_EQ(Form->Game().Layout.CardWidth, Form->CardWidth);
@@ -50,12 +50,12 @@ TEST_F(ScaleOption, TurningItOffGivesTheLibrarySizeAndIsKept) {
         Part<QCheckBox>(d, "ScaleBox")->setChecked(true);
         Part<QPushButton>(d, "CancelBtn")->click();
       },
-      [this] { Form->InterClick(); });
+      [this] { Form->ShowAppearance(); });
   EXPECT_FALSE(Form->Settings.ScaleToWindow);
 }
 
 TEST_F(ScaleOption, BigBacksSitSideBySide) {
-  TInterDlg& d = *Form->InterDlg;
+  TAppearanceDialog& d = *Form->AppearanceDialog;
   Part<QLabel>(d, "Label2")->setText(QStringLiteral("coloda-atlas-big.col"));
   d.Arrange();
   for (int k = 0; k < 5; ++k) {

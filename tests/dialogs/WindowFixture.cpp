@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "ResourcePack.h"
-#include "TInterDlg.h"
+#include "AppearanceDialog.h"
 
 namespace durak::testing {
 
@@ -12,14 +12,14 @@ void WindowFixture::SetUp() {
   ASSERT_TRUE(Scratch.isValid());
   OldDir = QDir::currentPath();
   QDir::setCurrent(Scratch.path());
-  Form = std::make_unique<TForm1>();
+  Form = std::make_unique<TMainWindow>();
   Form->ShowMessage = [this](const QString& text) { Messages << text; };
-  Form->InterDlg->ShowMessage = [this](const QString& text) { Messages << text; };
+  Form->AppearanceDialog->ShowMessage = [this](const QString& text) { Messages << text; };
   Form->Activated = true;  // no start-up round: no champions table, no first deal
   Form->resize(800, 600);
   Form->show();
-  Form->L2Click(1);
-  Form->SetFacesAll();
+  Form->LanguageChosen(1);
+  Form->LoadCardFaces();
   ASSERT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
   ASSERT_FALSE(Form->Texts.At(199).isEmpty()) << "the language pack was not found";
 }

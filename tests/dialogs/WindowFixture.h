@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "TForm1.h"
+#include "MainWindow.h"
 
 namespace durak::testing {
 
@@ -29,7 +29,7 @@ class WindowFixture : public ::testing::Test {
 
   QTemporaryDir Scratch;
   QString OldDir;
-  std::unique_ptr<TForm1> Form;
+  std::unique_ptr<TMainWindow> Form;
   QStringList Messages;
 };
 

@@ -75,7 +75,7 @@ TEST_F(SettingsTest, OpponentIsTheUsualOneUnlessAnotherLevelWasChosen) {
 TEST_F(SettingsTest, HexColourIsWrittenBackInDecimal) {
   TSettings s = Read("[Settings]\nHotColor=0xFF0000\nDeskTop=268\n");
   EXPECT_EQ(s.HotColor, 16711680);
-  EXPECT_EQ(s.DeskTop, 12);  // low 8 bits
+  EXPECT_EQ(s.DeskPicture, 12);  // low 8 bits
   TProfileFile f(PathOf("durak.ini"));
   f.Load();
   WriteSettings(f, s);

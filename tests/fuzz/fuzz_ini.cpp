@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const TSettings silent = ReadSettings(file, false);
   FUZZ_CHECK((silent.Options & 8) == 0);
   FUZZ_CHECK(first.Language == 1 || first.Language == 2);
-  FUZZ_CHECK(first.DTPath.size() <= 2047 && first.ColodaPath.size() <= 2047);
+  FUZZ_CHECK(first.DeskLibraryPath.size() <= 2047 && first.CardLibraryPath.size() <= 2047);
 
   WriteSettings(file, first);
   std::string error;
@@ -49,11 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TProfileFile again(path);
   FUZZ_CHECK(again.Load());
   const TSettings second = ReadSettings(again, true);
-  FUZZ_CHECK(second.MyWords == first.MyWords);
-  FUZZ_CHECK(second.DeskTop == first.DeskTop);
-  FUZZ_CHECK(second.Rubaha == first.Rubaha);
-  FUZZ_CHECK(second.VidSort == first.VidSort);
-  FUZZ_CHECK(second.ASpeed == first.ASpeed);
+  FUZZ_CHECK(second.SpeechColour == first.SpeechColour);
+  FUZZ_CHECK(second.DeskPicture == first.DeskPicture);
+  FUZZ_CHECK(second.CardBack == first.CardBack);
+  FUZZ_CHECK(second.HandOrder == first.HandOrder);
+  FUZZ_CHECK(second.GlideSpeed == first.GlideSpeed);
   FUZZ_CHECK(second.RBright == first.RBright);
   FUZZ_CHECK(second.FColor == first.FColor);
   FUZZ_CHECK(second.SColor == first.SColor);
@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(second.State == first.State);
   FUZZ_CHECK(second.Left == first.Left && second.Top == first.Top);
   FUZZ_CHECK(second.Width == first.Width && second.Height == first.Height);
-  if (PlainValue(first.DTPath)) FUZZ_CHECK(second.DTPath == first.DTPath);
-  if (PlainValue(first.ColodaPath)) FUZZ_CHECK(second.ColodaPath == first.ColodaPath);
+  if (PlainValue(first.DeskLibraryPath)) FUZZ_CHECK(second.DeskLibraryPath == first.DeskLibraryPath);
+  if (PlainValue(first.CardLibraryPath)) FUZZ_CHECK(second.CardLibraryPath == first.CardLibraryPath);
 
   // Writing the same settings again changes no line of the file (a stray carriage return
   // at a line's end may go: lines end in a bare line feed once written).

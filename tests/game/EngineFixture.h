@@ -16,7 +16,7 @@ namespace durak::testing {
 class TRecordingGame : public TGame {
  public:
   using TGame::TGame;
-  void HM(int action, int afterTake) override { Calls.emplace_back(action, afterTake); }
+  void ComputerMove(int action, int afterTake) override { Calls.emplace_back(action, afterTake); }
   std::vector<std::pair<int, int>> Calls;
 };
 
@@ -30,16 +30,16 @@ class EngineTest : public ::testing::Test {
   ICardControl& Card(int rank, int suit) { return game.GetCard(TagOf(rank, suit)); }
 
   // Puts the cards in the player's hand as the deal would: face up and clickable.
-  void GivePlayer(const TKarts& hand) {
+  void GivePlayer(const TCardList& hand) {
     game.PlayerHand = hand;
-    for (const TKart& k : hand) {
+    for (const TCardInfo& k : hand) {
       game.GetCard(k.Tag).SetCardState(1);
       game.GetCard(k.Tag).SetClickable(true);
     }
   }
-  void GiveComputer(const TKarts& hand) {
+  void GiveComputer(const TCardList& hand) {
     game.CompHand = hand;
-    for (const TKart& k : hand) game.GetCard(k.Tag).SetCardState(0);
+    for (const TCardInfo& k : hand) game.GetCard(k.Tag).SetCardState(0);
   }
   // A card the computer has already put down in slot i of its row.
   void ComputerPlays(int rank, int suit, int slot) {
@@ -51,9 +51,9 @@ class EngineTest : public ::testing::Test {
     game.TableCards.push_back(K(rank, suit));
   }
   // A stock of the given cards, laid out on the table; the first is the face-up trump card.
-  void SetDeck(const TKarts& deck) {
+  void SetDeck(const TCardList& deck) {
     game.Deck = deck;
-    game.ColodaPaint();
+    game.PaintStock();
   }
 
   THeadlessCards cards;

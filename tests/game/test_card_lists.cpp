@@ -35,30 +35,30 @@ TEST(BeatingRule, BeatCostIsCheapestWithinSuit) {
 }
 
 TEST(CardListOps, ArrAddSkipsDuplicatesAndResetsScore) {
-  TKarts list;
-  TKart k = K(9, Clubs);
+  TCardList list;
+  TCardInfo k = K(9, Clubs);
   k.Score = 7;
-  ArrAdd(k, list);
-  ArrAdd(K(9, Clubs), list);
+  AddToList(k, list);
+  AddToList(K(9, Clubs), list);
   ASSERT_EQ(list.size(), 1u);
   EXPECT_EQ(list[0].Score, 0);
-  ArrAdd(TKart{}, list);  // no card
+  AddToList(TCardInfo{}, list);  // no card
   EXPECT_EQ(list.size(), 1u);
 }
 
 TEST(CardListOps, ArrDelRemovesOnlyThatCardKeepingOrder) {
-  TKarts empty;
-  ArrDel(K(9, Clubs), empty);
+  TCardList empty;
+  RemoveFromList(K(9, Clubs), empty);
   EXPECT_TRUE(empty.empty());
-  TKarts list = L({{6, 1}, {9, 2}, {14, 4}});
-  ArrDel(K(10, 3), list);
+  TCardList list = L({{6, 1}, {9, 2}, {14, 4}});
+  RemoveFromList(K(10, 3), list);
   EXPECT_EQ(list.size(), 3u);
-  ArrDel(K(9, 2), list);
+  RemoveFromList(K(9, 2), list);
   EXPECT_EQ(Tags(list), (std::vector<int>{TagOf(6, 1), TagOf(14, 4)}));
 }
 
 TEST(CardListOps, CountRankIsNegativeWhenTheTrumpOfThatRankIsThere) {
-  const TKarts list = L({{9, Hearts}, {9, Clubs}, {7, Spades}});
+  const TCardList list = L({{9, Hearts}, {9, Clubs}, {7, Spades}});
   EXPECT_EQ(CountRank(9, list, Hearts), -2);
   EXPECT_EQ(CountRank(9, list, Spades), 2);
   EXPECT_EQ(CountRank(7, list, Spades), -1);
@@ -66,10 +66,10 @@ TEST(CardListOps, CountRankIsNegativeWhenTheTrumpOfThatRankIsThere) {
 }
 
 TEST(CardListOps, LowestTrumpAndFindCard) {
-  const TKarts list = L({{12, Hearts}, {7, Hearts}, {6, Clubs}});
+  const TCardList list = L({{12, Hearts}, {7, Hearts}, {6, Clubs}});
   EXPECT_EQ(LowestTrump(list, Hearts), 7);
   EXPECT_EQ(LowestTrump(list, Spades), 20);
-  EXPECT_EQ(LowestTrump(TKarts{}, Spades), 20);
+  EXPECT_EQ(LowestTrump(TCardList{}, Spades), 20);
   EXPECT_EQ(FindCard(list, Hearts, 7), TagOf(7, Hearts));
   EXPECT_EQ(FindCard(list, Hearts, 8), 0);
 }
@@ -85,41 +85,41 @@ TEST(CardListOps, RowsCountOccupiedSlots) {
 }
 
 TEST(HandOrder, ByRankPutsTrumpsLast) {
-  TKarts hand = L({{10, Hearts}, {6, Spades}, {14, Clubs}, {6, Hearts}});
-  ArSortMast(hand, 2, Hearts);
+  TCardList hand = L({{10, Hearts}, {6, Spades}, {14, Clubs}, {6, Hearts}});
+  SortHand(hand, 2, Hearts);
   EXPECT_EQ(Tags(hand), Tags(L({{6, Spades}, {14, Clubs}, {6, Hearts}, {10, Hearts}})));
 }
 
 TEST(HandOrder, BySuitPutsTrumpSuitLast) {
-  TKarts hand = L({{10, Hearts}, {6, Spades}, {14, Clubs}, {6, Hearts}});
-  ArSortMast(hand, 1, Hearts);
+  TCardList hand = L({{10, Hearts}, {6, Spades}, {14, Clubs}, {6, Hearts}});
+  SortHand(hand, 1, Hearts);
   EXPECT_EQ(Tags(hand), Tags(L({{6, Spades}, {14, Clubs}, {6, Hearts}, {10, Hearts}})));
   hand = L({{10, Hearts}, {6, Spades}, {14, Clubs}, {6, Hearts}});
-  ArSortMast(hand, 1, Spades);
+  SortHand(hand, 1, Spades);
   EXPECT_EQ(Tags(hand), Tags(L({{14, Clubs}, {6, Hearts}, {10, Hearts}, {6, Spades}})));
 }
 
 TEST(HandOrder, ByRankTiesBrokenBySuitNumberAndFieldsKept) {
-  TKarts hand = L({{9, Diamonds}, {9, Spades}, {13, Clubs}, {7, Clubs}});
+  TCardList hand = L({{9, Diamonds}, {9, Spades}, {13, Clubs}, {7, Clubs}});
   hand[2].Score = 42;
-  ArSortMast(hand, 2, Hearts);
+  SortHand(hand, 2, Hearts);
   EXPECT_EQ(Tags(hand), Tags(L({{7, Clubs}, {9, Spades}, {9, Diamonds}, {13, Clubs}})));
   EXPECT_EQ(hand[3].Score, 42);
-  for (const TKart& k : hand) {
+  for (const TCardInfo& k : hand) {
     EXPECT_LE(k.Suit, 4);
     EXPECT_LE(k.CardNo, 52);
   }
 }
 
 TEST(HandOrder, NoSortOrderOrShortListLeavesTheListAlone) {
-  const TKarts original = L({{10, Hearts}, {6, Spades}, {14, Clubs}});
+  const TCardList original = L({{10, Hearts}, {6, Spades}, {14, Clubs}});
   for (int order : {0, 3, 7, -1}) {
-    TKarts hand = original;
-    ArSortMast(hand, order, Hearts);
+    TCardList hand = original;
+    SortHand(hand, order, Hearts);
     EXPECT_EQ(Tags(hand), Tags(original)) << "order " << order;
   }
-  TKarts one = L({{10, Hearts}});
-  ArSortMast(one, 2, Hearts);
+  TCardList one = L({{10, Hearts}});
+  SortHand(one, 2, Hearts);
   EXPECT_EQ(one.size(), 1u);
 }
 

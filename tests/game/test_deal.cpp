@@ -52,7 +52,7 @@ TEST_F(DealTest, DealFollowsTheShuffledOrder) {
   clock.Value = 4242;
   std::array<uint8_t, 36> order{};
   game.Shuffle(order, 35);
-  game.Button2Click();
+  game.DealPressed();
 
   // Positions 0..5 to the player, 6..11 to the computer, 12..35 to the stock; 12 is the trump.
   std::set<int> player, comp;
@@ -78,19 +78,19 @@ TEST_F(DealTest, DealFollowsTheShuffledOrder) {
     EXPECT_EQ(game.GetCard(tag).CardState(), 1);
     EXPECT_TRUE(game.GetCard(tag).Clickable());
   }
-  EXPECT_FALSE(game.ButtonVisible[Button2]);
+  EXPECT_FALSE(game.ButtonVisible[DealButton]);
   EXPECT_FALSE(game.Busy);
 }
 
 TEST_F(DealTest, TrumpCardIsDrawnLast) {
   clock.Value = 99;
-  game.Button2Click();
+  game.DealPressed();
   const int trumpTag = game.Deck[0].Tag;
   game.PlayerHand.clear();
-  game.GivX(23, sdPlayer);
+  game.DrawCards(23, sdPlayer);
   EXPECT_EQ(game.Deck.size(), 1u);
   EXPECT_EQ(game.Deck[0].Tag, trumpTag);
-  game.GivX(5, sdComputer);
+  game.DrawCards(5, sdComputer);
   EXPECT_TRUE(game.Deck.empty());
   EXPECT_TRUE(ListHasTag(game.CompHand, trumpTag));
 }
@@ -105,9 +105,9 @@ uint32_t FindSeed(Pred pred) {
     TRecordingGame g(c.Pointers(), t, clk);
     std::array<uint8_t, 36> order{};
     g.Shuffle(order, 35);
-    TKarts p, q;
-    for (int i = 0; i < 6; ++i) p.push_back(KartOfTag(order[i]));
-    for (int i = 6; i < 12; ++i) q.push_back(KartOfTag(order[i]));
+    TCardList p, q;
+    for (int i = 0; i < 6; ++i) p.push_back(CardInfoOfTag(order[i]));
+    for (int i = 6; i < 12; ++i) q.push_back(CardInfoOfTag(order[i]));
     const int trump = SuitOfTag(order[12]);
     if (pred(LowestTrump(p, trump), LowestTrump(q, trump))) return s;
   }
@@ -117,13 +117,13 @@ uint32_t FindSeed(Pred pred) {
 TEST_F(DealTest, ComputerWithTheLowerTrumpLeadsAndShowsIt) {
   clock.Value = FindSeed([](int p, int c) { return c < p; });
   ASSERT_NE(clock.Value, 0u);
-  game.Button2Click();
+  game.DealPressed();
   EXPECT_EQ(game.Leader, 1);
   EXPECT_EQ(game.SpeechLog, (std::vector<int>{0, 19}));
   ASSERT_EQ(game.Calls.size(), 1u);
   EXPECT_EQ(game.Calls[0], std::make_pair(0, 0));
   EXPECT_EQ(game.CompAction, caLead);
-  EXPECT_TRUE(game.ButtonVisible[Button1]);
+  EXPECT_TRUE(game.ButtonVisible[TakeButton]);
   // The shown trump was turned up and down again.
   const int low = LowestTrump(game.CompHand, game.Trump);
   EXPECT_EQ(game.GetCard(FindCard(game.CompHand, game.Trump, low)).CardState(), 0);
@@ -133,19 +133,19 @@ TEST_F(DealTest, PlayerWithTheLowerTrumpLeadsSilently) {
   clock.Value = FindSeed([](int p, int c) { return p < c && c < 20; });
   ASSERT_NE(clock.Value, 0u);
   game.Options = arHotCards;
-  game.Button2Click();
+  game.DealPressed();
   EXPECT_EQ(game.Leader, 0);
   EXPECT_EQ(game.SpeechLog, (std::vector<int>{0, 18}));
   EXPECT_TRUE(game.Calls.empty());
   EXPECT_EQ(game.PlayMode, pmLead);
-  for (const TKart& k : game.PlayerHand) EXPECT_TRUE(game.GetCard(k.Tag).HotMouse());
-  for (const TKart& k : game.CompHand) EXPECT_EQ(game.GetCard(k.Tag).CardState(), 0);
+  for (const TCardInfo& k : game.PlayerHand) EXPECT_TRUE(game.GetCard(k.Tag).HotMouse());
+  for (const TCardInfo& k : game.CompHand) EXPECT_EQ(game.GetCard(k.Tag).CardState(), 0);
 }
 
 TEST_F(DealTest, NoTrumpInEitherHandMeansThePlayerLeads) {
   clock.Value = FindSeed([](int p, int c) { return p == 20 && c == 20; });
   ASSERT_NE(clock.Value, 0u);
-  game.Button2Click();
+  game.DealPressed();
   EXPECT_EQ(game.Leader, 0);
   EXPECT_EQ(game.PlayMode, pmLead);
 }
@@ -153,73 +153,73 @@ TEST_F(DealTest, NoTrumpInEitherHandMeansThePlayerLeads) {
 TEST_F(DealTest, WinnerOfThePreviousDealLeadsWithoutShowingATrump) {
   clock.Value = FindSeed([](int p, int c) { return c < p; });
   game.Leader = ldPlayer;
-  game.Button2Click();
+  game.DealPressed();
   EXPECT_EQ(game.Leader, 0);
   EXPECT_EQ(game.SpeechLog, (std::vector<int>{0, 18}));
   game.Leader = ldComputer;
   game.SpeechLog.clear();
-  game.Button2Click();
+  game.DealPressed();
   EXPECT_EQ(game.SpeechLog, (std::vector<int>{0}));
   EXPECT_EQ(game.Calls.back(), std::make_pair(0, 0));
 }
 
 TEST_F(DealTest, RuleOptionsAreLatchedAtTheDeal) {
   game.Options = arTransfer | arMultiLead;
-  game.Button2Click();
+  game.DealPressed();
   EXPECT_TRUE(game.TransferOn);
   EXPECT_TRUE(game.MultiLeadOn);
   game.Options = 0;  // changed during the deal: no effect until the next one
   EXPECT_TRUE(game.TransferOn);
-  game.Button2Click();
+  game.DealPressed();
   EXPECT_FALSE(game.TransferOn);
   EXPECT_FALSE(game.MultiLeadOn);
 }
 
 TEST_F(DealTest, BusyKeepsASecondPressFromDealing) {
   game.Busy = true;
-  game.Button2Click();
+  game.DealPressed();
   EXPECT_TRUE(game.PlayerHand.empty());
   EXPECT_TRUE(game.SpeechLog.empty());
 }
 
 TEST_F(DealTest, DealResetsTheResultOfTheLastDeal) {
   game.DealResult = drComputerWon;
-  game.Button2Click();
+  game.DealPressed();
   EXPECT_EQ(game.DealResult, drGoesOn);
 }
 
 TEST_F(DealTest, NewGameZeroesScoresAndSweepsTheTable) {
-  game.Button2Click();
-  game.MyScore = 3;
-  game.HerScore = 2;
+  game.DealPressed();
+  game.PlayerScore = 3;
+  game.ComputerScore = 2;
   game.Record.Games = 5;
   game.Leader = ldComputer;
-  game.SetButton(Button1, true);
-  game.SetButton(Button5, true);
-  game.N8Click();
-  EXPECT_EQ(game.MyScore, 0);
-  EXPECT_EQ(game.HerScore, 0);
-  EXPECT_EQ(table.Leds[MyLed1], 0);
-  EXPECT_EQ(table.Leds[HerLed1], 0);
-  EXPECT_EQ(table.Leds[ColLed1], 0);
+  game.SetButton(TakeButton, true);
+  game.SetButton(DefendButton, true);
+  game.NewGame();
+  EXPECT_EQ(game.PlayerScore, 0);
+  EXPECT_EQ(game.ComputerScore, 0);
+  EXPECT_EQ(table.Leds[PlayerScoreLed], 0);
+  EXPECT_EQ(table.Leds[ComputerScoreLed], 0);
+  EXPECT_EQ(table.Leds[StockLed], 0);
   EXPECT_EQ(game.Leader, 100);
   EXPECT_EQ(game.Record.Games, 5);
-  EXPECT_TRUE(game.ButtonVisible[Button2]);
-  EXPECT_FALSE(game.ButtonVisible[Button1]);
-  EXPECT_FALSE(game.ButtonVisible[Button5]);
+  EXPECT_TRUE(game.ButtonVisible[DealButton]);
+  EXPECT_FALSE(game.ButtonVisible[TakeButton]);
+  EXPECT_FALSE(game.ButtonVisible[DefendButton]);
   EXPECT_EQ(game.SpeechLog.back(), 14);
   for (int tag = 1; tag <= 36; ++tag) EXPECT_EQ(game.GetCard(tag).Left(), -100) << tag;
 }
 
 TEST_F(DealTest, NewGameLeavesNoCardOfTheOldDeal) {
-  game.Button2Click();
+  game.DealPressed();
   // A bout on the table, and a card in the discard pile.
   game.PlayerRow[0] = game.PlayerHand.front();
   game.TableCards.push_back(game.PlayerHand.front());
-  ArrDel(game.PlayerHand.front(), game.PlayerHand);
+  RemoveFromList(game.PlayerHand.front(), game.PlayerHand);
   game.Discard.push_back(game.Deck.back());
   game.Deck.pop_back();
-  game.N8Click();
+  game.NewGame();
   EXPECT_TRUE(game.PlayerHand.empty());
   EXPECT_TRUE(game.CompHand.empty());
   EXPECT_TRUE(game.Deck.empty());
@@ -228,15 +228,15 @@ TEST_F(DealTest, NewGameLeavesNoCardOfTheOldDeal) {
   EXPECT_EQ(RowCount(game.PlayerRow) + RowCount(game.CompRow), 0);
   EXPECT_FALSE(table.TrumpVisible);
   // A new window size or a new card library lays the table out again: it stays empty.
-  game.Res(800, 500, 71, 96);
+  game.ArrangeTable(800, 500, 71, 96);
   for (int tag = 1; tag <= 36; ++tag) {
     const ICardControl& c = game.GetCard(tag);
     EXPECT_TRUE(c.Left() + c.Width() <= 0 || c.Left() >= 800) << tag;
     EXPECT_FALSE(c.Clickable()) << tag;
   }
-  EXPECT_EQ(table.Leds[ColLed1], 0);
+  EXPECT_EQ(table.Leds[StockLed], 0);
   // The next deal starts from the whole pack as before.
-  game.Button2Click();
+  game.DealPressed();
   EXPECT_EQ(game.PlayerHand.size() + game.CompHand.size() + game.Deck.size(), 36u);
 }
 

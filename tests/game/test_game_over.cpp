@@ -31,14 +31,14 @@ TEST_F(GameOverTest, PlayersLastCardAgainstAOneCardHandIsNotOverYet) {
   PlayerPlays(9, Clubs, 0);
   game.CompAction = caDefend;
   EXPECT_EQ(game.CheckGameOver(), drGoesOn);
-  EXPECT_EQ(game.MyScore, 0);
+  EXPECT_EQ(game.PlayerScore, 0);
   // When the computer beats it, both hands are empty: a draw.
   game.CompHand.clear();
   ComputerPlays(10, Clubs, 0);
   EXPECT_EQ(game.CheckGameOver(), drDraw);
   EXPECT_EQ(game.Leader, 100);
   EXPECT_EQ(game.SpeechLog.back(), 6);
-  EXPECT_EQ(game.MyScore + game.HerScore, 0);
+  EXPECT_EQ(game.PlayerScore + game.ComputerScore, 0);
   EXPECT_EQ(game.Record.Games, 1);
 }
 
@@ -46,9 +46,9 @@ TEST_F(GameOverTest, PlayerWinsAtOnceAgainstALargerHand) {
   GiveComputer(L({{6, Spades}, {7, Spades}, {8, Spades}}));
   PlayerPlays(9, Clubs, 0);
   game.CompAction = caDefend;
-  game.SetButton(Button1, true);
+  game.SetButton(TakeButton, true);
   EXPECT_EQ(game.CheckGameOver(), drPlayerWon);
-  EXPECT_EQ(game.MyScore, 1);
+  EXPECT_EQ(game.PlayerScore, 1);
   EXPECT_EQ(game.Record.Wins, 1);
   EXPECT_EQ(game.Record.Games, 1);
   EXPECT_DOUBLE_EQ(game.Record.Rating, 1.0);
@@ -56,26 +56,26 @@ TEST_F(GameOverTest, PlayerWinsAtOnceAgainstALargerHand) {
   EXPECT_EQ(game.SpeechLog.back(), 5);
   EXPECT_EQ(game.SoundLog.back(), 4);
   EXPECT_EQ(table.Played.back(), 4);
-  EXPECT_EQ(table.Leds[MyLed1], 1);
+  EXPECT_EQ(table.Leds[PlayerScoreLed], 1);
   EXPECT_EQ(game.PlayMode, pmNone);
   EXPECT_EQ(game.CompAction, caNothing);
-  EXPECT_TRUE(game.ButtonVisible[Button2]);
-  EXPECT_FALSE(game.ButtonVisible[Button1]);
+  EXPECT_TRUE(game.ButtonVisible[DealButton]);
+  EXPECT_FALSE(game.ButtonVisible[TakeButton]);
   // The computer's remaining cards are turned up.
-  for (const TKart& k : game.CompHand) EXPECT_EQ(game.GetCard(k.Tag).CardState(), 1);
+  for (const TCardInfo& k : game.CompHand) EXPECT_EQ(game.GetCard(k.Tag).CardState(), 1);
 }
 
 TEST_F(GameOverTest, TheRevealLeavesTheDrawnTrumpCardFaceUp) {
   // The computer draws the last card of the stock, the face-up trump card, and loses.
   GiveComputer(L({{6, Spades}, {7, Spades}}));
   SetDeck(L({{14, Hearts}, {8, Diamonds}}));
-  game.GivX(2, sdComputer);
+  game.DrawCards(2, sdComputer);
   ASSERT_EQ(game.CompHand.size(), 4u);
   ASSERT_EQ(Card(14, Hearts).CardState(), 1);
   PlayerPlays(9, Clubs, 0);
   game.CompAction = caThrowIn;
   EXPECT_EQ(game.CheckGameOver(), drPlayerWon);
-  for (const TKart& k : game.CompHand)
+  for (const TCardInfo& k : game.CompHand)
     EXPECT_EQ(game.GetCard(k.Tag).CardState(), 1) << "card " << int{k.Tag};
 }
 
@@ -91,7 +91,7 @@ TEST_F(GameOverTest, ComputersLastCardWinsWhenThePlayerCannotShedEverything) {
   ComputerPlays(9, Clubs, 0);
   game.PlayMode = pmDefend;
   EXPECT_EQ(game.CheckGameOver(), drComputerWon);
-  EXPECT_EQ(game.HerScore, 1);
+  EXPECT_EQ(game.ComputerScore, 1);
   EXPECT_EQ(game.Record.Losses, 1);
   EXPECT_EQ(game.Leader, 1);
   EXPECT_EQ(game.SpeechLog.back(), 4);
@@ -112,9 +112,9 @@ TEST_F(GameOverTest, ADealIsScoredOnce) {
   GivePlayer(L({{6, Spades}}));
   PlayerPlays(8, Clubs, 0);
   ComputerPlays(10, Clubs, 0);
-  game.SetButton(Button4, true);
-  game.Button4Click();  // Bito ends the deal, then the button checks again
-  EXPECT_EQ(game.HerScore, 1);
+  game.SetButton(DiscardButton, true);
+  game.DiscardPressed();  // Bito ends the deal, then the button checks again
+  EXPECT_EQ(game.ComputerScore, 1);
   EXPECT_EQ(game.Record.Games, 1);
   EXPECT_EQ(game.Record.Losses, 1);
   EXPECT_EQ(game.DealResult, drComputerWon);
@@ -128,8 +128,8 @@ TEST_F(GameOverTest, BeruWhenTheComputerShedItsLastCardsEndsWithoutTaking) {
   class ThrowingGame : public TRecordingGame {
    public:
     using TRecordingGame::TRecordingGame;
-    void HM(int action, int afterTake) override {
-      TRecordingGame::HM(action, afterTake);
+    void ComputerMove(int action, int afterTake) override {
+      TRecordingGame::ComputerMove(action, afterTake);
       if (action == caThrowIn) CheckGameOver();
     }
   };
@@ -139,8 +139,8 @@ TEST_F(GameOverTest, BeruWhenTheComputerShedItsLastCardsEndsWithoutTaking) {
   g.CompRow[0] = K(9, Clubs);
   g.TableCards = L({{9, Clubs}});
   g.PlayMode = pmDefend;
-  g.Button1Click();
-  EXPECT_EQ(g.HerScore, 1);
+  g.TakePressed();
+  EXPECT_EQ(g.ComputerScore, 1);
   EXPECT_EQ(g.PlayerHand.size(), 2u);  // the table was not taken
   EXPECT_EQ(g.Calls.size(), 1u);
 }
@@ -163,7 +163,7 @@ TEST_F(GameOverTest, SpeechesAndSoundsRespectTheirLimits) {
   game.ShowSpeech(0);
   EXPECT_EQ(table.Speech, "");
   game.Options = 0;
-  game.PlaySnd(2);
+  game.PlaySoundEffect(2);
   EXPECT_TRUE(table.Played.empty());
   EXPECT_EQ(game.SoundLog, (std::vector<int>{2}));
 }

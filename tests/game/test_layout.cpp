@@ -56,7 +56,7 @@ TEST_F(LayoutTest, SortedBySuitLeavesAnEmptyStepBetweenSuits) {
 TEST_F(LayoutTest, StockIsASlantingPileOverTheSidewaysTrump) {
   game.Trump = Clubs;
   SetDeck(L({{9, Clubs}, {6, Spades}, {7, Spades}}));
-  game.ColodaPaint();
+  game.PaintStock();
   ICardControl& trump = Card(9, Clubs);
   EXPECT_TRUE(trump.Turned());
   EXPECT_EQ(trump.CardState(), 1);
@@ -66,17 +66,17 @@ TEST_F(LayoutTest, StockIsASlantingPileOverTheSidewaysTrump) {
   EXPECT_EQ(Card(7, Spades).Left(), 468);
   EXPECT_EQ(Card(7, Spades).Top(), 138);
   EXPECT_EQ(Card(7, Spades).CardState(), 0);
-  EXPECT_EQ(table.Leds[ColLed1], 3);
+  EXPECT_EQ(table.Leds[StockLed], 3);
   // Painting again does not stand the trump card up.
-  game.ColodaPaint();
+  game.PaintStock();
   EXPECT_TRUE(trump.Turned());
   EXPECT_EQ(table.TrumpLeft, 467 - (63 - 59) / 2);
   EXPECT_EQ(table.TrumpTop, 139 - (84 - 80) / 2);
 }
 
 TEST_F(LayoutTest, EmptyStockShowsCounterZero) {
-  game.ColodaPaint();
-  EXPECT_EQ(table.Leds[ColLed1], 0);
+  game.PaintStock();
+  EXPECT_EQ(table.Leds[StockLed], 0);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ class MovesTest : public EngineTest {
     game.Trump = Hearts;
     SetDeck(L({{14, Hearts}, {6, Diamonds}, {7, Diamonds}}));
   }
-  void Click(int rank, int suit) { game.Card1Click(Card(rank, suit)); }
+  void Click(int rank, int suit) { game.CardClicked(Card(rank, suit)); }
 };
 
 TEST_F(MovesTest, ClickIsIgnoredWhileTheComputerMoves) {
@@ -26,13 +26,13 @@ TEST_F(MovesTest, LeadOfOneCardHandsTheTurnToTheComputer) {
   GivePlayer(L({{9, Clubs}, {10, Clubs}}));
   GiveComputer(L({{6, Spades}, {7, Spades}}));
   game.PlayMode = pmLead;
-  game.SetButton(Button1, true);
+  game.SetButton(TakeButton, true);
   Click(9, Clubs);
   EXPECT_EQ(game.PlayerRow[0].Tag, TagOf(9, Clubs));
   EXPECT_EQ(game.PlayMode, pmNone);
   EXPECT_EQ(game.CompAction, caDefend);
-  EXPECT_FALSE(game.ButtonVisible[Button1]);
-  EXPECT_FALSE(game.ButtonVisible[Button5]);
+  EXPECT_FALSE(game.ButtonVisible[TakeButton]);
+  EXPECT_FALSE(game.ButtonVisible[DefendButton]);
   EXPECT_EQ(game.Calls, (std::vector<std::pair<int, int>>{{caDefend, 0}}));
   EXPECT_EQ(game.SpeechLog, (std::vector<int>{0}));
 }
@@ -45,7 +45,7 @@ TEST_F(MovesTest, MultiCardLeadAgainstATwoCardHand) {
   game.PlayMode = pmLead;
 
   Click(9, Clubs);  // another nine in hand and 0 < 2 - 1: may go on
-  EXPECT_TRUE(game.ButtonVisible[Button5]);
+  EXPECT_TRUE(game.ButtonVisible[DefendButton]);
   EXPECT_EQ(game.PlayMode, pmLead);
   EXPECT_EQ(game.CompAction, caNothing);
   EXPECT_EQ(game.SpeechLog, (std::vector<int>{0, 17}));
@@ -58,7 +58,7 @@ TEST_F(MovesTest, MultiCardLeadAgainstATwoCardHand) {
 
   Click(9, Spades);  // accepted (1 < 2) but the lead cannot grow further
   EXPECT_EQ(RowCount(game.PlayerRow), 2);
-  EXPECT_FALSE(game.ButtonVisible[Button5]);
+  EXPECT_FALSE(game.ButtonVisible[DefendButton]);
   EXPECT_EQ(game.PlayMode, pmNone);
   EXPECT_EQ(game.Calls, (std::vector<std::pair<int, int>>{{caDefend, 0}}));
 }
@@ -74,9 +74,9 @@ TEST_F(MovesTest, LeadNeverExceedsTheComputersHand) {
 }
 
 TEST_F(MovesTest, BeiSyaHandsAMultiCardLeadToTheComputer) {
-  game.SetButton(Button5, true);
-  game.Button5Click();
-  EXPECT_FALSE(game.ButtonVisible[Button5]);
+  game.SetButton(DefendButton, true);
+  game.DefendPressed();
+  EXPECT_FALSE(game.ButtonVisible[DefendButton]);
   EXPECT_EQ(game.PlayMode, pmNone);
   EXPECT_EQ(game.CompAction, caDefend);
   EXPECT_EQ(game.Calls, (std::vector<std::pair<int, int>>{{caDefend, 0}}));
@@ -113,10 +113,10 @@ TEST_F(MovesTest, AnsweringTheLastCardPassesTheTurn) {
   GiveComputer(L({{6, Diamonds}}));
   ComputerPlays(8, Clubs, 0);
   game.PlayMode = pmDefend;
-  game.SetButton(Button1, true);
+  game.SetButton(TakeButton, true);
   Click(10, Clubs);
   EXPECT_EQ(game.PlayMode, pmNone);
-  EXPECT_FALSE(game.ButtonVisible[Button1]);
+  EXPECT_FALSE(game.ButtonVisible[TakeButton]);
   EXPECT_EQ(game.Calls, (std::vector<std::pair<int, int>>{{caThrowIn, 0}}));
 }
 
@@ -261,9 +261,9 @@ TEST_F(MovesTest, BeruLetsTheComputerThrowInThenThePlayerTakes) {
   GivePlayer(L({{9, Clubs}}));
   GiveComputer(L({{6, Diamonds}, {7, Diamonds}}));
   ComputerPlays(8, Clubs, 0);
-  game.SetButton(Button1, true);
-  game.Button1Click();
-  EXPECT_FALSE(game.ButtonVisible[Button1]);
+  game.SetButton(TakeButton, true);
+  game.TakePressed();
+  EXPECT_FALSE(game.ButtonVisible[TakeButton]);
   EXPECT_EQ(game.Calls, (std::vector<std::pair<int, int>>{{caThrowIn, 1}, {caLead, 0}}));
   EXPECT_TRUE(ListHasTag(game.PlayerHand, TagOf(8, Clubs)));
   EXPECT_TRUE(ListHasTag(game.KnownCards, TagOf(8, Clubs)));
@@ -274,9 +274,9 @@ TEST_F(MovesTest, ZabiraiMakesTheComputerTakeAndThePlayerLeads) {
   GivePlayer(L({{9, Clubs}}));
   GiveComputer(L({{6, Diamonds}}));
   PlayerPlays(8, Clubs, 0);
-  game.SetButton(Button3, true);
-  game.Button3Click();
-  EXPECT_FALSE(game.ButtonVisible[Button3]);
+  game.SetButton(ComputerTakesButton, true);
+  game.ComputerTakesPressed();
+  EXPECT_FALSE(game.ButtonVisible[ComputerTakesButton]);
   EXPECT_TRUE(ListHasTag(game.CompHand, TagOf(8, Clubs)));
   EXPECT_EQ(Card(8, Clubs).CardState(), 0);
   EXPECT_EQ(game.SpeechLog.back(), 11);
@@ -289,8 +289,8 @@ TEST_F(MovesTest, BitoDiscardsAndTheComputerLeads) {
   GiveComputer(L({{6, Diamonds}}));
   PlayerPlays(8, Clubs, 0);
   ComputerPlays(10, Clubs, 0);
-  game.SetButton(Button4, true);
-  game.Button4Click();
+  game.SetButton(DiscardButton, true);
+  game.DiscardPressed();
   EXPECT_EQ(Tags(game.Discard), Tags(L({{8, Clubs}, {10, Clubs}})));
   EXPECT_EQ(game.SpeechLog.back(), 0);
   EXPECT_EQ(game.Calls, (std::vector<std::pair<int, int>>{{caLead, 0}}));

@@ -12,7 +12,7 @@ TEST_F(TableOpsTest, COnDeskMovesACardFromHandToItsSlot) {
   game.KnownCards = L({{9, Clubs}});
   game.UnseenCards = L({{10, Clubs}, {9, Clubs}});
   Card(9, Clubs).SetHotMouse(true);
-  game.COnDesk(Card(9, Clubs), dsPlayer, 2);
+  game.PutOnTable(Card(9, Clubs), dsPlayer, 2);
   EXPECT_EQ(Tags(game.PlayerHand), Tags(L({{10, Clubs}})));
   EXPECT_TRUE(game.KnownCards.empty());
   EXPECT_EQ(Tags(game.UnseenCards), Tags(L({{10, Clubs}})));
@@ -28,7 +28,7 @@ TEST_F(TableOpsTest, COnDeskMovesACardFromHandToItsSlot) {
 
 TEST_F(TableOpsTest, ComputerCardTurnsFaceUpOnTheWayToItsSlot) {
   GiveComputer(L({{7, Hearts}}));
-  game.COnDesk(Card(7, Hearts), dsComputer, 0);
+  game.PutOnTable(Card(7, Hearts), dsComputer, 0);
   EXPECT_TRUE(game.CompHand.empty());
   EXPECT_EQ(game.CompRow[0].Tag, TagOf(7, Hearts));
   EXPECT_EQ(Card(7, Hearts).CardState(), 1);
@@ -41,7 +41,7 @@ TEST_F(TableOpsTest, ComputerCardTurnsFaceUpOnTheWayToItsSlot) {
 TEST_F(TableOpsTest, COnDeskBeyondTheSixthSlotChangesNothing) {
   GivePlayer(L({{9, Clubs}}));
   Card(9, Clubs).SetHotMouse(true);
-  game.COnDesk(Card(9, Clubs), dsPlayer, 6);
+  game.PutOnTable(Card(9, Clubs), dsPlayer, 6);
   EXPECT_EQ(game.PlayerHand.size(), 1u);
   EXPECT_TRUE(game.TableCards.empty());
   EXPECT_EQ(RowCount(game.PlayerRow), 0);
@@ -74,7 +74,7 @@ TEST_F(TableOpsTest, ShiftRowTowardsThePlayerWithAPlayerCardDownDoesNothing) {
 TEST_F(TableOpsTest, MarkHotWithHotCardsOffOnlySetsTheMode) {
   GivePlayer(L({{9, Clubs}, {10, Clubs}}));
   Card(9, Clubs).SetHotMouse(true);
-  game.MarkHot(pmLead);
+  game.MarkPlayable(pmLead);
   EXPECT_EQ(game.PlayMode, pmLead);
   EXPECT_FALSE(Card(9, Clubs).HotMouse());
   EXPECT_FALSE(Card(10, Clubs).HotMouse());
@@ -87,7 +87,7 @@ TEST_F(TableOpsTest, MarkHotLightsWhatMayBePlayed) {
   GiveComputer(L({{6, Spades}, {7, Spades}, {11, Spades}}));
   ComputerPlays(8, Clubs, 0);
 
-  game.MarkHot(pmDefend);
+  game.MarkPlayable(pmDefend);
   EXPECT_FALSE(Card(7, Clubs).HotMouse());
   EXPECT_TRUE(Card(10, Clubs).HotMouse());   // beats
   EXPECT_FALSE(Card(8, Spades).HotMouse());  // transfer is off
@@ -95,24 +95,24 @@ TEST_F(TableOpsTest, MarkHotLightsWhatMayBePlayed) {
   EXPECT_FALSE(Card(9, Diamonds).HotMouse());
 
   game.TransferOn = true;
-  game.MarkHot(pmDefend);
+  game.MarkPlayable(pmDefend);
   EXPECT_TRUE(Card(8, Spades).HotMouse());  // may transfer
 
-  game.MarkHot(pmThrowIn);
+  game.MarkPlayable(pmThrowIn);
   EXPECT_TRUE(Card(8, Spades).HotMouse());
   EXPECT_FALSE(Card(10, Clubs).HotMouse());
 
-  game.MarkHot(pmNone);
-  for (const TKart& k : game.PlayerHand) EXPECT_FALSE(game.GetCard(k.Tag).HotMouse());
-  game.MarkHot(pmLead);
-  for (const TKart& k : game.PlayerHand) EXPECT_TRUE(game.GetCard(k.Tag).HotMouse());
+  game.MarkPlayable(pmNone);
+  for (const TCardInfo& k : game.PlayerHand) EXPECT_FALSE(game.GetCard(k.Tag).HotMouse());
+  game.MarkPlayable(pmLead);
+  for (const TCardInfo& k : game.PlayerHand) EXPECT_TRUE(game.GetCard(k.Tag).HotMouse());
 }
 
 TEST_F(TableOpsTest, MarkHotDefendingWithNothingOnTheTableLightsNothing) {
   game.Options = arHotCards;
   GivePlayer(L({{7, Clubs}}));
   Card(7, Clubs).SetHotMouse(true);
-  game.MarkHot(pmDefend);
+  game.MarkPlayable(pmDefend);
   EXPECT_FALSE(Card(7, Clubs).HotMouse());
 }
 
@@ -123,7 +123,7 @@ TEST_F(TableOpsTest, MarkHotTransferNeedsRoomInTheComputersHand) {
   GivePlayer(L({{8, Spades}}));
   GiveComputer(L({{6, Spades}}));  // one attack card + 1 > 1 card in hand
   ComputerPlays(8, Clubs, 0);
-  game.MarkHot(pmDefend);
+  game.MarkPlayable(pmDefend);
   EXPECT_FALSE(Card(8, Spades).HotMouse());
 }
 

@@ -111,14 +111,14 @@ class ScaledTableTest : public EngineTest {
     cw = ScaledCardSide(d.W, s);
     ch = ScaledCardSide(d.H, s);
     for (int tag = 1; tag <= 36; ++tag) game.GetCard(tag).SetBounds(-100, 0, cw, ch);
-    game.Res(t.W, t.H, cw, ch, s);
-    game.InitCard();
-    game.ColodaPaint();
+    game.ArrangeTable(t.W, t.H, cw, ch, s);
+    game.DealCards();
+    game.PaintStock();
   }
 
-  std::vector<TRect> Rects(const TKarts& list) {
+  std::vector<TRect> Rects(const TCardList& list) {
     std::vector<TRect> r;
-    for (const TKart& k : list) r.push_back(RectOf(game.GetCard(k.Tag)));
+    for (const TCardInfo& k : list) r.push_back(RectOf(game.GetCard(k.Tag)));
     return r;
   }
   // All twelve table places, occupied or not.
@@ -191,7 +191,7 @@ TEST_F(ScaledTableTest, GlideStepGrowsWithTheScale) {
   game.Layout.Scale = 1.0;
   EXPECT_EQ(game.GlideStep(40), 40);
   EXPECT_EQ(game.GlideStep(80), 80);
-  game.Res(1218, 954, 142, 212, 2.0);
+  game.ArrangeTable(1218, 954, 142, 212, 2.0);
   EXPECT_EQ(game.Layout.Scale, 2.0);
   EXPECT_EQ(game.GlideStep(40), 80);
   EXPECT_EQ(game.GlideStep(10), 20);
@@ -199,32 +199,32 @@ TEST_F(ScaledTableTest, GlideStepGrowsWithTheScale) {
   EXPECT_EQ(game.GlideStep(10), 16);  // 15.5 to the even neighbour
   EXPECT_EQ(game.GlideStep(0), 1);
   // A scale below 1 never reaches the layout.
-  game.Res(600, 400, 71, 106, 0.5);
+  game.ArrangeTable(600, 400, 71, 106, 0.5);
   EXPECT_EQ(game.Layout.Scale, 1.0);
 }
 
 TEST_F(ScaledTableTest, HandClosesUpWhenACardLeavesIt) {
   Deal(kTables[1], kDecks[0]);
-  game.MarkHot(pmLead);
-  const TKart played = game.PlayerHand[2];
-  game.COnDesk(game.GetCard(played.Tag), dsPlayer, 0);
+  game.MarkPlayable(pmLead);
+  const TCardInfo played = game.PlayerHand[2];
+  game.PutOnTable(game.GetCard(played.Tag), dsPlayer, 0);
   ASSERT_EQ(game.PlayerHand.size(), 5u);
-  const int step = PlaceCardsStep(game.Layout.HandRight, cw, 5, game.VidSort);
+  const int step = PlaceCardsStep(game.Layout.HandRight, cw, 5, game.HandOrder);
   // Sorted by suit the hand keeps an empty step between suits; either way it starts at the
   // hand's left end and every card stands where PlaceCards puts it.
   std::vector<int> lefts;
-  for (const TKart& k : game.PlayerHand) lefts.push_back(game.GetCard(k.Tag).Left());
-  TKarts copy = game.PlayerHand;
+  for (const TCardInfo& k : game.PlayerHand) lefts.push_back(game.GetCard(k.Tag).Left());
+  TCardList copy = game.PlayerHand;
   game.PlaceCards(game.Layout.PlayerHandLeft, game.Layout.HandRight, game.Layout.PlayerHandTop,
-                  game.VidSort, copy);
+                  game.HandOrder, copy);
   for (size_t i = 0; i < copy.size(); ++i)
     EXPECT_EQ(game.GetCard(copy[i].Tag).Left(), lefts[i]) << i;
   EXPECT_EQ(lefts.front(), game.Layout.PlayerHandLeft);
   EXPECT_LE(lefts.back(), game.Layout.PlayerHandLeft + step * 7);
 
   // The computer's hand closes up as well.
-  const TKart hers = game.CompHand[0];
-  game.COnDesk(game.GetCard(hers.Tag), dsComputer, 1);
+  const TCardInfo hers = game.CompHand[0];
+  game.PutOnTable(game.GetCard(hers.Tag), dsComputer, 1);
   ASSERT_EQ(game.CompHand.size(), 5u);
   const int compStep = PlaceCardsStep(game.Layout.HandRight, cw, 5, 0);
   for (size_t i = 0; i < game.CompHand.size(); ++i)
@@ -238,13 +238,13 @@ TEST_F(ScaledTableTest, DiscardedAndSweptCardsLeaveNoSliver) {
   ASSERT_GT(cw, 100);
   game.PlayerRow[0] = game.PlayerHand[0];
   game.TableCards.push_back(game.PlayerHand[0]);
-  ArrDel(game.PlayerHand[0], game.PlayerHand);
+  RemoveFromList(game.PlayerHand[0], game.PlayerHand);
   game.Bito(sdPlayer);
-  for (const TKart& k : game.Discard) {
+  for (const TCardInfo& k : game.Discard) {
     const ICardControl& c = game.GetCard(k.Tag);
     EXPECT_LE(c.Left() + c.Width(), 0) << k.Tag;
   }
-  game.N8Click();
+  game.NewGame();
   for (int tag = 1; tag <= 36; ++tag) {
     const ICardControl& c = game.GetCard(tag);
     EXPECT_LE(c.Left() + c.Width(), 0) << tag;  // the sideways trump card too
@@ -255,18 +255,18 @@ TEST_F(ScaledTableTest, TrumpCardDrawnByTheComputerStaysOnTheTable) {
   const TTable t = kTables[0];
   Deal(t, kDecks[3]);
   // The computer draws the last card, the sideways trump, into a full hand: it stands up.
-  TKarts rest{game.Deck.front()};
+  TCardList rest{game.Deck.front()};
   for (size_t i = 1; i < game.Deck.size(); ++i) game.Discard.push_back(game.Deck[i]);
   game.Deck = rest;
   game.CompHand.pop_back();
-  game.GivX(1, sdComputer);
+  game.DrawCards(1, sdComputer);
   ASSERT_EQ(game.CompHand.size(), 6u);
   const ICardControl& trump = game.GetCard(game.CompHand.back().Tag);
   EXPECT_FALSE(trump.Turned());
   EXPECT_EQ(trump.Width(), cw);
   EXPECT_EQ(trump.Height(), ch);
   EXPECT_LE(trump.Left() + trump.Width(), t.W);
-  game.ColodaPaint();
+  game.PaintStock();
   EXPECT_LE(trump.Left() + trump.Width(), t.W);
 }
 

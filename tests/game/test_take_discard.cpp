@@ -56,7 +56,7 @@ TEST_F(TakeDiscardTest, TrumpCardDrawnByTheComputerIsUprightOnTheTableAndInThePl
   ASSERT_TRUE(ListHasTag(game.CompHand, TagOf(14, Hearts)));
   ICardControl& trump = Card(14, Hearts);
   EXPECT_FALSE(trump.Turned());
-  game.COnDesk(trump, dsComputer, 0);
+  game.PutOnTable(trump, dsComputer, 0);
   EXPECT_FALSE(trump.Turned());
   EXPECT_LT(trump.Width(), trump.Height());
   game.Beru(sdPlayer);
@@ -69,19 +69,19 @@ TEST_F(TakeDiscardTest, TrumpCardDrawnByTheComputerIsUprightOnTheTableAndInThePl
 TEST_F(TakeDiscardTest, HandWithSixCardsDrawsNothing) {
   SetDeck(L({{14, Hearts}, {6, Diamonds}}));
   GivePlayer(L({{6, Clubs}, {7, Clubs}, {8, Clubs}, {9, Clubs}, {10, Clubs}, {11, Clubs}}));
-  game.GivX(6 - static_cast<int>(game.PlayerHand.size()), sdPlayer);
-  game.GivX(-2, sdPlayer);
+  game.DrawCards(6 - static_cast<int>(game.PlayerHand.size()), sdPlayer);
+  game.DrawCards(-2, sdPlayer);
   EXPECT_EQ(game.Deck.size(), 2u);
 }
 
 TEST_F(TakeDiscardTest, PlayerDrawKeepsTheCardsUnseenByTheComputer) {
   SetDeck(L({{14, Hearts}, {6, Diamonds}, {7, Diamonds}, {8, Diamonds}}));
   game.UnseenCards = L({{6, Diamonds}, {7, Diamonds}, {8, Diamonds}});
-  game.GivX(1, sdPlayer);
+  game.DrawCards(1, sdPlayer);
   EXPECT_EQ(Tags(game.PlayerHand), Tags(L({{8, Diamonds}})));
   EXPECT_EQ(game.UnseenCards.size(), 3u);
   game.Options = arHotCards;
-  game.GivX(1, sdPlayer);
+  game.DrawCards(1, sdPlayer);
   EXPECT_TRUE(Card(7, Diamonds).HotMouse());
 }
 
@@ -167,10 +167,10 @@ TEST_F(TakeDiscardTest, BitoOnAnEmptyTableDoesNothing) {
 }
 
 TEST_F(TakeDiscardTest, PlayersHandIsSortedBeforeTheDraw) {
-  game.VidSort = 2;
+  game.HandOrder = 2;
   SetDeck(L({{14, Hearts}, {6, Diamonds}}));
   GivePlayer(L({{10, Hearts}, {6, Spades}, {14, Clubs}}));
-  game.GivX(1, sdPlayer);
+  game.DrawCards(1, sdPlayer);
   EXPECT_EQ(Tags(game.PlayerHand),
             Tags(L({{6, Spades}, {14, Clubs}, {10, Hearts}, {6, Diamonds}})));
 }

@@ -6,39 +6,39 @@
 #include <vector>
 
 #include "CardLists.h"
-#include "Kart.h"
+#include "CardInfo.h"
 
 namespace durak::testing {
 
 constexpr int S = Spades, C = Clubs, D = Diamonds, H = Hearts;
 
-inline TKart K(int rank, int suit) {
-  return KartOfTag(TagOf(rank, suit));
+inline TCardInfo K(int rank, int suit) {
+  return CardInfoOfTag(TagOf(rank, suit));
 }
 
 // One card of a list written by hand: either a card, K(6, S), or its rank and suit, {6, S}.
 struct TCardOf {
-  TCardOf(const TKart& k) : Kart(k) {}  // NOLINT(google-explicit-constructor): list element
+  TCardOf(const TCardInfo& k) : Kart(k) {}  // NOLINT(google-explicit-constructor): list element
   TCardOf(int rank, int suit) : Kart(K(rank, suit)) {}
-  TKart Kart;
+  TCardInfo Kart;
 };
 
-inline TKarts L(std::initializer_list<TCardOf> cards) {
-  TKarts list;
+inline TCardList L(std::initializer_list<TCardOf> cards) {
+  TCardList list;
   for (const TCardOf& c : cards) list.push_back(c.Kart);
   return list;
 }
 
-inline std::vector<int> Tags(const TKarts& list) {
+inline std::vector<int> Tags(const TCardList& list) {
   std::vector<int> tags;
-  for (const TKart& k : list) tags.push_back(k.Tag);
+  for (const TCardInfo& k : list) tags.push_back(k.Tag);
   return tags;
 }
 
 // The tags of a table row, 0 for an empty slot.
 inline std::vector<int> RowTags(const TRow& row) {
   std::vector<int> tags;
-  for (const TKart& k : row) tags.push_back(k.Rank ? k.Tag : 0);
+  for (const TCardInfo& k : row) tags.push_back(k.Rank ? k.Tag : 0);
   return tags;
 }
 

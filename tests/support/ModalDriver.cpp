@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "TChempForm.h"
-#include "TPassForm.h"
+#include "ChampionsDialog.h"
+#include "PasswordDialog.h"
 #include "WidgetPart.h"
 
 namespace durak::testing {
@@ -32,17 +32,17 @@ void TModalDriver::Answer(QWidget* top) {
     Messages << box->text();
     if (box->textFormat() != Qt::PlainText) ++RichMessages;
     box->accept();
-  } else if (auto* pass = qobject_cast<TPassForm*>(top)) {
+  } else if (auto* pass = qobject_cast<TPasswordDialog*>(top)) {
     if (pass->PassMode == 1) Part<QLineEdit>(*pass, "Edit1")->setText(NewName);
     Part<QLineEdit>(*pass, "MaskEdit1")->setText(Password);
     Part<QLineEdit>(*pass, "MaskEdit2")->setText(Password);
-    pass->Button1Click();
-  } else if (auto* chemp = qobject_cast<TChempForm*>(top)) {
+    pass->TakePressed();
+  } else if (auto* chemp = qobject_cast<TChampionsDialog*>(top)) {
     ++ChampionsShown;
     if (chemp->ChempMode == cmStartUp && chemp->ChempTab.empty())
       chemp->BNewClick();
     else
-      chemp->Button1Click();
+      chemp->TakePressed();
   }
 }
 

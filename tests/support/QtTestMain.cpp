@@ -9,7 +9,7 @@
 #include "ProgramFonts.h"
 #endif
 #ifdef DURAK_TEST_CARDS
-#include "TCard.h"
+#include "CardView.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
 #ifdef DURAK_TEST_CARDS
   // Cards jump through their frames without waiting for the display: the tests look at
   // where cards end up, and a test of the pacing turns it on for itself.
-  durak::TCard::SetFramePacing(false);
+  durak::TCardView::SetFramePacing(false);
 #endif
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "ModalDriver.h"
-#include "TChempForm.h"
-#include "TForm1.h"
+#include "ChampionsDialog.h"
+#include "MainWindow.h"
 
 namespace durak::testing {
 
@@ -38,8 +38,8 @@ class TWindowTest : public ::testing::Test {
     f.write(text);
   }
   // Starts the window and waits for its first activation to finish.
-  void Start(TForm1& form) {
-    form.ChempForm()->ChempFile = dir.filePath("durak.r");
+  void Start(TMainWindow& form) {
+    form.ChampionsDialog()->ChempFile = dir.filePath("durak.r");
     form.show();
     for (int i = 0; i < 200 && (!form.Activated || QApplication::activeModalWidget()); ++i)
       QTest::qWait(10);
@@ -48,11 +48,11 @@ class TWindowTest : public ::testing::Test {
   // The fixture's own window, started with Driver answering its dialogs (the driver comes
   // first, so it is there for the start-up's player dialog and champions table). `speed` is
   // the cards' speed; 0 keeps the one durak.ini gives.
-  TForm1& StartWindow(int speed = 0) {
+  TMainWindow& StartWindow(int speed = 0) {
     CloseWindow();
     Driver = std::make_unique<TModalDriver>();
-    Window = std::make_unique<TForm1>();
-    if (speed > 0) Window->Game().ASpeed = speed;
+    Window = std::make_unique<TMainWindow>();
+    if (speed > 0) Window->Game().GlideSpeed = speed;
     Start(*Window);
     return *Window;
   }
@@ -62,9 +62,9 @@ class TWindowTest : public ::testing::Test {
     Driver.reset();
   }
   // The same, at the fastest speed, as a test that plays wants it.
-  TForm1& StartFastWindow() { return StartWindow(100); }
+  TMainWindow& StartFastWindow() { return StartWindow(100); }
   // The same, after putting the given durak.ini in the folder.
-  TForm1& StartWindowWith(const QByteArray& ini) {
+  TMainWindow& StartWindowWith(const QByteArray& ini) {
     WriteText("durak.ini", ini);
     return StartWindow();
   }
@@ -72,7 +72,7 @@ class TWindowTest : public ::testing::Test {
   QTemporaryDir dir;
   QString previous;
   std::unique_ptr<TModalDriver> Driver;
-  std::unique_ptr<TForm1> Window;
+  std::unique_ptr<TMainWindow> Window;
 };
 
 }  // namespace durak::testing

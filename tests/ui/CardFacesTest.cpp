@@ -9,7 +9,7 @@
 #include "TestPictures.h"
 #include "cards/CardFaces.h"
 #include "cards/CardPacks.h"
-#include "cards/THotCard.h"
+#include "cards/CardWidget.h"
 
 namespace durak {
 namespace {
@@ -18,7 +18,7 @@ class CardFacesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (int tag = 1; tag <= 36; ++tag) {
-      Owned.push_back(std::make_unique<THotCard>(tag));
+      Owned.push_back(std::make_unique<TCardWidget>(tag));
       Cards.push_back(Owned.back().get());
       Cards.back()->SetCard(tag + 16, tag % 2);  // odd tags face up
     }
@@ -36,8 +36,8 @@ class CardFacesTest : public ::testing::Test {
     };
   }
 
-  std::vector<std::unique_ptr<THotCard>> Owned;
-  std::vector<THotCard*> Cards;
+  std::vector<std::unique_ptr<TCardWidget>> Owned;
+  std::vector<TCardWidget*> Cards;
 };
 
 TEST_F(CardFacesTest, FacesAndBackSizeEveryCard) {
@@ -48,7 +48,7 @@ TEST_F(CardFacesTest, FacesAndBackSizeEveryCard) {
   EXPECT_EQ(asked[0], QStringLiteral("BK3"));
   EXPECT_EQ(asked[1], QStringLiteral("6S"));
   EXPECT_EQ(asked[36], QStringLiteral("AH"));
-  for (THotCard* c : Cards) {
+  for (TCardWidget* c : Cards) {
     EXPECT_EQ(c->size(), QSize(71, 96));
     EXPECT_EQ(c->Picture(), c->CardState() == 1 ? c->FaceImage() : c->BackImage());
   }
@@ -60,7 +60,7 @@ TEST_F(CardFacesTest, MissingPicturesGiveEmptyCards) {
   const QSize size =
       LoadFacesAll(Cards, Library(&asked, {QStringLiteral("BK1"), QStringLiteral("7C")}), 1);
   EXPECT_EQ(size, QSize(0, 0));
-  THotCard* sevenOfClubs = Cards[5];  // Tag 6
+  TCardWidget* sevenOfClubs = Cards[5];  // Tag 6
   EXPECT_TRUE(sevenOfClubs->FaceImage().isNull());
   EXPECT_EQ(sevenOfClubs->size(), QSize(0, 0));
   EXPECT_TRUE(Cards[0]->BackImage().isNull());
@@ -95,7 +95,7 @@ TEST_F(CardFacesTest, NamesAndMessages) {
 
 TEST_F(CardFacesTest, MissingLibraryChangesNothing) {
   int w = 59, h = 80;
-  EXPECT_FALSE(SetFacesAll(Cards, QStringLiteral("no-such-card-library.dll"), 1, w, h));
+  EXPECT_FALSE(LoadCardFaces(Cards, QStringLiteral("no-such-card-library.dll"), 1, w, h));
   EXPECT_EQ(w, 59);
   EXPECT_EQ(h, 80);
   EXPECT_FALSE(SetBgAll(Cards, QStringLiteral("no-such-card-library.dll"), 2));
@@ -105,10 +105,10 @@ TEST_F(CardFacesTest, MissingLibraryChangesNothing) {
 TEST_F(CardFacesTest, ShippedCardLibraryLoadsEveryCard) {
   if (FindPack(QStringLiteral("c36.dll")).isEmpty()) GTEST_SKIP() << "c36.dll not built";
   int w = 0, h = 0;
-  ASSERT_TRUE(SetFacesAll(Cards, QStringLiteral("c36.dll"), 2, w, h));
+  ASSERT_TRUE(LoadCardFaces(Cards, QStringLiteral("c36.dll"), 2, w, h));
   EXPECT_GT(w, 0);
   EXPECT_GT(h, w);
-  for (THotCard* c : Cards) {
+  for (TCardWidget* c : Cards) {
     EXPECT_EQ(c->size(), QSize(w, h)) << c->Tag();
     EXPECT_FALSE(c->FaceImage().isNull()) << c->Tag();
   }

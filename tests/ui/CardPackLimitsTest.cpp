@@ -11,7 +11,7 @@
 #include "TestPacks.h"
 #include "cards/CardFaces.h"
 #include "cards/CardPacks.h"
-#include "cards/THotCard.h"
+#include "cards/CardWidget.h"
 
 namespace durak {
 namespace {
@@ -25,7 +25,7 @@ class CardPackLimitsTest : public ::testing::Test {
     old_ = QDir::currentPath();
     QDir::setCurrent(dir_.path());  // packs are found by bare name in the current folder too
     for (int tag = 1; tag <= 36; ++tag) {
-      owned_.push_back(std::make_unique<THotCard>(tag));
+      owned_.push_back(std::make_unique<TCardWidget>(tag));
       cards_.push_back(owned_.back().get());
       cards_.back()->SetCard(tag + 16, 1);
     }
@@ -48,8 +48,8 @@ class CardPackLimitsTest : public ::testing::Test {
 
   QTemporaryDir dir_;
   QString old_;
-  std::vector<std::unique_ptr<THotCard>> owned_;
-  std::vector<THotCard*> cards_;
+  std::vector<std::unique_ptr<TCardWidget>> owned_;
+  std::vector<TCardWidget*> cards_;
 };
 
 TEST_F(CardPackLimitsTest, MissingOrTinyPicturesMakeALibraryUnplayable) {
@@ -62,7 +62,7 @@ TEST_F(CardPackLimitsTest, MissingOrTinyPicturesMakeALibraryUnplayable) {
     ASSERT_TRUE(pack.Open(bad)) << bad.toStdString();
     EXPECT_FALSE(CardPackPlayable(pack)) << bad.toStdString();
     int w = 5, h = 7;
-    EXPECT_FALSE(SetFacesAll(cards_, bad, 1, w, h)) << bad.toStdString();
+    EXPECT_FALSE(LoadCardFaces(cards_, bad, 1, w, h)) << bad.toStdString();
     EXPECT_EQ(w, 5);  // nothing changed
     EXPECT_TRUE(cards_[0]->FaceImage().isNull());
   }
@@ -74,7 +74,7 @@ TEST_F(CardPackLimitsTest, MissingOrTinyPicturesMakeALibraryUnplayable) {
 TEST_F(CardPackLimitsTest, BackTheLibraryLacksBecomesItsFirstBack) {
   const QString one = Library("coloda-one.col", QSize(40, 60), {1});
   int w = 0, h = 0;
-  ASSERT_TRUE(SetFacesAll(cards_, one, 3, w, h));
+  ASSERT_TRUE(LoadCardFaces(cards_, one, 3, w, h));
   EXPECT_EQ(QSize(w, h), QSize(40, 60));
   EXPECT_EQ(cards_[0]->BackImage().pixelColor(5, 5), QColor(0, 0, 1));
   ASSERT_TRUE(SetBgAll(cards_, one, 4));

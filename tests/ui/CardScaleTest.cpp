@@ -16,7 +16,7 @@
 #include "cards/CardMath.h"
 #include "cards/CardPacks.h"
 #include "cards/CardRenditions.h"
-#include "cards/THotCard.h"
+#include "cards/CardWidget.h"
 
 namespace durak {
 namespace {
@@ -129,19 +129,19 @@ TEST(Renditions, CardOnADenseScreenDrawnFromTheLargerPicture) {
   ASSERT_FALSE(pack.LoadImage(QStringLiteral("bk5@3x")).isNull());
   pack.Close();
 
-  std::vector<std::unique_ptr<THotCard>> owned;
-  std::vector<THotCard*> cards;
+  std::vector<std::unique_ptr<TCardWidget>> owned;
+  std::vector<TCardWidget*> cards;
   for (int tag = 1; tag <= 36; ++tag) {
-    owned.push_back(std::make_unique<THotCard>(tag));
+    owned.push_back(std::make_unique<TCardWidget>(tag));
     cards.push_back(owned.back().get());
     cards.back()->SetCard(tag + 16, 1);
   }
   TCardLibrary library;
   int w = 0, h = 0;
-  ASSERT_TRUE(SetFacesAll(cards, QStringLiteral("c36.dll"), 1, w, h, &library));
+  ASSERT_TRUE(LoadCardFaces(cards, QStringLiteral("c36.dll"), 1, w, h, &library));
   ASSERT_EQ(library.CardSize(), face.size());
   ApplyCardPictures(cards, library, QSize(w, h), 2.0);
-  THotCard& ace = *cards[35];  // Tag 36: the ace of hearts
+  TCardWidget& ace = *cards[35];  // Tag 36: the ace of hearts
   EXPECT_EQ(ace.size(), face.size());
   EXPECT_EQ(ace.ShownFace().size(), face2.size());
   // Every physical pixel of the card is the @2x picture's own pixel.
@@ -166,7 +166,7 @@ TEST(Renditions, CardOnADenseScreenDrawnFromTheLargerPicture) {
 }
 
 TEST(Renditions, CardWithoutRenditionsIsScaledSmoothly) {
-  THotCard card(1);
+  TCardWidget card(1);
   card.SetFace(SolidPicture(71, 96, QColor(200, 20, 20)));
   card.SetBack(SolidPicture(71, 96, QColor(0, 0, 120)));
   card.SetCard(17, 1);
@@ -204,8 +204,8 @@ TEST(Renditions, PicturesAreDrawnWhenFirstShown) {
     }
     return *drawnBack;
   };
-  THotCard parked(1, &table), lying(2, &table), up(3, &table);
-  for (THotCard* c : {&parked, &lying, &up}) {
+  TCardWidget parked(1, &table), lying(2, &table), up(3, &table);
+  for (TCardWidget* c : {&parked, &lying, &up}) {
     c->SetFaceSource(QSize(10, 15), [&] {
       ++decodes;
       return SolidPicture(10, 15, Qt::green);
@@ -217,7 +217,7 @@ TEST(Renditions, PicturesAreDrawnWhenFirstShown) {
   lying.SetCard(18, 0);
   up.SetCard(19, 1);
   EXPECT_EQ(decodes, 1) << "only the face-up card on the table decodes its face";
-  for (THotCard* c : {&parked, &lying, &up}) c->SetShowSize(QSize(20, 30), 1.0, face, back);
+  for (TCardWidget* c : {&parked, &lying, &up}) c->SetShowSize(QSize(20, 30), 1.0, face, back);
   EXPECT_EQ(faces, 1);
   EXPECT_EQ(backs, 1);
   EXPECT_EQ(QColor(up.Picture().pixel(5, 5)), QColor(200, 20, 20));
@@ -239,20 +239,20 @@ TEST(Renditions, PicturesAreDrawnWhenFirstShown) {
 }
 
 TEST(FramePacing, EveryFrameLastsAtLeastOneRefresh) {
-  THotCard card(1);
+  TCardWidget card(1);
   card.SetFace(SolidPicture(71, 96, Qt::white));
   card.SetCard(17, 1);
   card.SetBounds(0, 0, 71, 96);
   const double period = card.FramePeriodMs();
   EXPECT_GE(period, 1.0);
   EXPECT_LE(period, 50.0);
-  TCard::SetFramePacing(true);
+  TCardView::SetFramePacing(true);
   QElapsedTimer t;
   t.start();
   // 200 pixels at step 40: five frames.
   card.MoveTo(200, 0, 0, 40, false);
   const double paced = t.nsecsElapsed() / 1e6;
-  TCard::SetFramePacing(false);
+  TCardView::SetFramePacing(false);
   EXPECT_EQ(card.x(), 200);
   EXPECT_GE(paced, 5 * period - 1.0);
   // Without pacing the glide still arrives (how fast depends on the machine's load, so it

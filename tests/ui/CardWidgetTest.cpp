@@ -12,7 +12,7 @@
 
 #include "TestPictures.h"
 #include "cards/CardImage.h"
-#include "cards/THotCard.h"
+#include "cards/CardWidget.h"
 
 namespace durak {
 namespace {
@@ -36,7 +36,7 @@ class CardWidgetTest : public ::testing::Test {
   void SetUp() override {
     Table = std::make_unique<QWidget>();
     Table->resize(800, 600);
-    Card = new THotCard(5, Table.get());
+    Card = new TCardWidget(5, Table.get());
     Card->SetFace(Face);
     Card->SetBack(Back);
     Card->SetCard(21, 1);  // the seven of spades, face up
@@ -48,7 +48,7 @@ class CardWidgetTest : public ::testing::Test {
   QImage Face = PatternPicture(71, 96);
   QImage Back = SolidPicture(71, 96, QColor(0, 0, 160));
   std::unique_ptr<QWidget> Table;
-  THotCard* Card = nullptr;
+  TCardWidget* Card = nullptr;
   FrameCounter Frames;
 };
 
@@ -188,7 +188,7 @@ TEST_F(CardWidgetTest, HoverTintsOnlyAHotFaceUpCard) {
 
 TEST_F(CardWidgetTest, ClicksReachTheHandlerOnlyWhenClickable) {
   int clicks = 0;
-  Card->OnClick = [&clicks](THotCard*) { ++clicks; };
+  Card->OnClick = [&clicks](TCardWidget*) { ++clicks; };
   auto click = [this] {
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
@@ -207,7 +207,7 @@ TEST_F(CardWidgetTest, ClicksReachTheHandlerOnlyWhenClickable) {
 TEST_F(CardWidgetTest, ADoubleClickIsOneClick) {
   // Two cards of a hand, one over the other; a click plays the top one away, as the game
   // does, so the second half of a double click lands on the card under it.
-  auto* under = new THotCard(6, Table.get());
+  auto* under = new TCardWidget(6, Table.get());
   under->SetFace(Face);
   under->SetCard(22, 1);
   under->SetBounds(100, 100, 71, 96);
@@ -215,9 +215,9 @@ TEST_F(CardWidgetTest, ADoubleClickIsOneClick) {
   Card->raise();
   under->show();
   std::vector<int> played;
-  for (THotCard* c : {Card, under}) {
+  for (TCardWidget* c : {Card, under}) {
     c->SetClickable(true);
-    c->OnClick = [&played](THotCard* card) {
+    c->OnClick = [&played](TCardWidget* card) {
       played.push_back(card->Tag());
       card->SetBounds(500, 400, 71, 96);
     };
@@ -228,7 +228,7 @@ TEST_F(CardWidgetTest, ADoubleClickIsOneClick) {
   EXPECT_EQ(played, std::vector<int>{5});
   // Straight onto one card that stays where it is: its double click is one click too.
   played.clear();
-  Card->OnClick = [&played](THotCard* card) { played.push_back(card->Tag()); };
+  Card->OnClick = [&played](TCardWidget* card) { played.push_back(card->Tag()); };
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                             QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
     const bool down = type != QEvent::MouseButtonRelease;

@@ -6,8 +6,8 @@
 
 #include "TestPictures.h"
 #include "table/SurfacePaint.h"
-#include "table/TKuvPanel.h"
-#include "table/TPictPanel.h"
+#include "table/PaintedPanel.h"
+#include "table/PicturePanel.h"
 
 namespace durak {
 namespace {
@@ -20,7 +20,7 @@ QImage Render(QWidget& w) {
 }
 
 TEST(TKuvPanelTest, SettersKeepTheirRules) {
-  TKuvPanel panel;
+  TPaintedPanel panel;
   panel.SetMode(pmGradient);
   panel.SetMode(pmPicture);  // only SetPicture enters picture mode
   EXPECT_EQ(panel.Mode(), pmGradient);
@@ -34,7 +34,7 @@ TEST(TKuvPanelTest, SettersKeepTheirRules) {
 }
 
 TEST(TKuvPanelTest, WoodPictureOnTheRightHandColumn) {
-  TKuvPanel panel;
+  TPaintedPanel panel;
   panel.resize(62, 359);
   QImage wood = PatternPicture(127, 16);
   panel.SetPicture(wood);
@@ -56,7 +56,7 @@ TEST(TKuvPanelTest, WoodPictureOnTheRightHandColumn) {
 }
 
 TEST(TKuvPanelTest, PictureKeepsItsTileWhenThePanelGrows) {
-  TKuvPanel panel;
+  TPaintedPanel panel;
   panel.resize(62, 40);
   const QImage wood = PatternPicture(127, 16);
   panel.SetPicture(wood);
@@ -80,7 +80,7 @@ QImage RenderDense(QWidget& w, double dpr) {
 // the size, and repeats without a seam also at ratios that give no whole number of pixels
 // per window pixel.
 TEST(TKuvPanelTest, DenseScreensTileTheLargerRendition) {
-  TKuvPanel panel;
+  TPaintedPanel panel;
   panel.resize(300, 70);
   const QImage tile = PatternPicture(40, 16);
   const QImage x2 = PatternPicture(80, 32);
@@ -113,7 +113,7 @@ TEST(TKuvPanelTest, DenseScreensTileTheLargerRendition) {
 // The two-pixel frame is two window pixels at every ratio: on a dense screen it covers the
 // panel's outermost screen pixels on all four sides and stops where the inside begins.
 TEST(TKuvPanelTest, TheFrameIsTwoWindowPixelsAtEveryRatio) {
-  TKuvPanel panel;
+  TPaintedPanel panel;
   panel.resize(57, 31);
   panel.SetBColor(QColor(10, 20, 30));
   panel.SetColor(QColor(200, 100, 0));
@@ -138,7 +138,7 @@ TEST(TKuvPanelTest, TheFrameIsTwoWindowPixelsAtEveryRatio) {
 // The larger renditions are asked for only when a dense screen first shows the picture, and
 // only once.
 TEST(TKuvPanelTest, LargerRenditionsAreReadOnlyForADenseScreen) {
-  TKuvPanel panel;
+  TPaintedPanel panel;
   panel.resize(300, 70);
   const QImage tile = PatternPicture(40, 16);
   int asked = 0;
@@ -157,7 +157,7 @@ TEST(TKuvPanelTest, LargerRenditionsAreReadOnlyForADenseScreen) {
 }
 
 TEST(TKuvPanelTest, GradientFillsEveryColumnRowByRow) {
-  TKuvPanel panel;
+  TPaintedPanel panel;
   panel.resize(300, 104);
   panel.SetSColor(QColor(0, 0, 0));
   panel.SetFColor(QColor(200, 200, 200));
@@ -176,7 +176,7 @@ TEST(TKuvPanelTest, GradientFillsEveryColumnRowByRow) {
 }
 
 TEST(TKuvPanelTest, RainbowAndSolidModes) {
-  TKuvPanel panel;
+  TPaintedPanel panel;
   panel.resize(100, 36);
   panel.SetMode(pmRainbow);
   QImage img = Render(panel);
@@ -191,7 +191,7 @@ TEST(TKuvPanelTest, RainbowAndSolidModes) {
 }
 
 TEST(TKuvPanelTest, TinyPanelsAndEmptyPicturesPaintSafely) {
-  TKuvPanel panel;
+  TPaintedPanel panel;
   panel.SetBColor(QColor(10, 20, 30));
   panel.resize(4, 30);
   panel.SetMode(pmGradient);
@@ -222,12 +222,12 @@ TEST(SurfacePaintTest, PaintersFillTheirTarget) {
 }
 
 TEST(TPictPanelTest, ShowsItsPictureOrLeavesPaintingToTheHandler) {
-  TPictPanel panel;
+  TPicturePanel panel;
   panel.resize(20, 20);
   panel.Picture() = SolidPicture(20, 20, QColor(9, 8, 7));
   EXPECT_EQ(Render(panel).pixel(10, 10), qRgb(9, 8, 7));
   int calls = 0;
-  panel.OnKuvPaint = [&calls](TPictPanel*, QPainter& p) {
+  panel.OnCustomPaint = [&calls](TPicturePanel*, QPainter& p) {
     ++calls;
     p.fillRect(0, 0, 20, 20, QColor(1, 1, 1));
   };

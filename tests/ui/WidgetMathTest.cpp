@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "widgets/ColBtnMath.h"
+#include "widgets/ColourButtonMath.h"
 #include "widgets/LedMath.h"
 
 namespace durak {

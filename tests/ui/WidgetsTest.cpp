@@ -9,10 +9,10 @@
 
 #include "TestPictures.h"
 #include "widgets/LedMath.h"
-#include "widgets/TBtn3d.h"
-#include "widgets/TColBtn.h"
-#include "widgets/TKuvLabel.h"
-#include "widgets/TKuvLed.h"
+#include "widgets/RaisedButton.h"
+#include "widgets/ColourButton.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/LedDisplay.h"
 #include "widgets/WinColor.h"
 
 namespace durak {
@@ -47,7 +47,7 @@ std::vector<int> ReadLed(const QImage& img, int cellWidth, const QColor& lit) {
 }
 
 TEST(TKuvLedTest, SizesItselfToItsCells) {
-  TKuvLed led;
+  TLedDisplay led;
   led.SetW1Digit(17);
   led.SetDigits(3);
   led.SetNeg(false);
@@ -55,12 +55,12 @@ TEST(TKuvLedTest, SizesItselfToItsCells) {
   Render(led);  // the first paint
   EXPECT_EQ(led.size(), QSize(51, 34));
   EXPECT_EQ(Render(led).size(), QSize(51, 34));
-  TKuvLed fresh;
+  TLedDisplay fresh;
   EXPECT_EQ(fresh.size(), QSize(45, 90));  // a new counter, before anything is set
 }
 
 TEST(TKuvLedTest, ShowsReadableDigits) {
-  TKuvLed led;
+  TLedDisplay led;
   led.SetW1Digit(20);
   led.SetDigits(3);
   led.SetNeg(true);
@@ -82,7 +82,7 @@ TEST(TKuvLedTest, ShowsReadableDigits) {
 }
 
 TEST(TKuvLedTest, CellsWithMarksAndBadCodes) {
-  TKuvLed led;
+  TLedDisplay led;
   EXPECT_TRUE(led.DrawCell(12, 20, 0).isNull());
   EXPECT_TRUE(led.DrawCell(3, 0, 0).isNull());
   const QImage dot = led.DrawCell(LedBlank, 12, 1);
@@ -98,7 +98,7 @@ TEST(TKuvLedTest, CellsWithMarksAndBadCodes) {
 // where each window pixel's centre lies, with finer steps along the slanted segment ends
 // than an enlarged picture would have.
 TEST(TKuvLedTest, DenseScreensGetTheCounterInTheirOwnPixels) {
-  TKuvLed led;
+  TLedDisplay led;
   led.SetW1Digit(20);
   led.SetNumber(486);
   const QImage one = led.ComposeNumber(1.0);
@@ -139,7 +139,7 @@ QFont CrispFont() {
 
 class ButtonImage {
  public:
-  ButtonImage(TBtn3d& b, bool pressed, bool enabled, bool hot)
+  ButtonImage(TRaisedButton& b, bool pressed, bool enabled, bool hot)
       : Img(b.size(), QImage::Format_RGB32) {
     Img.fill(Qt::magenta);
     QPainter p(&Img);
@@ -155,7 +155,7 @@ class ButtonImage {
 };
 
 TEST(TBtn3dTest, RimShowsOnlyWhileHotAndSinksWhenPressed) {
-  TBtn3d b(QStringLiteral("Beru"));
+  TRaisedButton b(QStringLiteral("Beru"));
   b.resize(92, 31);
   const QColor light = SysColor(SysBtnHighlight);
   const QColor shadow = SysColor(SysBtnShadow);
@@ -171,7 +171,7 @@ TEST(TBtn3dTest, RimShowsOnlyWhileHotAndSinksWhenPressed) {
 }
 
 TEST(TBtn3dTest, DisabledCaptionIgnoresItsColours) {
-  TBtn3d b(QStringLiteral("Bito"));
+  TRaisedButton b(QStringLiteral("Bito"));
   b.setFont(CrispFont());
   b.resize(92, 31);
   b.SetFCol(QColor(255, 255, 128));
@@ -184,7 +184,7 @@ TEST(TBtn3dTest, DisabledCaptionIgnoresItsColours) {
 }
 
 TEST(TBtn3dTest, FrontCaptionRisesWhileHot) {
-  TBtn3d b(QStringLiteral("I"));
+  TRaisedButton b(QStringLiteral("I"));
   b.setFont(CrispFont());
   b.resize(60, 30);
   b.SetFCol(QColor(255, 0, 0));
@@ -206,14 +206,14 @@ TEST(TBtn3dTest, FrontCaptionRisesWhileHot) {
 }
 
 TEST(TColBtnTest, CancelKeepsTheColourAndRaisesNothing) {
-  TColBtn b(QStringLiteral("Colour"));
+  TColourButton b(QStringLiteral("Colour"));
   b.resize(97, 25);
   b.SetBtnColor(QColor(10, 20, 30));
   bool clickedFirst = false;
   bool dialogSeen = false;
   int changes = 0;
   QObject::connect(&b, &QPushButton::clicked, [&] { clickedFirst = !dialogSeen; });
-  QObject::connect(&b, &TColBtn::ColorChanged, [&](TColBtn*) { ++changes; });
+  QObject::connect(&b, &TColourButton::ColorChanged, [&](TColourButton*) { ++changes; });
   QTimer::singleShot(0, [&] {
     auto* dlg = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
     dialogSeen = dlg != nullptr;
@@ -231,10 +231,10 @@ TEST(TColBtnTest, CancelKeepsTheColourAndRaisesNothing) {
 }
 
 TEST(TColBtnTest, ConfirmedColourIsStoredAndAnnounced) {
-  TColBtn b(QStringLiteral("Colour"));
+  TColourButton b(QStringLiteral("Colour"));
   b.resize(97, 25);
-  TColBtn* sender = nullptr;
-  QObject::connect(&b, &TColBtn::ColorChanged, [&](TColBtn* s) { sender = s; });
+  TColourButton* sender = nullptr;
+  QObject::connect(&b, &TColourButton::ColorChanged, [&](TColourButton* s) { sender = s; });
   QTimer::singleShot(0, [] {
     if (auto* dlg = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
       dlg->setCurrentColor(QColor(1, 200, 3));
@@ -247,7 +247,7 @@ TEST(TColBtnTest, ConfirmedColourIsStoredAndAnnounced) {
 }
 
 TEST(TColBtnTest, SwatchMovesWhenPressedAndOutlinesGrayWhenDisabled) {
-  TColBtn b;
+  TColourButton b;
   b.resize(97, 25);
   b.SetLorR(lrLeft);
   b.SetVid(vbKvadrat);
@@ -272,7 +272,7 @@ TEST(TColBtnTest, SwatchMovesWhenPressedAndOutlinesGrayWhenDisabled) {
 }
 
 TEST(TKuvLabelTest, HoverColourAndTheSavedNormalColour) {
-  TKuvLabel label(QStringLiteral("Mail"));
+  TLinkLabel label(QStringLiteral("Mail"));
   label.SetFontColor(QColor(255, 255, 0));
   label.SetHotColor(QColor(0, 255, 0));
   Hover(&label, true);

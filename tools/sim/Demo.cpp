@@ -86,13 +86,13 @@ int RunDemo(int argc, char** argv, std::ostream& out, std::ostream& err) {
   game = std::make_unique<TGame>(cards.Pointers(), table, clock);
   game->Layout = ComputeLayout(738, 530, 71, 96);
   game->Options = arHotCards | arTransfer;
-  game->N8Click();
-  game->Button2Click();
+  game->NewGame();
+  game->DealPressed();
   look();
   narrator.DealDone();
 
   out << "Durak: a demonstration deal of the transfer game (seed " << seed << ")\n"
-      << "Trump card: " << CardName(game->Deck.empty() ? TKart{} : game->Deck[0])
+      << "Trump card: " << CardName(game->Deck.empty() ? TCardInfo{} : game->Deck[0])
       << ", at the bottom of the stock.\n"
       << "Your hand: " << CardNames(narrator.Dealt(sdPlayer)) << "\n"
       << "The computer's hand: " << CardNames(narrator.Dealt(sdComputer)) << "\n"

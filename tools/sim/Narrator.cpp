@@ -23,7 +23,7 @@ std::string CardNames(const std::vector<int>& tags) {
   return tags.empty() ? "-" : Names(tags);
 }
 
-std::string CardName(const TKart& card) {
+std::string CardName(const TCardInfo& card) {
   static const char* const kRanks[] = {"6", "7", "8", "9", "10", "J", "Q", "K", "A"};
   static const char* const kSuits[] = {"?", "\u2660", "\u2663", "\u2666", "\u2665"};
   if (card.Rank < 6 || card.Rank > 14 || card.Suit > 4) return "?";
@@ -31,18 +31,18 @@ std::string CardName(const TKart& card) {
 }
 
 std::string CardNameOfTag(int tag) {
-  return tag >= 1 && tag <= 36 ? CardName(KartOfTag(tag)) : "?";
+  return tag >= 1 && tag <= 36 ? CardName(CardInfoOfTag(tag)) : "?";
 }
 
 TNarrator::TSnapshot TNarrator::Take(const TGame& game) {
   TSnapshot s;
-  for (const TKart& k : game.PlayerHand) s.Hand[sdPlayer].insert(k.Tag);
-  for (const TKart& k : game.CompHand) s.Hand[sdComputer].insert(k.Tag);
+  for (const TCardInfo& k : game.PlayerHand) s.Hand[sdPlayer].insert(k.Tag);
+  for (const TCardInfo& k : game.CompHand) s.Hand[sdComputer].insert(k.Tag);
   for (int i = 0; i < 6; ++i) {
     s.Row[sdPlayer][i] = game.PlayerRow[i].Rank != 0 ? game.PlayerRow[i].Tag : 0;
     s.Row[sdComputer][i] = game.CompRow[i].Rank != 0 ? game.CompRow[i].Tag : 0;
   }
-  for (const TKart& k : game.Discard) s.Discard.insert(k.Tag);
+  for (const TCardInfo& k : game.Discard) s.Discard.insert(k.Tag);
   s.Stock = game.Deck.size();
   return s;
 }

@@ -13,7 +13,7 @@
 namespace durak {
 
 // The card as a player writes it: rank then suit sign ("10♥", "Q♠").
-std::string CardName(const TKart& card);
+std::string CardName(const TCardInfo& card);
 std::string CardNameOfTag(int tag);
 // The cards by name, separated by spaces; "-" for none.
 std::string CardNames(const std::vector<int>& tags);

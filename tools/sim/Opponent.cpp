@@ -9,7 +9,7 @@ namespace durak {
 
 namespace {
 
-constexpr TButton kAnswerButtons[] = {Button4, Button1, Button3, Button5};
+constexpr TButton kAnswerButtons[] = {DiscardButton, TakeButton, ComputerTakesButton, DefendButton};
 
 class TRandomOpponent : public TOpponent {
  public:
@@ -18,8 +18,8 @@ class TRandomOpponent : public TOpponent {
   bool NextMove(const TGame& game, TPlayerMove& move) override {
     choices_.clear();
     if (game.PlayMode != pmNone)
-      for (const TKart& k : game.PlayerHand)
-        if (game.ClickActs(k)) choices_.push_back({true, k.Tag, Button1});
+      for (const TCardInfo& k : game.PlayerHand)
+        if (game.ClickActs(k)) choices_.push_back({true, k.Tag, TakeButton});
     for (TButton b : kAnswerButtons)
       if (game.ButtonVisible[b]) choices_.push_back({false, 0, b});
     if (choices_.empty()) return false;
@@ -41,9 +41,9 @@ class TFirstOpponent : public TOpponent {
  public:
   bool NextMove(const TGame& game, TPlayerMove& move) override {
     if (game.PlayMode != pmNone)
-      for (const TKart& k : game.PlayerHand)
+      for (const TCardInfo& k : game.PlayerHand)
         if (game.ClickActs(k)) {
-          move = {true, k.Tag, Button1};
+          move = {true, k.Tag, TakeButton};
           return true;
         }
     for (TButton b : kAnswerButtons)
@@ -172,17 +172,17 @@ int TPlayTable::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, in
 void ApplyMove(TGame& game, THeadlessCards& cards, const TPlayerMove& move) {
   if (!move.IsClick) {
     switch (move.Button) {
-      case Button1:
-        game.Button1Click();
+      case TakeButton:
+        game.TakePressed();
         break;
-      case Button3:
-        game.Button3Click();
+      case ComputerTakesButton:
+        game.ComputerTakesPressed();
         break;
-      case Button4:
-        game.Button4Click();
+      case DiscardButton:
+        game.DiscardPressed();
         break;
-      case Button5:
-        game.Button5Click();
+      case DefendButton:
+        game.DefendPressed();
         break;
       default:
         break;
@@ -191,7 +191,7 @@ void ApplyMove(TGame& game, THeadlessCards& cards, const TPlayerMove& move) {
   }
   // Only the cards of the player's hand answer a click, as in the window.
   THeadlessCard& card = *cards.Cards[move.Tag - 1];
-  if (card.Clickable()) game.Card1Click(card);
+  if (card.Clickable()) game.CardClicked(card);
 }
 
 }  // namespace durak

@@ -16,7 +16,7 @@ namespace durak {
 struct TPlayerMove {
   bool IsClick = true;
   int Tag = 0;               // the clicked card
-  TButton Button = Button1;  // the pressed button
+  TButton Button = TakeButton;  // the pressed button
 };
 
 class TOpponent {

@@ -165,7 +165,7 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
     return false;
   };
 
-  game.N8Click();
+  game.NewGame();
   const uint64_t deals = config.Mirror ? config.Games * 2 : config.Games;
   TShareSums samples;
   double pairScore = 0;
@@ -179,7 +179,7 @@ TPlaySummary PlayDeals(const TPlayConfig& config, std::ostream& faults) {
     game.SwapHands = second;
     // Both deals of a pair begin alike: the lower trump leads.
     if (config.Mirror) game.Leader = ldUndecided;
-    game.Button2Click();
+    game.DealPressed();
     ++s.Deals;
     bool sound = check(d, seed);
     int events = 0;

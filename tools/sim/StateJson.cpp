@@ -38,13 +38,13 @@ bool BoolKey(const json& obj, const char* key) {
   return it->get<bool>();
 }
 
-TKarts ListKey(const json& obj, const char* key) {
-  TKarts list;
+TCardList ListKey(const json& obj, const char* key) {
+  TCardList list;
   auto it = obj.find(key);
   if (it == obj.end()) return list;
   if (!it->is_array()) Fail(std::string("'") + key + "' must be an array of card ids");
   for (const json& v : *it) {
-    TKart k = KartOfTag(static_cast<int>(IntOf(v, key, 1, 36)));
+    TCardInfo k = CardInfoOfTag(static_cast<int>(IntOf(v, key, 1, 36)));
     list.push_back(k);
   }
   return list;
@@ -58,22 +58,22 @@ TRow RowKey(const json& obj, const char* key) {
     Fail(std::string("'") + key + "' must be an array of exactly 6 ints");
   for (int i = 0; i < 6; ++i) {
     const int tag = static_cast<int>(IntOf((*it)[i], key, 0, 36));
-    if (tag != 0) row[i] = KartOfTag(tag);
+    if (tag != 0) row[i] = CardInfoOfTag(tag);
   }
   return row;
 }
 
 const char* const kButtonNames[] = {"", "Button1", "Button2", "Button3", "Button4", "Button5"};
 
-json KartsJson(const TKarts& list) {
+json KartsJson(const TCardList& list) {
   json a = json::array();
-  for (const TKart& k : list) a.push_back(k.Tag);
+  for (const TCardInfo& k : list) a.push_back(k.Tag);
   return a;
 }
 
 json RowJson(const TRow& row) {
   json a = json::array();
-  for (const TKart& k : row) a.push_back(k.Rank == 0 ? 0 : int(k.Tag));
+  for (const TCardInfo& k : row) a.push_back(k.Rank == 0 ? 0 : int(k.Tag));
   return a;
 }
 
@@ -112,17 +112,17 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
 
   // The five places of the pack: no card may stand in two of them, nor twice in one.
   int where[37] = {};
-  const TKarts* places[] = {&game.PlayerHand, &game.CompHand, &game.Deck, &game.TableCards,
+  const TCardList* places[] = {&game.PlayerHand, &game.CompHand, &game.Deck, &game.TableCards,
                             &game.Discard};
-  for (const TKarts* list : places)
-    for (const TKart& k : *list)
+  for (const TCardList* list : places)
+    for (const TCardInfo& k : *list)
       if (where[k.Tag]++) Fail("card " + std::to_string(k.Tag) + " stands in two places");
-  for (const TKart& k : game.SeenCompCards)
+  for (const TCardInfo& k : game.SeenCompCards)
     if (!ListHasTag(game.CompHand, k.Tag))
       Fail("seenComp card " + std::to_string(k.Tag) + " is not in compHand");
   int inRows[37] = {};
   for (const TRow* row : {&game.PlayerRow, &game.CompRow})
-    for (const TKart& k : *row) {
+    for (const TCardInfo& k : *row) {
       if (k.Rank == 0) continue;
       if (inRows[k.Tag]++) Fail("card " + std::to_string(k.Tag) + " lies in two table slots");
       if (!ListHasTag(game.TableCards, k.Tag))
@@ -133,7 +133,7 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
   for (const auto& [list, key] :
        {std::pair{&game.UnseenCards, "unseen"}, std::pair{&game.KnownCards, "known"}}) {
     int seen[37] = {};
-    for (const TKart& k : *list)
+    for (const TCardInfo& k : *list)
       if (seen[k.Tag]++)
         Fail(std::string("card ") + std::to_string(k.Tag) + " is twice in '" + key + "'");
   }
@@ -149,11 +149,11 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
   game.MultiLeadOn = BoolKey(s, "multiLeadOn");
   const int64_t i32min = std::numeric_limits<int32_t>::min();
   const int64_t i32max = std::numeric_limits<int32_t>::max();
-  game.MyScore = static_cast<int32_t>(IntKey(s, "myScore", 0, i32min, i32max));
-  game.HerScore = static_cast<int32_t>(IntKey(s, "herScore", 0, i32min, i32max));
+  game.PlayerScore = static_cast<int32_t>(IntKey(s, "myScore", 0, i32min, i32max));
+  game.ComputerScore = static_cast<int32_t>(IntKey(s, "herScore", 0, i32min, i32max));
   game.DealResult = static_cast<int32_t>(IntKey(s, "dealResult", 0, i32min, i32max));
   game.Options = static_cast<int32_t>(IntKey(s, "options", 0, i32min, i32max));
-  game.VidSort = static_cast<int32_t>(IntKey(s, "vidSort", 1, i32min, i32max));
+  game.HandOrder = static_cast<int32_t>(IntKey(s, "vidSort", 1, i32min, i32max));
 
   game.ButtonVisible.fill(false);
   if (auto it = s.find("buttons"); it != s.end()) {
@@ -182,11 +182,11 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
     c->SetClickable(false);
     c->SetHandCursor(false);
   }
-  for (const TKart& k : game.PlayerHand) {
+  for (const TCardInfo& k : game.PlayerHand) {
     cards.Cards[k.Tag - 1]->SetClickable(true);
     cards.Cards[k.Tag - 1]->SetHandCursor(true);
   }
-  for (const TKart& k : game.CompHand) cards.Cards[k.Tag - 1]->SetCardState(0);
+  for (const TCardInfo& k : game.CompHand) cards.Cards[k.Tag - 1]->SetCardState(0);
   for (size_t i = 0; i < game.Deck.size(); ++i) {
     THeadlessCard& c = *cards.Cards[game.Deck[i].Tag - 1];
     if (i == 0)
@@ -218,16 +218,16 @@ ordered_json SaveState(const TGame& game, const THeadlessCards& cards) {
   s["leader"] = static_cast<int>(game.Leader);
   s["transferOn"] = game.TransferOn;
   s["multiLeadOn"] = game.MultiLeadOn;
-  s["myScore"] = game.MyScore;
-  s["herScore"] = game.HerScore;
+  s["myScore"] = game.PlayerScore;
+  s["herScore"] = game.ComputerScore;
   s["dealResult"] = game.DealResult;
   s["options"] = game.Options;
-  s["vidSort"] = game.VidSort;
+  s["vidSort"] = game.HandOrder;
   ordered_json buttons;
   for (int b = 1; b <= 5; ++b) buttons[kButtonNames[b]] = game.ButtonVisible[b];
   s["buttons"] = buttons;
   json hot = json::array();
-  for (const TKart& k : game.PlayerHand)
+  for (const TCardInfo& k : game.PlayerHand)
     if (cards.Cards[k.Tag - 1]->HotMouse()) hot.push_back(k.Tag);
   s["hot"] = hot;
   ordered_json record;

@@ -52,37 +52,37 @@ void ApplyEvent(const json& event, TGame& game, THeadlessTable& table, TFixedClo
 
   if (type == "deal") {
     clock.Value = static_cast<uint32_t>(EventInt(event, "seed", true, 0, 0, UINT32_MAX));
-    game.Button2Click();
+    game.DealPressed();
   } else if (type == "newgame") {
-    game.N8Click();
+    game.NewGame();
   } else if (type == "click") {
     const int tag = static_cast<int>(EventInt(event, "tag", true, 0, 1, 36));
     const int64_t menu = EventInt(event, "menu", false, -1, INT32_MIN, INT32_MAX);
     table.MenuChoice = static_cast<int>(menu);
     // Only the cards of the player's hand answer a click.
     THeadlessCard& card = *cards.Cards[tag - 1];
-    if (card.Clickable()) game.Card1Click(card);
+    if (card.Clickable()) game.CardClicked(card);
   } else if (type == "button") {
     auto nameIt = event.find("name");
     if (nameIt == event.end() || !nameIt->is_string())
       throw THarnessError{"button event lacks a string 'name'"};
     const std::string name = nameIt->get<std::string>();
     if (name == "Button1")
-      game.Button1Click();
+      game.TakePressed();
     else if (name == "Button2")
-      game.Button2Click();
+      game.DealPressed();
     else if (name == "Button3")
-      game.Button3Click();
+      game.ComputerTakesPressed();
     else if (name == "Button4")
-      game.Button4Click();
+      game.DiscardPressed();
     else if (name == "Button5")
-      game.Button5Click();
+      game.DefendPressed();
     else
       throw THarnessError{"unknown button '" + name + "'"};
   } else if (type == "hm") {
     const int action = static_cast<int>(EventInt(event, "action", true, 0, 0, 255));
     const int afterTake = static_cast<int>(EventInt(event, "afterTake", false, 0, 0, 255));
-    game.HM(action, afterTake);
+    game.ComputerMove(action, afterTake);
   } else {
     throw THarnessError{"unknown event type '" + type + "'"};
   }

@@ -1,7 +1,7 @@
 #include "CardFaces.h"
 
 #include "CardMath.h"
-#include "THotCard.h"
+#include "CardWidget.h"
 
 namespace durak {
 
@@ -9,10 +9,10 @@ QString FaceNameOf(int cardNo) {
   return QString::fromStdString(FaceName(cardNo));
 }
 
-QSize LoadFacesAll(const std::vector<THotCard*>& cards, const TPictureLookup& picture, int rubaha) {
+QSize LoadFacesAll(const std::vector<TCardWidget*>& cards, const TPictureLookup& picture, int rubaha) {
   const QImage back = picture ? picture(QStringLiteral("BK%1").arg(rubaha)) : QImage();
   for (size_t i = 0; i < cards.size(); ++i) {
-    THotCard* card = cards[i];
+    TCardWidget* card = cards[i];
     if (card == nullptr) continue;
     const QImage face = picture ? picture(FaceNameOf(static_cast<int>(i) + 17)) : QImage();
     card->SetFace(face);
@@ -22,10 +22,10 @@ QSize LoadFacesAll(const std::vector<THotCard*>& cards, const TPictureLookup& pi
   return back.isNull() ? QSize(0, 0) : back.size();
 }
 
-void LoadBgAll(const std::vector<THotCard*>& cards, const TPictureLookup& picture, int n) {
+void LoadBgAll(const std::vector<TCardWidget*>& cards, const TPictureLookup& picture, int n) {
   if (cards.empty()) return;
   const QImage back = picture ? picture(QStringLiteral("bk%1").arg(n)) : QImage();
-  for (THotCard* card : cards) {
+  for (TCardWidget* card : cards) {
     if (card == nullptr) continue;
     card->SetBack(back);
     card->ShowState();

@@ -10,7 +10,7 @@
 
 namespace durak {
 
-class THotCard;
+class TCardWidget;
 
 // A picture of the open card library by resource name ("BK1", "6S"...); a null image when
 // the library lacks it.
@@ -22,11 +22,11 @@ QString FaceNameOf(int cardNo);
 // Gives card i (Tag i + 1) the face of card number i + 17 and back "BK<rubaha>", and shows
 // each card's current side. Returns the back's size: the new card size (0 x 0 when the back
 // is missing). A missing face leaves that card with an empty picture and no size.
-QSize LoadFacesAll(const std::vector<THotCard*>& cards, const TPictureLookup& picture, int rubaha);
+QSize LoadFacesAll(const std::vector<TCardWidget*>& cards, const TPictureLookup& picture, int rubaha);
 
 // Gives every card back "bk<n>" and shows each card's current side; faces, sizes and
 // positions stay.
-void LoadBgAll(const std::vector<THotCard*>& cards, const TPictureLookup& picture, int n);
+void LoadBgAll(const std::vector<TCardWidget*>& cards, const TPictureLookup& picture, int n);
 
 // The two lines shown when the card library cannot be opened at start-up or after choosing
 // another one: "<library> not found !" and "Program terminated".

@@ -6,7 +6,7 @@
 #include "CardFaces.h"
 #include "CardRenditions.h"
 #include "ResourcePack.h"
-#include "THotCard.h"
+#include "CardWidget.h"
 
 namespace durak {
 
@@ -52,7 +52,7 @@ bool CardPackPlayable(ResourcePack& pack) {
   return true;
 }
 
-bool SetFacesAll(const std::vector<THotCard*>& cards, const QString& colodaPath, int rubaha,
+bool LoadCardFaces(const std::vector<TCardWidget*>& cards, const QString& colodaPath, int rubaha,
                  int& cardWidth, int& cardHeight, TCardLibrary* library) {
   const auto shared = std::make_shared<ResourcePack>();
   ResourcePack& pack = *shared;
@@ -71,7 +71,7 @@ bool SetFacesAll(const std::vector<THotCard*>& cards, const QString& colodaPath,
   const QImage back = BackOf(pack, rubaha);
   if (!LargeEnough(back)) return false;
   for (size_t i = 0; i < cards.size(); ++i) {
-    THotCard* card = cards[i];
+    TCardWidget* card = cards[i];
     if (card == nullptr) continue;
     if (i < faces.size()) {
       const QByteArray png = faces[i];
@@ -88,7 +88,7 @@ bool SetFacesAll(const std::vector<THotCard*>& cards, const QString& colodaPath,
   return true;  // the pack closes when the library no longer needs it
 }
 
-bool SetBgAll(const std::vector<THotCard*>& cards, const QString& colodaPath, int n,
+bool SetBgAll(const std::vector<TCardWidget*>& cards, const QString& colodaPath, int n,
               TCardLibrary* library) {
   if (cards.empty()) return true;
   const auto shared = std::make_shared<ResourcePack>();

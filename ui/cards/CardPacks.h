@@ -7,7 +7,7 @@
 
 namespace durak {
 
-class THotCard;
+class TCardWidget;
 struct TCardLibrary;
 class ResourcePack;
 
@@ -26,13 +26,13 @@ bool CardPackPlayable(ResourcePack& pack);
 // then shows CardLibraryMissingMessage and closes the main window. Either way the caller
 // lays the table out again afterwards. With `library`, every face and the back are also kept
 // there with their larger renditions, for drawing the cards at other sizes.
-bool SetFacesAll(const std::vector<THotCard*>& cards, const QString& colodaPath, int rubaha,
+bool LoadCardFaces(const std::vector<TCardWidget*>& cards, const QString& colodaPath, int rubaha,
                  int& cardWidth, int& cardHeight, TCardLibrary* library = nullptr);
 
 // Opens the card library and gives every card back n. Returns false, changing nothing, when
 // the library cannot be opened (the caller shows CardLibraryMissingForBackMessage and closes
 // the main window). Nothing is opened when there are no cards yet.
-bool SetBgAll(const std::vector<THotCard*>& cards, const QString& colodaPath, int n,
+bool SetBgAll(const std::vector<TCardWidget*>& cards, const QString& colodaPath, int n,
               TCardLibrary* library = nullptr);
 
 }  // namespace durak

@@ -6,7 +6,7 @@
 
 #include "CardMath.h"
 #include "PictureFormat.h"
-#include "THotCard.h"
+#include "CardWidget.h"
 
 namespace durak {
 
@@ -72,12 +72,12 @@ QImage TRenditionSet::Render(QSize logical, double dpr, int* factor) const {
   return picture;
 }
 
-void ApplyCardPictures(const std::vector<THotCard*>& cards, const TCardLibrary& library, QSize card,
+void ApplyCardPictures(const std::vector<TCardWidget*>& cards, const TCardLibrary& library, QSize card,
                        double dpr) {
   // At the library's own size on an ordinary screen the cards show the library's pictures.
   const bool natural = card == library.CardSize() && dpr == 1.0;
   if (natural) {
-    for (THotCard* c : cards)
+    for (TCardWidget* c : cards)
       if (c != nullptr) c->SetShowSize(card, dpr);
     return;
   }
@@ -97,7 +97,7 @@ void ApplyCardPictures(const std::vector<THotCard*>& cards, const TCardLibrary& 
     return back->Picture;
   };
   for (size_t i = 0; i < cards.size() && i < library.Faces.size(); ++i) {
-    THotCard* c = cards[i];
+    TCardWidget* c = cards[i];
     if (c == nullptr) continue;
     const TRenditionSet& face = library.Faces[i];
     c->SetShowSize(

@@ -17,13 +17,13 @@
 #include "GallerySheet.h"
 #include "ProgramFonts.h"
 #include "SurfacePaint.h"
-#include "TBtn3d.h"
-#include "TColBtn.h"
-#include "THotCard.h"
-#include "TKuvLabel.h"
-#include "TKuvLed.h"
-#include "TKuvPanel.h"
-#include "TKuvTrack.h"
+#include "RaisedButton.h"
+#include "ColourButton.h"
+#include "CardWidget.h"
+#include "LinkLabel.h"
+#include "LedDisplay.h"
+#include "PaintedPanel.h"
+#include "Slider.h"
 #include "WinColor.h"
 
 #ifdef DURAK_GALLERY_PACKS
@@ -69,9 +69,9 @@ void Hover(QWidget& w) {
 }
 
 // A card of number cardNo with the library's pictures.
-std::unique_ptr<THotCard> MakeCard(const TArt& art, int cardNo, int state, int back = 1,
+std::unique_ptr<TCardWidget> MakeCard(const TArt& art, int cardNo, int state, int back = 1,
                                    QWidget* parent = nullptr) {
-  auto card = std::make_unique<THotCard>(cardNo - 16, parent);
+  auto card = std::make_unique<TCardWidget>(cardNo - 16, parent);
   card->SetFace(art.Card(FaceNameOf(cardNo)));
   card->SetBack(art.Card(QStringLiteral("BK%1").arg(back)));
   card->SetCard(cardNo, state);
@@ -115,7 +115,7 @@ void CardSection(TGallerySheet& sheet, const TArt& art) {
 void TableSection(TGallerySheet& sheet, const TArt& art) {
   sheet.Section(QStringLiteral("Table surface: the four modes"));
   auto panel = [](int w, int h) {
-    auto p = std::make_unique<TKuvPanel>();
+    auto p = std::make_unique<TPaintedPanel>();
     p->resize(w, h);
     return p;
   };
@@ -154,7 +154,7 @@ void TableSection(TGallerySheet& sheet, const TArt& art) {
   table->SetSColor(ColorFromWin(0x8000));
   table->SetFColor(ColorFromWin(0));
   table->SetMode(pmGradient);
-  std::vector<std::unique_ptr<THotCard>> cards;
+  std::vector<std::unique_ptr<TCardWidget>> cards;
   const int cw = art.Card(QStringLiteral("BK1")).width();
   const int ch = art.Card(QStringLiteral("BK1")).height();
   for (int i = 0; i < 6; ++i) {  // the computer's hand, face down
@@ -215,7 +215,7 @@ void LedSection(TGallerySheet& sheet) {
       {30, 3, false, true, 189, "189 at 30 px"},
   };
   for (const TCase& c : cases) {
-    TKuvLed led;
+    TLedDisplay led;
     led.SetW1Digit(c.W);
     led.SetDigits(c.Digits);
     led.SetNeg(c.Neg);
@@ -223,7 +223,7 @@ void LedSection(TGallerySheet& sheet) {
     led.SetNumber(c.Number);
     sheet.Add(led.ComposeNumber(), QString::fromUtf8(c.Caption));
   }
-  TKuvLed speed;
+  TLedDisplay speed;
   speed.SetW1Digit(16);
   speed.SetNeg(false);
   speed.SetCol(1, QColor(0, 0, 0));
@@ -231,7 +231,7 @@ void LedSection(TGallerySheet& sheet) {
   speed.SetCol(3, SysColor(SysBtnFace));
   speed.SetNumber(40);
   sheet.Add(speed.ComposeNumber(), QStringLiteral("speed 40 (dialog colours)"));
-  TKuvLed marks;
+  TLedDisplay marks;
   QImage cells(4 * 40, 48, QImage::Format_RGB32);
   cells.fill(Qt::white);
   {
@@ -256,7 +256,7 @@ void LedSection(TGallerySheet& sheet) {
 
 void ButtonSection(TGallerySheet& sheet) {
   sheet.Section(QStringLiteral("3-D buttons"));
-  TBtn3d b(QString::fromUtf8("Замесить"));
+  TRaisedButton b(QString::fromUtf8("Замесить"));
   b.setFont(ProgramPixelFont(QStringLiteral("Times New Roman"), 19));
   b.SetFCol(ColorFromWin(8454143));
   b.SetBCol(QColor(0, 0, 0));
@@ -287,7 +287,7 @@ void ButtonSection(TGallerySheet& sheet) {
   sheet.Section(QStringLiteral("Colour buttons"));
   const char* shapes[] = {"Kvadrat", "3Up",  "3Dn",  "3Left",  "3Right",
                           "Skosh",   "Romb", "Krug", "KvKrug", "Star"};
-  TColBtn c;
+  TColourButton c;
   c.resize(110, 25);
   c.SetLorR(lrLeft);
   const QColor colours[] = {QColor(255, 255, 0), QColor(0, 160, 0), QColor(0, 0, 0),
@@ -326,7 +326,7 @@ void ButtonSection(TGallerySheet& sheet) {
 
 void LabelSection(TGallerySheet& sheet) {
   sheet.Section(QStringLiteral("Hot label and track bars"));
-  TKuvLabel label(QStringLiteral("Mail"));
+  TLinkLabel label(QStringLiteral("Mail"));
   QFont f = ProgramPixelFont(QStringLiteral("Arial"), 16);
   f.setUnderline(true);
   label.setFont(f);
@@ -336,12 +336,12 @@ void LabelSection(TGallerySheet& sheet) {
   sheet.Add(Grab(label), QStringLiteral("label"));
   Hover(label);
   sheet.Add(Grab(label), QStringLiteral("label, hot"));
-  TKuvTrack speed(Qt::Horizontal);
+  TSlider speed(Qt::Horizontal);
   speed.Setup(10, 100, 5, 5);
   speed.setValue(40);
   speed.resize(200, 32);
   sheet.Add(Grab(speed), QStringLiteral("speed 10..100 at 40"));
-  TKuvTrack bright(Qt::Vertical);
+  TSlider bright(Qt::Vertical);
   bright.Setup(-10, 0, 1, 1);
   bright.setValue(-3);
   bright.resize(32, 110);
