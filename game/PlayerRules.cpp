@@ -1,6 +1,8 @@
-// What the rules let the player do with a card now. The click, the highlight of the cards
-// that may be played and the scripted players of the harness all ask here, so that they
-// can never disagree.
+// What the rules let the player do with a card now. The click and the scripted players of
+// the harness ask here, so what a click accepts and what the harness offers are the same.
+// The highlight of the cards that may be played (MarkPlayable) is advice, as in the game it
+// lights up by the mode and the ranks on the table: it may light a card that a click then
+// refuses (for example once the computer holds no more cards than are open).
 #include "Game.h"
 
 namespace durak {

@@ -2,6 +2,13 @@
 // sets, the stock in drawing order, the two table rows, and whose decision it is. Its move
 // generator and its moves follow the engine's rules exactly, for both sides: what the
 // player's clicks and buttons may do, and what the computer may choose in one move.
+//
+// This is a second copy of the rules, kept apart from the engine's (PlayerRules.cpp,
+// ComputerPlayer.cpp, TakeDiscard.cpp) on purpose: the search copies a position thousands
+// of times per decision, which the engine's card lists and widgets could not afford. The
+// two are held together by a differential test (tests/ai/test_search_model.cpp) that plays
+// whole deals through both at once and compares the legal moves at every decision; a rule
+// changed in one place and not the other fails it.
 #pragma once
 
 #include <array>
