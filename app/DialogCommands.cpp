@@ -18,7 +18,7 @@ void TMainWindow::ShowOptions() {
   const int32_t oldHotColor = Settings.HotColor;
   const int oldVidSort = g.HandOrder;
 
-  const int oldOpponent = Settings.Opponent;
+  const TOpponentLevel oldOpponent = Settings.Opponent;
   TOptionsChoice shown;
   shown.HotCards = oldOptions & arHotCards;
   shown.HotColor = ColorFromWin(oldHotColor);

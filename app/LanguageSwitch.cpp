@@ -48,7 +48,7 @@ void FollowWithQtDialogs(QObject* owner, int language) {
 
 void TMainWindow::LanguageChosen(int language) {
   (language == 2 ? EnglishItem : RussianItem)->setChecked(true);
-  Settings.Language = language;
+  Settings.Language = language == lnEnglish ? lnEnglish : lnRussian;
   ApplyLanguage(language);
 }
 
@@ -60,7 +60,7 @@ void TMainWindow::ApplyLanguage(int language) {
     close();
     return;
   }
-  Engine->ShowSpeech(Engine->LastSpeech);
+  Engine->ShowSpeech(static_cast<TSpeech>(Engine->LastSpeech));
 }
 
 bool TMainWindow::LoadLanguage(int language) {

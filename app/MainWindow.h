@@ -60,7 +60,7 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   int TrumpPictureWidth() const override;
   int TrumpPictureHeight() const override;
   int PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) override;
-  void PlaySound(int id) override;
+  void PlaySound(TSound id) override;
   void Wait(int milliseconds) override;
   void ProcessMessages() override;
   bool ShowChampionsAfterDeal() override;

@@ -41,7 +41,7 @@ struct TOptionsChoice {
   bool Sound = false;
   bool Transfer = false;
   // kOpponentUsual, kOpponentStrong or kOpponentEasy, as durak.ini keeps it.
-  int Opponent = kOpponentUsual;
+  TOpponentLevel Opponent = kOpponentUsual;
   // The animation speed and the hand order (0 none, 1 by suit, 2 by rank); a hand order
   // of -1 comes back when no order is selected.
   int Speed = 40;

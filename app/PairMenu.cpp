@@ -73,7 +73,7 @@ int TMainWindow::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, i
   return chosen ? chosen->data().toInt() : -1;
 }
 
-void TMainWindow::PlaySound(int id) {
+void TMainWindow::PlaySound(TSound id) {
   ResourcePack pack;
   if (!pack.Open(QStringLiteral("SND.DLL"))) return;
   pack.PlaySound(QStringLiteral("SND%1").arg(id));

@@ -36,16 +36,19 @@ TSettings ReadSettings(const TProfileFile& f, bool haveWaveOut) {
   s.Options = IntToSet(f.ReadInteger(kSettings, "Arul", 0));
   if (!haveWaveOut) s.Options = static_cast<uint16_t>(s.Options & ~kSoundBit);
   s.HotColor = f.ReadInteger(kSettings, "HotColor", 65535);
-  s.Language = f.ReadInteger(kSettings, "Language", 1);
-  if (s.Language != 1 && s.Language != 2) s.Language = 1;
+  const int language = f.ReadInteger(kSettings, "Language", lnRussian);
+  s.Language = language == lnEnglish ? lnEnglish : lnRussian;
   const int opponent = f.ReadInteger(kSettings, "Opponent", kOpponentUsual);
-  s.Opponent = opponent == kOpponentStrong || opponent == kOpponentEasy ? opponent : kOpponentUsual;
+  s.Opponent = opponent == kOpponentStrong || opponent == kOpponentEasy
+                   ? static_cast<TOpponentLevel>(opponent)
+                   : kOpponentUsual;
   s.ScaleToWindow = f.ReadInteger(kSettings, "ScaleToWindow", 1) != 0;
   s.Left = f.ReadInteger(kPosition, "Left", 100);
   s.Top = f.ReadInteger(kPosition, "Top", 50);
   s.Width = f.ReadInteger(kPosition, "Width", 600);
   s.Height = f.ReadInteger(kPosition, "Height", 450);
-  s.State = static_cast<uint8_t>(f.ReadInteger(kPosition, "State", 0));
+  // Any stored number is kept as read (only "normal" and "maximised" change the window).
+  s.State = static_cast<TWindowState>(static_cast<uint8_t>(f.ReadInteger(kPosition, "State", 0)));
   return s;
 }
 

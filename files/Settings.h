@@ -15,6 +15,9 @@ enum TWindowState : uint8_t { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
 // The computer player at the table, as the settings file stores the choice.
 enum TOpponentLevel : int32_t { kOpponentUsual = 0, kOpponentStrong = 1, kOpponentEasy = 2 };
 
+// The language of the texts, as the settings file stores it.
+enum TLanguage : int32_t { lnRussian = 1, lnEnglish = 2 };
+
 struct TSettings {
   int32_t SpeechColour = 0;  // font colour of the speech line
   uint8_t DeskPicture = 0;
@@ -29,12 +32,12 @@ struct TSettings {
   int32_t Color = 32768;
   uint16_t Options = 0;  // the option bits 0..15
   int32_t HotColor = 65535;
-  int32_t Language = 1;
-  int32_t Opponent = 0;  // kOpponentUsual, kOpponentStrong or kOpponentEasy
+  TLanguage Language = lnRussian;
+  TOpponentLevel Opponent = kOpponentUsual;
   // Cards grow with the table (off: always the card library's size).
   bool ScaleToWindow = true;
   int32_t Left = 100, Top = 50, Width = 600, Height = 450;
-  uint8_t State = wsNormal;
+  TWindowState State = wsNormal;
 };
 
 // The option set from the stored integer: bits 0..15, the rest ignored.

@@ -34,12 +34,12 @@ void PutDown(TGame& game, const TCompMoves& moves) {
 
 }  // namespace
 
-void TGame::ComputerMove(int action, int afterTake) {
+void TGame::ComputerMove(TCompAction action, bool afterTake) {
   if (action == caNothing) return;
   // With an empty hand the computer has no move, with one exception: the player has just
   // beaten its last card while the stock still holds cards. Then it has nothing to add and
   // the bout is discarded as usual; returning would leave the player with no move at all.
-  const bool lastCardBeaten = action == caThrowIn && afterTake == 0 && !Deck.empty();
+  const bool lastCardBeaten = action == caThrowIn && !afterTake && !Deck.empty();
   if (CompHand.empty() && !lastCardBeaten) return;
 
   TCompView view = MakeCompView(*this);
@@ -96,17 +96,17 @@ void TGame::ComputerMove(int action, int afterTake) {
     }
 
     case caThrowIn:
-      moveList = chooser.ThrowIn(view, afterTake != 0);
+      moveList = chooser.ThrowIn(view, afterTake);
       if (!moveList.empty()) {
         PutDown(*this, moveList);
-        if (afterTake != 0) {
+        if (afterTake) {
           // The player takes these with the rest.
           PlayMode = pmNone;
         } else {
           ShowSpeech(sayCompThrowsIn);
           PlayMode = pmDefend;
         }
-      } else if (afterTake != 0) {
+      } else if (afterTake) {
         PlayMode = pmNone;
       } else {
         // Nothing to add after the player beat everything: the bout is discarded.

@@ -19,18 +19,6 @@ namespace durak {
 
 class ICompChooser;
 
-// The option bits stored under "Arul".
-enum TArulFlag : int { arHotCards = 1, arTransfer = 2, arMultiLead = 4, arSound = 8 };
-
-// What a click on one of the player's cards means.
-enum TPlayMode : uint8_t { pmLead = 0, pmDefend = 1, pmThrowIn = 3, pmNone = 4 };
-
-// The kind of move the computer makes next.
-enum TCompAction : uint8_t { caLead = 0, caDefend = 1, caThrowIn = 3, caNothing = 4, caTakes = 5 };
-
-// End of a deal as CheckGameOver reports it.
-enum TDealResult : int { drGoesOn = 0, drPlayerWon = -1, drComputerWon = 1, drDraw = 2 };
-
 // The current player's line in the champions table that every finished deal updates.
 struct TRecord {
   int32_t Games = 0;
@@ -72,8 +60,8 @@ class TGame {
   int32_t MenuPick = -1;
   bool Busy = false;
   // Result of the current deal once its end-of-deal steps have run; the deal resets it.
-  int32_t DealResult = drGoesOn;
-  int LastSpeech = 0;
+  TDealResult DealResult = drGoesOn;
+  int LastSpeech = 0;  // a TSpeech, or any number a stored state brought
   std::array<bool, 6> ButtonVisible{};  // indexed by TButton
 
   // Settings the rules read.
@@ -143,13 +131,13 @@ class TGame {
   void DrawCards(int count, TSide who);
 
   // ---- end of a deal, speech and sound ------------------------------------------------
-  int CheckGameOver();
+  TDealResult CheckGameOver();
   void ShowScore();
-  void ShowSpeech(int id);
-  void PlaySoundEffect(int id);
+  void ShowSpeech(TSpeech id);
+  void PlaySoundEffect(TSound id);
 
   // ---- the computer's move ------------------------------------------------------------
-  virtual void ComputerMove(int action, int afterTake);
+  virtual void ComputerMove(TCompAction action, bool afterTake);
   // Who makes the computer's choices; none means the described computer player.
   ICompChooser* Chooser = nullptr;
 
@@ -172,7 +160,7 @@ class TGame {
   int PairMenu(ICardControl& card, const std::vector<int>& candidates, bool transfer);
   // Lays a hand out again from its origin with the given step (position only).
   void LayOutHand(const TCardList& hand, int left, int top, int step);
-  void EndDeal(int result);
+  void EndDeal(TDealResult result);
 };
 
 }  // namespace durak

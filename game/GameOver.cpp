@@ -21,7 +21,7 @@ double RatingOf(int32_t games, int32_t wins, int32_t losses) {
   return static_cast<double>(r);
 }
 
-int TGame::CheckGameOver() {
+TDealResult TGame::CheckGameOver() {
   // A deal ends once: later checks in the same deal report the stored result.
   if (DealResult != drGoesOn) {
     ResultLog.push_back(DealResult);
@@ -33,7 +33,7 @@ int TGame::CheckGameOver() {
   const int comp = static_cast<int>(CompHand.size());
   const int mine = static_cast<int>(PlayerHand.size());
   const int h = comp - mine;
-  int result = drGoesOn;
+  TDealResult result = drGoesOn;
   if (h == 0) {
     result = drDraw;
   } else if (h > 0) {
@@ -50,7 +50,7 @@ int TGame::CheckGameOver() {
   return result;
 }
 
-void TGame::EndDeal(int result) {
+void TGame::EndDeal(TDealResult result) {
   DealResult = result;
   MarkPlayable(pmNone);
   SetButton(TakeButton, false);
@@ -93,7 +93,7 @@ void TGame::ShowScore() {
   Table.SetLed(ComputerScoreLed, ComputerScore);
 }
 
-void TGame::ShowSpeech(int id) {
+void TGame::ShowSpeech(TSpeech id) {
   SpeechLog.push_back(id);
   Random.Reseed(Clock);
   Random.Draw(100);
@@ -106,7 +106,7 @@ void TGame::ShowSpeech(int id) {
   LastSpeech = id;
 }
 
-void TGame::PlaySoundEffect(int id) {
+void TGame::PlaySoundEffect(TSound id) {
   SoundLog.push_back(id);
   if ((Options & arSound) == 0) return;
   Table.PlaySound(id);

@@ -62,7 +62,7 @@ class THeadlessTable : public ITableView {
   int TrumpPictureWidth() const override { return 63; }
   int TrumpPictureHeight() const override { return 84; }
   int PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) override;
-  void PlaySound(int id) override { Played.push_back(id); }
+  void PlaySound(TSound id) override { Played.push_back(id); }
   void Wait(int /*milliseconds*/) override {}
   void ProcessMessages() override {}
   bool ShowChampionsAfterDeal() override { return ChampionsOk; }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Vocabulary.h"
+
 namespace durak {
 
 // The command buttons under the table, numbered as the engine names them.
@@ -50,7 +52,7 @@ class ITableView {
   virtual int PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) = 0;
 
   // Plays sound "SND<id>" from the sound library, fire and forget.
-  virtual void PlaySound(int id) = 0;
+  virtual void PlaySound(TSound id) = 0;
   virtual void Wait(int milliseconds) = 0;
   virtual void ProcessMessages() = 0;
 

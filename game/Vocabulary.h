@@ -7,6 +7,18 @@
 
 namespace durak {
 
+// The option bits stored under "Arul".
+enum TArulFlag : int { arHotCards = 1, arTransfer = 2, arMultiLead = 4, arSound = 8 };
+
+// What a click on one of the player's cards means.
+enum TPlayMode : uint8_t { pmLead = 0, pmDefend = 1, pmThrowIn = 3, pmNone = 4 };
+
+// The kind of move the computer makes next.
+enum TCompAction : uint8_t { caLead = 0, caDefend = 1, caThrowIn = 3, caNothing = 4, caTakes = 5 };
+
+// End of a deal as CheckGameOver reports it.
+enum TDealResult : int { drGoesOn = 0, drPlayerWon = -1, drComputerWon = 1, drDraw = 2 };
+
 // A side of the table for Beru, Bito, DrawCards, ShiftRow and PlaceRow: whose hand takes or
 // draws, who attacked the bout, towards whose row the cards move.
 enum TSide : int { sdPlayer = 0, sdComputer = 1 };

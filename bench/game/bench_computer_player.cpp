@@ -24,7 +24,8 @@ struct TPosition {
   TRow PlayerRow{}, CompRow{};
   int Trump = 1, PlayMode = pmNone, CompAction = caNothing;
   bool TransferOn = true;
-  int Action = 0, AfterTake = 0;
+  TCompAction Action = caLead;
+  bool AfterTake = false;
 };
 
 struct TBench {

@@ -1,15 +1,11 @@
 #include "SearchModel.h"
 
 #include "CardInfo.h"
+#include "Vocabulary.h"
 
 namespace durak {
 
 namespace {
-
-// The input modes the end-of-deal check looks at, as the engine holds them at that moment.
-constexpr int pmLead = 0, pmDefend = 1, pmThrowIn = 3, pmNone = 4;
-constexpr int caLead = 0, caDefend = 1, caThrowIn = 3, caNothing = 4,
-              caTakes = 5;
 
 struct TBeaterTable {
   std::array<std::array<TCardSet, 37>, 5> Sets{};
@@ -61,7 +57,7 @@ void Refill(TSearchState& s, int first) {
 }
 
 // The end-of-deal test, with the input mode and the computer's pending action of the moment.
-bool CheckOver(TSearchState& s, int playMode, int compAction) {
+bool CheckOver(TSearchState& s, TPlayMode playMode, TCompAction compAction) {
   if (s.StockCount > 0 || (s.Hand[seatPlayer] != 0 && s.Hand[seatComputer] != 0)) return false;
   const int t = RowCountOf(s.Row[seatComputer]) - RowCountOf(s.Row[seatPlayer]);
   const int comp = CardCount(s.Hand[seatComputer]);

@@ -8,6 +8,7 @@
 
 #include "CompView.h"
 #include "SearchModel.h"
+#include "Vocabulary.h"
 
 namespace durak {
 
@@ -29,8 +30,8 @@ struct TPlayerView {
   TCardInfo TrumpCard;
   bool TransferOn = false;
   bool MultiLeadOn = false;
-  int PlayMode = 4;
-  int CompAction = 4;
+  TPlayMode PlayMode = pmNone;
+  TCompAction CompAction = caNothing;
   bool TakeShown = false;     // "Забирай"
   bool DiscardShown = false;  // "Бито"
   bool DealOver = false;

@@ -15,7 +15,7 @@ TEST_F(FlowTest, AnEmptyHandChangesNothing) {
   for (int action : {0, 1, 2, 3, 5, 6}) {
     game.CompAction = caDefend;
     game.PlayMode = pmThrowIn;
-    game.ComputerMove(action, 0);
+    game.ComputerMove(static_cast<TCompAction>(action), false);
     EXPECT_EQ(game.CompAction, caDefend) << action;
     EXPECT_EQ(game.PlayMode, pmThrowIn) << action;
   }
@@ -36,14 +36,14 @@ TEST_F(FlowTest, AnUnknownActionRunsOnlyTheClosingSteps) {
   FillStock(6);
   game.CompAction = caDefend;
   game.PlayMode = pmThrowIn;
-  game.ComputerMove(2, 0);
+  game.ComputerMove(static_cast<TCompAction>(2), false);  // no such move kind
   EXPECT_EQ(game.CompAction, caNothing);
   EXPECT_EQ(game.PlayMode, pmThrowIn);
   EXPECT_TRUE(game.GetCard(TagOf(9, C)).HotMouse());  // a nine is on the table
   EXPECT_FALSE(game.GetCard(TagOf(6, S)).HotMouse());
   EXPECT_TRUE(Speeches().empty());
   game.CompAction = caTakes;
-  game.ComputerMove(7, 0);
+  game.ComputerMove(static_cast<TCompAction>(7), false);  // no such move kind
   EXPECT_EQ(game.CompAction, caTakes);  // kept until the bout ends
 }
 
@@ -104,7 +104,8 @@ TEST_F(FlowTest, ADealThatEndsInTheDiscardLeavesNoCardInput) {
 // has seen: moving unseen cards between the player's hand and the stock changes nothing.
 TEST_F(FlowTest, TheComputerNeverLooksAtUnseenCardsOfThePlayer) {
   struct TCase {
-    int Stock, Action;
+    int Stock;
+    TCompAction Action;
   };
   for (TCase c : {TCase{20, caLead}, TCase{12, caLead}, TCase{5, caLead}, TCase{12, caDefend},
                   TCase{5, caDefend}, TCase{5, caThrowIn}}) {

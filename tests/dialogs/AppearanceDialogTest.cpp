@@ -113,12 +113,12 @@ class Appearance : public WindowFixture {
 
 TEST_F(Appearance, RightClickGradientDoesWhatTheMainMenuDoes) {
   Form->DeskPopupItems[8]->trigger();
-  EXPECT_TRUE(Form->F[8]->isChecked());
+  EXPECT_TRUE(Form->DeskItems[8]->isChecked());
   EXPECT_EQ(Form->Settings.DeskPicture, 8);
   EXPECT_EQ(Form->TablePanel->Mode(), pmGradient);
   Form->DeskPopupItems[0]->trigger();
-  EXPECT_TRUE(Form->F[0]->isChecked());
-  EXPECT_FALSE(Form->F[8]->isChecked());
+  EXPECT_TRUE(Form->DeskItems[0]->isChecked());
+  EXPECT_FALSE(Form->DeskItems[8]->isChecked());
   EXPECT_EQ(Form->TablePanel->Mode(), pmSolid);
   Form->TriggerMenuItem(QStringLiteral("F12"));  // no such entry: nothing happens
   EXPECT_EQ(Form->Settings.DeskPicture, 0);
@@ -135,7 +135,7 @@ TEST_F(Appearance, DeskPictureEntryTilesThePictureOfTheLibrary) {
 
 TEST_F(Appearance, MissingDeskLibraryIsReportedAndTheTableTurnsSolid) {
   Form->Settings.DeskLibraryPath = "dtop-gone.dll";
-  Form->F[3]->trigger();
+  Form->DeskItems[3]->trigger();
   ASSERT_EQ(Messages.size(), 1);
   EXPECT_EQ(Messages[0], QStringLiteral("dtop-gone.dll ") + Form->Texts.At(197));
   EXPECT_EQ(Form->TablePanel->Mode(), pmSolid);
@@ -150,7 +150,7 @@ TEST_F(Appearance, EntryPicturesShowWhatEachEntryGives) {
   Form->MakeDeskThumbnails(100);
   for (int i = 0; i < 10; ++i) {
     EXPECT_EQ(Form->DeskThumbnails[i].size(), QSize(32, 32)) << i;
-    EXPECT_FALSE(Form->F[i]->icon().isNull()) << i;
+    EXPECT_FALSE(Form->DeskItems[i]->icon().isNull()) << i;
     EXPECT_FALSE(Form->DeskPopupItems[i]->icon().isNull()) << i;
   }
   EXPECT_EQ(Form->DeskThumbnails[0].pixelColor(16, 16), QColor(10, 20, 30));
@@ -160,7 +160,7 @@ TEST_F(Appearance, EntryPicturesShowWhatEachEntryGives) {
 
 TEST_F(Appearance, BrightnessAloneRebuildsOnlyTheRainbowPicture) {
   Form->MakeDeskThumbnails(100);
-  Form->F[9]->trigger();
+  Form->DeskItems[9]->trigger();
   const auto before = PictureKeys();
   Run([](TAppearanceDialog& d) { Part<TSlider>(d, "TrackBar1")->setValue(6); }, true);
   EXPECT_EQ(Form->TablePanel->RBright(), 6);

@@ -126,7 +126,7 @@ class LanguageCaptions : public WindowFixture {
     std::vector<std::pair<QString, int>> c;
     TMainWindow& f = *Form;
     for (int i = 0; i < 10; ++i) c.push_back({f.DeskPopupItems[i]->text(), 9 + i});
-    for (int i = 0; i < 10; ++i) c.push_back({f.F[i]->text(), 9 + i});
+    for (int i = 0; i < 10; ++i) c.push_back({f.DeskItems[i]->text(), 9 + i});
     c.push_back({f.OptionsItem->text(), 6});
     c.push_back({f.AppearanceItem->text(), 7});
     c.push_back({f.AboutItem->text(), 23});

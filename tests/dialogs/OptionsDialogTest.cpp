@@ -187,7 +187,7 @@ TEST_F(OptionsDialog, ShowsTheCurrentChoices) {
 }
 
 TEST_F(OptionsDialog, OpponentIsChosenHereAndPlaysFromTheNextDeal) {
-  Form->Settings.Opponent = 0;
+  Form->Settings.Opponent = kOpponentUsual;
   Game().NewGame();
   int shown = -1;
   Run([&](TOptionsDialog& d) { shown = Part<TRadioGroup>(d, "OG")->ItemIndex(); }, false);

@@ -64,10 +64,10 @@ TEST_F(SettingsTest, OpponentIsTheUsualOneUnlessAnotherLevelWasChosen) {
   TProfileFile f(PathOf("durak.ini"));
   f.Load();
   TSettings s = ReadSettings(f, true);
-  s.Opponent = 1;
+  s.Opponent = kOpponentStrong;
   WriteSettings(f, s);
   EXPECT_EQ(f.ReadInteger("Settings", "Opponent", -1), 1);
-  s.Opponent = 0;
+  s.Opponent = kOpponentUsual;
   WriteSettings(f, s);
   EXPECT_EQ(f.ReadInteger("Settings", "Opponent", -1), 0);
 }

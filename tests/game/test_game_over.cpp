@@ -128,7 +128,7 @@ TEST_F(GameOverTest, BeruWhenTheComputerShedItsLastCardsEndsWithoutTaking) {
   class ThrowingGame : public TRecordingGame {
    public:
     using TRecordingGame::TRecordingGame;
-    void ComputerMove(int action, int afterTake) override {
+    void ComputerMove(TCompAction action, bool afterTake) override {
       TRecordingGame::ComputerMove(action, afterTake);
       if (action == caThrowIn) CheckGameOver();
     }
@@ -154,18 +154,18 @@ TEST_F(GameOverTest, CancellingTheChampionsDialogClosesTheWindow) {
 
 TEST_F(GameOverTest, SpeechesAndSoundsRespectTheirLimits) {
   game.Texts.Speeches[3] = {"a", "b", "c", "d", "e"};
-  game.ShowSpeech(3);
+  game.ShowSpeech(sayCompBeatAll);
   EXPECT_NE(table.Speech, "");
-  EXPECT_EQ(game.LastSpeech, 3);
-  game.ShowSpeech(25);  // beyond the table: remembered, nothing shown
+  EXPECT_EQ(game.LastSpeech, sayCompBeatAll);
+  game.ShowSpeech(static_cast<TSpeech>(25));  // beyond the table: remembered, nothing shown
   EXPECT_EQ(game.LastSpeech, 25);
   EXPECT_NE(table.Speech, "");
-  game.ShowSpeech(0);
+  game.ShowSpeech(sayClear);
   EXPECT_EQ(table.Speech, "");
   game.Options = 0;
-  game.PlaySoundEffect(2);
+  game.PlaySoundEffect(snDiscard);
   EXPECT_TRUE(table.Played.empty());
-  EXPECT_EQ(game.SoundLog, (std::vector<int>{2}));
+  EXPECT_EQ(game.SoundLog, (std::vector<int>{snDiscard}));
 }
 
 }  // namespace

@@ -36,13 +36,13 @@ void TModalDriver::Answer(QWidget* top) {
     if (pass->PassMode == 1) Part<QLineEdit>(*pass, "Edit1")->setText(NewName);
     Part<QLineEdit>(*pass, "MaskEdit1")->setText(Password);
     Part<QLineEdit>(*pass, "MaskEdit2")->setText(Password);
-    pass->TakePressed();
+    pass->OkPressed();
   } else if (auto* chemp = qobject_cast<TChampionsDialog*>(top)) {
     ++ChampionsShown;
     if (chemp->ChempMode == cmStartUp && chemp->ChempTab.empty())
-      chemp->BNewClick();
+      chemp->NewPressed();
     else
-      chemp->TakePressed();
+      chemp->NextPressed();
   }
 }
 

@@ -151,7 +151,8 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
   const int64_t i32max = std::numeric_limits<int32_t>::max();
   game.PlayerScore = static_cast<int32_t>(IntKey(s, "myScore", 0, i32min, i32max));
   game.ComputerScore = static_cast<int32_t>(IntKey(s, "herScore", 0, i32min, i32max));
-  game.DealResult = static_cast<int32_t>(IntKey(s, "dealResult", 0, i32min, i32max));
+  game.DealResult =
+      static_cast<TDealResult>(static_cast<int32_t>(IntKey(s, "dealResult", 0, i32min, i32max)));
   game.Options = static_cast<int32_t>(IntKey(s, "options", 0, i32min, i32max));
   game.HandOrder = static_cast<int32_t>(IntKey(s, "vidSort", 1, i32min, i32max));
 

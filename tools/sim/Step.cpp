@@ -82,7 +82,7 @@ void ApplyEvent(const json& event, TGame& game, THeadlessTable& table, TFixedClo
   } else if (type == "hm") {
     const int action = static_cast<int>(EventInt(event, "action", true, 0, 0, 255));
     const int afterTake = static_cast<int>(EventInt(event, "afterTake", false, 0, 0, 255));
-    game.ComputerMove(action, afterTake);
+    game.ComputerMove(static_cast<TCompAction>(action), afterTake != 0);
   } else {
     throw THarnessError{"unknown event type '" + type + "'"};
   }
