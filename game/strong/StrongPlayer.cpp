@@ -98,17 +98,35 @@ uint64_t PositionKey(const TSearchState& s) {
 }
 
 struct TEntry {
-  uint64_t Key = 0;
+  uint64_t Key = 0;    // the position's key mixed with its search's salt; 0 an empty entry
+  uint16_t Work = 0;   // positions visited to decide it (at most 65535): the dearer is kept
+  uint16_t Stamp = 0;  // which search wrote it: an older search's entry is free for reuse
   int8_t Value = 0;
   uint8_t Bound = 0;  // 0 exact, 1 at least, 2 at most
   uint16_t Move = 0;  // the move that decided it, tried first when the position comes back
 };
 
-// The transposition table's size for a position: a few cards need only a small one, and a
-// small one costs nothing to clear.
+// One transposition table per thread, shared by the searches one after the other: each
+// search mixes its own salt into the keys, so it never reads another's entries and the
+// table never needs clearing. Entries go in pairs: the first keeps the dearer position, the
+// second the latest.
+constexpr size_t kTableEntries = size_t(1) << 20;
+
+TEntry* SharedTable() {
+  thread_local std::vector<TEntry> table(kTableEntries);
+  return table.data();
+}
+
+uint64_t SearchCount() {
+  thread_local uint64_t count = 0;
+  return ++count;
+}
+
+// The part of the table a position's search uses: a few cards need only a small part, one
+// that stays in the processor's cache.
 size_t TableSizeFor(const TSearchState& s) {
   const int cards = CardCount(s.Hand[0] | s.Hand[1] | s.Table);
-  return cards <= 6 ? size_t(1) << 10 : cards <= 10 ? size_t(1) << 14 : size_t(1) << 18;
+  return cards <= 6 ? size_t(1) << 10 : cards <= 10 ? size_t(1) << 14 : kTableEntries;
 }
 
 class TSolver {
@@ -118,8 +136,10 @@ class TSolver {
         limit_(limit),
         clock_(clock),
         timeLimitMs_(timeLimitMs),
-        mask_(tableSize - 1),
-        table_(tableSize) {}
+        mask_((std::min(tableSize, kTableEntries) - 1) & ~size_t(1)),
+        search_(SearchCount()),
+        salt_(Mix(0x2545F4914F6CDD1Dull, search_) & ~uint64_t(1)),
+        table_(SharedTable()) {}
 
   int Search(const TSearchState& s, int alpha, int beta) {
     if (s.Over()) return Outcome(s);
@@ -128,26 +148,27 @@ class TSolver {
       aborted_ = true;
       return 0;
     }
-    const uint64_t key = PositionKey(s);
+    const uint64_t key = PositionKey(s) ^ salt_;
     // With the stock gone the same cards can go back and forth for ever. Coming back to a
     // position counts as lost, so the search never steers into an endless deal.
-    for (uint64_t k : path_)
-      if (k == key) return -1;
+    if (OnPath(key)) return -1;
     uint16_t hashMove = 0;
-    {
-      const TEntry& e = table_[key & mask_];
-      if (e.Key == key) {
-        if (e.Bound == 0) return e.Value;
-        if (e.Bound == 1 && e.Value >= beta) return e.Value;
-        if (e.Bound == 2 && e.Value <= alpha) return e.Value;
-        hashMove = e.Move;
-      }
+    TEntry* const pair = table_ + (key & mask_);
+    for (int i = 0; i < 2; ++i) {
+      const TEntry& e = pair[i];
+      if (e.Key != key) continue;
+      if (e.Bound == 0) return e.Value;
+      if (e.Bound == 1 && e.Value >= beta) return e.Value;
+      if (e.Bound == 2 && e.Value <= alpha) return e.Value;
+      hashMove = e.Move;
     }
     TMoveList moves;
     GenerateMoves(s, moves);
-    Order(s, moves, hashMove);
+    if (s.Phase == spDefend && s.Mover() == seatPlayer) FirstOpenPairOnly(s, moves);
     const bool mine = s.Mover() == seat_;
+    Order(s, moves, hashMove, history_[mine ? 0 : 1]);
     const int alpha0 = alpha, beta0 = beta;
+    const long start = nodes_;
     int best = mine ? -2 : 2;
     uint16_t bestMove = 0;
     path_.push_back(key);
@@ -164,14 +185,25 @@ class TSolver {
         alpha = std::max(alpha, v);
       else
         beta = std::min(beta, v);
-      if (alpha >= beta) break;
+      if (alpha >= beta) {
+        // A move that refutes here often refutes in the positions like it.
+        history_[mine ? 0 : 1][m.Code() & 4095] += 1;
+        break;
+      }
     }
     path_.pop_back();
-    TEntry& slot = table_[key & mask_];
-    slot.Key = key;
-    slot.Value = static_cast<int8_t>(best);
-    slot.Bound = best <= alpha0 ? 2 : best >= beta0 ? 1 : 0;
-    slot.Move = bestMove;
+    const uint64_t work = static_cast<uint64_t>(nodes_ - start);
+    TEntry fresh;
+    fresh.Key = key;
+    fresh.Work = static_cast<uint16_t>(std::min<uint64_t>(work, UINT16_MAX));
+    fresh.Stamp = static_cast<uint16_t>(search_);
+    fresh.Value = static_cast<int8_t>(best);
+    fresh.Bound = best <= alpha0 ? 2 : best >= beta0 ? 1 : 0;
+    fresh.Move = bestMove;
+    if (pair[0].Key == key || pair[0].Stamp != fresh.Stamp || pair[0].Work <= fresh.Work)
+      pair[0] = fresh;
+    else
+      pair[1] = fresh;
     return best;
   }
 
@@ -180,10 +212,10 @@ class TSolver {
   // cut off far more than one search over all three values.
   bool Root(const TSearchState& s, TMoveList moves, int& value, TMove& bestMove) {
     if (moves.Count == 0) return false;
-    Order(s, moves, 0);
+    Order(s, moves, 0, history_[0]);
     for (int target : {1, 0}) {
       for (const TMove& m : moves) {
-        path_.assign(1, PositionKey(s));
+        path_.assign(1, PositionKey(s) ^ salt_);
         TSearchState child = s;
         ApplyMove(child, m);
         const int v = Search(child, target - 1, target);
@@ -213,16 +245,22 @@ class TSolver {
     return !aborted_;
   }
 
-  // The move that decided this position before first, then the rule of thumb's order:
-  // good moves first cut the search short.
-  static void Order(const TSearchState& s, TMoveList& moves, uint16_t first) {
-    std::array<int, 192> score{};
-    for (int i = 0; i < moves.Count; ++i)
-      score[i] = moves.Items[i].Code() == first ? 1 << 20 : PolicyScore(s, moves.Items[i]);
+  // The move that decided this position before first, then the rule of thumb's order, and
+  // among moves it likes alike those that refuted most often elsewhere: good moves first cut
+  // the search short.
+  static void Order(const TSearchState& s, TMoveList& moves, uint16_t first,
+                    const std::array<uint32_t, 4096>& history) {
+    std::array<int64_t, 192> score{};
+    for (int i = 0; i < moves.Count; ++i) {
+      const uint16_t code = moves.Items[i].Code();
+      score[i] = code == first
+                     ? INT64_MAX
+                     : (int64_t(PolicyScore(s, moves.Items[i])) << 32) + history[code & 4095];
+    }
     // Insertion sort: the lists are short.
     for (int i = 1; i < moves.Count; ++i) {
       const TMove m = moves.Items[i];
-      const int sc = score[i];
+      const int64_t sc = score[i];
       int j = i - 1;
       while (j >= 0 && score[j] < sc) {
         moves.Items[j + 1] = moves.Items[j];
@@ -235,6 +273,26 @@ class TSolver {
   }
 
  private:
+  // The player may beat the open cards in any order, but the order changes nothing: the
+  // same cards lie on the table once all are beaten. Beating some and then taking only
+  // gives the attacker more ranks to throw in, so it is never better than taking at once.
+  // Beating the first open pair first therefore keeps the value and spares the orders.
+  static void FirstOpenPairOnly(const TSearchState& s, TMoveList& moves) {
+    int first = -1;
+    for (int i = 0; i < 6 && first < 0; ++i)
+      if (s.Row[seatComputer][i] != 0 && s.Row[seatPlayer][i] == 0) first = i;
+    int kept = 0;
+    for (const TMove& m : moves)
+      if (m.Kind != mkBeat || m.Slot == first) moves.Items[kept++] = m;
+    moves.Count = kept;
+  }
+
+  bool OnPath(uint64_t key) const {
+    for (uint64_t k : path_)
+      if (k == key) return true;
+    return false;
+  }
+
   int Outcome(const TSearchState& s) const {
     if (s.Result == 2) return 0;
     const int winner = s.Result == -1 ? seatPlayer : seatComputer;
@@ -246,10 +304,13 @@ class TSolver {
   ISearchClock* clock_;
   double timeLimitMs_;
   size_t mask_;
+  uint64_t search_;
+  uint64_t salt_;
+  TEntry* table_;
   long nodes_ = 0;
   bool aborted_ = false;
-  std::vector<TEntry> table_;
   std::vector<uint64_t> path_;
+  std::array<std::array<uint32_t, 4096>, 2> history_{};  // refutations, by whose move
 };
 
 // ---- tree search over sampled deals ---------------------------------------------------------
