@@ -65,7 +65,7 @@ TEST_F(LanguageTest, WordTablesKeepTheirCapacity) {
 TEST_F(LanguageTest, TheSpeechSituationFollowsTheLanguage) {
   TMainWindow form;
   form.ApplyLanguage(1);
-  form.Game().ShowSpeech(14);
+  form.Game().ShowSpeech(sayNewGame);
   const QLabel* line = form.SpeechLabel;
   bool russian = false;
   for (int v = 0; v < 5; ++v) russian = russian || line->text() == pack.LoadText(167 + v);
@@ -74,7 +74,7 @@ TEST_F(LanguageTest, TheSpeechSituationFollowsTheLanguage) {
   bool english = false;
   for (int v = 0; v < 5; ++v) english = english || line->text() == pack.LoadText(467 + v);
   EXPECT_TRUE(english) << line->text().toStdString();
-  EXPECT_EQ(form.Game().LastSpeech, 14);
+  EXPECT_EQ(form.Game().LastSpeech, sayNewGame);
 }
 
 TEST_F(LanguageTest, EverySpeechFitsTheSpeechLineOfTheSmallestWindow) {

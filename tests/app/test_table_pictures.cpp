@@ -65,7 +65,7 @@ TEST_F(TablePicturesTest, MidDealAtTheSmallestAndAtABigWindow) {
 
   // A desk picture and the wood of the frame: on a dense screen, tiled from the renditions
   // drawn at twice the size (pixel for pixel), on an ordinary one from the pictures themselves.
-  form.F[1]->trigger();
+  form.DeskItems[1]->trigger();
   QApplication::processEvents();
   form.grab().save(out + QStringLiteral("/table-1280x1024-desk%1.png").arg(suffix));
   for (TPaintedPanel* panel : {form.TablePanel, form.ButtonBar, form.ScoreColumn}) {
