@@ -2,9 +2,10 @@
 
 #include <zip.h>
 
-#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
+
+#include "CompactPng.h"
 
 namespace packbuilder {
 
@@ -14,11 +15,7 @@ void PackWriter::AddFile(const QString& name, const QByteArray& data) {
 }
 
 void PackWriter::AddPicture(const QString& name, const QImage& image) {
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG", 0);  // smallest files; reading them back is no slower
-  AddFile(name + QStringLiteral(".png"), png);
+  AddFile(name + QStringLiteral(".png"), CompactPng(image));
 }
 
 QStringList PackWriter::Names() const {

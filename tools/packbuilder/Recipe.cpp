@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
+#include <array>
 #include <memory>
 
 #include "CardArt.h"
@@ -38,8 +39,13 @@ bool ReadRecipe(const QString& path, std::vector<RecipeLine>* lines, QString* er
 
 namespace {
 
-// Every face and back goes into a card pack at its own size and at two and three times it.
+// The largest rendition a pack may hold: three times the picture's own size.
 constexpr int kRenditions = 3;
+
+// Every face and back goes into a card pack at its own size and three times it. A screen
+// that shows cards twice as large draws them from the @3x picture scaled down, which looks
+// the same as a picture drawn at twice the size; leaving out "@2x" keeps the packs small.
+constexpr std::array<int, 2> kCardFactors = {1, 3};
 
 // "6S", "6S@2x", "6S@3x".
 QString Rendition(const QString& name, int factor) {
@@ -109,9 +115,9 @@ class Runner {
           *error = QStringLiteral("the deck has no card %1").arg(id);
           return false;
         }
-        // The face and its renditions for screens that show cards two and three times as
-        // large (a big window, a high-density screen).
-        for (int f = 1; f <= kRenditions; ++f)
+        // The face and its rendition for screens that show cards larger (a big window, a
+        // high-density screen).
+        for (int f : kCardFactors)
           pack_->AddPicture(Rendition(FaceName(rank, suit), f), deck_->Render(id, size * f));
       }
     }
@@ -131,9 +137,9 @@ class Runner {
         *error = QStringLiteral("no back %1 in %2").arg(id, a[1]);
         return false;
       }
-      for (int f = 1; f <= kRenditions; ++f) backs.push_back(other.Render(id, size * f));
+      for (int f : kCardFactors) backs.push_back(other.Render(id, size * f));
     } else if (a[0] == QLatin1String("drawn") && a.size() == 4) {
-      for (int f = 1; f <= kRenditions; ++f)
+      for (int f : kCardFactors)
         backs.push_back(DrawBack(a[1], QColor(a[2]), QColor(a[3]), size, f));
       if (backs[0].isNull()) {
         *error = QStringLiteral("unknown back style %1").arg(a[1]);
@@ -144,7 +150,8 @@ class Runner {
       return false;
     }
     const QString name = QStringLiteral("BK%1").arg(++backs_);
-    for (int f = 1; f <= kRenditions; ++f) pack_->AddPicture(Rendition(name, f), backs[f - 1]);
+    for (size_t i = 0; i < kCardFactors.size(); ++i)
+      pack_->AddPicture(Rendition(name, kCardFactors[i]), backs[i]);
     return true;
   }
 
