@@ -11,12 +11,12 @@
 
 #include "DurakVersion.h"
 #include "Layout.h"
+#include "LinkLabel.h"
 #include "Mnemonics.h"
+#include "PicturePanel.h"
 #include "PlainText.h"
 #include "ProgramFonts.h"
 #include "RaisedButton.h"
-#include "LinkLabel.h"
-#include "PicturePanel.h"
 #include "WinColor.h"
 
 namespace durak {
@@ -133,7 +133,7 @@ TAboutDialog::TAboutDialog(QWidget* main, const std::array<QImage, 3>& cards)
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
 
   const std::pair<QObject*, const char*> names[] = {
-      {PicturePanel, "pp1"},       {ProgramLabel, "Label1"},       {PlayLabel, "Label2"},
+      {PicturePanel, "pp1"},    {ProgramLabel, "Label1"},  {PlayLabel, "Label2"},
       {AuthorsLabel, "Label3"}, {ReadMeLink, "KuvLabel1"}, {LicenceLink, "KuvLabel2"},
       {OkButton, "OKBtn"}};
   for (const auto& [widget, name] : names) widget->setObjectName(QString::fromLatin1(name));

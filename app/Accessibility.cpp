@@ -71,7 +71,8 @@ QAccessibleInterface* GameFactory(const QString&, QObject* object) {
   if (dynamic_cast<TAnnouncer*>(widget))
     return new TPartsAccessible(widget, QAccessible::Notification);
   // A counter reads as its name ("В колоде: 12"), which the window keeps up to date.
-  if (qobject_cast<TLedDisplay*>(object)) return new QAccessibleWidget(widget, QAccessible::StaticText);
+  if (qobject_cast<TLedDisplay*>(object))
+    return new QAccessibleWidget(widget, QAccessible::StaticText);
   return nullptr;
 }
 

@@ -13,12 +13,12 @@
 #include <QPushButton>
 
 #include "CardPacks.h"
+#include "ColourButton.h"
 #include "Mnemonics.h"
 #include "PackLocator.h"
+#include "PaintedPanel.h"
 #include "PlainText.h"
 #include "ResourcePack.h"
-#include "ColourButton.h"
-#include "PaintedPanel.h"
 #include "Slider.h"
 
 namespace durak {
@@ -58,7 +58,8 @@ TAppearanceDialog::TAppearanceDialog(QWidget* parent) : QDialog(parent) {
   GradientBottomButton = new TColourButton(QStringLiteral("Низ"), GradientGroup);
   GradientBottomButton->SetVid(vb3Up);
   GradientBottomButton->SetLorR(lrLeft);
-  GradientBottomButton->setGeometry(8, kGGBHeight - 8 - kButtonHeight, kGGBWidth - 16, kButtonHeight);
+  GradientBottomButton->setGeometry(8, kGGBHeight - 8 - kButtonHeight, kGGBWidth - 16,
+                                    kButtonHeight);
 
   RainbowGroup = new QGroupBox(this);
   RainbowGroup->resize(kGRBWidth, kGGBHeight);
@@ -80,7 +81,8 @@ TAppearanceDialog::TAppearanceDialog(QWidget* parent) : QDialog(parent) {
   CardLibraryGroup = new QGroupBox(QStringLiteral("CardBox1"), this);
   CardLibraryLabel = MakePlain(new QLabel(CardLibraryGroup));
   OtherCardLibraryButton = new QPushButton(QStringLiteral("Другая..."), CardLibraryGroup);
-  for (QPushButton* b : {OtherDeskLibraryButton, OtherCardLibraryButton}) b->resize(kButtonWidth, kButtonHeight);
+  for (QPushButton* b : {OtherDeskLibraryButton, OtherCardLibraryButton})
+    b->resize(kButtonWidth, kButtonHeight);
   for (QLabel* l : {DeskLibraryLabel, CardLibraryLabel}) l->resize(130, l->sizeHint().height());
 
   ScaleBox = new QCheckBox(QStringLiteral("Масштаб по окну"), this);
@@ -178,8 +180,8 @@ void TAppearanceDialog::ApplyTexts(const TTextTable& t) {
   GiveMnemonics(this);
 }
 
-void TAppearanceDialog::Load(const TPaintedPanel& table, const QColor& wordsColor, const QString& dtPath,
-                     const QString& colodaPath) {
+void TAppearanceDialog::Load(const TPaintedPanel& table, const QColor& wordsColor,
+                             const QString& dtPath, const QString& colodaPath) {
   GradientPreview->SetSColor(table.SColor());
   GradientPreview->SetFColor(table.FColor());
   GradientTopButton->SetBtnColor(table.SColor());
@@ -277,12 +279,15 @@ void TAppearanceDialog::PlaceScaleBox() {
   // The colour button gives up width when the scale option's caption needs it.
   const int top = CardLibraryGroup->geometry().bottom() + 1 + 10;
   const int need = ScaleBox->sizeHint().width();
-  const int colW = std::max(40, std::min(PlainColourGroup->width() / 2, PlainColourGroup->width() - need - 10));
-  SpeechColourButton->setGeometry(PlainColourGroup->x(), top, colW, (PlainColourGroup->height() / 3) * 2);
+  const int colW =
+      std::max(40, std::min(PlainColourGroup->width() / 2, PlainColourGroup->width() - need - 10));
+  SpeechColourButton->setGeometry(PlainColourGroup->x(), top, colW,
+                                  (PlainColourGroup->height() / 3) * 2);
   const int x = SpeechColourButton->geometry().right() + 1 + 10;
-  ScaleBox->setGeometry(x, SpeechColourButton->y() + (SpeechColourButton->height() - ScaleBox->sizeHint().height()) / 2,
-                        std::max(need, BackGroup->geometry().right() - x),
-                        ScaleBox->sizeHint().height());
+  ScaleBox->setGeometry(
+      x,
+      SpeechColourButton->y() + (SpeechColourButton->height() - ScaleBox->sizeHint().height()) / 2,
+      std::max(need, BackGroup->geometry().right() - x), ScaleBox->sizeHint().height());
 }
 
 void TAppearanceDialog::Arrange() {
@@ -330,8 +335,12 @@ void TAppearanceDialog::Arrange() {
   PlainColourPreview->setGeometry(10, PlainColourGroup->height() - ph - 5, pw, ph);
   TableColourButton->setGeometry(pw + 20, PlainColourPreview->y(), pw, ph);
 
-  DeskLibraryGroup->setGeometry(PlainColourGroup->x(), PlainColourGroup->geometry().bottom() + 1 + 5, PlainColourGroup->width(), q);
-  CardLibraryGroup->setGeometry(PlainColourGroup->x(), DeskLibraryGroup->geometry().bottom() + 1 + 5, PlainColourGroup->width(), q);
+  DeskLibraryGroup->setGeometry(PlainColourGroup->x(),
+                                PlainColourGroup->geometry().bottom() + 1 + 5,
+                                PlainColourGroup->width(), q);
+  CardLibraryGroup->setGeometry(PlainColourGroup->x(),
+                                DeskLibraryGroup->geometry().bottom() + 1 + 5,
+                                PlainColourGroup->width(), q);
   for (QGroupBox* box : {DeskLibraryGroup, CardLibraryGroup}) {
     QLabel* label = box == DeskLibraryGroup ? DeskLibraryLabel : CardLibraryLabel;
     QPushButton* button = box == DeskLibraryGroup ? OtherDeskLibraryButton : OtherCardLibraryButton;

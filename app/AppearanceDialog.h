@@ -96,7 +96,8 @@ class TAppearanceDialog : public QDialog {
 
  private:
   // The widgets, each with its member's name as its object name.
-  QGroupBox *BackGroup, *GradientGroup, *RainbowGroup, *PlainColourGroup, *DeskLibraryGroup, *CardLibraryGroup;
+  QGroupBox *BackGroup, *GradientGroup, *RainbowGroup, *PlainColourGroup, *DeskLibraryGroup,
+      *CardLibraryGroup;
   std::array<QLabel*, 5> BackPreviews{};  // Image1..Image5, the back previews
   QFrame* BackFrame;
   TColourButton *GradientTopButton, *GradientBottomButton, *TableColourButton, *SpeechColourButton;

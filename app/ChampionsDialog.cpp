@@ -23,10 +23,10 @@
 #include "Mnemonics.h"
 #include "OwnPictures.h"
 #include "PackLocator.h"
+#include "PasswordDialog.h"
 #include "PlainText.h"
 #include "SafeFile.h"
 #include "SettingsPath.h"
-#include "PasswordDialog.h"
 
 namespace durak {
 
@@ -69,7 +69,8 @@ constexpr int kWidth = kFrameLeft + kFrameWidth;
 
 }  // namespace
 
-TChampionsDialog::TChampionsDialog(TPasswordDialog* passForm, QWidget* parent) : QDialog(parent), PasswordDialog(passForm) {
+TChampionsDialog::TChampionsDialog(TPasswordDialog* passForm, QWidget* parent)
+    : QDialog(parent), PasswordDialog(passForm) {
   setFixedSize(kWidth, kHeight);
   Grid = new QTableWidget(this);
   Grid->setGeometry(0, 0, kChempGridWidth, kHeight);
@@ -96,8 +97,8 @@ TChampionsDialog::TChampionsDialog(TPasswordDialog* passForm, QWidget* parent) :
     (*b.button)->setAutoDefault(false);
   }
   const std::pair<QObject*, const char*> names[] = {
-      {Grid, "StringGrid1"}, {NewButton, "BNew"},     {ResetButton, "BReset"},
-      {DeleteButton, "BDelete"},         {CloseButton, "BClose"}, {OkButton, "BOK"}};
+      {Grid, "StringGrid1"},     {NewButton, "BNew"},     {ResetButton, "BReset"},
+      {DeleteButton, "BDelete"}, {CloseButton, "BClose"}, {OkButton, "BOK"}};
   for (const auto& [widget, name] : names) widget->setObjectName(QString::fromLatin1(name));
   OkButton->setDefault(true);
   connect(NewButton, &QPushButton::clicked, this, [this] { NewPressed(); });
@@ -147,7 +148,8 @@ void TChampionsDialog::FitNames() {
   const int wider = gridWidth - kChempGridWidth;
   Grid->setGeometry(0, 0, gridWidth, kHeight);
   ButtonFrame->setGeometry(kFrameLeft + wider, 0, kFrameWidth, kHeight);
-  for (QPushButton* b : {NewButton, ResetButton, DeleteButton, CloseButton, OkButton}) b->move(kButtonLeft + wider, b->y());
+  for (QPushButton* b : {NewButton, ResetButton, DeleteButton, CloseButton, OkButton})
+    b->move(kButtonLeft + wider, b->y());
   if (width() == kWidth + wider) return;
   setFixedSize(kWidth + wider, kHeight);
   // A new long name widens the open table about its middle.

@@ -7,15 +7,15 @@
 #include <QPainter>
 #include <QProxyStyle>
 
+#include "AppearanceDialog.h"
 #include "CardFaces.h"
 #include "CardPacks.h"
+#include "MainWindow.h"
+#include "OptionsDialog.h"
+#include "PaintedPanel.h"
 #include "PlainText.h"
 #include "ResourcePack.h"
 #include "SurfacePaint.h"
-#include "MainWindow.h"
-#include "AppearanceDialog.h"
-#include "PaintedPanel.h"
-#include "OptionsDialog.h"
 #include "WinColor.h"
 
 namespace durak {
@@ -66,7 +66,8 @@ void TMainWindow::CreateDialogs() {
     DeskPopupItems[i] = DeskPopupMenu->addAction(QString::fromLatin1(names[i]));
     DeskPopupItems[i]->setObjectName(QStringLiteral("PF%1").arg(i));
     DeskPopupItems[i]->setData(i);
-    connect(DeskPopupItems[i], &QAction::triggered, this, [this, i] { ChooseDeskPictureFromPopup(i); });
+    connect(DeskPopupItems[i], &QAction::triggered, this,
+            [this, i] { ChooseDeskPictureFromPopup(i); });
   }
   // Entry pictures not made yet are made when a desk menu is opened. A desk library that
   // was reported missing is not reported again at every opening: once per run is enough.
@@ -229,7 +230,7 @@ void TMainWindow::ShowAppearance() {
   }
   Settings.SpeechColour = KeepWinColor(Settings.SpeechColour, chosen.SpeechColor);
   SpeechLabel->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
-                            .arg(ColorFromWin(Settings.SpeechColour).name()));
+                                 .arg(ColorFromWin(Settings.SpeechColour).name()));
 }
 
 }  // namespace durak

@@ -1,10 +1,10 @@
 // The commands of the Options and Help menus that run a dialog: the options and About.
 // (The appearance command lives with the desk pictures it changes, in DeskMenu.cpp.)
-#include "SoundPlayer.h"
-#include "MainWindow.h"
-#include "CardWidget.h"
 #include "AboutDialog.h"
+#include "CardWidget.h"
+#include "MainWindow.h"
 #include "OptionsDialog.h"
+#include "SoundPlayer.h"
 #include "WinColor.h"
 
 namespace durak {

@@ -12,12 +12,12 @@
 #include "Announcer.h"
 #include "CardFaces.h"
 #include "CardPacks.h"
-#include "PlainText.h"
-#include "ResourcePack.h"
+#include "CardWidget.h"
 #include "ChampionsDialog.h"
 #include "MainWindow.h"
-#include "CardWidget.h"
 #include "PaintedPanel.h"
+#include "PlainText.h"
+#include "ResourcePack.h"
 #include "WinColor.h"
 #include "WindowPlacement.h"
 
@@ -56,7 +56,8 @@ void TMainWindow::PrepareOnShow() {
   if (Settings.DeskPicture <= 9) DeskItems[Settings.DeskPicture]->trigger();
   // The texts came with the window; a language library missing then is tried (and its
   // absence reported) now.
-  if (TextsLanguage != Settings.Language) (Settings.Language == 2 ? EnglishItem : RussianItem)->trigger();
+  if (TextsLanguage != Settings.Language)
+    (Settings.Language == 2 ? EnglishItem : RussianItem)->trigger();
   if (Closing) return;
   LoadCardFaces();
   if (Closing) return;

@@ -7,9 +7,9 @@
 
 #include "Announcer.h"
 #include "HandFocus.h"
-#include "StrongChooser.h"
-#include "RaisedButton.h"
 #include "MainWindow.h"
+#include "RaisedButton.h"
+#include "StrongChooser.h"
 #include "TextIds.h"
 
 namespace durak {

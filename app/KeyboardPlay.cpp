@@ -5,11 +5,11 @@
 #include <QWindow>
 
 #include "Announcer.h"
-#include "HandFocus.h"
-#include "RaisedButton.h"
-#include "MainWindow.h"
 #include "CardWidget.h"
+#include "HandFocus.h"
+#include "MainWindow.h"
 #include "PaintedPanel.h"
+#include "RaisedButton.h"
 #include "TextIds.h"
 
 namespace durak {

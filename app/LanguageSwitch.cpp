@@ -8,14 +8,14 @@
 #include <QMessageBox>
 #include <QTranslator>
 
-#include "PlainText.h"
-#include "ResourcePack.h"
-#include "RaisedButton.h"
+#include "AppearanceDialog.h"
 #include "ChampionsDialog.h"
 #include "MainWindow.h"
-#include "AppearanceDialog.h"
-#include "PasswordDialog.h"
 #include "OptionsDialog.h"
+#include "PasswordDialog.h"
+#include "PlainText.h"
+#include "RaisedButton.h"
+#include "ResourcePack.h"
 #include "RulesWindow.h"
 
 namespace durak {
@@ -106,7 +106,8 @@ void TMainWindow::ApplyTexts() {
   ComputerTakesButton->setText(t[kTakeItButtonText]);
   DefendButton->setText(t[kDefendButtonText]);
   // The key letters, in the order of the captions.
-  const std::array<TRaisedButton*, 5> byCaption = {DealButton, DiscardButton, TakeButton, ComputerTakesButton, DefendButton};
+  const std::array<TRaisedButton*, 5> byCaption = {DealButton, DiscardButton, TakeButton,
+                                                   ComputerTakesButton, DefendButton};
   for (int i = 0; i < 5; ++i) {
     const QString letter = t[KeyLetterText(i)];
     byCaption[i]->SetKeyLetter(letter.size() == 1 ? letter.at(0) : QChar());

@@ -11,22 +11,22 @@
 #include <QThread>
 
 #include "Announcer.h"
+#include "CardWidget.h"
+#include "ChampionsDialog.h"
 #include "EasyPlayer.h"
 #include "HandFocus.h"
+#include "LedDisplay.h"
 #include "OwnPictures.h"
+#include "PaintedPanel.h"
+#include "PasswordDialog.h"
 #include "PlainText.h"
 #include "PlayNarrator.h"
 #include "ProgramFonts.h"
+#include "RaisedButton.h"
+#include "RulesWindow.h"
 #include "SettingsPath.h"
 #include "SoundPlayer.h"
 #include "StrongChooser.h"
-#include "RaisedButton.h"
-#include "ChampionsDialog.h"
-#include "CardWidget.h"
-#include "LedDisplay.h"
-#include "PaintedPanel.h"
-#include "PasswordDialog.h"
-#include "RulesWindow.h"
 #include "WinColor.h"
 #include "WindowPlacement.h"
 
@@ -87,7 +87,8 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent) {
   });
   // The window shows the chosen language from its first paint; a language library that
   // cannot be opened is reported at the first activation.
-  if (LoadLanguage(Settings.Language)) (Settings.Language == 2 ? EnglishItem : RussianItem)->setChecked(true);
+  if (LoadLanguage(Settings.Language))
+    (Settings.Language == 2 ? EnglishItem : RussianItem)->setChecked(true);
   Engine->Busy = false;
 }
 
@@ -214,7 +215,8 @@ void TMainWindow::CreatePanels() {
   SpeechLabel->setWordWrap(true);
   SpeechLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   const QColor words = ColorFromWin(Settings.SpeechColour);
-  SpeechLabel->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(words.name()));
+  SpeechLabel->setStyleSheet(
+      QStringLiteral("color: %1; background: transparent;").arg(words.name()));
 
   struct {
     TRaisedButton** button;
@@ -329,7 +331,8 @@ void TMainWindow::ArrangeTable() {
   DressFramePanels();
   if (!Cards.empty()) {
     ApplyCardScale(TablePanel->width(), TablePanel->height());
-    Engine->ArrangeTable(TablePanel->width(), TablePanel->height(), TableCardWidth, TableCardHeight, CardScaleNow);
+    Engine->ArrangeTable(TablePanel->width(), TablePanel->height(), TableCardWidth, TableCardHeight,
+                         CardScaleNow);
   }
   ArrangeColumn();
   ArrangeBottomBar();
@@ -397,9 +400,11 @@ void TMainWindow::ArrangeColumn() {
     PlayerNameLabel->setFont(f);
     PlayerNameLabel->adjustSize();
   }
-  if (PlayerNameLabel->width() > room) PlayerNameLabel->resize(std::max(0, room), PlayerNameLabel->height());
+  if (PlayerNameLabel->width() > room)
+    PlayerNameLabel->resize(std::max(0, room), PlayerNameLabel->height());
   centre(PlayerNameLabel, PlayerScoreLed->y() - PlayerNameLabel->height() - 2);
-  PlayerNameLabel->setToolTip(PlayerNameLabel->Elided() ? PlainToolTip(PlayerNameLabel->text()) : QString());
+  PlayerNameLabel->setToolTip(PlayerNameLabel->Elided() ? PlainToolTip(PlayerNameLabel->text())
+                                                        : QString());
   centre(StockLed, (hc - StockLed->height()) / 2);
   centre(StockCaption, StockLed->y() + StockLed->height() + 2);
 }
@@ -407,7 +412,8 @@ void TMainWindow::ArrangeColumn() {
 // The speech line on the left; the visible command buttons from the right edge inwards.
 void TMainWindow::ArrangeBottomBar() {
   int x = ButtonBar->width() - 8;
-  for (TRaisedButton* b : {DealButton, DefendButton, ComputerTakesButton, TakeButton, DiscardButton}) {
+  for (TRaisedButton* b :
+       {DealButton, DefendButton, ComputerTakesButton, TakeButton, DiscardButton}) {
     if (b->isHidden()) continue;
     x -= b->width();
     b->move(x, (ButtonBar->height() - b->height()) / 2);
@@ -442,7 +448,9 @@ void TMainWindow::SetSpeechText(const std::string& text) {
 }
 
 void TMainWindow::SetLed(TLed led, int value) {
-  TLedDisplay* l = led == durak::PlayerScoreLed ? PlayerScoreLed : led == durak::ComputerScoreLed ? ComputerScoreLed : StockLed;
+  TLedDisplay* l = led == durak::PlayerScoreLed     ? PlayerScoreLed
+                   : led == durak::ComputerScoreLed ? ComputerScoreLed
+                                                    : StockLed;
   l->SetNumber(value);
   UpdateAccessibleTexts();
   Narrate();

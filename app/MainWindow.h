@@ -119,7 +119,8 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   void ShowAppearance();
   void ChooseDeskPicture(int tag);
   void ChooseDeskPictureFromPopup(int tag);
-  // Triggers the window's menu item of that name ("F3", "EnglishItem"); an unknown name does nothing.
+  // Triggers the window's menu item of that name ("F3", "EnglishItem"); an unknown name does
+  // nothing.
   void TriggerMenuItem(const QString& name);
   // Rebuilds the picture of desk entry k (0..9), or of all ten for k = 100.
   // At start-up: tells the player when the desk library cannot be opened. The desk menus'
@@ -170,7 +171,8 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   TRaisedButton *TakeButton, *DealButton, *ComputerTakesButton, *DiscardButton, *DefendButton;
   std::vector<TCardWidget*> Cards;
   QMenu *FileMenu, *OptionsMenu, *DeskPictureMenu, *LanguageMenu, *HelpMenu;
-  QAction *NewGameItem, *ChampionsItem, *ExitItem, *OptionsItem, *AppearanceItem, *AboutItem, *ExitBarItem, *RussianItem, *EnglishItem;
+  QAction *NewGameItem, *ChampionsItem, *ExitItem, *OptionsItem, *AppearanceItem, *AboutItem,
+      *ExitBarItem, *RussianItem, *EnglishItem;
   std::array<QAction*, 10> DeskItems{};
   // The card library's card size (its back's size).
   int CardWidth = 59, CardHeight = 80;

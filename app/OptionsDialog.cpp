@@ -8,11 +8,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ColourButton.h"
+#include "LedDisplay.h"
 #include "Mnemonics.h"
 #include "PlainText.h"
 #include "RaisedButton.h"
-#include "ColourButton.h"
-#include "LedDisplay.h"
 #include "Slider.h"
 #include "WinColor.h"
 
@@ -47,7 +47,7 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
       QStringLiteral("Сортировка"),
       {QStringLiteral("Нет"), QStringLiteral("По масти"), QStringLiteral("По старшинству")}, this);
   VariantGroup = new TRadioGroup(QStringLiteral("Дурак типа"),
-                       {QStringLiteral("Подкидной"), QStringLiteral("Переводной")}, this);
+                                 {QStringLiteral("Подкидной"), QStringLiteral("Переводной")}, this);
   MultiLeadBox = new QCheckBox(QStringLiteral("Заход с нескольких карт"), this);
 
   // Animation speed: the bar with its end labels under it and the counter beside it.
@@ -170,8 +170,8 @@ void TOptionsDialog::Load(const TOptionsChoice& choice, bool soundAvailable) {
   VariantGroup->SetItemIndex(choice.Transfer ? 1 : 0);
   // The levels are listed from the easiest up; the stored numbers stay as they were.
   OpponentGroup->SetItemIndex(choice.Opponent == kOpponentEasy     ? 0
-                   : choice.Opponent == kOpponentStrong ? 2
-                                                        : 1);
+                              : choice.Opponent == kOpponentStrong ? 2
+                                                                   : 1);
   HotColourButton->SetBtnColor(choice.HotColor);
   HotCardsToggled();
   GlideSpeed = choice.Speed;

@@ -6,10 +6,10 @@
 #include <QProxyStyle>
 #include <QTimer>
 
-#include "ResourcePack.h"
-#include "MainWindow.h"
 #include "CardWidget.h"
+#include "MainWindow.h"
 #include "PaintedPanel.h"
+#include "ResourcePack.h"
 
 namespace durak {
 

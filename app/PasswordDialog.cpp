@@ -84,9 +84,9 @@ TPasswordDialog::TPasswordDialog(QWidget* parent) : QDialog(parent) {
   OkButton->setGeometry(84, 169, 65, 25);
   OkButton->setDefault(true);
   const std::pair<QObject*, const char*> names[] = {
-      {NameCaption, "Label1"},   {PasswordCaption, "Label2"},       {RepeatCaption, "Label3"},
+      {NameCaption, "Label1"}, {PasswordCaption, "Label2"}, {RepeatCaption, "Label3"},
       {NameEdit, "Edit1"},     {PasswordEdit, "MaskEdit1"}, {RepeatEdit, "MaskEdit2"},
-      {OkButton, "Button1"}, {CancelButton, "Button2"}};
+      {OkButton, "Button1"},   {CancelButton, "Button2"}};
   for (const auto& [widget, name] : names) widget->setObjectName(QString::fromLatin1(name));
   connect(OkButton, &QPushButton::clicked, this, [this] { OkPressed(); });
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -5,13 +5,13 @@
 #include <QTimer>
 
 #include "Announcer.h"
+#include "CardWidget.h"
 #include "HandFocus.h"
+#include "LedDisplay.h"
+#include "MainWindow.h"
+#include "PaintedPanel.h"
 #include "PlayNarrator.h"
 #include "RaisedButton.h"
-#include "MainWindow.h"
-#include "CardWidget.h"
-#include "LedDisplay.h"
-#include "PaintedPanel.h"
 #include "TextIds.h"
 
 namespace durak {

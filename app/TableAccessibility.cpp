@@ -7,12 +7,12 @@
 
 #include "Accessibility.h"
 #include "Announcer.h"
-#include "HandFocus.h"
-#include "RaisedButton.h"
-#include "MainWindow.h"
 #include "CardWidget.h"
+#include "HandFocus.h"
 #include "LedDisplay.h"
+#include "MainWindow.h"
 #include "PaintedPanel.h"
+#include "RaisedButton.h"
 #include "TextIds.h"
 
 namespace durak {
@@ -138,7 +138,8 @@ void TMainWindow::UpdateAccessibleTexts() {
   name(ComputerScoreLed, ComputerLedName());
   name(StockLed, Filled(Texts[kStockLedText], StockLed->Number()));
   description(SpeechLabel, Texts[kSpeechLineText]);
-  const std::array<TRaisedButton*, 5> byCaption = {DealButton, DiscardButton, TakeButton, ComputerTakesButton, DefendButton};
+  const std::array<TRaisedButton*, 5> byCaption = {DealButton, DiscardButton, TakeButton,
+                                                   ComputerTakesButton, DefendButton};
   for (int i = 0; i < 5; ++i) {
     const QChar key = byCaption[i]->KeyLetter();
     const QString& pattern = Texts[kButtonKeyText];

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "DurakVersion.h"
+#include "MainWindow.h"
 #include "ProgramFonts.h"
 #include "SafeFile.h"
-#include "MainWindow.h"
 #include "WindowPlacement.h"
 
 int main(int argc, char** argv) {

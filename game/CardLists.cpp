@@ -104,7 +104,8 @@ void SortHand(TCardList& list, int order, int trump) {
     return;
   }
   auto suitKey = [trump](const TCardInfo& k) { return k.Suit == trump ? 6 : int(k.Suit); };
-  ExchangeSort(list, [&](const TCardInfo& a, const TCardInfo& b) { return suitKey(a) < suitKey(b); });
+  ExchangeSort(list,
+               [&](const TCardInfo& a, const TCardInfo& b) { return suitKey(a) < suitKey(b); });
   ExchangeSort(list, [&](const TCardInfo& a, const TCardInfo& b) {
     return suitKey(a) == suitKey(b) && a.Rank < b.Rank;
   });

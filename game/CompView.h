@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "CardLists.h"
 #include "CardInfo.h"
+#include "CardLists.h"
 
 namespace durak {
 

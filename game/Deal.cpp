@@ -97,7 +97,8 @@ void TGame::DealCards() {
     // The trump card lies face up across the stock, half under it.
     ICardControl& c = GetCard(tag);
     c.Turn();
-    c.MoveTo(Layout.DeckLeft - ch / 2, Layout.DeckTop + (ch - cw) / 2, 0, GlideStep(GlideSpeed), true);
+    c.MoveTo(Layout.DeckLeft - ch / 2, Layout.DeckTop + (ch - cw) / 2, 0, GlideStep(GlideSpeed),
+             true);
   }
 
   Trump = Deck[0].Suit;

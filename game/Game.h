@@ -61,7 +61,7 @@ class TGame {
   bool Busy = false;
   // Result of the current deal once its end-of-deal steps have run; the deal resets it.
   TDealResult DealResult = drGoesOn;
-  int LastSpeech = 0;  // a TSpeech, or any number a stored state brought
+  int LastSpeech = 0;                   // a TSpeech, or any number a stored state brought
   std::array<bool, 6> ButtonVisible{};  // indexed by TButton
 
   // Settings the rules read.
@@ -89,7 +89,9 @@ class TGame {
   ICardControl& GetCard(int tag) { return *Cards[tag - 1]; }
   void AddToList(const TCardInfo& card, TCardList& list) { durak::AddToList(card, list); }
   void RemoveFromList(const TCardInfo& card, TCardList& list) { durak::RemoveFromList(card, list); }
-  int CountRank(int rank, const TCardList& list) const { return durak::CountRank(rank, list, Trump); }
+  int CountRank(int rank, const TCardList& list) const {
+    return durak::CountRank(rank, list, Trump);
+  }
   int SlotOpen(int i) const;
   void PutSlot(ICardControl& card, int i, TRow& row);
   void PutOnTable(ICardControl& card, TDeskSide side, int slot);
@@ -101,7 +103,8 @@ class TGame {
   // ---- layout -------------------------------------------------------------------------
   // Recomputes the layout for a table of that size, then lays out the stock, the hands and
   // the table cards again. scale: how much the cards are enlarged over the library's size.
-  void ArrangeTable(int tableWidth, int tableHeight, int cardWidth, int cardHeight, double scale = 1.0);
+  void ArrangeTable(int tableWidth, int tableHeight, int cardWidth, int cardHeight,
+                    double scale = 1.0);
   void PaintStock();
   void PlaceCards(int left, int right, int top, int sortKind, TCardList& list);
 

@@ -5,7 +5,8 @@
 
 namespace durak {
 
-void TGame::ArrangeTable(int tableWidth, int tableHeight, int cardWidth, int cardHeight, double scale) {
+void TGame::ArrangeTable(int tableWidth, int tableHeight, int cardWidth, int cardHeight,
+                         double scale) {
   Layout = ComputeLayout(tableWidth, tableHeight, cardWidth, cardHeight);
   Layout.Scale = scale < 1.0 ? 1.0 : scale;
   PaintStock();

@@ -13,10 +13,10 @@ namespace durak {
 
 // The command buttons under the table, numbered as the engine names them.
 enum TButton {
-  TakeButton = 1,  // "Беру": the player takes the table
-  DealButton = 2,  // "Замесить": deal the next hand
+  TakeButton = 1,           // "Беру": the player takes the table
+  DealButton = 2,           // "Замесить": deal the next hand
   ComputerTakesButton = 3,  // "Забирай": the computer, which could not beat, takes the table
-  DiscardButton = 4,  // "Бито": the bout the computer beat is discarded
+  DiscardButton = 4,        // "Бито": the bout the computer beat is discarded
   DefendButton = 5,  // "Бейся": the player leads no more cards of the rank; the computer defends
 };
 

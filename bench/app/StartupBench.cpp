@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <ctime>
 
-#include "ProgramFonts.h"
 #include "MainWindow.h"
+#include "ProgramFonts.h"
 
 namespace {
 

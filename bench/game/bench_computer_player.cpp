@@ -65,7 +65,8 @@ TPosition Base(int stock) {
   p.KnownCards = Cards({13, 30});
   const int deckTags[] = {36, 3,  4,  5,  8,  9,  10, 12, 14, 15, 17, 19,
                           20, 22, 23, 24, 26, 27, 29, 31, 32, 33, 34, 35};
-  for (int i = 0; i < 24; ++i) (i < stock ? p.Deck : p.Discard).push_back(CardInfoOfTag(deckTags[i]));
+  for (int i = 0; i < 24; ++i)
+    (i < stock ? p.Deck : p.Discard).push_back(CardInfoOfTag(deckTags[i]));
   for (const TCardInfo& k : p.PlayerHand)
     if (k.Tag != 13 && k.Tag != 30) p.UnseenCards.push_back(k);
   for (int i = 1; i < stock; ++i) p.UnseenCards.push_back(p.Deck[i]);

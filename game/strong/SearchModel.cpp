@@ -150,7 +150,8 @@ void PlayerThrowInMoves(const TSearchState& s, TMoveList& moves) {
   moves.Add(mkDone, 0, 0);  // "Бито" or "Забирай"
 }
 
-// ---- moves of the computer (one move of ComputerMove, built card by card) ------------------------
+// ---- moves of the computer (one move of ComputerMove, built card by card)
+// ------------------------
 
 void ComputerLeadMoves(const TSearchState& s, TMoveList& moves) {
   const TCardSet hand = s.Hand[seatComputer];

@@ -21,9 +21,9 @@ std::array<uint8_t, 6> RowTags(const TRow& row) {
 }
 
 // The part both sides see alike: the table, the discard, the trump card, the rules.
-void FillCommon(TSearchState& s, const TRow& playerRow, const TRow& compRow, const TCardList& discard,
-                int trump, int stockCount, bool hasTrumpCard, const TCardInfo& trumpCard,
-                bool transferOn, bool multiLeadOn) {
+void FillCommon(TSearchState& s, const TRow& playerRow, const TRow& compRow,
+                const TCardList& discard, int trump, int stockCount, bool hasTrumpCard,
+                const TCardInfo& trumpCard, bool transferOn, bool multiLeadOn) {
   s.Row[seatPlayer] = RowTags(playerRow);
   s.Row[seatComputer] = RowTags(compRow);
   s.Table = 0;

@@ -44,7 +44,7 @@ TEST_F(FlowTest, AnUnknownActionRunsOnlyTheClosingSteps) {
   EXPECT_TRUE(Speeches().empty());
   game.CompAction = caTakes;
   game.ComputerMove(static_cast<TCompAction>(7), false);  // no such move kind
-  EXPECT_EQ(game.CompAction, caTakes);  // kept until the bout ends
+  EXPECT_EQ(game.CompAction, caTakes);                    // kept until the bout ends
 }
 
 TEST_F(FlowTest, WhileTakingItAnswersEachThrowInWithAWord) {

@@ -8,13 +8,13 @@
 #include <QTest>
 
 #include "Accessibility.h"
-#include "HandFocus.h"
-#include "ModalDriver.h"
-#include "RaisedButton.h"
-#include "MainWindow.h"
 #include "CardWidget.h"
+#include "HandFocus.h"
 #include "LedDisplay.h"
+#include "MainWindow.h"
+#include "ModalDriver.h"
 #include "PaintedPanel.h"
+#include "RaisedButton.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -89,9 +89,11 @@ TEST_F(AccessibleNamesTest, CardsButtonsAndCountersInBothLanguages) {
         c.language == 1 ? QStringLiteral(", козырь") : QStringLiteral(", trump");
     EXPECT_TRUE(Name(form.Cards[g.Deck.front().Tag - 1]).endsWith(trumpWord));
     EXPECT_EQ(Name(form.StockLed), c.stock);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.StockLed)->role(), QAccessible::StaticText);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.StockLed)->role(),
+              QAccessible::StaticText);
     // The computer's counter also names its card count.
-    EXPECT_TRUE(Name(form.ComputerScoreLed).startsWith(form.Texts.At(261).arg(0) + QStringLiteral(". ")))
+    EXPECT_TRUE(
+        Name(form.ComputerScoreLed).startsWith(form.Texts.At(261).arg(0) + QStringLiteral(". ")))
         << Name(form.ComputerScoreLed).toStdString();
     EXPECT_EQ(Name(form.PlayerScoreLed), form.Texts.At(262).arg(0));
     EXPECT_EQ(Name(form.DealButton), c.deal);

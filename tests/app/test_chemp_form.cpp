@@ -14,9 +14,9 @@
 #include <random>
 
 #include "../files/LockHolder.h"
+#include "ChampionsDialog.h"
 #include "ChampionsGrid.h"
 #include "ModalDriver.h"
-#include "ChampionsDialog.h"
 #include "PasswordDialog.h"
 #include "WidgetPart.h"
 

@@ -9,9 +9,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "ChampionsDialog.h"
 #include "Game.h"
 #include "ModalDriver.h"
-#include "ChampionsDialog.h"
 #include "PasswordDialog.h"
 #include "WidgetPart.h"
 

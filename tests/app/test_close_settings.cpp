@@ -13,13 +13,13 @@
 #include <filesystem>
 
 #include "../files/LockHolder.h"
-#include "ModalDriver.h"
-#include "SafeFile.h"
-#include "RaisedButton.h"
+#include "AppearanceDialog.h"
 #include "ChampionsDialog.h"
 #include "MainWindow.h"
-#include "AppearanceDialog.h"
+#include "ModalDriver.h"
 #include "OptionsDialog.h"
+#include "RaisedButton.h"
+#include "SafeFile.h"
 #include "WidgetPart.h"
 #include "WindowFixture.h"
 

@@ -13,10 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Mnemonics.h"
-#include "ResourcePack.h"
 #include "ChampionsDialog.h"
+#include "Mnemonics.h"
 #include "PasswordDialog.h"
+#include "ResourcePack.h"
 #include "TextTable.h"
 
 namespace durak::testing {

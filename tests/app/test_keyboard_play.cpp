@@ -11,12 +11,12 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "CardWidget.h"
+#include "ChampionsDialog.h"
 #include "HandFocus.h"
+#include "MainWindow.h"
 #include "ModalDriver.h"
 #include "RaisedButton.h"
-#include "ChampionsDialog.h"
-#include "MainWindow.h"
-#include "CardWidget.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -113,7 +113,8 @@ class KeyboardPlayTest : public TWindowTest {
     }
     ASSERT_NE(form.Game().DealResult, drGoesOn);
     EXPECT_TRUE(form.DealButton->isVisible());
-    EXPECT_EQ(form.Game().PlayerScore + form.Game().ComputerScore, form.Game().DealResult == drDraw ? 0 : 1);
+    EXPECT_EQ(form.Game().PlayerScore + form.Game().ComputerScore,
+              form.Game().DealResult == drDraw ? 0 : 1);
     EXPECT_GE(Driver->ChampionsShown, 2);  // at start-up and after the deal
     EXPECT_TRUE(Driver->Messages.isEmpty()) << Driver->Messages.join("; ").toStdString();
     // The next deal starts from the keyboard too, by the letter of "Замесить".
@@ -220,7 +221,8 @@ TEST_F(KeyboardPlayTest, LettersPressOnlyTheButtonsShownAndAreUnderlinedInBothLa
   for (int language : {1, 2}) {
     form.LanguageChosen(language);
     QSet<QChar> keys;
-    for (TRaisedButton* b : {form.TakeButton, form.DealButton, form.ComputerTakesButton, form.DiscardButton, form.DefendButton}) {
+    for (TRaisedButton* b : {form.TakeButton, form.DealButton, form.ComputerTakesButton,
+                             form.DiscardButton, form.DefendButton}) {
       const QChar key = b->KeyLetter();
       ASSERT_FALSE(key.isNull()) << b->text().toStdString();
       EXPECT_TRUE(b->text().contains(key, Qt::CaseInsensitive)) << b->text().toStdString();

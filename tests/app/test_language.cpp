@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "Mnemonics.h"
-#include "ModalDriver.h"
-#include "ResourcePack.h"
-#include "RaisedButton.h"
 #include "ChampionsDialog.h"
 #include "MainWindow.h"
+#include "Mnemonics.h"
+#include "ModalDriver.h"
+#include "RaisedButton.h"
+#include "ResourcePack.h"
 #include "WidgetPart.h"
 
 namespace durak::testing {

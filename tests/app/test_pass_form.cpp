@@ -64,7 +64,7 @@ TEST_F(PassFormTest, NewPlayerChecksInOrder) {
   form.PrepareOnShow();
   EXPECT_TRUE(Part<QLineEdit>(form, "Edit1")->isEnabled());
   EXPECT_FALSE(Part<QLineEdit>(form, "MaskEdit2")->isHidden());
-  form.OkPressed();                              // empty name
+  form.OkPressed();                                 // empty name
   Part<QLineEdit>(form, "Edit1")->setText("вАСЯ");  // exists, other letter case
   Part<QLineEdit>(form, "MaskEdit1")->setText("a");
   Part<QLineEdit>(form, "MaskEdit2")->setText("a");
@@ -78,7 +78,7 @@ TEST_F(PassFormTest, NewPlayerChecksInOrder) {
   EXPECT_EQ(errors, (QList<bool>{false, false, true}));
   EXPECT_NE(form.result(), QDialog::Accepted);
   Part<QLineEdit>(form, "Edit1")->setText("   ");  // a name of spaces is a name
-  form.OkPressed();                             // both passwords empty: no password
+  form.OkPressed();                                // both passwords empty: no password
   EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 

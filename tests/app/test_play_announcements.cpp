@@ -11,12 +11,12 @@
 
 #include "Accessibility.h"
 #include "Announcer.h"
+#include "CardWidget.h"
 #include "HandFocus.h"
+#include "LedDisplay.h"
+#include "MainWindow.h"
 #include "ModalDriver.h"
 #include "RaisedButton.h"
-#include "MainWindow.h"
-#include "CardWidget.h"
-#include "LedDisplay.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -52,7 +52,9 @@ class PlayAnnouncementsTest : public TWindowTest {
     form.Announcer->Flush();
     return gSaid.join(u'\n');
   }
-  static QString Name(TMainWindow& form, int tag) { return Lower(form.CardName(form.Cards[tag - 1])); }
+  static QString Name(TMainWindow& form, int tag) {
+    return Lower(form.CardName(form.Cards[tag - 1]));
+  }
   // Plays by mouse: the first card that acts, else the rightmost button.
   static void PlayOneStep(TMainWindow& form) {
     TGame& g = form.Game();

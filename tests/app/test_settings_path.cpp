@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ModalDriver.h"
-#include "SettingsPath.h"
 #include "ChampionsDialog.h"
 #include "MainWindow.h"
+#include "ModalDriver.h"
+#include "SettingsPath.h"
 
 namespace durak::testing {
 namespace {

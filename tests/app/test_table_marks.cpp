@@ -11,10 +11,10 @@
 #include <QWindow>
 #include <array>
 
-#include "HandFocus.h"
-#include "RaisedButton.h"
-#include "MainWindow.h"
 #include "CardWidget.h"
+#include "HandFocus.h"
+#include "MainWindow.h"
+#include "RaisedButton.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -220,7 +220,8 @@ TEST_F(TableMarksTest, EveryButtonsLetterIsUnderlinedClearlyAndNoneIsShared) {
   for (int language : {1, 2}) {
     form.LanguageChosen(language);
     QSet<QChar> letters;
-    for (TRaisedButton* b : {form.TakeButton, form.DealButton, form.ComputerTakesButton, form.DiscardButton, form.DefendButton}) {
+    for (TRaisedButton* b : {form.TakeButton, form.DealButton, form.ComputerTakesButton,
+                             form.DiscardButton, form.DefendButton}) {
       SCOPED_TRACE(b->text().toStdString());
       letters.insert(b->KeyLetter().toUpper());
       // The button painted with its letter, without it, and without any caption: the first

@@ -7,11 +7,11 @@
 #include <QDir>
 #include <QTest>
 
-#include "ModalDriver.h"
-#include "RaisedButton.h"
-#include "MainWindow.h"
 #include "CardWidget.h"
+#include "MainWindow.h"
+#include "ModalDriver.h"
 #include "PaintedPanel.h"
+#include "RaisedButton.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -35,7 +35,8 @@ void PlaySomeMoves(TMainWindow& form, int moves) {
         }
       }
     }
-    if (!moved && form.DefendButton->isVisible()) QTest::mouseClick(form.DefendButton, Qt::LeftButton);
+    if (!moved && form.DefendButton->isVisible())
+      QTest::mouseClick(form.DefendButton, Qt::LeftButton);
   }
 }
 

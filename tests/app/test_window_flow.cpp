@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ModalDriver.h"
-#include "RaisedButton.h"
+#include "CardWidget.h"
 #include "ChampionsDialog.h"
 #include "MainWindow.h"
-#include "CardWidget.h"
+#include "ModalDriver.h"
+#include "RaisedButton.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -32,7 +32,8 @@ bool PlayOneStep(TMainWindow& form) {
       if (g.PlayerHand.size() != before || g.PlayMode != mode) return true;
     }
   }
-  for (TRaisedButton* b : {form.DefendButton, form.DiscardButton, form.ComputerTakesButton, form.TakeButton}) {
+  for (TRaisedButton* b :
+       {form.DefendButton, form.DiscardButton, form.ComputerTakesButton, form.TakeButton}) {
     if (b->isVisible()) {
       QTest::mouseClick(b, Qt::LeftButton);
       return true;
@@ -64,7 +65,8 @@ TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
     // A picture of the table at the end of the deal, for a person to look at.
     form.grab().save(QDir::temp().filePath("durak-window-end-of-deal.png"));
     EXPECT_TRUE(form.DealButton->isVisible());
-    EXPECT_EQ(form.Game().PlayerScore + form.Game().ComputerScore, form.Game().DealResult == drDraw ? 0 : 1);
+    EXPECT_EQ(form.Game().PlayerScore + form.Game().ComputerScore,
+              form.Game().DealResult == drDraw ? 0 : 1);
     EXPECT_TRUE(driver.Messages.isEmpty()) << driver.Messages.join("; ").toStdString();
     form.resize(900, 700);
     form.close();

@@ -7,11 +7,11 @@
 #include <QScreen>
 #include <QTextDocument>
 
-#include "ModalDriver.h"
-#include "PlainText.h"
 #include "ChampionsDialog.h"
 #include "MainWindow.h"
+#include "ModalDriver.h"
 #include "PasswordDialog.h"
+#include "PlainText.h"
 #include "WindowFixture.h"
 #include "WindowPlacement.h"
 

@@ -7,10 +7,10 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "DurakVersion.h"
-#include "RaisedButton.h"
-#include "LinkLabel.h"
 #include "AboutDialog.h"
+#include "DurakVersion.h"
+#include "LinkLabel.h"
+#include "RaisedButton.h"
 #include "WidgetPart.h"
 #include "WindowFixture.h"
 

@@ -16,12 +16,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "OwnPictures.h"
-#include "ResourcePack.h"
-#include "ColourButton.h"
-#include "CardWidget.h"
 #include "AppearanceDialog.h"
+#include "CardWidget.h"
+#include "ColourButton.h"
+#include "OwnPictures.h"
 #include "PaintedPanel.h"
+#include "ResourcePack.h"
 #include "Slider.h"
 #include "TestPacks.h"
 #include "TextIds.h"

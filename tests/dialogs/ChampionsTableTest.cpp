@@ -13,8 +13,8 @@
 #include <QTableWidget>
 #include <QTimer>
 
-#include "ChampionsGrid.h"
 #include "ChampionsDialog.h"
+#include "ChampionsGrid.h"
 #include "PaintedPanel.h"
 #include "PasswordDialog.h"
 #include "WidgetPart.h"

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "ChampionsDialog.h"
 #include "AppearanceDialog.h"
+#include "ChampionsDialog.h"
 #include "OptionsDialog.h"
 #include "RulesWindow.h"
 #include "WidgetPart.h"

@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QLabel>
 
+#include "CardWidget.h"
 #include "HandFocus.h"
 #include "RaisedButton.h"
-#include "CardWidget.h"
 #include "TextIds.h"
 #include "WindowFixture.h"
 

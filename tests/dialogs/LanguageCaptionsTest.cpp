@@ -16,14 +16,14 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "Mnemonics.h"
-#include "RaisedButton.h"
+#include "AboutDialog.h"
+#include "AppearanceDialog.h"
 #include "ChampionsDialog.h"
 #include "ColourButton.h"
-#include "AppearanceDialog.h"
-#include "AboutDialog.h"
-#include "PasswordDialog.h"
+#include "Mnemonics.h"
 #include "OptionsDialog.h"
+#include "PasswordDialog.h"
+#include "RaisedButton.h"
 #include "WidgetPart.h"
 #include "WindowFixture.h"
 

@@ -4,13 +4,13 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "RaisedButton.h"
-#include "ColourButton.h"
-#include "CardWidget.h"
 #include "AppearanceDialog.h"
+#include "CardWidget.h"
+#include "ColourButton.h"
 #include "LedDisplay.h"
-#include "Slider.h"
 #include "OptionsDialog.h"
+#include "RaisedButton.h"
+#include "Slider.h"
 #include "WidgetPart.h"
 #include "WinColor.h"
 #include "WindowFixture.h"
@@ -140,7 +140,8 @@ TEST_F(OptionsDialog, HotCardsSwitchedDuringADefenceChangeTheHighlightsAtOnce) {
 }
 
 TEST_F(OptionsDialog, NewHotColourReachesEveryCard) {
-  Run([](TOptionsDialog& d) { Part<TColourButton>(d, "ColBtn1")->SetBtnColor(QColor(0, 0, 255)); }, true);
+  Run([](TOptionsDialog& d) { Part<TColourButton>(d, "ColBtn1")->SetBtnColor(QColor(0, 0, 255)); },
+      true);
   EXPECT_EQ(Form->Settings.HotColor, 0xFF0000);
   for (TCardWidget* card : Form->Cards) EXPECT_EQ(card->HotMouseColor(), QColor(0, 0, 255));
 }

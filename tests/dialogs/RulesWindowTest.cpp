@@ -64,7 +64,8 @@ TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
     // the screen reader.
     EXPECT_EQ(sections, 14);
     // Every command button named in the rules as it is captioned.
-    for (TRaisedButton* b : {Form->TakeButton, Form->DealButton, Form->ComputerTakesButton, Form->DiscardButton, Form->DefendButton}) {
+    for (TRaisedButton* b : {Form->TakeButton, Form->DealButton, Form->ComputerTakesButton,
+                             Form->DiscardButton, Form->DefendButton}) {
       EXPECT_TRUE(shown.contains(b->text())) << b->text().toStdString();
     }
     Shoot(language == 2 ? QStringLiteral("rules-en") : QStringLiteral("rules-ru"));
@@ -110,7 +111,8 @@ TEST_F(RulesWindow, TheKeyboardSectionNamesEveryKey) {
       const QRegularExpression named(QStringLiteral("(^|\\n|\\. )%1[ :]").arg(QLatin1String(key)));
       EXPECT_TRUE(keys.contains(named)) << key;
     }
-    for (TRaisedButton* b : {Form->TakeButton, Form->DealButton, Form->ComputerTakesButton, Form->DiscardButton, Form->DefendButton}) {
+    for (TRaisedButton* b : {Form->TakeButton, Form->DealButton, Form->ComputerTakesButton,
+                             Form->DiscardButton, Form->DefendButton}) {
       const QString letter(b->KeyLetter());
       const bool named =
           keys.contains(letter + QString::fromUtf8(" — «") + b->text() + QString::fromUtf8("»")) ||

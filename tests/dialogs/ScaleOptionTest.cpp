@@ -10,9 +10,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "MainWindow.h"
-#include "CardWidget.h"
 #include "AppearanceDialog.h"
+#include "CardWidget.h"
+#include "MainWindow.h"
 #include "WidgetPart.h"
 #include "WindowFixture.h"
 

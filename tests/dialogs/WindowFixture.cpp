@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QTimer>
 
-#include "ResourcePack.h"
 #include "AppearanceDialog.h"
+#include "ResourcePack.h"
 
 namespace durak::testing {
 

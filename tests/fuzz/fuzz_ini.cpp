@@ -64,8 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(second.State == first.State);
   FUZZ_CHECK(second.Left == first.Left && second.Top == first.Top);
   FUZZ_CHECK(second.Width == first.Width && second.Height == first.Height);
-  if (PlainValue(first.DeskLibraryPath)) FUZZ_CHECK(second.DeskLibraryPath == first.DeskLibraryPath);
-  if (PlainValue(first.CardLibraryPath)) FUZZ_CHECK(second.CardLibraryPath == first.CardLibraryPath);
+  if (PlainValue(first.DeskLibraryPath))
+    FUZZ_CHECK(second.DeskLibraryPath == first.DeskLibraryPath);
+  if (PlainValue(first.CardLibraryPath))
+    FUZZ_CHECK(second.CardLibraryPath == first.CardLibraryPath);
 
   // Writing the same settings again changes no line of the file (a stray carriage return
   // at a line's end may go: lines end in a bare line feed once written).

@@ -16,7 +16,9 @@ namespace durak::testing {
 class TRecordingGame : public TGame {
  public:
   using TGame::TGame;
-  void ComputerMove(TCompAction action, bool afterTake) override { Calls.emplace_back(action, afterTake); }
+  void ComputerMove(TCompAction action, bool afterTake) override {
+    Calls.emplace_back(action, afterTake);
+  }
   std::vector<std::pair<int, int>> Calls;
 };
 

@@ -5,8 +5,8 @@
 #include <initializer_list>
 #include <vector>
 
-#include "CardLists.h"
 #include "CardInfo.h"
+#include "CardLists.h"
 
 namespace durak::testing {
 

@@ -11,9 +11,9 @@
 #include <QTest>
 #include <memory>
 
-#include "ModalDriver.h"
 #include "ChampionsDialog.h"
 #include "MainWindow.h"
+#include "ModalDriver.h"
 
 namespace durak::testing {
 

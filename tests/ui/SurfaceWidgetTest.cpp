@@ -5,9 +5,9 @@
 #include <QPainter>
 
 #include "TestPictures.h"
-#include "table/SurfacePaint.h"
 #include "table/PaintedPanel.h"
 #include "table/PicturePanel.h"
+#include "table/SurfacePaint.h"
 
 namespace durak {
 namespace {

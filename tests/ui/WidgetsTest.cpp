@@ -8,11 +8,11 @@
 #include <QTimer>
 
 #include "TestPictures.h"
-#include "widgets/LedMath.h"
-#include "widgets/RaisedButton.h"
 #include "widgets/ColourButton.h"
-#include "widgets/LinkLabel.h"
 #include "widgets/LedDisplay.h"
+#include "widgets/LedMath.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/RaisedButton.h"
 #include "widgets/WinColor.h"
 
 namespace durak {

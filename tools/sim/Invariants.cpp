@@ -37,7 +37,7 @@ std::string CheckInvariants(const TGame& game) {
   std::array<int, 37> pack{};
   std::array<int, 37> place{};
   const TCardList* lists[] = {&game.PlayerHand, &game.CompHand, &game.Deck, &game.TableCards,
-                           &game.Discard};
+                              &game.Discard};
   const char* names[] = {"playerHand", "compHand", "deck", "tableCards", "discard"};
   for (int i = 0; i < 5; ++i) {
     if (!Mark(*lists[i], pack, names[i], fault)) return fault;

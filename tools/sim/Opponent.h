@@ -15,7 +15,7 @@ namespace durak {
 // A player's input: a click on a card of the hand, or a press of a command button.
 struct TPlayerMove {
   bool IsClick = true;
-  int Tag = 0;               // the clicked card
+  int Tag = 0;                  // the clicked card
   TButton Button = TakeButton;  // the pressed button
 };
 

@@ -113,7 +113,7 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
   // The five places of the pack: no card may stand in two of them, nor twice in one.
   int where[37] = {};
   const TCardList* places[] = {&game.PlayerHand, &game.CompHand, &game.Deck, &game.TableCards,
-                            &game.Discard};
+                               &game.Discard};
   for (const TCardList* list : places)
     for (const TCardInfo& k : *list)
       if (where[k.Tag]++) Fail("card " + std::to_string(k.Tag) + " stands in two places");

@@ -9,7 +9,8 @@ QString FaceNameOf(int cardNo) {
   return QString::fromStdString(FaceName(cardNo));
 }
 
-QSize LoadFacesAll(const std::vector<TCardWidget*>& cards, const TPictureLookup& picture, int rubaha) {
+QSize LoadFacesAll(const std::vector<TCardWidget*>& cards, const TPictureLookup& picture,
+                   int rubaha) {
   const QImage back = picture ? picture(QStringLiteral("BK%1").arg(rubaha)) : QImage();
   for (size_t i = 0; i < cards.size(); ++i) {
     TCardWidget* card = cards[i];

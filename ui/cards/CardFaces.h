@@ -22,7 +22,8 @@ QString FaceNameOf(int cardNo);
 // Gives card i (Tag i + 1) the face of card number i + 17 and back "BK<rubaha>", and shows
 // each card's current side. Returns the back's size: the new card size (0 x 0 when the back
 // is missing). A missing face leaves that card with an empty picture and no size.
-QSize LoadFacesAll(const std::vector<TCardWidget*>& cards, const TPictureLookup& picture, int rubaha);
+QSize LoadFacesAll(const std::vector<TCardWidget*>& cards, const TPictureLookup& picture,
+                   int rubaha);
 
 // Gives every card back "bk<n>" and shows each card's current side; faces, sizes and
 // positions stay.

@@ -5,8 +5,8 @@
 
 #include "CardFaces.h"
 #include "CardRenditions.h"
-#include "ResourcePack.h"
 #include "CardWidget.h"
+#include "ResourcePack.h"
 
 namespace durak {
 
@@ -53,7 +53,7 @@ bool CardPackPlayable(ResourcePack& pack) {
 }
 
 bool LoadCardFaces(const std::vector<TCardWidget*>& cards, const QString& colodaPath, int rubaha,
-                 int& cardWidth, int& cardHeight, TCardLibrary* library) {
+                   int& cardWidth, int& cardHeight, TCardLibrary* library) {
   const auto shared = std::make_shared<ResourcePack>();
   ResourcePack& pack = *shared;
   if (!pack.Open(colodaPath)) return false;

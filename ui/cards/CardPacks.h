@@ -27,7 +27,7 @@ bool CardPackPlayable(ResourcePack& pack);
 // lays the table out again afterwards. With `library`, every face and the back are also kept
 // there with their larger renditions, for drawing the cards at other sizes.
 bool LoadCardFaces(const std::vector<TCardWidget*>& cards, const QString& colodaPath, int rubaha,
-                 int& cardWidth, int& cardHeight, TCardLibrary* library = nullptr);
+                   int& cardWidth, int& cardHeight, TCardLibrary* library = nullptr);
 
 // Opens the card library and gives every card back n. Returns false, changing nothing, when
 // the library cannot be opened (the caller shows CardLibraryMissingForBackMessage and closes

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "CardMath.h"
-#include "PictureFormat.h"
 #include "CardWidget.h"
+#include "PictureFormat.h"
 
 namespace durak {
 
@@ -72,8 +72,8 @@ QImage TRenditionSet::Render(QSize logical, double dpr, int* factor) const {
   return picture;
 }
 
-void ApplyCardPictures(const std::vector<TCardWidget*>& cards, const TCardLibrary& library, QSize card,
-                       double dpr) {
+void ApplyCardPictures(const std::vector<TCardWidget*>& cards, const TCardLibrary& library,
+                       QSize card, double dpr) {
   // At the library's own size on an ordinary screen the cards show the library's pictures.
   const bool natural = card == library.CardSize() && dpr == 1.0;
   if (natural) {

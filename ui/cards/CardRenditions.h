@@ -52,8 +52,8 @@ struct TCardLibrary {
 // Shows every card at `card` size on a screen of device pixel ratio `dpr`, its face and back
 // drawn from the library's best rendition for that size, and each card's current side. A
 // picture is drawn when its card first shows it, the back once for all cards.
-void ApplyCardPictures(const std::vector<TCardWidget*>& cards, const TCardLibrary& library, QSize card,
-                       double dpr);
+void ApplyCardPictures(const std::vector<TCardWidget*>& cards, const TCardLibrary& library,
+                       QSize card, double dpr);
 
 // Decodes a picture read from a pack; a null image when it is damaged or larger than
 // `maxSide` pixels on a side.

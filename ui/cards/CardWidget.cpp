@@ -26,7 +26,7 @@ void TCardWidget::RestoreFace() {
 }
 
 void TCardWidget::WriteBand(const QString& text, const QColor& textColor, const QColor& bandColor,
-                         int fontSize, bool bold) {
+                            int fontSize, bool bold) {
   if (FHotMouse) SetHotMouse(false);
   if (FPicture.isNull()) return;
   QImage picture = FPicture;

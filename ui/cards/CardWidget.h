@@ -39,7 +39,9 @@ class TCardWidget : public TCardView, public ICardControl {
   void FlipMoveTo(int x, int y, int delay, int step) override {
     TCardView::FlipMoveTo(x, y, delay, step);
   }
-  void FlipInPlace(int delay, bool horizontal) override { TCardView::FlipInPlace(delay, horizontal); }
+  void FlipInPlace(int delay, bool horizontal) override {
+    TCardView::FlipInPlace(delay, horizontal);
+  }
   void Turn() override { TCardView::Turn(); }
 
   bool HotMouse() const override { return FHotMouse; }

@@ -13,17 +13,17 @@
 #include <vector>
 
 #include "CardFaces.h"
+#include "CardWidget.h"
+#include "ColourButton.h"
 #include "GalleryArt.h"
 #include "GallerySheet.h"
-#include "ProgramFonts.h"
-#include "SurfacePaint.h"
-#include "RaisedButton.h"
-#include "ColourButton.h"
-#include "CardWidget.h"
-#include "LinkLabel.h"
 #include "LedDisplay.h"
+#include "LinkLabel.h"
 #include "PaintedPanel.h"
+#include "ProgramFonts.h"
+#include "RaisedButton.h"
 #include "Slider.h"
+#include "SurfacePaint.h"
 #include "WinColor.h"
 
 #ifdef DURAK_GALLERY_PACKS
@@ -70,7 +70,7 @@ void Hover(QWidget& w) {
 
 // A card of number cardNo with the library's pictures.
 std::unique_ptr<TCardWidget> MakeCard(const TArt& art, int cardNo, int state, int back = 1,
-                                   QWidget* parent = nullptr) {
+                                      QWidget* parent = nullptr) {
   auto card = std::make_unique<TCardWidget>(cardNo - 16, parent);
   card->SetFace(art.Card(FaceNameOf(cardNo)));
   card->SetBack(art.Card(QStringLiteral("BK%1").arg(back)));

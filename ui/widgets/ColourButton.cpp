@@ -9,7 +9,8 @@
 
 namespace durak {
 
-TColourButton::TColourButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+TColourButton::TColourButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
   setAutoDefault(false);
   // Connected first, so it only notes the click; the dialog opens once every other receiver
   // of clicked() has run.

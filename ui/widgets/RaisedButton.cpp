@@ -10,7 +10,8 @@
 
 namespace durak {
 
-TRaisedButton::TRaisedButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+TRaisedButton::TRaisedButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
   FFCol = SysColor(SysHighlightText);
   FBCol = SysColor(Sys3dDkShadow);
   setAutoDefault(false);
@@ -38,7 +39,8 @@ void TRaisedButton::SetKeyLetter(QChar letter) {
   update();
 }
 
-void TRaisedButton::DrawItem(QPainter& p, bool pressed, bool focused, bool enabled, bool hot) const {
+void TRaisedButton::DrawItem(QPainter& p, bool pressed, bool focused, bool enabled,
+                             bool hot) const {
   const int w = width();
   const int h = height();
   p.setFont(font());
