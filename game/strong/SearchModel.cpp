@@ -11,6 +11,8 @@ constexpr int pmLead = 0, pmDefend = 1, pmThrowIn = 3, pmNone = 4;
 constexpr int caLead = 0, caDefend = 1, caThrowIn = 3, caNothing = 4,
               caTakes = 5;
 
+bool CardBeats(int card, int target, int trump);
+
 struct TBeaterTable {
   std::array<std::array<TCardSet, 37>, 5> Sets{};
   TBeaterTable() {
@@ -373,11 +375,15 @@ int RowCountOf(const std::array<uint8_t, 6>& row) {
   return n;
 }
 
+namespace {
+
 bool CardBeats(int card, int target, int trump) {
   const int s1 = SuitOfTag(card), s2 = SuitOfTag(target);
   if (s1 == s2) return card > target;  // same suit: tags rise with rank
   return s1 == trump;
 }
+
+}  // namespace
 
 TCardSet BeatersOf(int target, int trump) {
   return Beaters().Sets[trump][target];
