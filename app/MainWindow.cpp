@@ -504,6 +504,7 @@ void TMainWindow::CloseMainWindow() {
 }
 
 uint32_t TMainWindow::MillisOfDay() {
+  if (FixedMillisOfDay) return *FixedMillisOfDay;
   return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 

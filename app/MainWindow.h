@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "CardRenditions.h"
@@ -161,6 +162,9 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   // Whether Texts have been put on the window (dialogs made later take them on too).
   bool TextsLoaded = false;
   bool Activated = false;
+  // The time of day every deal is shuffled from, fixed by tests that play a known deal;
+  // unset, the clock is read.
+  std::optional<uint32_t> FixedMillisOfDay;
 
   // The window's parts, named as the game names them.
   TPaintedPanel *ButtonBar, *ScoreColumn, *TablePanel;

@@ -49,11 +49,11 @@ void TRulesWindow::ApplyTexts(const TTextTable& t) {
     if (t[RulesText(n)].isEmpty()) break;  // the pages end at the first missing heading
     sections.append({t[RulesText(n)], t[RulesText(n + 1)]});
   }
-  FHtml = RulesHtml(t[RulesText(0)], sections);
+  const QString html = RulesHtml(t[RulesText(0)], sections);
   // Switching the language keeps the reader where they were, as near as the new text allows.
   QScrollBar* bar = Browser->verticalScrollBar();
   const double at = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0.0;
-  Browser->setHtml(FHtml);
+  Browser->setHtml(html);
   bar->setValue(int(at * bar->maximum()));
   GiveMnemonics(this);
 }

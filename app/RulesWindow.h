@@ -21,14 +21,11 @@ class TRulesWindow : public QDialog {
   // Takes the window's caption, its button and its pages from the texts of the current
   // language.
   void ApplyTexts(const TTextTable& t);
-  // The rules as the window shows them, in HTML.
-  QString Html() const { return FHtml; }
 
  private:
   // The widgets, each with its member's name as its object name.
   QTextBrowser* Browser;
   QPushButton* CloseBtn;
-  QString FHtml;
 };
 
 // The rules page built from the opening line and the heading/paragraph pairs; a line

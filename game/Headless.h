@@ -35,8 +35,7 @@ class THeadlessCard : public ICardControl {
   void BringToFront() override {}
   bool Clickable() const override { return clickable_; }
   void SetClickable(bool on) override { clickable_ = on; }
-  void SetHandCursor(bool hand) override { handCursor_ = hand; }
-  bool HandCursor() const { return handCursor_; }
+  void SetHandCursor(bool) override {}
 
  private:
   void ToggleSide() { state_ = state_ == 0 ? 1 : 0; }
@@ -47,7 +46,6 @@ class THeadlessCard : public ICardControl {
   int left_ = -100, top_ = 0, width_ = 71, height_ = 96;
   bool hot_ = false;
   bool clickable_ = false;
-  bool handCursor_ = false;
 };
 
 // Answers the pick-a-pair menu with a fixed choice and remembers what it was offered.

@@ -7,6 +7,8 @@ namespace durak {
 
 namespace {
 
+bool CardBeats(int card, int target, int trump);
+
 struct TBeaterTable {
   std::array<std::array<TCardSet, 37>, 5> Sets{};
   TBeaterTable() {
@@ -370,11 +372,15 @@ int RowCountOf(const std::array<uint8_t, 6>& row) {
   return n;
 }
 
+namespace {
+
 bool CardBeats(int card, int target, int trump) {
   const int s1 = SuitOfTag(card), s2 = SuitOfTag(target);
   if (s1 == s2) return card > target;  // same suit: tags rise with rank
   return s1 == trump;
 }
+
+}  // namespace
 
 TCardSet BeatersOf(int target, int trump) {
   return Beaters().Sets[trump][target];

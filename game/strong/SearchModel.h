@@ -110,7 +110,6 @@ struct TSearchState {
 };
 
 int RowCountOf(const std::array<uint8_t, 6>& row);
-bool CardBeats(int card, int target, int trump);
 // Every card that beats the target under the trump suit.
 TCardSet BeatersOf(int target, int trump);
 

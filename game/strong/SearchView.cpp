@@ -133,12 +133,17 @@ bool InfoOfPlayer(const TPlayerView& view, TInfoSet& info) {
   }
 }
 
+namespace {
+
+// The cards whose place the deciding side does not know.
 TCardSet UnknownCards(const TInfoSet& info) {
   const TSearchState& s = info.Visible;
   TCardSet known = s.Hand[info.Seat] | info.OppKnown | s.Table | s.Discard;
   if (s.StockCount > 0 && s.Stock[0] != 0) known |= CardBit(s.Stock[0]);
   return kAllCards & ~known;
 }
+
+}  // namespace
 
 bool FullyKnown(const TInfoSet& info) {
   const TCardSet unknown = UnknownCards(info);

@@ -53,8 +53,6 @@ TInfoSet InfoOfComputer(const TCompView& view, int action, int afterTake);
 // The player's knowledge; false when the player has no decision to make now.
 bool InfoOfPlayer(const TPlayerView& view, TInfoSet& info);
 
-// The cards whose place the deciding side does not know.
-TCardSet UnknownCards(const TInfoSet& info);
 // Whether every card's place is known to the deciding side.
 bool FullyKnown(const TInfoSet& info);
 

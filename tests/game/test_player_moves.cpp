@@ -120,6 +120,21 @@ TEST_F(MovesTest, AnsweringTheLastCardPassesTheTurn) {
   EXPECT_EQ(game.Calls, (std::vector<std::pair<int, int>>{{caThrowIn, 0}}));
 }
 
+TEST_F(MovesTest, OnceEveryAttackCardIsAnsweredADefenceClickDoesNothing) {
+  GivePlayer(L({{10, Clubs}, {6, Hearts}}));
+  GiveComputer(L({{6, Diamonds}}));
+  ComputerPlays(8, Clubs, 0);
+  PlayerPlays(9, Clubs, 0);
+  game.PlayMode = pmDefend;
+  EXPECT_FALSE(game.AttackOpen());
+  Click(6, Hearts);  // a trump, but there is nothing left to beat
+  EXPECT_EQ(game.PlayerHand.size(), 2u);
+  EXPECT_EQ(game.PlayerRow[1].Tag, 0);
+  EXPECT_FALSE(table.MenuShown);
+  EXPECT_EQ(game.SpeechLog, (std::vector<int>{sayClear}));  // no "cannot beat that"
+  EXPECT_TRUE(game.Calls.empty());
+}
+
 TEST_F(MovesTest, TrumpThatBeatsSeveralCardsAsksWhichPair) {
   game.Texts.PopupWords = {"Beat", "Transfer"};
   game.Texts.RankWords[8] = "eight";

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <random>
@@ -135,11 +134,11 @@ TEST_F(DamagedPackTest, HighlyCompressedEntriesAreCappedOrRejected) {
   EXPECT_LT(ReadAll(path).size(), 200 * 1024);
   ResourcePack pack;
   ASSERT_TRUE(pack.OpenFile(path));
-  QElapsedTimer timer;
-  timer.start();
   EXPECT_TRUE(pack.ReadEntry(QStringLiteral("BK1.png")).isEmpty());
   EXPECT_TRUE(pack.LoadImage(QStringLiteral("BK1")).isNull());
-  EXPECT_LT(timer.elapsed(), 200);  // refused from the recorded size, not by inflating
+  // Refused for the size the archive records, not for damage: under a larger cap the same
+  // entry reads whole.
+  EXPECT_EQ(pack.ReadEntry(QStringLiteral("BK1.png"), 40 * 1024 * 1024).size(), 40 * 1024 * 1024);
   EXPECT_EQ(pack.ReadEntry(QStringLiteral("BK2.png")).size(), 6 * 1024 * 1024);
   EXPECT_TRUE(pack.LoadImage(QStringLiteral("BK2")).isNull());
 }

@@ -21,10 +21,6 @@ void TCardView::SetFramePacing(bool on) {
   gFramePacing = on;
 }
 
-bool TCardView::FramePacing() {
-  return gFramePacing;
-}
-
 double TCardView::FramePeriodMs() const {
   const QScreen* s = screen();
   const double rate = s != nullptr ? s->refreshRate() : 0.0;

@@ -37,9 +37,6 @@ class TCardView : public TCardBase {
   // picture still to be drawn (see SetShowSize) is drawn on first asking.
   const QImage& ShownFace() const;
   const QImage& ShownBack() const;
-  // The upright size the table shows the card at; invalid while it is the library's size.
-  QSize ShowSize() const { return FShowSize; }
-
   // Shows the card at `upright` size (width x height standing up) on a screen of device pixel
   // ratio `dpr`. face and back are pictures already drawn for that size (upright, marked with
   // the ratio, e.g. from a larger rendition of the library's picture); a null one is made by
@@ -55,7 +52,6 @@ class TCardView : public TCardBase {
   // Animation frames last at least one display refresh (on by default). Tests that only
   // check where cards end up switch it off.
   static void SetFramePacing(bool on);
-  static bool FramePacing();
   // The display's refresh period in milliseconds (60 Hz when the screen does not tell).
   double FramePeriodMs() const;
   // The size a picture covers in window pixels (its pixels over its device pixel ratio).

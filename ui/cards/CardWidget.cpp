@@ -21,7 +21,6 @@ void TCardWidget::SetHotMouse(bool on) {
 void TCardWidget::RestoreFace() {
   if (FCardState != 1) return;
   SetPicture(ShownFace());
-  FTinted = false;
   update();
 }
 
@@ -58,7 +57,6 @@ void TCardWidget::enterEvent(QEnterEvent* event) {
   TCardView::enterEvent(event);
   if (!FHotMouse || FCardState != 1) return;
   SetPicture(TintedImage(FPicture, FHotMouseColor));
-  FTinted = true;
   update();
 }
 

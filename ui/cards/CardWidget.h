@@ -51,8 +51,6 @@ class TCardWidget : public TCardView, public ICardControl {
   QColor HotMouseColor() const { return FHotMouseColor; }
   virtual void SetHotMouseColor(const QColor& color) { FHotMouseColor = color; }
   void RestoreFace() override;
-  // Whether the tinted picture is showing now.
-  bool Tinted() const { return FTinted; }
 
   // Writes `text` (at most 10 characters) centred on a band across the shown picture, in the
   // serif face of `fontSize` points.
@@ -80,7 +78,6 @@ class TCardWidget : public TCardView, public ICardControl {
   int FTag = 0;
   bool FHotMouse = false;
   QColor FHotMouseColor{255, 255, 0};
-  bool FTinted = false;
   bool FClickable = false;
   bool FPressed = false;
 };

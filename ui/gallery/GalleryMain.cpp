@@ -3,6 +3,8 @@
 //
 //   durak-gallery [output.png]      (default: durak-gallery.png in the current folder)
 //
+// It fails when a picture on the sheet shows nothing (one colour all over).
+//
 // Card faces come from the card library c36.dll when it lies beside the program, otherwise
 // plain drawn ones are used.
 #include <QApplication>
@@ -367,6 +369,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "durak-gallery: cannot write %s\n", qPrintable(out));
     return 1;
   }
-  std::printf("durak-gallery: wrote %s\n", qPrintable(out));
-  return 0;
+  // A picture that shows nothing is a control that failed to draw.
+  const std::vector<QString> blank = sheet.BlankPictures();
+  for (const QString& caption : blank)
+    std::fprintf(stderr, "durak-gallery: \"%s\" shows nothing\n", qPrintable(caption));
+  std::printf("durak-gallery: wrote %s: %d sections, %d pictures, %d of them blank\n",
+              qPrintable(out), sheet.SectionCount(), sheet.PictureCount(),
+              static_cast<int>(blank.size()));
+  return blank.empty() ? 0 : 1;
 }

@@ -33,6 +33,19 @@ void TGallerySheet::Add(const QImage& picture, const QString& caption) {
   FRowHeight = std::max(FRowHeight, picture.height());
 }
 
+std::vector<QString> TGallerySheet::BlankPictures() const {
+  std::vector<QString> blank;
+  for (const TItem& item : FItems) {
+    const QImage& picture = item.Picture;
+    bool plain = true;
+    for (int y = 0; plain && y < picture.height(); ++y)
+      for (int x = 0; plain && x < picture.width(); ++x)
+        plain = picture.pixel(x, y) == picture.pixel(0, 0);
+    if (plain) blank.push_back(item.Caption);
+  }
+  return blank;
+}
+
 QImage TGallerySheet::Render() const {
   const int height = FY + FRowHeight + kCaptionHeight + 12;
   QImage sheet(FWidth, height, QImage::Format_RGB32);

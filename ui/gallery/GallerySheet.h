@@ -16,6 +16,12 @@ class TGallerySheet {
   void Add(const QImage& picture, const QString& caption);
   QImage Render() const;
 
+  // How many section titles and pictures the sheet holds.
+  int SectionCount() const { return static_cast<int>(FTitles.size()); }
+  int PictureCount() const { return static_cast<int>(FItems.size()); }
+  // The captions of the pictures that show nothing: null, or one colour all over.
+  std::vector<QString> BlankPictures() const;
+
  private:
   struct TItem {
     QImage Picture;

@@ -17,13 +17,10 @@ class TColourButton : public QPushButton {
  public:
   explicit TColourButton(const QString& caption = QString(), QWidget* parent = nullptr);
 
-  int VidStar() const { return FVidStar; }
   void SetVidStar(int v);
   QColor BtnColor() const { return FBtnColor; }
   void SetBtnColor(const QColor& c);
-  int Vid() const { return FVid; }
   void SetVid(int v);
-  TLorR LorR() const { return FLorR; }
   void SetLorR(TLorR side);
 
   // A click from code: clicked() first, then the colour dialog.

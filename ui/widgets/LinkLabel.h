@@ -23,7 +23,6 @@ class TLinkLabel : public QLabel {
   // The text colour shown now, and the one the label returns to when the pointer leaves.
   QColor FontColor() const;
   void SetFontColor(const QColor& c);
-  QColor NormalColor() const { return FNormalColor; }
   bool Hot() const { return FHot; }
 
  signals:

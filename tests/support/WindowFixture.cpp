@@ -1,6 +1,5 @@
 #include "WindowFixture.h"
 
-#include <QDir>
 #include <QTimer>
 
 #include "AppearanceDialog.h"
@@ -9,10 +8,10 @@
 namespace durak::testing {
 
 void WindowFixture::SetUp() {
-  ASSERT_TRUE(Scratch.isValid());
-  OldDir = QDir::currentPath();
-  QDir::setCurrent(Scratch.path());
+  TWindowTest::SetUp();
+  ASSERT_FALSE(HasFatalFailure());
   Form = std::make_unique<TMainWindow>();
+  Form->FixedMillisOfDay = DealSeed;
   Form->ShowMessage = [this](const QString& text) { Messages << text; };
   Form->AppearanceDialog->ShowMessage = [this](const QString& text) { Messages << text; };
   Form->Activated = true;  // no start-up round: no champions table, no first deal
@@ -22,11 +21,6 @@ void WindowFixture::SetUp() {
   Form->LoadCardFaces();
   ASSERT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
   ASSERT_FALSE(Form->Texts.At(199).isEmpty()) << "the language pack was not found";
-}
-
-void WindowFixture::TearDown() {
-  Form.reset();
-  QDir::setCurrent(OldDir);
 }
 
 void WindowFixture::Answer(const std::function<void()>& answer,
