@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "DealReviewWindow.h"
 #include "PlainText.h"
 #include "ResourcePack.h"
 #include "RaisedButton.h"
@@ -141,6 +142,8 @@ void TMainWindow::ApplyTexts() {
 
   RulesItem->setText(t[kRulesMenuText]);
   HintItem->setText(t[kHintMenuText]);
+  DealReviewItem->setText(t[kDealReviewText]);
+  if (DealReviewWindow) DealReviewWindow->ApplyTexts(t);
   if (RulesWindow) RulesWindow->ApplyTexts(t);
   UpdateAccessibleTexts();
   ArrangeColumn();
