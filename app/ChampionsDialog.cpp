@@ -96,6 +96,14 @@ TChampionsDialog::TChampionsDialog(TPasswordDialog* passForm, QWidget* parent)
     (*b.button)->setIcon(QPixmap::fromImage(OwnPicture(QString::fromLatin1(b.glyph))));
     (*b.button)->setAutoDefault(false);
   }
+  ReviewButton = new QPushButton(QStringLiteral("Разбор раздачи"), this);
+  ReviewButton->setGeometry(kButtonLeft, 106, 86, 30);
+  ReviewButton->setAutoDefault(false);
+  ReviewButton->setObjectName(QStringLiteral("ReviewButton"));
+  connect(ReviewButton, &QPushButton::clicked, this, [this] {
+    ReviewAsked = true;
+    NextPressed();
+  });
   const std::pair<QObject*, const char*> names[] = {
       {Grid, "StringGrid1"},     {NewButton, "BNew"},     {ResetButton, "BReset"},
       {DeleteButton, "BDelete"}, {CloseButton, "BClose"}, {OkButton, "BOK"}};
@@ -127,6 +135,8 @@ void TChampionsDialog::ApplyTexts(const TTextTable& t) {
   DeleteButton->setText(t[kDeleteText]);
   CloseButton->setText(t[kCloseText]);
   OkButton->setText(t[kNextText]);
+  ReviewButton->setText(t[kDealReviewText]);
+  ReviewButton->setToolTip(t[kDealReviewText]);
   const TextId heads[4] = {kPlayerColumnText, kWinsColumnText, kGamesColumnText, kRatingColumnText};
   for (int c = 0; c < 4; ++c) Headers[c] = t[heads[c]].left(10);
   Text206 = t[kChoosePlayerText];
@@ -148,7 +158,7 @@ void TChampionsDialog::FitNames() {
   const int wider = gridWidth - kChempGridWidth;
   Grid->setGeometry(0, 0, gridWidth, kHeight);
   ButtonFrame->setGeometry(kFrameLeft + wider, 0, kFrameWidth, kHeight);
-  for (QPushButton* b : {NewButton, ResetButton, DeleteButton, CloseButton, OkButton})
+  for (QPushButton* b : {NewButton, ResetButton, DeleteButton, CloseButton, OkButton, ReviewButton})
     b->move(kButtonLeft + wider, b->y());
   if (width() == kWidth + wider) return;
   setFixedSize(kWidth + wider, kHeight);
@@ -174,6 +184,7 @@ void TChampionsDialog::CentreOnWindow() {
 void TChampionsDialog::PrepareOnShow() {
   Grid->setHorizontalHeaderLabels({Headers[0], Headers[1], Headers[2], Headers[3]});
   Grid->setEnabled(ChempMode == cmStartUp);
+  ReviewButton->setVisible(ChempMode == cmAfterDeal);
   if (ChempMode == cmStartUp) {
     for (QPushButton* b : {NewButton, ResetButton, DeleteButton, OkButton}) b->setEnabled(true);
     CloseButton->setVisible(true);

@@ -77,6 +77,9 @@ class TChampionsDialog : public QDialog {
   void ResetPressed();
   void DeletePressed();
   void NextPressed();  // "Дальше"
+  // After a deal: "Разбор раздачи" closes the table as "Дальше" does and asks for the
+  // review of the deal.
+  bool ReviewAsked = false;
 
   // The selected grid row as the table counts rows: 0 the header, 1.. the players.
   int SelectedRow() const;
@@ -89,6 +92,7 @@ class TChampionsDialog : public QDialog {
   // The widgets, each with its member's name as its object name.
   QTableWidget* Grid;
   QPushButton *NewButton, *ResetButton, *DeleteButton, *CloseButton, *OkButton;
+  QPushButton* ReviewButton;
   // Makes the name column wide enough for every name in the table, widening the dialog
   // beyond its drawn size when a name needs it; the buttons keep to the right edge.
   void FitNames();

@@ -127,8 +127,11 @@ bool TMainWindow::ShowChampionsAfterDeal() {
   // The end of the deal is said before the table takes the focus.
   Narrate();
   Announcer->Flush();
+  ChampionsDialog_->ReviewAsked = false;
   const bool ok = ChampionsDialog_->exec() == QDialog::Accepted;
   Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
+  // The review opens once the deal's end has run its course.
+  if (ChampionsDialog_->ReviewAsked) QTimer::singleShot(0, this, [this] { OpenDealReview(); });
   return ok;
 }
 

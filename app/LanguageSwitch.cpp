@@ -10,6 +10,7 @@
 
 #include "AppearanceDialog.h"
 #include "ChampionsDialog.h"
+#include "DealReviewWindow.h"
 #include "MainWindow.h"
 #include "OptionsDialog.h"
 #include "PasswordDialog.h"
@@ -142,6 +143,8 @@ void TMainWindow::ApplyTexts() {
 
   RulesItem->setText(t[kRulesMenuText]);
   HintItem->setText(t[kHintMenuText]);
+  DealReviewItem->setText(t[kDealReviewText]);
+  if (DealReviewWindow) DealReviewWindow->ApplyTexts(t);
   if (RulesWindow) RulesWindow->ApplyTexts(t);
   UpdateAccessibleTexts();
   ArrangeColumn();

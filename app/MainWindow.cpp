@@ -142,6 +142,10 @@ void TMainWindow::CreateMenus() {
   HintItem->setObjectName(QStringLiteral("Hint"));
   HintItem->setShortcut(Qt::Key_H);
   FileMenu->insertAction(ChampionsItem, HintItem);
+  DealReviewItem = new QAction(QStringLiteral("Разбор раздачи"), this);
+  DealReviewItem->setObjectName(QStringLiteral("DealReview"));
+  FileMenu->insertAction(ExitItem, DealReviewItem);
+  FileMenu->insertSeparator(ExitItem);
   ExitBarItem = menuBar()->addAction(QStringLiteral("Выход !!!"));
 
   connect(NewGameItem, &QAction::triggered, this, [this] { Engine->NewGame(); });
@@ -155,6 +159,7 @@ void TMainWindow::CreateMenus() {
   connect(AboutItem, &QAction::triggered, this, [this] { ShowAbout(); });
   connect(RulesItem, &QAction::triggered, this, [this] { RulesClick(); });
   connect(HintItem, &QAction::triggered, this, [this] { HintClick(); });
+  connect(DealReviewItem, &QAction::triggered, this, [this] { OpenDealReview(); });
   // The desk entries and the languages are found by name too ("F3", "EnglishItem").
   for (int i = 0; i < 10; ++i) {
     DeskItems[i]->setObjectName(QStringLiteral("F%1").arg(i));

@@ -41,6 +41,7 @@ class TAppearanceDialog;
 class TPasswordDialog;
 class TOptionsDialog;
 class TRulesWindow;
+class TDealReviewWindow;
 
 // The clock the search reads its time budget from.
 std::unique_ptr<ISearchClock> MakeWindowSearchClock();
@@ -137,6 +138,10 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   // strong player would choose for the player now, from what the player can see.
   void HintClick();
   QAction* HintItem = nullptr;
+  // "Разбор раздачи": the review of the last finished deal of the history.
+  QAction* DealReviewItem = nullptr;
+  QPointer<TDealReviewWindow> DealReviewWindow;
+  void OpenDealReview();
   // The pair the hint chose to beat, preselected when the pick-a-pair menu comes up.
   int HintMenu = -1;
   // Whether the hand's frame is the hint's mark on its suggested card.

@@ -344,6 +344,14 @@ class TTreeSearch {
     nodes_.emplace_back();
   }
 
+  // Searches the budget's deals without choosing a move: for valuing the position.
+  void RunDeals() {
+    for (int it = 0; it < params_.Iterations; ++it) Iterate();
+  }
+  // Over every deal searched: how many, and in how many the deciding side did not lose.
+  int Deals() const { return deals_; }
+  int NotLost() const { return notLost_; }
+
   TMove Run(ISearchClock* clock, int& iterations) {
     iterations = 0;
     for (int it = 0; it < params_.Iterations; ++it) {
@@ -430,6 +438,8 @@ class TTreeSearch {
     }
     // A deal that goes round in circles counts as half won.
     if (reward < 0) reward = s.Over() ? RewardFor(s, info_.Seat) : 0.5;
+    ++deals_;
+    if (reward >= 0.5) ++notLost_;
     ++nodes_[0].Visits;
     for (int n : path_) {
       ++nodes_[n].Visits;
@@ -449,6 +459,7 @@ class TTreeSearch {
   std::array<uint32_t, 4096> childStamp_{};
   std::array<int32_t, 4096> childOf_{};
   uint32_t stamp_ = 0;
+  int deals_ = 0, notLost_ = 0;
 };
 
 }  // namespace
@@ -524,6 +535,37 @@ TMove StrongMove(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_
   }
   TTreeSearch search(info, prefix, seed ^ 0xA5A5A5A55A5A5A5Aull, params, avoid);
   return search.Run(clock, st.Iterations);
+}
+
+TMoveValue ValueOfMove(const TInfoSet& info, const TMove& move, uint64_t seed,
+                       const TStrongParams& params) {
+  TMoveValue v;
+  TSearchRandom random(seed);
+  TSearchState after = Determinize(info, random);
+  ApplyMove(after, move);
+  // Whether the move ends the deal, and how, follows from the counts alone, which every
+  // deal that agrees with the knowledge shares.
+  int value = 0;
+  bool exact = false;
+  if (after.Over()) {
+    value = after.Result == 2 ? 0 : (after.Result == -1) == (info.Seat == seatPlayer) ? 1 : -1;
+    exact = true;
+  } else if (FullyKnown(info)) {
+    TMove best;
+    exact = SolveExactly(after, info.Seat, params.EndgameNodes, value, best);
+  }
+  if (exact) {
+    v.Exact = true;
+    v.Deals = 1;
+    v.NotLosing = value >= 0 ? 1.0 : 0.0;
+    return v;
+  }
+  const std::vector<TMove> prefix{move};
+  TTreeSearch search(info, prefix, seed ^ 0xA5A5A5A55A5A5A5Aull, params, nullptr);
+  search.RunDeals();
+  v.Deals = search.Deals();
+  v.NotLosing = v.Deals > 0 ? static_cast<double>(search.NotLost()) / v.Deals : 0.0;
+  return v;
 }
 
 }  // namespace durak

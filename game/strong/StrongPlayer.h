@@ -49,6 +49,19 @@ TMove StrongMove(const TInfoSet& info, const std::vector<TMove>& prefix, uint64_
                  const TStrongParams& params, ISearchClock* clock = nullptr,
                  TStrongStats* stats = nullptr, const std::vector<uint16_t>* avoid = nullptr);
 
+// The deciding side's chance of not losing the deal (a draw does not lose) once it has made
+// the move, both sides going on as the strong player would. Exact (0 or 1, with exact play
+// on both sides) when every card's place is known and the exact search finishes within
+// EndgameNodes; otherwise the share of Iterations searched deals that agree with the
+// knowledge in which it did not lose. Deterministic for a seed and a budget.
+struct TMoveValue {
+  double NotLosing = 0;
+  bool Exact = false;
+  int Deals = 0;  // deals searched
+};
+TMoveValue ValueOfMove(const TInfoSet& info, const TMove& move, uint64_t seed,
+                       const TStrongParams& params);
+
 // Leaves out of `moves` those whose codes are in `avoid`, unless that would leave none.
 void DropAvoided(TMoveList& moves, const std::vector<uint16_t>* avoid);
 

@@ -3,6 +3,7 @@
 //   durak-sim demo      one whole deal, told move by move
 //   durak-sim play      whole deals against a scripted opponent, with a JSON summary
 //   durak-sim table     a table of three or four stepped in JSON Lines, like step
+//   durak-sim review    the strong player's judgement of a recorded deal's moves
 #include <unistd.h>
 
 #include <iostream>
@@ -11,6 +12,7 @@
 #include "Demo.h"
 #include "DurakVersion.h"
 #include "Play.h"
+#include "Review.h"
 #include "Step.h"
 #include "TableStep.h"
 
@@ -41,6 +43,8 @@ void Usage(std::ostream& out) {
          "                      [--computer ordinary|strong|random|first]\n"
          "                      [--seats NAME,NAME,...]\n"
          "       durak-sim table < requests.jsonl\n"
+         "       durak-sim review FILE [--deal K] [--margin X] [--iterations N]\n"
+         "                       [--value-deals N] [--threads N]\n"
          "       durak-sim --version\n"
          "Each command answers --help with its usage.\n";
 }
@@ -77,6 +81,7 @@ int main(int argc, char** argv) {
   if (command == "demo") return durak::RunDemo(argc - 2, argv + 2, std::cout, std::cerr);
   if (command == "play")
     return durak::RunPlay(argc - 2, argv + 2, std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
+  if (command == "review") return durak::RunReview(argc - 2, argv + 2, std::cout, std::cerr);
   std::cerr << "durak-sim: unknown command '" << command << "'\n";
   Usage(std::cerr);
   return 2;
