@@ -5,6 +5,8 @@
 #include <istream>
 #include <string>
 
+#include "JsonDepth.h"
+
 namespace durak {
 
 // The response line for one request line (no trailing newline). Never throws: a bad line
@@ -13,10 +15,6 @@ std::string StepLine(const std::string& line);
 
 // Whether the line holds only white space (such lines get no response).
 bool IsBlankLine(const std::string& line);
-
-// Whether a request nests arrays and objects deeper than the parser is let go, so that
-// hostile input cannot exhaust the stack of the recursive parser.
-bool NestedTooDeeply(const std::string& line);
 
 // The longest request line answered; a longer one gets an error response.
 constexpr size_t kMaxRequestLine = 1 << 20;

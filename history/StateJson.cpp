@@ -96,6 +96,10 @@ void CheckDealCanGoOn(const TGame& game, int64_t dealResult) {
 }  // namespace
 
 void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
+  LoadState(s, game, cards.Pointers());
+}
+
+void LoadState(const json& s, TGame& game, const std::array<ICardControl*, 36>& cards) {
   if (!s.is_object()) Fail("'state' must be an object");
 
   game.Trump = static_cast<uint8_t>(IntKey(s, "trump", 1, 1, 4));
@@ -175,7 +179,7 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
 
   // The cards as they would lie: the player's face up and clickable, the computer's and
   // the stock face down, the trump card face up and sideways, the table face up.
-  for (auto& c : cards.Cards) {
+  for (ICardControl* c : cards) {
     c->SetCardState(1);
     if (c->Turned()) c->Turn();
     c->SetHotMouse(false);
@@ -183,12 +187,12 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
     c->SetHandCursor(false);
   }
   for (const TCardInfo& k : game.PlayerHand) {
-    cards.Cards[k.Tag - 1]->SetClickable(true);
-    cards.Cards[k.Tag - 1]->SetHandCursor(true);
+    cards[k.Tag - 1]->SetClickable(true);
+    cards[k.Tag - 1]->SetHandCursor(true);
   }
-  for (const TCardInfo& k : game.CompHand) cards.Cards[k.Tag - 1]->SetCardState(0);
+  for (const TCardInfo& k : game.CompHand) cards[k.Tag - 1]->SetCardState(0);
   for (size_t i = 0; i < game.Deck.size(); ++i) {
-    THeadlessCard& c = *cards.Cards[game.Deck[i].Tag - 1];
+    ICardControl& c = *cards[game.Deck[i].Tag - 1];
     if (i == 0)
       c.Turn();
     else
@@ -196,11 +200,15 @@ void LoadState(const json& s, TGame& game, THeadlessCards& cards) {
   }
   if (auto it = s.find("hot"); it != s.end()) {
     if (!it->is_array()) Fail("'hot' must be an array of card ids");
-    for (const json& v : *it) cards.Cards[IntOf(v, "hot", 1, 36) - 1]->SetHotMouse(true);
+    for (const json& v : *it) cards[IntOf(v, "hot", 1, 36) - 1]->SetHotMouse(true);
   }
 }
 
 ordered_json SaveState(const TGame& game, const THeadlessCards& cards) {
+  return SaveState(game, cards.Pointers());
+}
+
+ordered_json SaveState(const TGame& game, const std::array<ICardControl*, 36>& cards) {
   ordered_json s;
   s["trump"] = game.Trump;
   s["playerHand"] = KartsJson(game.PlayerHand);
@@ -228,7 +236,7 @@ ordered_json SaveState(const TGame& game, const THeadlessCards& cards) {
   s["buttons"] = buttons;
   json hot = json::array();
   for (const TCardInfo& k : game.PlayerHand)
-    if (cards.Cards[k.Tag - 1]->HotMouse()) hot.push_back(k.Tag);
+    if (cards[k.Tag - 1]->HotMouse()) hot.push_back(k.Tag);
   s["hot"] = hot;
   ordered_json record;
   record["games"] = game.Record.Games;
