@@ -74,6 +74,8 @@ void TMainWindow::PrepareOnShow() {
   const TChempRec& cur = ChampionsDialog_->CurChemp;
   Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
   ArrangeColumn();
+  // A deal of this player's that was cut off last time may go on.
+  OfferResume();
   // The options and appearance dialogs are made now, the table long painted, rather than
   // before the window could first show.
   OptionsDialog.Get();

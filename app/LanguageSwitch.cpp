@@ -100,7 +100,9 @@ void TMainWindow::ApplyTexts() {
   HelpMenu->menuAction()->setText(t[kHelpMenuText]);
   AboutItem->setText(t[kAboutMenuText]);
   ExitBarItem->setText(t[kQuitMenuText]);
-  setWindowTitle(t[kWindowTitleText]);
+  ShowDealNumber();
+  DealByNumberItem->setText(t[kDealByNumberMenuText]);
+  StatisticsItem->setText(t[kStatisticsMenuText]);
   DealButton->setText(t[kShuffleButtonText]);
   DiscardButton->setText(t[kBitoButtonText]);
   TakeButton->setText(t[kBeruButtonText]);

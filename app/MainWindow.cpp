@@ -9,10 +9,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QThread>
+#include <nlohmann/json.hpp>
 
 #include "Announcer.h"
 #include "CardWidget.h"
 #include "ChampionsDialog.h"
+#include "DealKeeper.h"
 #include "EasyPlayer.h"
 #include "HandFocus.h"
 #include "LedDisplay.h"
@@ -146,9 +148,18 @@ void TMainWindow::CreateMenus() {
   DealReviewItem->setObjectName(QStringLiteral("DealReview"));
   FileMenu->insertAction(ExitItem, DealReviewItem);
   FileMenu->insertSeparator(ExitItem);
+  DealByNumberItem = new QAction(QStringLiteral("Раздача по номеру…"), this);
+  DealByNumberItem->setObjectName(QStringLiteral("DealByNumber"));
+  FileMenu->insertAction(HintItem, DealByNumberItem);
+  StatisticsItem = new QAction(QStringLiteral("Статистика"), this);
+  StatisticsItem->setObjectName(QStringLiteral("Statistics"));
+  // After the champions, before the separator above Exit.
+  FileMenu->insertAction(FileMenu->actions().value(FileMenu->actions().indexOf(ChampionsItem) + 1), StatisticsItem);
   ExitBarItem = menuBar()->addAction(QStringLiteral("Выход !!!"));
 
-  connect(NewGameItem, &QAction::triggered, this, [this] { Engine->NewGame(); });
+  connect(NewGameItem, &QAction::triggered, this, [this] { NewGameClick(); });
+  connect(DealByNumberItem, &QAction::triggered, this, [this] { DealByNumberClick(); });
+  connect(StatisticsItem, &QAction::triggered, this, [this] { StatisticsClick(); });
   connect(ChampionsItem, &QAction::triggered, this, [this] { ShowChampions(); });
   connect(ExitItem, &QAction::triggered, this, &QWidget::close);
   connect(ExitBarItem, &QAction::triggered, this, &QWidget::close);
@@ -244,32 +255,22 @@ void TMainWindow::CreatePanels() {
     *b.button = button;
   }
   // A button pressed is a move made: a hint given before it no longer holds.
-  connect(TakeButton, &QPushButton::clicked, this, [this] {
-    Engine->TakePressed();
+  auto press = [this](const char* name, void (TGame::*click)()) {
+    PlayEvent([this, click] { ((*Engine).*click)(); }, {{"type", "button"}, {"name", name}});
     ForgetHint();
-  });
+  };
+  connect(TakeButton, &QPushButton::clicked, this,
+          [press] { press("Button1", &TGame::TakePressed); });
   connect(DealButton, &QPushButton::clicked, this, [this] {
-    // The opponent chosen in the options plays from this deal on.
-    if (!Engine->Busy)
-      Engine->Chooser = Settings.Opponent == kOpponentStrong
-                            ? static_cast<ICompChooser*>(Strong.get())
-                        : Settings.Opponent == kOpponentEasy ? Easy.get()
-                                                             : nullptr;
-    Engine->DealPressed();
+    DealCards();
     ForgetHint();
   });
-  connect(ComputerTakesButton, &QPushButton::clicked, this, [this] {
-    Engine->ComputerTakesPressed();
-    ForgetHint();
-  });
-  connect(DiscardButton, &QPushButton::clicked, this, [this] {
-    Engine->DiscardPressed();
-    ForgetHint();
-  });
-  connect(DefendButton, &QPushButton::clicked, this, [this] {
-    Engine->DefendPressed();
-    ForgetHint();
-  });
+  connect(ComputerTakesButton, &QPushButton::clicked, this,
+          [press] { press("Button3", &TGame::ComputerTakesPressed); });
+  connect(DiscardButton, &QPushButton::clicked, this,
+          [press] { press("Button4", &TGame::DiscardPressed); });
+  connect(DefendButton, &QPushButton::clicked, this,
+          [press] { press("Button5", &TGame::DefendPressed); });
 }
 
 void TMainWindow::CreateCards() {
@@ -282,7 +283,7 @@ void TMainWindow::CreateCards() {
     card->SetHotMouseColor(ColorFromWin(Settings.HotColor));
     card->OnClick = [this](TCardWidget* c) {
       if (!KeyboardPlay) PlaysByKeys = false;  // a click with the mouse
-      Engine->CardClicked(*c);
+      PlayEvent([this, c] { Engine->CardClicked(*c); }, {{"type", "click"}, {"tag", c->Tag()}});
       ForgetHint();
     };
     Cards.push_back(card);
@@ -509,6 +510,8 @@ void TMainWindow::CloseMainWindow() {
 }
 
 uint32_t TMainWindow::MillisOfDay() {
+  // A deal by number shuffles from its number; tests fix the time of day for every deal.
+  if (DealClock) return *DealClock;
   if (FixedMillisOfDay) return *FixedMillisOfDay;
   return static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }

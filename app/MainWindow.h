@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <vector>
 
@@ -37,6 +38,8 @@ class TCardWidget;
 class TLedDisplay;
 class TPaintedPanel;
 class TChampionsDialog;
+class TDealKeeper;
+struct TResumePoint;
 class TAppearanceDialog;
 class TPasswordDialog;
 class TOptionsDialog;
@@ -157,6 +160,35 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   // Shows a message box over the window; tests replace it.
   std::function<void(const QString& text)> ShowMessage;
 
+  // ---- the deal kept: resume, deal numbers, history, statistics ------------------------
+  // Deals the cards: with the number given, or with one taken from the clock. The deal's
+  // number is its shuffle's seed: the window's clock answers it while the cards are dealt.
+  void DealCards(std::optional<uint32_t> number = std::nullopt);
+  // File > Deal by number: asks for a number and deals it (a deal going on is given up).
+  void DealByNumberClick();
+  // File > Statistics: the current player's deals as the history tells them.
+  void StatisticsClick();
+  // F2: the game starts again; the deal going on is given up and not resumed.
+  void NewGameClick();
+  // Feeds the engine one event of the player's (a card clicked, a button pressed), then
+  // writes the deal to the resume file, or into the history once it is over.
+  void PlayEvent(const std::function<void()>& apply, nlohmann::json event);
+  // At start-up, once the champions table has chosen the player: a deal of that player's
+  // cut off last time is offered to go on.
+  void OfferResume();
+  // Lays the table out as the resume point left it; false when the engine refuses it.
+  bool RestoreDeal(const TResumePoint& point);
+  // The window's caption with the number of the deal on the table.
+  void ShowDealNumber();
+  // The resume and history files, beside the champions table.
+  QString KeptFilePath(const QString& name) const;
+  std::unique_ptr<TDealKeeper> Keeper;
+  // Asks a yes-or-no question over the window; tests replace it.
+  std::function<bool(const QString& text)> AskYesNo;
+  // Asks for a deal number; tests replace it. Empty when the player cancels.
+  std::function<std::optional<QString>()> AskDealNumber;
+  QAction *DealByNumberItem = nullptr, *StatisticsItem = nullptr;
+
   TGame& Game() { return *Engine; }
   TChampionsDialog* ChampionsDialog() { return ChampionsDialog_.Get(); }
   TSettings Settings;
@@ -259,6 +291,12 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   double CardDpr = 1.0;
   int TrumpSuit = 0;
   bool ScreenWatched = false;
+  // While set, the clock answers this (the number of the deal being dealt).
+  std::optional<uint32_t> DealClock;
+  // Events being fed to the engine, one inside another while a glide lets input through.
+  int EventDepth = 0;
+  // Whether a failed write of the resume file has been told in this run.
+  bool ResumeFailureTold = false;
 };
 
 }  // namespace durak

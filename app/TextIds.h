@@ -142,6 +142,32 @@ enum TextId : int {
   kChampionsBusyText = 1003,  // "Таблица чемпионов занята, запишу результат позже:"
   kChampionsTooBigText = 1004,  // "Таблица чемпионов слишком велика, не изменяется:"
 
+  // ---- the deal kept: numbers, resume, history, statistics --------------------------------
+  kDealNumberTitleText = 1010,   // "Раздача № %1"
+  kDealByNumberMenuText = 1011,  // "Раздача по номеру…"
+  kDealNumberPromptText = 1012,  // "Номер раздачи, от 0 до 4294967295:"
+  kDealNumberInvalidText = 1013,  // "Номер раздачи — целое число от 0 до 4294967295."
+  kResumeQuestionText = 1014,  // "Продолжить прерванную раздачу?"
+  // Followed by the path the damaged file was renamed to.
+  kResumeDamagedText = 1015,  // "Прерванная раздача повреждена и отложена в файл:"
+  kStatisticsMenuText = 1016,   // "Статистика"
+  kHistoryNotSavedText = 1017,  // "История раздач не записана:"
+  kStatDealsText = 1018,        // "Раздач"
+  kStatWinsText = 1019,         // "Побед"
+  kStatLossesText = 1020,       // "Поражений"
+  kStatDrawsText = 1021,        // "Ничьих"
+  kStatShareText = 1022,        // "Доля побед"
+  kStatAllDealsText = 1023,     // "Все раздачи"
+  kStatMultiLeadText = 1024,    // "%1, заход несколькими"
+  kStatOpponentText = 1025,     // "Соперник: %1"
+  kStatPlayersText = 1026,      // "Игроков за столом: %1"
+  kStatStreaksText = 1027,  // "Побед подряд: сейчас %1, лучшая серия %2"
+  kStatPlotText = 1028,     // "Доля побед по %1 раздач подряд"
+  kStatNoDealsText = 1029,  // "Пока нет ни одной сыгранной раздачи."
+  kStatPlayerText = 1030,   // "Игрок: %1"
+  kStatStretchText = 1031,  // "Раздачи %1–%2"
+  kResumeNotSavedText = 1032,  // "Раздача не сохраняется для продолжения:"
+
   // ---- the hint command -------------------------------------------------------------------
   kHintMenuText = 233,    // "Подсказка"
   kHintButtonText = 234,  // "Подсказка: %1"
