@@ -11,6 +11,7 @@
 #include "TestPacks.h"
 
 using durak::ResourcePack;
+using durak::SoundPlayer;
 using namespace durak::test;
 
 namespace {
