@@ -27,6 +27,8 @@
 #include "PaintedPanel.h"
 #include "PasswordDialog.h"
 #include "RulesWindow.h"
+#include "TableSeatPlan.h"
+#include "TableWindow.h"
 #include "WinColor.h"
 #include "WindowPlacement.h"
 
@@ -143,7 +145,7 @@ void TMainWindow::CreateMenus() {
   FileMenu->insertAction(ChampionsItem, HintItem);
   ExitBarItem = menuBar()->addAction(QStringLiteral("Выход !!!"));
 
-  connect(NewGameItem, &QAction::triggered, this, [this] { Engine->NewGame(); });
+  connect(NewGameItem, &QAction::triggered, this, [this] { StartNewGame(); });
   connect(ChampionsItem, &QAction::triggered, this, [this] { ShowChampions(); });
   connect(ExitItem, &QAction::triggered, this, &QWidget::close);
   connect(ExitBarItem, &QAction::triggered, this, &QWidget::close);
@@ -236,12 +238,33 @@ void TMainWindow::CreatePanels() {
     button->hide();
     *b.button = button;
   }
+  PassButton = new TRaisedButton(QString::fromUtf8("Пас"), ButtonBar);
+  PassButton->setObjectName(QStringLiteral("PassButton"));
+  PassButton->SetFCol(QColor(255, 255, 128));
+  PassButton->SetBCol(Qt::black);
+  PassButton->SetRad(1);
+  PassButton->setFont(ProgramPixelFont(QStringLiteral("Times New Roman"), 19));
+  PassButton->resize(92, 31);
+  PassButton->setFocusPolicy(Qt::NoFocus);
+  PassButton->hide();
+  connect(PassButton, &QPushButton::clicked, this, [this] {
+    if (TablePlaying()) TableWindow->PassClicked();
+    ForgetHint();
+  });
   // A button pressed is a move made: a hint given before it no longer holds.
   connect(TakeButton, &QPushButton::clicked, this, [this] {
-    Engine->TakePressed();
+    if (TablePlaying())
+      TableWindow->ButtonClicked(durak::TakeButton);
+    else
+      Engine->TakePressed();
     ForgetHint();
   });
   connect(DealButton, &QPushButton::clicked, this, [this] {
+    if (TablePlaying()) {
+      TableWindow->ButtonClicked(durak::DealButton);
+      ForgetHint();
+      return;
+    }
     // The opponent chosen in the options plays from this deal on.
     if (!Engine->Busy)
       Engine->Chooser = Settings.Opponent == kOpponentStrong
@@ -252,15 +275,24 @@ void TMainWindow::CreatePanels() {
     ForgetHint();
   });
   connect(ComputerTakesButton, &QPushButton::clicked, this, [this] {
-    Engine->ComputerTakesPressed();
+    if (TablePlaying())
+      TableWindow->ButtonClicked(durak::ComputerTakesButton);
+    else
+      Engine->ComputerTakesPressed();
     ForgetHint();
   });
   connect(DiscardButton, &QPushButton::clicked, this, [this] {
-    Engine->DiscardPressed();
+    if (TablePlaying())
+      TableWindow->ButtonClicked(durak::DiscardButton);
+    else
+      Engine->DiscardPressed();
     ForgetHint();
   });
   connect(DefendButton, &QPushButton::clicked, this, [this] {
-    Engine->DefendPressed();
+    if (TablePlaying())
+      TableWindow->ButtonClicked(durak::DefendButton);
+    else
+      Engine->DefendPressed();
     ForgetHint();
   });
 }
@@ -275,7 +307,10 @@ void TMainWindow::CreateCards() {
     card->SetHotMouseColor(ColorFromWin(Settings.HotColor));
     card->OnClick = [this](TCardWidget* c) {
       if (!KeyboardPlay) PlaysByKeys = false;  // a click with the mouse
-      Engine->CardClicked(*c);
+      if (TablePlaying())
+        TableWindow->CardClicked(c);
+      else
+        Engine->CardClicked(*c);
       ForgetHint();
     };
     Cards.push_back(card);
@@ -329,7 +364,10 @@ void TMainWindow::ArrangeTable() {
   DressFramePanels();
   if (!Cards.empty()) {
     ApplyCardScale(TablePanel->width(), TablePanel->height());
-    Engine->ArrangeTable(TablePanel->width(), TablePanel->height(), TableCardWidth, TableCardHeight, CardScaleNow);
+    if (TablePlaying())
+      TableWindow->ArrangeTable();
+    else
+      Engine->ArrangeTable(TablePanel->width(), TablePanel->height(), TableCardWidth, TableCardHeight, CardScaleNow);
   }
   ArrangeColumn();
   ArrangeBottomBar();
@@ -352,9 +390,10 @@ void TMainWindow::DressFramePanels() {
 }
 
 void TMainWindow::ApplyCardScale(int tableWidth, int tableHeight) {
-  const double scale = Settings.ScaleToWindow && CardWidth > 0 && CardHeight > 0
-                           ? CardScale(tableWidth, tableHeight, CardWidth, CardHeight)
-                           : 1.0;
+  const double scale = !Settings.ScaleToWindow || CardWidth <= 0 || CardHeight <= 0 ? 1.0
+                       : TablePlaying() ? TableCardScale(TableWindow->Seats(), tableWidth,
+                                                         tableHeight, CardWidth, CardHeight)
+                                        : CardScale(tableWidth, tableHeight, CardWidth, CardHeight);
   const int cw = ScaledCardSide(CardWidth, scale), ch = ScaledCardSide(CardHeight, scale);
   const double dpr = TablePanel->devicePixelRatioF();
   if (!PicturesStale && cw == TableCardWidth && ch == TableCardHeight && dpr == CardDpr) return;
@@ -407,7 +446,7 @@ void TMainWindow::ArrangeColumn() {
 // The speech line on the left; the visible command buttons from the right edge inwards.
 void TMainWindow::ArrangeBottomBar() {
   int x = ButtonBar->width() - 8;
-  for (TRaisedButton* b : {DealButton, DefendButton, ComputerTakesButton, TakeButton, DiscardButton}) {
+  for (TRaisedButton* b : {DealButton, DefendButton, ComputerTakesButton, TakeButton, DiscardButton, PassButton}) {
     if (b->isHidden()) continue;
     x -= b->width();
     b->move(x, (ButtonBar->height() - b->height()) / 2);

@@ -40,6 +40,7 @@ class TAppearanceDialog;
 class TPasswordDialog;
 class TOptionsDialog;
 class TRulesWindow;
+class TTableWindow;
 
 // The clock the search reads its time budget from.
 std::unique_ptr<ISearchClock> MakeWindowSearchClock();
@@ -150,6 +151,17 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   // Shows a message box over the window; tests replace it.
   std::function<void(const QString& text)> ShowMessage;
 
+  // ---- the table of three and four ---------------------------------------------------
+  // Plays a table of three or four in this window; made when first chosen.
+  std::unique_ptr<TTableWindow> TableWindow;
+  // Whether the window plays a table of three or four now.
+  bool TablePlaying() const;
+  // File > New game (F2), and the game at start-up: at the number of players the options
+  // hold now.
+  void StartNewGame();
+  // "Пас": the person throws in no more (at a table of three or four).
+  TRaisedButton* PassButton = nullptr;
+
   TGame& Game() { return *Engine; }
   TChampionsDialog* ChampionsDialog() { return ChampionsDialog_.Get(); }
   TSettings Settings;
@@ -190,6 +202,7 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  friend class TTableWindow;
   void CreateMenus();
   void CreateDialogs();
   void CreatePanels();
@@ -208,7 +221,7 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   void ShowTrumpPicture();
   TRaisedButton* ButtonOf(TButton button) const;
   void CreateHandFocus();
-  std::array<TRaisedButton*, 5> ButtonsFromTheRight() const;
+  std::array<TRaisedButton*, 6> ButtonsFromTheRight() const;
   bool HandleKey(const QKeyEvent& event);
   void PlayCardFromKeyboard(TCardWidget* card);
   // Tells a screen reader which card the keyboard mark is on now.

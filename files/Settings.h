@@ -31,6 +31,9 @@ struct TSettings {
   int32_t HotColor = 65535;
   int32_t Language = 1;
   int32_t Opponent = 0;  // kOpponentUsual, kOpponentStrong or kOpponentEasy
+  // How many play at the table: 2 (the person and one computer player), 3 or 4. A new
+  // number takes effect with a new game.
+  int32_t Players = 2;
   // Cards grow with the table (off: always the card library's size).
   bool ScaleToWindow = true;
   int32_t Left = 100, Top = 50, Width = 600, Height = 450;
