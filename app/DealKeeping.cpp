@@ -7,19 +7,19 @@
 #include <QMessageBox>
 #include <nlohmann/json.hpp>
 
+#include "CardWidget.h"
+#include "ChampionsDialog.h"
 #include "DealKeeper.h"
 #include "DealNumber.h"
 #include "EasyPlayer.h"
 #include "Headless.h"
 #include "HistoryFile.h"
+#include "MainWindow.h"
 #include "PlainText.h"
+#include "RaisedButton.h"
 #include "StateJson.h"
 #include "StatisticsDialog.h"
 #include "StrongChooser.h"
-#include "RaisedButton.h"
-#include "ChampionsDialog.h"
-#include "MainWindow.h"
-#include "CardWidget.h"
 
 namespace durak {
 
@@ -110,13 +110,14 @@ void TMainWindow::PlayEvent(const std::function<void()>& apply, nlohmann::json e
 }
 
 void TMainWindow::NewGameClick() {
-  Engine->NewGame();
+  StartNewGame();
   if (Keeper) Keeper->Abandon();
   ShowDealNumber();
 }
 
 void TMainWindow::DealByNumberClick() {
-  if (Engine->Busy) return;
+  // Deals by number are two-player deals.
+  if (Engine->Busy || TablePlaying()) return;
   std::optional<QString> typed;
   if (AskDealNumber) {
     typed = AskDealNumber();
@@ -141,6 +142,9 @@ void TMainWindow::DealByNumberClick() {
 }
 
 void TMainWindow::OfferResume() {
+  // A kept deal is a two-player one: at a table of three or four it waits for the next
+  // two-player start.
+  if (TablePlaying()) return;
   TDealKeeper& keeper = KeeperOf(*this);
   TResumePoint point;
   switch (ReadResumeFile(keeper.ResumePath(), &point)) {

@@ -1,6 +1,6 @@
 // "Разбор раздачи": the review window over the history's last deal, one window at a time.
-#include "DealReviewWindow.h"
 #include "ChampionsDialog.h"
+#include "DealReviewWindow.h"
 #include "MainWindow.h"
 
 namespace durak {

@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ChampionsDialog.h"
 #include "ReviewTableView.h"
 #include "ReviewTexts.h"
 #include "SafeFile.h"
-#include "ChampionsDialog.h"
 
 namespace durak {
 

@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "OptionsDialog.h"
 #include "SoundPlayer.h"
+#include "TableWindow.h"
 #include "WinColor.h"
 
 namespace durak {
@@ -26,6 +27,7 @@ void TMainWindow::ShowOptions() {
   shown.Sound = oldOptions & arSound;
   shown.Transfer = oldOptions & arTransfer;
   shown.Opponent = oldOpponent;
+  shown.Players = Settings.Players;
   shown.Speed = g.GlideSpeed;
   shown.Sort = g.HandOrder;
   TOptionsDialog& d = *OptionsDialog;
@@ -55,7 +57,15 @@ void TMainWindow::ShowOptions() {
   // The opponent, like the rules, is chosen at the deal.
   const bool rulesChanged = ((g.Options ^ oldOptions) & (arTransfer | arMultiLead)) != 0 ||
                             Settings.Opponent != oldOpponent;
-  if (rulesChanged && !g.ButtonVisible[durak::DealButton]) ShowMessage(Texts[kRulesNextDealText]);
+  const bool playersChanged = chosen.Players != Settings.Players;
+  Settings.Players = chosen.Players;
+  if (TablePlaying()) TableWindow->OptionsChanged();
+  // The number of players changes with a new game; the rules and the level with a deal.
+  if (playersChanged)
+    ShowMessage(Texts[kPlayersNextGameText]);
+  else if (rulesChanged &&
+           !(TablePlaying() ? TableWindow->BetweenDeals() : g.ButtonVisible[durak::DealButton]))
+    ShowMessage(Texts[kRulesNextDealText]);
 }
 
 // The About command: a dialog with three faint faces drawn at random, its texts in the

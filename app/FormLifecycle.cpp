@@ -62,7 +62,7 @@ void TMainWindow::PrepareOnShow() {
   LoadCardFaces();
   if (Closing) return;
   CheckDeskLibrary();
-  Engine->NewGame();
+  StartNewGame();
   // The dealt table shows at once; the champions table is made and opened over it after.
   repaint();
   ChampionsDialog_->ChempMode = cmStartUp;

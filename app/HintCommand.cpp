@@ -10,6 +10,7 @@
 #include "MainWindow.h"
 #include "RaisedButton.h"
 #include "StrongChooser.h"
+#include "TableWindow.h"
 #include "TextIds.h"
 
 namespace durak {
@@ -35,6 +36,10 @@ std::unique_ptr<ISearchClock> MakeWindowSearchClock() {
 
 void TMainWindow::HintClick() {
   HintMenu = -1;
+  if (TablePlaying()) {
+    TableWindow->Hint();
+    return;
+  }
   if (Engine->Busy) return;
   // The same table always gets the same suggestion.
   const THint hint = StrongHint(*Engine, 1, TStrongParams(), SearchClock.get());

@@ -10,11 +10,13 @@
 #include "MainWindow.h"
 #include "PaintedPanel.h"
 #include "RaisedButton.h"
+#include "TableWindow.h"
 #include "TextIds.h"
 
 namespace durak {
 
 std::vector<TCardWidget*> TMainWindow::HandCards() const {
+  if (TablePlaying()) return TableWindow->HandCards();
   std::vector<TCardWidget*> hand;
   for (const TCardInfo& k : Engine->PlayerHand) {
     if (k.Tag < 1 || k.Tag > 36) continue;
@@ -32,8 +34,8 @@ void TMainWindow::CreateHandFocus() {
 }
 
 // The command buttons from the right edge of the bar inwards, as they are laid out.
-std::array<TRaisedButton*, 5> TMainWindow::ButtonsFromTheRight() const {
-  return {DealButton, DefendButton, ComputerTakesButton, TakeButton, DiscardButton};
+std::array<TRaisedButton*, 6> TMainWindow::ButtonsFromTheRight() const {
+  return {DealButton, DefendButton, ComputerTakesButton, TakeButton, DiscardButton, PassButton};
 }
 
 TRaisedButton* TMainWindow::RightmostButton() const {
@@ -86,11 +88,11 @@ bool TMainWindow::HandleKey(const QKeyEvent& event) {
       HandFocus->Clear();
       return true;
     case Qt::Key_F5:  // the table read out, pair by pair
-      Announcer->Say(TableDescription());
+      Announcer->Say(TablePlaying() ? TableWindow->TableReading() : TableDescription());
       Announcer->Flush();
       return true;
     case Qt::Key_F6:  // the computer's cards, the stock, the trump and the score
-      Announcer->Say(StateReading());
+      Announcer->Say(TablePlaying() ? TableWindow->StateReading() : StateReading());
       Announcer->Flush();
       return true;
     case Qt::Key_Return:

@@ -18,6 +18,7 @@
 #include "RaisedButton.h"
 #include "ResourcePack.h"
 #include "RulesWindow.h"
+#include "TableWindow.h"
 
 namespace durak {
 
@@ -61,7 +62,7 @@ void TMainWindow::ApplyLanguage(int language) {
     close();
     return;
   }
-  Engine->ShowSpeech(static_cast<TSpeech>(Engine->LastSpeech));
+  if (!TablePlaying()) Engine->ShowSpeech(static_cast<TSpeech>(Engine->LastSpeech));
 }
 
 bool TMainWindow::LoadLanguage(int language) {
@@ -73,7 +74,9 @@ bool TMainWindow::LoadLanguage(int language) {
     Texts.At(i) = i >= kFirstRulesText ? pack.LoadLongText(base + i) : pack.LoadText(base + i);
   }
   for (int i = TTextTable::kSecondBlockStart; i < TTextTable::kCount; ++i) {
-    Texts.At(i) = pack.LoadText(base + i);
+    const bool tableRules =
+        i >= kFirstTableRulesText && i < kFirstTableRulesText + kTableRulesTextCount;
+    Texts.At(i) = tableRules ? pack.LoadLongText(base + i) : pack.LoadText(base + i);
   }
   pack.Close();
   TextsLanguage = language;
@@ -115,6 +118,7 @@ void TMainWindow::ApplyTexts() {
     const QString letter = t[KeyLetterText(i)];
     byCaption[i]->SetKeyLetter(letter.size() == 1 ? letter.at(0) : QChar());
   }
+  if (TableWindow) TableWindow->ApplyTexts();
   ComputerScoreCaption->setText(t[kComputerSideText]);
   StockCaption->setText(t[kStockSideText]);
   // Until a player is chosen in the champions table the player's side has its caption.

@@ -29,6 +29,8 @@
 #include "SettingsPath.h"
 #include "SoundPlayer.h"
 #include "StrongChooser.h"
+#include "TableSeatPlan.h"
+#include "TableWindow.h"
 #include "WinColor.h"
 #include "WindowPlacement.h"
 
@@ -154,7 +156,8 @@ void TMainWindow::CreateMenus() {
   StatisticsItem = new QAction(QStringLiteral("Статистика"), this);
   StatisticsItem->setObjectName(QStringLiteral("Statistics"));
   // After the champions, before the separator above Exit.
-  FileMenu->insertAction(FileMenu->actions().value(FileMenu->actions().indexOf(ChampionsItem) + 1), StatisticsItem);
+  FileMenu->insertAction(FileMenu->actions().value(FileMenu->actions().indexOf(ChampionsItem) + 1),
+                         StatisticsItem);
   ExitBarItem = menuBar()->addAction(QStringLiteral("Выход !!!"));
 
   connect(NewGameItem, &QAction::triggered, this, [this] { NewGameClick(); });
@@ -254,23 +257,44 @@ void TMainWindow::CreatePanels() {
     button->hide();
     *b.button = button;
   }
-  // A button pressed is a move made: a hint given before it no longer holds.
-  auto press = [this](const char* name, void (TGame::*click)()) {
-    PlayEvent([this, click] { ((*Engine).*click)(); }, {{"type", "button"}, {"name", name}});
+  PassButton = new TRaisedButton(QString::fromUtf8("Пас"), ButtonBar);
+  PassButton->setObjectName(QStringLiteral("PassButton"));
+  PassButton->SetFCol(QColor(255, 255, 128));
+  PassButton->SetBCol(Qt::black);
+  PassButton->SetRad(1);
+  PassButton->setFont(ProgramPixelFont(QStringLiteral("Times New Roman"), 19));
+  PassButton->resize(92, 31);
+  PassButton->setFocusPolicy(Qt::NoFocus);
+  PassButton->hide();
+  connect(PassButton, &QPushButton::clicked, this, [this] {
+    if (TablePlaying()) TableWindow->PassClicked();
+    ForgetHint();
+  });
+  // A button pressed is a move made: a hint given before it no longer holds. At a table of
+  // three or four the table's window takes the press; in the two-player game the engine does,
+  // and the press is kept with the deal.
+  auto press = [this](TButton button, const char* name, void (TGame::*click)()) {
+    if (TablePlaying())
+      TableWindow->ButtonClicked(button);
+    else
+      PlayEvent([this, click] { ((*Engine).*click)(); }, {{"type", "button"}, {"name", name}});
     ForgetHint();
   };
   connect(TakeButton, &QPushButton::clicked, this,
-          [press] { press("Button1", &TGame::TakePressed); });
+          [press] { press(durak::TakeButton, "Button1", &TGame::TakePressed); });
   connect(DealButton, &QPushButton::clicked, this, [this] {
-    DealCards();
+    if (TablePlaying())
+      TableWindow->ButtonClicked(durak::DealButton);
+    else
+      DealCards();
     ForgetHint();
   });
   connect(ComputerTakesButton, &QPushButton::clicked, this,
-          [press] { press("Button3", &TGame::ComputerTakesPressed); });
+          [press] { press(durak::ComputerTakesButton, "Button3", &TGame::ComputerTakesPressed); });
   connect(DiscardButton, &QPushButton::clicked, this,
-          [press] { press("Button4", &TGame::DiscardPressed); });
+          [press] { press(durak::DiscardButton, "Button4", &TGame::DiscardPressed); });
   connect(DefendButton, &QPushButton::clicked, this,
-          [press] { press("Button5", &TGame::DefendPressed); });
+          [press] { press(durak::DefendButton, "Button5", &TGame::DefendPressed); });
 }
 
 void TMainWindow::CreateCards() {
@@ -283,7 +307,10 @@ void TMainWindow::CreateCards() {
     card->SetHotMouseColor(ColorFromWin(Settings.HotColor));
     card->OnClick = [this](TCardWidget* c) {
       if (!KeyboardPlay) PlaysByKeys = false;  // a click with the mouse
-      PlayEvent([this, c] { Engine->CardClicked(*c); }, {{"type", "click"}, {"tag", c->Tag()}});
+      if (TablePlaying())
+        TableWindow->CardClicked(c);
+      else
+        PlayEvent([this, c] { Engine->CardClicked(*c); }, {{"type", "click"}, {"tag", c->Tag()}});
       ForgetHint();
     };
     Cards.push_back(card);
@@ -337,8 +364,11 @@ void TMainWindow::ArrangeTable() {
   DressFramePanels();
   if (!Cards.empty()) {
     ApplyCardScale(TablePanel->width(), TablePanel->height());
-    Engine->ArrangeTable(TablePanel->width(), TablePanel->height(), TableCardWidth, TableCardHeight,
-                         CardScaleNow);
+    if (TablePlaying())
+      TableWindow->ArrangeTable();
+    else
+      Engine->ArrangeTable(TablePanel->width(), TablePanel->height(), TableCardWidth,
+                           TableCardHeight, CardScaleNow);
   }
   ArrangeColumn();
   ArrangeBottomBar();
@@ -361,9 +391,10 @@ void TMainWindow::DressFramePanels() {
 }
 
 void TMainWindow::ApplyCardScale(int tableWidth, int tableHeight) {
-  const double scale = Settings.ScaleToWindow && CardWidth > 0 && CardHeight > 0
-                           ? CardScale(tableWidth, tableHeight, CardWidth, CardHeight)
-                           : 1.0;
+  const double scale = !Settings.ScaleToWindow || CardWidth <= 0 || CardHeight <= 0 ? 1.0
+                       : TablePlaying() ? TableCardScale(TableWindow->Seats(), tableWidth,
+                                                         tableHeight, CardWidth, CardHeight)
+                                        : CardScale(tableWidth, tableHeight, CardWidth, CardHeight);
   const int cw = ScaledCardSide(CardWidth, scale), ch = ScaledCardSide(CardHeight, scale);
   const double dpr = TablePanel->devicePixelRatioF();
   if (!PicturesStale && cw == TableCardWidth && ch == TableCardHeight && dpr == CardDpr) return;
@@ -419,7 +450,7 @@ void TMainWindow::ArrangeColumn() {
 void TMainWindow::ArrangeBottomBar() {
   int x = ButtonBar->width() - 8;
   for (TRaisedButton* b :
-       {DealButton, DefendButton, ComputerTakesButton, TakeButton, DiscardButton}) {
+       {DealButton, DefendButton, ComputerTakesButton, TakeButton, DiscardButton, PassButton}) {
     if (b->isHidden()) continue;
     x -= b->width();
     b->move(x, (ButtonBar->height() - b->height()) / 2);

@@ -45,6 +45,7 @@ class TPasswordDialog;
 class TOptionsDialog;
 class TRulesWindow;
 class TDealReviewWindow;
+class TTableWindow;
 
 // The clock the search reads its time budget from.
 std::unique_ptr<ISearchClock> MakeWindowSearchClock();
@@ -188,6 +189,16 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   // Asks for a deal number; tests replace it. Empty when the player cancels.
   std::function<std::optional<QString>()> AskDealNumber;
   QAction *DealByNumberItem = nullptr, *StatisticsItem = nullptr;
+  // ---- the table of three and four ---------------------------------------------------
+  // Plays a table of three or four in this window; made when first chosen.
+  std::unique_ptr<TTableWindow> TableWindow;
+  // Whether the window plays a table of three or four now.
+  bool TablePlaying() const;
+  // File > New game (F2), and the game at start-up: at the number of players the options
+  // hold now.
+  void StartNewGame();
+  // "Пас": the person throws in no more (at a table of three or four).
+  TRaisedButton* PassButton = nullptr;
 
   TGame& Game() { return *Engine; }
   TChampionsDialog* ChampionsDialog() { return ChampionsDialog_.Get(); }
@@ -233,6 +244,7 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  friend class TTableWindow;
   void CreateMenus();
   void CreateDialogs();
   void CreatePanels();
@@ -251,7 +263,7 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   void ShowTrumpPicture();
   TRaisedButton* ButtonOf(TButton button) const;
   void CreateHandFocus();
-  std::array<TRaisedButton*, 5> ButtonsFromTheRight() const;
+  std::array<TRaisedButton*, 6> ButtonsFromTheRight() const;
   bool HandleKey(const QKeyEvent& event);
   void PlayCardFromKeyboard(TCardWidget* card);
   // Tells a screen reader which card the keyboard mark is on now.

@@ -90,6 +90,10 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
       QStringLiteral("Соперник"),
       {QStringLiteral("Лёгкий"), QStringLiteral("Обычный"), QStringLiteral("Сильный")}, this);
 
+  PlayersGroup =
+      new TRadioGroup(QStringLiteral("Игроков"),
+                      {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}, this);
+
   OkButton = new TRaisedButton(QStringLiteral("OK"), this);
   CancelButton = new TRaisedButton(QStringLiteral("Cancel"), this);
   for (TRaisedButton* b : {OkButton, CancelButton}) {
@@ -107,30 +111,25 @@ TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
   grid->addWidget(MultiLeadBox, 2, 0);
   grid->addWidget(SoundBox, 2, 1);
   grid->addWidget(OpponentGroup, 3, 0);
+  grid->addWidget(PlayersGroup, 3, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(OkButton);
   buttons->addSpacing(12);
   buttons->addWidget(CancelButton);
-  grid->addLayout(buttons, 3, 1, Qt::AlignBottom);
+  grid->addLayout(buttons, 4, 1, Qt::AlignBottom);
   // A fixed-size dialog that fits its captions in either language.
   grid->setSizeConstraint(QLayout::SetFixedSize);
 
-  const std::pair<QObject*, const char*> names[] = {{SortGroup, "SG"},
-                                                    {VariantGroup, "DP"},
-                                                    {OpponentGroup, "OG"},
-                                                    {HotCardsBox, "CheckBox1"},
-                                                    {MultiLeadBox, "CheckBox2"},
-                                                    {SoundBox, "CheckBox3"},
-                                                    {SpeedGroup, "GroupBox1"},
-                                                    {HotCardsGroup, "HG1"},
-                                                    {SpeedSlider, "TrackBar1"},
-                                                    {SpeedLed, "KuvLed1"},
-                                                    {SlowLabel, "Label1"},
-                                                    {FastLabel, "Label2"},
-                                                    {HotColourButton, "ColBtn1"},
-                                                    {OkButton, "OKBtn"},
-                                                    {CancelButton, "CancelBtn"}};
+  const std::pair<QObject*, const char*> names[] = {
+      {SortGroup, "SG"},          {VariantGroup, "DP"},
+      {OpponentGroup, "OG"},      {PlayersGroup, "PlayersGroup"},
+      {HotCardsBox, "CheckBox1"}, {MultiLeadBox, "CheckBox2"},
+      {SoundBox, "CheckBox3"},    {SpeedGroup, "GroupBox1"},
+      {HotCardsGroup, "HG1"},     {SpeedSlider, "TrackBar1"},
+      {SpeedLed, "KuvLed1"},      {SlowLabel, "Label1"},
+      {FastLabel, "Label2"},      {HotColourButton, "ColBtn1"},
+      {OkButton, "OKBtn"},        {CancelButton, "CancelBtn"}};
   for (const auto& [widget, name] : names) widget->setObjectName(QString::fromLatin1(name));
 
   connect(SpeedSlider, &QSlider::valueChanged, this, [this] { SpeedChanged(); });
@@ -157,6 +156,7 @@ void TOptionsDialog::ApplyTexts(const TTextTable& t) {
   OpponentGroup->Items[0]->setText(t[kOpponentEasyText]);
   OpponentGroup->Items[1]->setText(t[kOpponentUsualText]);
   OpponentGroup->Items[2]->setText(t[kOpponentStrongText]);
+  PlayersGroup->setTitle(t[kPlayersGroupText]);
   OkButton->setText(t[kOkText]);
   CancelButton->setText(t[kCancelText]);
   GiveMnemonics(this);
@@ -172,6 +172,7 @@ void TOptionsDialog::Load(const TOptionsChoice& choice, bool soundAvailable) {
   OpponentGroup->SetItemIndex(choice.Opponent == kOpponentEasy     ? 0
                               : choice.Opponent == kOpponentStrong ? 2
                                                                    : 1);
+  PlayersGroup->SetItemIndex(choice.Players >= 2 && choice.Players <= 4 ? choice.Players - 2 : 0);
   HotColourButton->SetBtnColor(choice.HotColor);
   HotCardsToggled();
   GlideSpeed = choice.Speed;
@@ -187,6 +188,7 @@ TOptionsChoice TOptionsDialog::Choice() const {
   choice.Transfer = VariantGroup->ItemIndex() == 1;
   const int level = OpponentGroup->ItemIndex();
   choice.Opponent = level == 0 ? kOpponentEasy : level == 2 ? kOpponentStrong : kOpponentUsual;
+  choice.Players = PlayersGroup->ItemIndex() >= 0 ? PlayersGroup->ItemIndex() + 2 : 2;
   choice.Speed = SpeedSlider->value();
   choice.Sort = SortGroup->ItemIndex();
   return choice;

@@ -42,6 +42,8 @@ struct TOptionsChoice {
   bool Transfer = false;
   // kOpponentUsual, kOpponentStrong or kOpponentEasy, as durak.ini keeps it.
   TOpponentLevel Opponent = kOpponentUsual;
+  // How many play at the table: 2, 3 or 4 (from the next new game).
+  int Players = 2;
   // The animation speed and the hand order (0 none, 1 by suit, 2 by rank); a hand order
   // of -1 comes back when no order is selected.
   int Speed = 40;
@@ -82,6 +84,8 @@ class TOptionsDialog : public QDialog {
   // The opponent: the easy, the usual or the strong computer player, in that order; it
   // changes at the next deal.
   TRadioGroup* OpponentGroup;
+  // How many play at the table: 2, 3 or 4, in that order.
+  TRadioGroup* PlayersGroup;
   QCheckBox *HotCardsBox, *MultiLeadBox, *SoundBox;
   QGroupBox *SpeedGroup, *HotCardsGroup;
   TSlider* SpeedSlider;

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "CardRenditions.h"
 #include "CardInfo.h"
+#include "CardRenditions.h"
 
 namespace durak {
 

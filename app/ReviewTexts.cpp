@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
-#include "Game.h"
 #include "CardInfo.h"
+#include "Game.h"
 #include "StrongChooser.h"
 
 namespace durak {
@@ -63,9 +63,9 @@ QString ReviewMoveText(const TTextTable& t, const json& before, const TMove& mov
       return t[kReviewTakeText];
     default:
       // The button that ends the player's part: its caption, without its key mark.
-      return QString(t[button == DefendButton   ? kDefendButtonText
+      return QString(t[button == DefendButton    ? kDefendButtonText
                        : button == DiscardButton ? kBitoButtonText
-                                           : kTakeItButtonText])
+                                                 : kTakeItButtonText])
           .remove(QLatin1Char('&'));
   }
 }

@@ -49,6 +49,11 @@ void TRulesWindow::ApplyTexts(const TTextTable& t) {
     if (t[RulesText(n)].isEmpty()) break;  // the pages end at the first missing heading
     sections.append({t[RulesText(n)], t[RulesText(n + 1)]});
   }
+  // Then the table of three and four.
+  for (int n = 0; n + 1 < kTableRulesTextCount; n += 2) {
+    if (t[TableRulesText(n)].isEmpty()) break;
+    sections.append({t[TableRulesText(n)], t[TableRulesText(n + 1)]});
+  }
   const QString html = RulesHtml(t[RulesText(0)], sections);
   // Switching the language keeps the reader where they were, as near as the new text allows.
   QScrollBar* bar = Browser->verticalScrollBar();

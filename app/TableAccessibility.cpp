@@ -13,6 +13,7 @@
 #include "MainWindow.h"
 #include "PaintedPanel.h"
 #include "RaisedButton.h"
+#include "TableWindow.h"
 #include "TextIds.h"
 
 namespace durak {
@@ -47,14 +48,17 @@ void TMainWindow::SetUpAccessibility() {
       return t == QAccessible::Name ? CardName(card) : CardDescription(card);
     };
     parts.State = [this, card](QAccessible::State& s) {
-      const bool inHand = InHand(Engine->PlayerHand, card->Tag());
+      const bool inHand = TablePlaying() ? TableWindow->PersonHolds(card->Tag())
+                                         : InHand(Engine->PlayerHand, card->Tag());
       s.focusable = inHand;
       s.focused = HandFocus->Card() == card;
       // A card swept off the table is not there for the reader either.
       if (!card->geometry().intersects(TablePanel->rect())) s.invisible = true;
     };
     parts.Press = [this, card] {
-      if (InHand(Engine->PlayerHand, card->Tag())) PlayCardFromKeyboard(card);
+      if (TablePlaying() ? TableWindow->PersonHolds(card->Tag())
+                         : InHand(Engine->PlayerHand, card->Tag()))
+        PlayCardFromKeyboard(card);
     };
     SetAccessibleParts(card, std::move(parts));
   }
@@ -78,7 +82,8 @@ QString TMainWindow::CardName(const TCardWidget* card) const {
   if (rank < 6 || rank > 14 || suit < 1 || suit > 4) return Texts[kFaceDownText];
   const QString name =
       Texts[kCardNameText].arg(Texts[RankNameText(rank)], Texts[SuitWordText(suit)]);
-  return suit == Engine->Trump ? Texts[kTrumpCardText].arg(name) : name;
+  const int trump = TablePlaying() ? TableWindow->TrumpSuit() : Engine->Trump;
+  return suit == trump ? Texts[kTrumpCardText].arg(name) : name;
 }
 
 // Which row holds the attack: the one with the bout's first card, since a transfer moves
@@ -106,6 +111,8 @@ QString TMainWindow::PairText(int slot) const {
 
 QString TMainWindow::CardDescription(const TCardWidget* card) const {
   const int tag = card->Tag();
+  if (TablePlaying())
+    return TableWindow->PersonHolds(tag) && card->HotMouse() ? Texts[kPlayableText] : QString();
   if (InHand(Engine->PlayerHand, tag)) return card->HotMouse() ? Texts[kPlayableText] : QString();
   for (int i = 0; i < 6; ++i) {
     if ((Engine->PlayerRow[i].Rank != 0 && Engine->PlayerRow[i].Tag == tag) ||

@@ -249,6 +249,38 @@ enum TextId : int {
   kReviewNoMistakesText = 1066,  // "Ошибок нет"
   kReviewEmptyText = 1067,       // "В истории нет раздач"
   kReviewNotReplayedText = 1068,  // "Раздачу не удалось повторить до конца"
+  // ---- the table of three and four ------------------------------------------------------------
+  kFirstSeatNameText = 1070,   // "Анна" [3]
+  kPersonSeatText = 1073,      // "Вы"
+  kSeatLineText = 1074,        // "%1 (%2)"
+  kAttacksRoleText = 1075,     // "ходит"
+  kDefendsRoleText = 1076,     // "отбивается"
+  kOutRoleText = 1077,         // "вне игры"
+  kRemarkText = 1078,          // "%1: %2"
+  kTakeRemarkText = 1079,      // "Беру!"
+  kDoneRemarkText = 1080,      // "Бито."
+  kPassRemarkText = 1081,      // "Пас."
+  kTransferRemarkText = 1082,  // "Перевожу!"
+  kDefendRemarkText = 1083,    // "Бейся!"
+  kPassButtonText = 1084,      // "Пас"
+  kPassKeyText = 1085,         // "П"
+  kSeatFoolText = 1086,        // "%1 остаётся в дураках"
+  kPersonFoolText = 1087,      // "Вы остались в дураках"
+  kNoFoolText = 1088,          // "Ничья: дурака нет"
+  kSeatOutText = 1089,         // "%1 выходит из игры"
+  kPersonOutText = 1090,       // "Вы выходите из игры"
+  kPlayersGroupText = 1091,    // "Игроков"
+  kPlayersNextGameText = 1092,  // "Число игроков изменится с новой игры (F2)"
+  kSeatLeadsText = 1093,      // "%1 ходит: %2"
+  kSeatThrowsInText = 1094,   // "%1 подкидывает: %2"
+  kSeatBeatsText = 1095,      // "%1 бьёт: %2 — картой %3"
+  kSeatTransfersText = 1096,  // "%1 переводит: %2"
+  kSeatTakesText = 1097,      // "%1 берёт карты"
+  kSeatDrawsText = 1098,      // "%1 берёт из колоды карт: %2"
+  kBoutRolesText = 1099,      // "Ходит: %1, отбивается: %2"
+  kSeatCardsText = 1100,      // "%1: карт %2"
+  // Heading and paragraph pairs the rules window adds for the table of three and four.
+  kFirstTableRulesText = 1110,  // "Втроём и вчетвером" [4]
 };
 
 // ---- the runs of texts ---------------------------------------------------------------------
@@ -295,6 +327,15 @@ constexpr TextId SpeechText(int k, int v) {
 constexpr int kRulesTextCount = 30;
 constexpr TextId RulesText(int n) {
   return TextId(kFirstRulesText + n);
+}
+// The table's rules: texts 1110..1119, heading and paragraph pairs, n = 0..9.
+constexpr int kTableRulesTextCount = 10;
+constexpr TextId TableRulesText(int n) {
+  return TextId(kFirstTableRulesText + n);
+}
+// The computer seats' names, seat 1..3.
+constexpr TextId SeatNameText(int seat) {
+  return TextId(kFirstSeatNameText + seat - 1);
 }
 
 }  // namespace durak

@@ -42,6 +42,8 @@ TSettings ReadSettings(const TProfileFile& f, bool haveWaveOut) {
   s.Opponent = opponent == kOpponentStrong || opponent == kOpponentEasy
                    ? static_cast<TOpponentLevel>(opponent)
                    : kOpponentUsual;
+  const int players = f.ReadInteger(kSettings, "Players", 2);
+  s.Players = players == 3 || players == 4 ? players : 2;
   s.ScaleToWindow = f.ReadInteger(kSettings, "ScaleToWindow", 1) != 0;
   s.Left = f.ReadInteger(kPosition, "Left", 100);
   s.Top = f.ReadInteger(kPosition, "Top", 50);
@@ -71,6 +73,9 @@ void WriteSettings(TProfileFile& f, const TSettings& s) {
   // player stays as it always was.
   if (s.Opponent != 0 || f.ReadInteger(kSettings, "Opponent", -1) != -1)
     f.WriteInteger(kSettings, "Opponent", s.Opponent);
+  // Written once a table of three or four has been chosen (or the file already has it).
+  if (s.Players != 2 || f.ReadInteger(kSettings, "Players", -1) != -1)
+    f.WriteInteger(kSettings, "Players", s.Players);
   // Written once the player has turned it off (or the file already has it), so a file that
   // never changed it keeps the keys it always had.
   if (!s.ScaleToWindow || !f.ReadString(kSettings, "ScaleToWindow", "").empty())

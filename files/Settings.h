@@ -34,6 +34,9 @@ struct TSettings {
   int32_t HotColor = 65535;
   TLanguage Language = lnRussian;
   TOpponentLevel Opponent = kOpponentUsual;
+  // How many play at the table: 2 (the person and one computer player), 3 or 4. A new
+  // number takes effect with a new game.
+  int32_t Players = 2;
   // Cards grow with the table (off: always the card library's size).
   bool ScaleToWindow = true;
   int32_t Left = 100, Top = 50, Width = 600, Height = 450;

@@ -5,6 +5,12 @@ namespace durak::table {
 TTableGame::TTableGame(int seats, const std::string& level, uint64_t seed) {
   state_.Seats = static_cast<uint8_t>(seats);
   state_.Phase = tpOver;
+  SetLevel(level, seed);
+}
+
+void TTableGame::SetLevel(const std::string& level, uint64_t seed) {
+  const int seats = state_.Seats;
+  players_.clear();
   players_.resize(static_cast<size_t>(seats));
   for (int seat = 1; seat < seats; ++seat) {
     players_[static_cast<size_t>(seat)] =

@@ -21,6 +21,8 @@ class TTableGame {
   // `level` names the computer players: "ordinary" (Обычный) or "strong" (Сильный).
   TTableGame(int seats, const std::string& level, uint64_t seed);
 
+  // The computer players of another level from the next decision on; the game goes on.
+  void SetLevel(const std::string& level, uint64_t seed);
   // A new game: the next deal is led by the lowest trump again.
   void NewGame() { previousFool_ = -1; }
   // Deals the next hand with the rules given (rule changes take effect here).

@@ -19,19 +19,22 @@ ADDED = range(207, 300)           # texts the game added later: optional, but in
 MORE = range(1001, 1300)          # the second block of the game's own texts, as ADDED
 ENGLISH_OFFSET = 300              # English text i has number 300 + i
 MAX_LEN = 49                      # the program reads a text into 50 characters
-RULES = range(270, 300)           # the rules window: headings and longer paragraphs
+RULES = list(range(270, 300)) + list(range(1110, 1120))  # the rules window: headings and
+                                  # longer paragraphs (1110.. the table of three and four)
 RULES_LEN = 3000
 SHORT_LEN = 10                    # suit, rank, pop-up and column-head words
 SHORT = set(range(75, 79)) | set(range(79, 88)) | {88, 89} | set(range(95, 99))
 SPEECH_FIRST, SITUATIONS, VARIANTS = 102, 19, 5
-BUTTONS = range(66, 71)           # command-button captions named in speeches
+BUTTONS = list(range(66, 71)) + [1084]  # command-button captions named in speeches and rules
 CONTINUATIONS = {197, 202}        # texts that continue a sentence after a file name
 ENGLISH_MAY_HOLD_CYRILLIC = {20}  # the "Russian" language item names itself
 # The key letter of each command button (caption number: letter number); the letter
 # must be in the caption, and no two buttons of one language share a letter.
-KEY_LETTERS = {66: 243, 67: 244, 68: 245, 69: 246, 70: 247}
+KEY_LETTERS = {66: 243, 67: 244, 68: 245, 69: 246, 70: 247, 1084: 1085}
 # Texts the program fills in: how many numbered places (%1, %2) each must hold.
-PLACES = {248: 2, 249: 1, 260: 1, 261: 1, 262: 1, 263: 2, 264: 1, 268: 1}
+PLACES = {248: 2, 249: 1, 260: 1, 261: 1, 262: 1, 263: 2, 264: 1, 268: 1,
+          1074: 2, 1078: 2, 1086: 1, 1089: 1, 1093: 2, 1094: 2, 1095: 3, 1096: 2, 1097: 1,
+          1098: 2, 1099: 2, 1100: 2}
 
 # Texts whose Russian wording is the caption the windows carry before any
 # language is loaded; the pack must repeat them exactly.
@@ -281,8 +284,8 @@ def _self_test(good):
         "identical speech variants": with_text(103, lines[index[102]].split("\t")[1]),
         "changed Russian default": with_text(2, "Ноая игра"),
         "Cyrillic in English speech": with_text(402, "Мой ход"),
-        "unknown button in speech": with_text(412, 'Press "Pass"!'),
-        "unknown button in Russian": with_text(112, "Жми «Пас»!"),
+        "unknown button in speech": with_text(412, 'Press "Give up"!'),
+        "unknown button in Russian": with_text(112, "Жми «Сдаюсь»!"),
         "capital continuation": with_text(497, "Cannot be opened."),
         "blank line": good + b"\n",
         "trailing blank": with_text(1, "Файл "),
@@ -292,7 +295,7 @@ def _self_test(good):
         "card name without its second place": with_text(548, "%1 of"),
         "long added text outside the rules": with_text(260, "ж" * 50 + " %1"),
         "too long rules text": with_text(272, "ж" * 3001),
-        "rules naming an unknown button": with_text(592, 'Press "Pass".'),
+        "rules naming an unknown button": with_text(592, 'Press "Give up".'),
     }
     for name, data in cases.items():
         if not check(data):

@@ -12,14 +12,14 @@
 #include <algorithm>
 
 #include "ApplyEvent.h"
+#include "CardWidget.h"
 #include "DealKeeper.h"
 #include "HistoryFile.h"
+#include "MainWindow.h"
 #include "ModalDriver.h"
+#include "RaisedButton.h"
 #include "StateJson.h"
 #include "StatisticsDialog.h"
-#include "RaisedButton.h"
-#include "MainWindow.h"
-#include "CardWidget.h"
 #include "TextIds.h"
 #include "WindowFixture.h"
 
@@ -59,7 +59,8 @@ bool PlayOneStep(TMainWindow& form) {
       if (g.PlayerHand.size() != before || g.PlayMode != mode) return true;
     }
   }
-  for (TRaisedButton* b : {form.DefendButton, form.DiscardButton, form.ComputerTakesButton, form.TakeButton}) {
+  for (TRaisedButton* b :
+       {form.DefendButton, form.DiscardButton, form.ComputerTakesButton, form.TakeButton}) {
     if (b->isVisible()) {
       QTest::mouseClick(b, Qt::LeftButton);
       return true;

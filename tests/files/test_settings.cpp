@@ -72,6 +72,28 @@ TEST_F(SettingsTest, OpponentIsTheUsualOneUnlessAnotherLevelWasChosen) {
   EXPECT_EQ(f.ReadInteger("Settings", "Opponent", -1), 0);
 }
 
+TEST_F(SettingsTest, PlayersAreTwoUnlessATableOfThreeOrFourWasChosen) {
+  EXPECT_EQ(Read("").Players, 2);
+  for (const char* v : {"1", "5", "-3", "abc", "2"})
+    EXPECT_EQ(Read(std::string("[Settings]\nPlayers=") + v + "\n").Players, 2) << v;
+  EXPECT_EQ(Read("[Settings]\nPlayers=3\n").Players, 3);
+  EXPECT_EQ(Read("[Settings]\nPlayers=4\n").Players, 4);
+
+  // A file of the two-player game gets no new key; once chosen, the key is kept.
+  Read("[Settings]\nOpponent=1\n");
+  TProfileFile f(PathOf("durak.ini"));
+  f.Load();
+  TSettings s = ReadSettings(f, true);
+  WriteSettings(f, s);
+  EXPECT_EQ(f.ReadInteger("Settings", "Players", -1), -1);
+  s.Players = 4;
+  WriteSettings(f, s);
+  EXPECT_EQ(f.ReadInteger("Settings", "Players", -1), 4);
+  s.Players = 2;
+  WriteSettings(f, s);
+  EXPECT_EQ(f.ReadInteger("Settings", "Players", -1), 2);
+}
+
 TEST_F(SettingsTest, HexColourIsWrittenBackInDecimal) {
   TSettings s = Read("[Settings]\nHotColor=0xFF0000\nDeskTop=268\n");
   EXPECT_EQ(s.HotColor, 16711680);

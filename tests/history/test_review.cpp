@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "CardInfo.h"
 #include "DealRecorder.h"
 #include "DealReview.h"
-#include "CardInfo.h"
 #include "ReviewJson.h"
 
 namespace durak {
