@@ -60,7 +60,7 @@ void TStatisticsDialog::Show(const std::vector<TDealRecord>& history, const std:
   std::vector<TRowText> rows;
   rows.push_back({t[kStatAllDealsText], s.All, true});
   for (const auto& [rules, tally] : s.ByRules) {
-    const QString variant = t[TextId(kFirstVariantText + (rules.Transfer ? 1 : 0))];
+    const QString& variant = t[TextId(kFirstVariantText + (rules.Transfer ? 1 : 0))];
     rows.push_back({rules.MultiLead ? t[kStatMultiLeadText].arg(variant) : variant, tally, false});
   }
   const std::pair<const char*, TextId> opponents[] = {{"described", kOpponentUsualText},
@@ -77,7 +77,7 @@ void TStatisticsDialog::Show(const std::vector<TDealRecord>& history, const std:
   const QStringList heads = {QString(),          t[kStatDealsText], t[kStatWinsText],
                              t[kStatLossesText], t[kStatDrawsText], t[kStatShareText]};
   Tallies->clear();
-  Tallies->setColumnCount(heads.size());
+  Tallies->setColumnCount(static_cast<int>(heads.size()));
   Tallies->setHorizontalHeaderLabels(heads);
   Tallies->setRowCount(s.All.Deals == 0 ? 1 : static_cast<int>(rows.size()));
   auto cell = [this](int row, int column, const QString& text, bool bold) {

@@ -123,7 +123,7 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
   bool& boutBeaten = shownBeaten_;
   bool& taking = shownTaking_;
   for (const TTableEvent& e : events) {
-    const int seat = e.Seat;
+    const int seat = e.Seat;  // NOLINT(bugprone-signed-char-misuse): a seat number or -1
     const bool computer = seat > 0 && seat < seats_;
     const size_t slot = std::min<size_t>(e.Slot, 5);
     switch (e.Kind) {
@@ -156,7 +156,7 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
         shownAttack_[slot] = e.Card;
         --shownCount_[static_cast<size_t>(seat)];
         shownAttacker_ = seat;
-        shownDefender_ = e.Other;
+        shownDefender_ = e.Other;  // NOLINT(bugprone-signed-char-misuse): a seat or -1
         if (computer) {
           Remark(seat, t[kTransferRemarkText]);
           Say(t[kSeatTransfersText].arg(SeatName(seat), CardWords(e.Card)));
@@ -207,7 +207,7 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
         boutBeaten = false;
         taking = false;
         shownAttacker_ = seat;
-        shownDefender_ = e.Other;
+        shownDefender_ = e.Other;  // NOLINT(bugprone-signed-char-misuse): a seat or -1
         if (!t[kBoutRolesText].isEmpty())
           Say(t[kBoutRolesText].arg(SeatName(seat), SeatName(e.Other)));
         break;
