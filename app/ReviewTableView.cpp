@@ -5,27 +5,13 @@
 
 #include "CardInfo.h"
 #include "CardRenditions.h"
+#include "ReviewState.h"
 
 namespace durak {
 
 using nlohmann::json;
 
-namespace {
-
-std::vector<int> TagsOf(const json& state, const char* key) {
-  std::vector<int> tags;
-  const auto it = state.find(key);
-  if (it == state.end() || !it->is_array()) return tags;
-  for (const json& v : *it)
-    if (v.is_number_integer()) tags.push_back(v.get<int>());
-  return tags;
-}
-
-bool Holds(const std::vector<int>& tags, int tag) {
-  return std::find(tags.begin(), tags.end(), tag) != tags.end();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TReviewTableView::TReviewTableView(QWidget* parent) : QWidget(parent) {
   setMinimumSize(300, 200);

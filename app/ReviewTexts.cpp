@@ -8,6 +8,7 @@
 
 #include "CardInfo.h"
 #include "Game.h"
+#include "ReviewState.h"
 #include "StrongChooser.h"
 
 namespace durak {
@@ -15,19 +16,6 @@ namespace durak {
 using nlohmann::json;
 
 namespace {
-
-std::vector<int> TagsOf(const json& state, const char* key) {
-  std::vector<int> tags;
-  const auto it = state.find(key);
-  if (it == state.end() || !it->is_array()) return tags;
-  for (const json& v : *it)
-    if (v.is_number_integer()) tags.push_back(v.get<int>());
-  return tags;
-}
-
-bool Holds(const std::vector<int>& tags, int tag) {
-  return std::find(tags.begin(), tags.end(), tag) != tags.end();
-}
 
 // The card of the attack that a beat in pair `slot` covers: the slot of the row that holds
 // the bout's first card.

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ApplyEvent.h"
+#include "DealKeeper.h"
 #include "EasyPlayer.h"
 #include "StateJson.h"
 #include "StrongChooser.h"
@@ -15,19 +16,6 @@ namespace {
 
 // A deal that has not ended after this many inputs never will.
 constexpr size_t kMaxEvents = 10000;
-
-std::string ResultWord(int dealResult) {
-  switch (dealResult) {
-    case drPlayerWon:
-      return "win";
-    case drComputerWon:
-      return "loss";
-    case drDraw:
-      return "draw";
-    default:
-      return "";
-  }
-}
 
 bool IsPlayerInput(const json& event) {
   const auto type = event.find("type");
