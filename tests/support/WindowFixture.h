@@ -61,7 +61,7 @@ class TWindowTest : public ::testing::Test {
                           << " s";
     // Activation is asked for but not required: a window shown again after a table of three
     // or four, or on a platform without a window manager, may stay inactive.
-    if (form.isVisible()) QTest::qWaitForWindowActive(&form, 2000);
+    if (form.isVisible()) (void)QTest::qWaitForWindowActive(&form, 2000);
   }
   // The fixture's own window, started with Driver answering its dialogs (the driver comes
   // first, so it is there for the start-up's player dialog and champions table). `speed` is
