@@ -253,9 +253,9 @@ class TSolver {
     std::array<int64_t, 192> score{};
     for (int i = 0; i < moves.Count; ++i) {
       const uint16_t code = moves.Items[i].Code();
-      score[i] = code == first
-                     ? INT64_MAX
-                     : int64_t(PolicyScore(s, moves.Items[i])) * (int64_t(1) << 32) + history[code & 4095];
+      score[i] = code == first ? INT64_MAX
+                               : int64_t(PolicyScore(s, moves.Items[i])) * (int64_t(1) << 32) +
+                                     history[code & 4095];
     }
     // Insertion sort: the lists are short.
     for (int i = 1; i < moves.Count; ++i) {
