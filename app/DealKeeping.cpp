@@ -20,6 +20,7 @@
 #include "StateJson.h"
 #include "StatisticsDialog.h"
 #include "StrongChooser.h"
+#include "TableWindow.h"
 
 namespace durak {
 
@@ -58,12 +59,29 @@ QString TMainWindow::KeptFilePath(const QString& name) const {
   return QFileInfo(champions).absoluteDir().filePath(name);
 }
 
+void TMainWindow::KeepTableDeal(TDealRecord record) {
+  const TChampionsDialog* chemp = ChampionsDialog_.IfMade();
+  record.Player = chemp ? chemp->CurChemp.NameText() : std::string();
+  record.Time = UtcTimeNow();
+  record.Opponent =
+      OpponentWord(Settings.Opponent == kOpponentStrong ? kOpponentStrong : kOpponentUsual);
+  std::string error;
+  if (!AppendToHistory(LocalPath(KeptFilePath(QStringLiteral("durak-history.jsonl"))),
+                       DealRecordLine(record), kHistoryMaxDeals, &error))
+    ShowMessage(Texts[kHistoryNotSavedText] + QLatin1Char('\n') + QString::fromStdString(error));
+}
+
 void TMainWindow::ShowDealNumber() {
   QString title = Texts[kWindowTitleText];
-  if (Keeper && Keeper->InDeal()) {
+  std::optional<uint32_t> deal;
+  if (TablePlaying())
+    deal = TableWindow->DealNumber();
+  else if (Keeper && Keeper->InDeal())
+    deal = Keeper->DealNumber();
+  if (deal) {
     const QString number = Texts[kDealNumberTitleText].isEmpty() ? QStringLiteral("Deal %1")
                                                                  : Texts[kDealNumberTitleText];
-    title += QStringLiteral(" — ") + number.arg(Keeper->DealNumber());
+    title += QStringLiteral(" — ") + number.arg(*deal);
   }
   setWindowTitle(title);
 }
@@ -75,6 +93,7 @@ void TMainWindow::DealCards(std::optional<uint32_t> number) {
                     : Settings.Opponent == kOpponentEasy ? Easy.get()
                                                          : nullptr;
   const uint32_t seed = number ? *number : MillisOfDay();
+  Strong->Played.clear();
   const TChampionsDialog* chemp = ChampionsDialog_.IfMade();
   KeeperOf(*this).StartDeal(WindowState(*Engine, Cards), seed,
                             chemp ? chemp->CurChemp.NameText() : std::string(),
@@ -97,6 +116,7 @@ void TMainWindow::PlayEvent(const std::function<void()>& apply, nlohmann::json e
   if (!Keeper || !Keeper->InDeal()) return;
   // The pair the menu picked, or the one the engine took without asking.
   if (event["type"] == "click") event["menu"] = Engine->MenuPick;
+  if (Engine->Chooser == Strong.get()) Keeper->NoteComputerMoves(Strong->Played);
   const bool written = Keeper->AfterEvent(event, WindowState(*Engine, Cards), Engine->DealResult);
   if (written) return;
   const QString error = QString::fromStdString(Keeper->LastError());
@@ -207,6 +227,7 @@ bool TMainWindow::RestoreDeal(const TResumePoint& point) {
   g.ShowScore();
   g.ShowSpeech(sayClear);
   KeeperOf(*this).ResumeDeal(point);
+  Strong->Played = point.Deal.Computer;
   // The stock, the hands and the table's pairs where the layout puts them.
   ArrangeTable();
   ShowDealNumber();

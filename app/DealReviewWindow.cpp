@@ -232,8 +232,14 @@ QString TDealReviewWindow::StepText(int step) const {
   return lines.join(QStringLiteral("  "));
 }
 
+QString TDealReviewWindow::NotReplayedText() const {
+  // Deals at a table of three or four are kept but not replayed here.
+  if (record_.Players != 2) return texts_[kReviewTableDealText].arg(record_.Players);
+  return texts_[kReviewNotReplayedText];
+}
+
 QString TDealReviewWindow::SummaryText() const {
-  if (!replay_.Problem.empty() && shown_.empty()) return texts_[kReviewNotReplayedText];
+  if (!replay_.Problem.empty() && shown_.empty()) return NotReplayedText();
   if (!Judged()) return texts_[kReviewJudgingText];
   int mistakes = 0, costliest = -1;
   double cost = 0;
@@ -250,7 +256,7 @@ QString TDealReviewWindow::SummaryText() const {
                                : texts_[kReviewSummaryText].arg(QString::number(mistakes),
                                                                 QString::number(costliest),
                                                                 ReviewPercent(cost));
-  if (!replay_.Problem.empty()) text += QStringLiteral(" ") + texts_[kReviewNotReplayedText];
+  if (!replay_.Problem.empty()) text += QStringLiteral(" ") + NotReplayedText();
   return text;
 }
 
@@ -261,8 +267,7 @@ void TDealReviewWindow::Refresh() {
   if (!any) {
     table_->ShowState(json(), {}, {});
     stepLabel_->clear();
-    moveLabel_->setText(records_.empty() ? texts_[kReviewEmptyText]
-                                         : texts_[kReviewNotReplayedText]);
+    moveLabel_->setText(records_.empty() ? texts_[kReviewEmptyText] : NotReplayedText());
     judgementLabel_->clear();
     summaryLabel_->clear();
     return;

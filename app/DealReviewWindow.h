@@ -51,6 +51,8 @@ class TDealReviewWindow : public QDialog {
   void Refresh();
   QString StepText(int step) const;
   QString SummaryText() const;
+  // Why the deal shows no steps: a table deal, or a record that does not replay.
+  QString NotReplayedText() const;
   QString DealItemText(const TDealRecord& record) const;
 
   TTextTable texts_;

@@ -40,6 +40,7 @@ class TPaintedPanel;
 class TChampionsDialog;
 class TDealKeeper;
 struct TResumePoint;
+struct TDealRecord;
 class TAppearanceDialog;
 class TPasswordDialog;
 class TOptionsDialog;
@@ -183,6 +184,10 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   void ShowDealNumber();
   // The resume and history files, beside the champions table.
   QString KeptFilePath(const QString& name) const;
+  // A finished deal at a table of three or four into the history, with the champion's
+  // name, the time and the computer players' level; tells the player when it could not be
+  // written.
+  void KeepTableDeal(TDealRecord record);
   std::unique_ptr<TDealKeeper> Keeper;
   // Asks a yes-or-no question over the window; tests replace it.
   std::function<bool(const QString& text)> AskYesNo;

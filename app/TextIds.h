@@ -249,6 +249,7 @@ enum TextId : int {
   kReviewNoMistakesText = 1066,  // "Ошибок нет"
   kReviewEmptyText = 1067,       // "В истории нет раздач"
   kReviewNotReplayedText = 1068,  // "Раздачу не удалось повторить до конца"
+  kReviewTableDealText = 1069,  // "Раздачи с %1 игроками не разбираются"
   // ---- the table of three and four ------------------------------------------------------------
   kFirstSeatNameText = 1070,   // "Анна" [3]
   kPersonSeatText = 1073,      // "Вы"

@@ -31,6 +31,8 @@ class TDealKeeper {
   // result then (TGame::DealResult). False when a file could not be written (LastError).
   bool AfterEvent(const nlohmann::json& event, const nlohmann::ordered_json& stateAfter,
                   int dealResult);
+  // The strong computer's moves so far in this deal, kept with the record (DealRecord.h).
+  void NoteComputerMoves(const std::vector<uint16_t>& codes) { point_.Deal.Computer = codes; }
   // The deal is given up (a new game): the resume file goes, no history line is written.
   void Abandon();
 

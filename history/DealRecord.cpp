@@ -70,6 +70,15 @@ bool ParseDealRecord(const std::string& text, TDealRecord& record, std::string* 
   if (events == line.end() || !events->is_array()) return Fail(why, "no array 'events'");
   for (const json& e : *events)
     if (!e.is_object()) return Fail(why, "an event that is not an object");
+  auto computer = line.find("computer");
+  if (computer != line.end()) {
+    if (!computer->is_array()) return Fail(why, "'computer' not an array");
+    for (const json& code : *computer) {
+      if (!code.is_number_integer() || code.get<int64_t>() < 0 || code.get<int64_t>() > 65535)
+        return Fail(why, "a computer move that is not a move code");
+      r.Computer.push_back(code.get<uint16_t>());
+    }
+  }
 
   r.Players = static_cast<int>(players);
   r.Options = static_cast<int32_t>(options);
@@ -92,6 +101,7 @@ std::string DealRecordLine(const TDealRecord& record) {
   line["result"] = record.Result;
   line["start"] = record.Start;
   line["events"] = record.Events;
+  if (!record.Computer.empty()) line["computer"] = record.Computer;
   // A name in a broken encoding is kept readable rather than failing the whole line.
   return line.dump(-1, ' ', false, json::error_handler_t::replace);
 }

@@ -6,7 +6,12 @@
 //
 //   {"version":1, "player":"", "time":"2026-12-09T05:00:00Z", "players":2, "options":9,
 //    "opponent":"described", "deal":123, "result":"win", "start":{...},
-//    "events":[{"type":"deal","seed":123}, {"type":"click","tag":5,"menu":-1}, ...]}
+//    "events":[{"type":"deal","seed":123}, {"type":"click","tag":5,"menu":-1}, ...],
+//    "computer":[41, 8, ...]}
+//
+// "computer", present only against the strong computer, lists the computer's moves in the
+// order it made them (the search model's move codes): its search is cut short by the
+// clock, so replaying the inputs alone need not bring the same moves again.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +33,7 @@ struct TDealRecord {
   std::string Result;    // for the player: "win", "loss" or "draw"
   nlohmann::json Start;  // the engine's state before the deal, as the harness reads it
   std::vector<nlohmann::json> Events;  // the window's inputs, as the harness's events
+  std::vector<uint16_t> Computer;      // the strong computer's moves, in order
 };
 
 // Reads one line. False, with the reason in *why when given, for a line that is damaged,

@@ -22,7 +22,7 @@ json EventOfHint(const THint& hint) {
 }
 
 TDealRecord RecordDeal(uint32_t seed, int options, const std::string& opponent,
-                       const TPlayerPolicy& player, int maxInputs) {
+                       const TPlayerPolicy& player, int maxInputs, uint64_t computerSeed) {
   TDealRecord record;
   record.Time = "2026-01-01T00:00:00Z";
   record.Options = options;
@@ -32,9 +32,11 @@ TDealRecord RecordDeal(uint32_t seed, int options, const std::string& opponent,
   THeadlessGame headless;
   TGame& game = headless.Game;
   std::unique_ptr<ICompChooser> chooser;
-  if (opponent == "strong")
-    chooser = std::make_unique<TStrongChooser>(TStrongParams(), 1);
-  else if (opponent == "easy")
+  TStrongChooser* strong = nullptr;
+  if (opponent == "strong") {
+    chooser = std::make_unique<TStrongChooser>(TStrongParams(), computerSeed);
+    strong = static_cast<TStrongChooser*>(chooser.get());
+  } else if (opponent == "easy")
     chooser = std::make_unique<TEasyChooser>(1);
   game.Chooser = chooser.get();
   game.Options = options;
@@ -54,6 +56,7 @@ TDealRecord RecordDeal(uint32_t seed, int options, const std::string& opponent,
                   : game.DealResult == drComputerWon ? "loss"
                   : game.DealResult == drDraw        ? "draw"
                                                      : "";
+  if (strong != nullptr) record.Computer = strong->Played;
   return record;
 }
 

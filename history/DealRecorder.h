@@ -21,9 +21,12 @@ TPlayerPolicy StrongPolicy(int iterations, uint64_t seed = 1);
 
 // Plays the deal numbered `seed` from a new game with the given option bits against the
 // computer of the level named ("described", "strong" or "easy") and returns its record;
-// the result is empty when the deal did not end within `maxInputs` inputs.
+// the result is empty when the deal did not end within `maxInputs` inputs. The strong
+// computer searches from `computerSeed` (the window's is cut short by the clock instead, so
+// a replay cannot search its way to the same moves) and its moves go into the record.
 TDealRecord RecordDeal(uint32_t seed, int options, const std::string& opponent,
-                       const TPlayerPolicy& player, int maxInputs = 1000);
+                       const TPlayerPolicy& player, int maxInputs = 1000,
+                       uint64_t computerSeed = 1);
 
 // The harness's event for a hint: the click with its menu pick, or the button.
 nlohmann::json EventOfHint(const THint& hint);

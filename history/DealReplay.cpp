@@ -48,9 +48,12 @@ TDealReplay ReplayDeal(const TDealRecord& record) {
   TGame& game = headless.Game;
   // The computer of the record's level, as the window seats it.
   std::unique_ptr<ICompChooser> chooser;
-  if (record.Opponent == "strong")
-    chooser = std::make_unique<TStrongChooser>(TStrongParams(), 1);
-  else if (record.Opponent == "easy")
+  if (record.Opponent == "strong") {
+    auto strong = std::make_unique<TStrongChooser>(TStrongParams(), 1);
+    // The moves the computer made, where the record has them; a search otherwise.
+    strong->Script = record.Computer;
+    chooser = std::move(strong);
+  } else if (record.Opponent == "easy")
     chooser = std::make_unique<TEasyChooser>(1);
   game.Chooser = chooser.get();
   try {

@@ -22,6 +22,7 @@ std::string ResumeText(const TResumePoint& point) {
   file["deal"] = point.Deal.Deal;
   file["start"] = point.Deal.Start;
   file["events"] = point.Deal.Events;
+  if (!point.Deal.Computer.empty()) file["computer"] = point.Deal.Computer;
   file["state"] = point.State;
   return file.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
 }

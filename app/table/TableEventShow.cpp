@@ -122,12 +122,16 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
   };
   bool& boutBeaten = shownBeaten_;
   bool& taking = shownTaking_;
+  // The two-player game's sounds, through its engine (idle at the table), which heeds the
+  // sound option.
+  const auto sound = [this](TSound id) { form_.Game().PlaySoundEffect(id); };
   for (const TTableEvent& e : events) {
     const int seat = e.Seat;  // NOLINT(bugprone-signed-char-misuse): a seat number or -1
     const bool computer = seat > 0 && seat < seats_;
     const size_t slot = std::min<size_t>(e.Slot, 5);
     switch (e.Kind) {
       case tePlay: {
+        sound(snPutDown);
         GlideTo(CardOf(e.Card), plan_.AttackAt[slot], true);
         shownTable_.push_back(e.Card);
         shownAttack_[slot] = e.Card;
@@ -140,6 +144,7 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
         break;
       }
       case teBeat: {
+        sound(snPutDown);
         GlideTo(CardOf(e.Card), plan_.CoverAt[slot], true);
         shownTable_.push_back(e.Card);
         --shownCount_[static_cast<size_t>(seat)];
@@ -151,6 +156,7 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
         break;
       }
       case teTransfer:
+        sound(snPutDown);
         GlideTo(CardOf(e.Card), plan_.AttackAt[slot], true);
         shownTable_.push_back(e.Card);
         shownAttack_[slot] = e.Card;
@@ -173,6 +179,7 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
           Remark(seat, boutBeaten ? t[kDoneRemarkText] : t[kDefendRemarkText]);
         break;
       case teDiscard:
+        sound(snDiscard);
         for (int tag : shownTable_) {
           TCardWidget* c = CardOf(tag);
           GlideTo(c, QPoint(OffTableLeft(c->width()), c->y()), true);
@@ -182,6 +189,7 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
         Say(t[kDiscardedText]);
         break;
       case tePickUp:
+        sound(snTake);
         for (int tag : shownTable_)
           GlideTo(CardOf(tag), HandPlaceOf(seat, tag), seat == TTableGame::kPerson);
         shownCount_[static_cast<size_t>(seat)] += static_cast<int>(shownTable_.size());
@@ -218,6 +226,7 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
                                     ? t[kPersonFoolText]
                                     : t[kSeatFoolText].arg(SeatName(seat));
         form_.SetSpeechText(outcome.toStdString());
+        sound(seat == TTableGame::kPerson ? snCompWon : snPlayerWon);
         shownAttacker_ = shownDefender_ = shownToMove_ = -1;
         break;
       }

@@ -13,6 +13,7 @@
 #include "PaintedPanel.h"
 #include "ProgramFonts.h"
 #include "RaisedButton.h"
+#include "TableDealRecord.h"
 #include "TextIds.h"
 
 namespace durak {
@@ -21,10 +22,9 @@ using namespace durak::table;
 
 namespace {
 
-// The computer players' level as the table names it: the easy player has no table
-// counterpart, so it plays as the usual one.
+// The computer players' level as the table names it.
 std::string LevelOf(int opponent) {
-  return opponent == kOpponentStrong ? "strong" : "ordinary";
+  return opponent == kOpponentStrong ? "strong" : opponent == kOpponentEasy ? "easy" : "ordinary";
 }
 
 }  // namespace
@@ -74,6 +74,7 @@ void TTableWindow::NewGame(int seats) {
   form_.SetLed(PlayerScoreLed, 0);
   for (QLabel* l : labels_) l->hide();
   form_.ArrangeTable();  // the card size and the plan for the table
+  form_.ShowDealNumber();
 }
 
 void TTableWindow::Leave() {
@@ -124,8 +125,10 @@ void TTableWindow::Deal() {
   TTableRules rules;
   rules.Transfer = (form_.Game().Options & arTransfer) != 0;
   rules.MultiLead = (form_.Game().Options & arMultiLead) != 0;
-  const TTableEvents events = game_->Deal(rules, QRandomGenerator::global()->generate64());
+  dealNumber_ = QRandomGenerator::global()->generate();
+  const TTableEvents events = game_->Deal(rules, dealNumber_);
   dealt_ = true;
+  form_.ShowDealNumber();
   ShowDeal(events);
   Advance();
 }
@@ -239,6 +242,7 @@ void TTableWindow::EndOfDeal() {
   form_.SetLed(ComputerScoreLed, personFool_);
   form_.SetLed(PlayerScoreLed, personSafe_);
   form_.SetButtonVisible(DealButton, true);
+  form_.KeepTableDeal(TableDealRecord(*game_, dealNumber_, form_.Game().Options));
 }
 
 void TTableWindow::ArrangeTable() {

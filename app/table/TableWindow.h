@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "TableGame.h"
@@ -33,6 +34,11 @@ class TTableWindow {
   // Leaves the table (back to the two-player game): the seat lines and cards go.
   void Leave();
   int Seats() const { return seats_; }
+  // The number of the deal on the table (what its shuffle started from), none between
+  // games.
+  std::optional<uint32_t> DealNumber() const {
+    return dealt_ ? std::optional<uint32_t>(dealNumber_) : std::nullopt;
+  }
   // The game being played, null while none is.
   const durak::table::TTableGame* Game() const { return game_.get(); }
 
@@ -106,6 +112,7 @@ class TTableWindow {
   // has said it takes.
   bool shownBeaten_ = false, shownTaking_ = false;
   bool dealt_ = false;
+  uint32_t dealNumber_ = 0;
   bool busy_ = false;
   // Grows with every new game and deal: a loop of computer moves started for an earlier one
   // stops.

@@ -16,6 +16,14 @@ TCompMoves CardsOf(const std::vector<TMove>& moves, int firstSlot) {
   return list;
 }
 
+TMove MoveOfCode(uint16_t code) {
+  TMove m;
+  m.Kind = static_cast<uint8_t>(code & 7);
+  m.Card = static_cast<uint8_t>((code >> 3) & 63);
+  m.Slot = static_cast<uint8_t>(code >> 9);
+  return m;
+}
+
 }  // namespace
 
 const std::vector<uint16_t>* TRepetitionMemory::Chosen(const TInfoSet& info) {
@@ -45,8 +53,11 @@ std::vector<TMove> TStrongChooser::Decide(const TInfoSet& info) {
   do {
     // Only the first card of a move can bring the same position round again.
     const std::vector<uint16_t>* avoid = chosen.empty() ? Memory.Chosen(info) : nullptr;
-    const TMove m = ChooseMove(info, chosen, seed + chosen.size() * 0x9E37ull, avoid);
+    const TMove m = ScriptNext < Script.size()
+                        ? MoveOfCode(Script[ScriptNext++])
+                        : ChooseMove(info, chosen, seed + chosen.size() * 0x9E37ull, avoid);
     if (chosen.empty()) Memory.Note(info, m, LastStats.LegalMoves);
+    Played.push_back(m.Code());
     TMoveList legal;
     GenerateMoves(probe, legal);
     if (!legal.Contains(m)) break;

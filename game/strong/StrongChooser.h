@@ -50,6 +50,13 @@ class TStrongChooser : public ICompChooser {
   ISearchClock* Clock;
   TStrongStats LastStats;
   TRepetitionMemory Memory;
+  // Every move decided, in order (move codes), for a record of the deal: the clock cuts
+  // the search short, so the same position need not bring the same move twice.
+  std::vector<uint16_t> Played;
+  // Moves to make again instead of searching, in order, from Script[ScriptNext] on (a
+  // recorded deal played back); once they run out the search decides again.
+  std::vector<uint16_t> Script;
+  size_t ScriptNext = 0;
 
  protected:
   // The next move of the computer's move being put together, after those already chosen.

@@ -22,6 +22,9 @@ void TTableGame::SetLevel(const std::string& level, uint64_t seed) {
 
 TTableEvents TTableGame::Deal(const TTableRules& rules, uint64_t shuffleSeed) {
   TTableEvents events;
+  foolBeforeDeal_ = previousFool_;
+  dealSeed_ = shuffleSeed;
+  dealMoves_.clear();
   DealTable(state_, state_.Seats, rules, shuffleSeed, previousFool_, &events);
   return events;
 }
@@ -33,14 +36,17 @@ void TTableGame::PersonMoves(TTableMoves& moves) const {
 
 bool TTableGame::PersonPlays(const TTableMove& move, TTableEvents* events) {
   if (!PersonToMove() || !ApplyMove(state_, move, events)) return false;
+  dealMoves_.push_back({kPerson, move});
   if (state_.Over()) previousFool_ = state_.Fool;
   return true;
 }
 
 bool TTableGame::ComputerPlays(TTableEvents* events) {
   if (state_.Over() || state_.ToMove == kPerson) return false;
-  const TTableMove move = players_[state_.ToMove]->Choose(state_);
+  const int seat = state_.ToMove;
+  const TTableMove move = players_[static_cast<size_t>(seat)]->Choose(state_);
   if (!ApplyMove(state_, move, events)) return false;
+  dealMoves_.push_back({seat, move});
   if (state_.Over()) previousFool_ = state_.Fool;
   return true;
 }

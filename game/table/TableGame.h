@@ -14,6 +14,12 @@
 
 namespace durak::table {
 
+// One move of a deal and the seat that made it, as the game logs them for the history.
+struct TSeatMove {
+  int Seat = 0;
+  TTableMove Move;
+};
+
 class TTableGame {
  public:
   static constexpr int kPerson = 0;
@@ -39,8 +45,18 @@ class TTableGame {
   // deal is over.
   bool ComputerPlays(TTableEvents* events);
 
+  // What the last deal started from and every move made in it, oldest first: dealing
+  // again with these seats, rules, seed and fool before it, then playing the moves in
+  // order, gives the deal again.
+  int FoolBeforeDeal() const { return foolBeforeDeal_; }
+  uint64_t DealSeed() const { return dealSeed_; }
+  const std::vector<TSeatMove>& DealMoves() const { return dealMoves_; }
+
  private:
   TTableState state_;
+  int foolBeforeDeal_ = -1;
+  uint64_t dealSeed_ = 0;
+  std::vector<TSeatMove> dealMoves_;
   std::vector<std::unique_ptr<TTablePlayer>> players_;
   int previousFool_ = -1;
 };

@@ -154,6 +154,47 @@ class TOrdinarySeat : public TTablePlayer {
   int stale_ = 0;
 };
 
+// Whether a beginner could make the move without it looking absurd: never taking while
+// every open card can be beaten in its own suit, never giving up a trump to add to a bout
+// while the stock lasts.
+bool EasyNatural(const TTableState& s, const TTableMove& m) {
+  const TCards hand = s.Hand[s.ToMove];
+  if (m.Kind == tmTake) {
+    for (int i = 0; i < s.AttackCount; ++i) {
+      if (s.Cover[i] != 0) continue;
+      bool ownSuit = false;
+      for (TCards set = hand; set != 0; set &= set - 1) {
+        const int c = Lowest(set);
+        if (SuitOf(c) == SuitOf(s.Attack[i]) && Beats(c, s.Attack[i], s.Trump)) ownSuit = true;
+      }
+      if (!ownSuit) return true;
+    }
+    return false;
+  }
+  const bool adding = s.Phase == tpLeadMore || s.Phase == tpThrowIn || s.Phase == tpTakeThrowIn;
+  return !(adding && m.Kind == tmPlay && IsTrump(m.Card, s.Trump) && s.StockCount > 0);
+}
+
+// "Лёгкий": the usual choice most of the time, else some other natural move, so it misses
+// chances as a beginner does.
+class TEasySeat : public TOrdinarySeat {
+ public:
+  explicit TEasySeat(uint64_t seed) : TOrdinarySeat(seed), state_(seed ^ 0x5EA5EA5Eull) {}
+  TTableMove Choose(const TTableState& s) override {
+    if (NextRandom(state_) % 100 >= kEasyTableStrayPercent) return TOrdinarySeat::Choose(s);
+    TTableMoves moves, natural;
+    LegalMoves(s, moves);
+    for (const TTableMove& m : moves)
+      if (EasyNatural(s, m)) natural.Add(m.Kind, m.Card, m.Slot);
+    if (natural.Count == 0) return TOrdinarySeat::Choose(s);
+    return natural
+        .Items[static_cast<size_t>(NextRandom(state_) % static_cast<uint64_t>(natural.Count))];
+  }
+
+ private:
+  uint64_t state_;
+};
+
 class TRandomSeat : public TTablePlayer {
  public:
   explicit TRandomSeat(uint64_t seed) : state_(seed) {}
@@ -199,6 +240,7 @@ TTableMove OrdinaryChoice(const TTableState& s) {
 
 std::unique_ptr<TTablePlayer> MakeTablePlayer(const std::string& name, uint64_t seed) {
   if (name == "ordinary") return std::make_unique<TOrdinarySeat>(seed);
+  if (name == "easy") return std::make_unique<TEasySeat>(seed);
   if (name == "random") return std::make_unique<TRandomSeat>(seed);
   if (name == "first") return std::make_unique<TFirstSeat>();
   if (name == "strong") return MakeStrongTablePlayer(seed);

@@ -35,8 +35,13 @@ constexpr int kStrongRollouts = 600;
 TTableMove StrongMove(const TTableState& s, uint64_t seed, int rollouts = kStrongRollouts);
 std::unique_ptr<TTablePlayer> MakeStrongTablePlayer(uint64_t seed);
 
-// The players by name: "ordinary" (Обычный), "strong" (Сильный), "random" (uniform among
-// the legal moves), "first" (the first legal move). Null for an unknown name.
+// "Лёгкий" strays this often, in percent, from the usual choice to another natural move
+// (never taking while every open card can be beaten in its own suit, never spending a
+// trump to add to a bout while the stock lasts).
+constexpr int kEasyTableStrayPercent = 35;
+
+// The players by name: "easy" (Лёгкий), "ordinary" (Обычный), "strong" (Сильный), "random"
+// (uniform among the legal moves), "first" (the first legal move). Null for an unknown name.
 std::unique_ptr<TTablePlayer> MakeTablePlayer(const std::string& name, uint64_t seed);
 
 }  // namespace durak::table

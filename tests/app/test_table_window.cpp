@@ -6,18 +6,22 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 
 #include "Announcer.h"
 #include "CardWidget.h"
 #include "HandFocus.h"
+#include "HistoryFile.h"
 #include "LedDisplay.h"
 #include "MainWindow.h"
 #include "ModalDriver.h"
 #include "PaintedPanel.h"
 #include "RaisedButton.h"
+#include "TableDealRecord.h"
 #include "TableSeatPlan.h"
 #include "TableWindow.h"
 #include "WindowFixture.h"
@@ -162,7 +166,23 @@ TEST_F(TableWindowTest, WholeDealsAtThreeAndFourEndWithAFoolOrADraw) {
     EXPECT_TRUE(form.DealButton->isVisible());
     EXPECT_FALSE(form.SpeechLabel->text().isEmpty());
     EXPECT_EQ(form.ComputerScoreLed->Number() + form.PlayerScoreLed->Number(), 1);
+    // Cards went down with their sound, and the deal ended with the person's win or loss.
+    const std::vector<int>& sounds = form.Game().SoundLog;
+    EXPECT_NE(std::find(sounds.begin(), sounds.end(), snPutDown), sounds.end());
+    ASSERT_FALSE(sounds.empty());
+    EXPECT_EQ(sounds.back(), State(form).Fool == TTableGame::kPerson ? snCompWon : snPlayerWon);
     EXPECT_TRUE(Driver->Messages.isEmpty()) << Driver->Messages.join("; ").toStdString();
+    // The deal went into the history with its table size, and plays again to the same end.
+    const auto history = ReadHistory(
+        QFile::encodeName(form.KeptFilePath(QStringLiteral("durak-history.jsonl"))).toStdString());
+    ASSERT_FALSE(history.empty());
+    EXPECT_EQ(history.back().Players, players);
+    EXPECT_EQ(history.back().Deal, *form.TableWindow->DealNumber());
+    EXPECT_TRUE(form.windowTitle().contains(QString::number(history.back().Deal)));
+    durak::table::TTableState replayed;
+    std::string why;
+    ASSERT_TRUE(ReplayTableDeal(history.back(), replayed, &why)) << why;
+    EXPECT_EQ(replayed.Fool, State(form).Fool);
     CloseWindow();
   }
 }

@@ -211,5 +211,51 @@ TEST(TableGameForAWindow, ThePersonAndTheComputersTakeTurnsThroughWholeDeals) {
   }
 }
 
+// --- "Лёгкий" ----------------------------------------------------------------------
+
+TEST(TableEasy, NeverTakesWhatItCanBeatInSuitNorSpendsATrumpToAddEarly) {
+  // The defender holds a higher spade for the open spade: taking is never its choice.
+  for (uint64_t seed = 1; seed <= 200; ++seed) {
+    TTableState s = Position({Cards({"8S", "AD"}), Cards({"10S", "QS", "7H"}), Cards({"JS"})},
+                             kStock, "9H", {}, 1);
+    Play(s, tmPlay, "8S");
+    EXPECT_NE(MakeTablePlayer("easy", seed)->Choose(s).Kind, tmTake) << seed;
+  }
+  // Adding to a beaten bout with the stock still there: never the trump eight.
+  for (uint64_t seed = 1; seed <= 200; ++seed) {
+    TTableState s = Position({Cards({"8S", "8H", "8D"}), Cards({"10S", "QS", "KS"}), Cards({"AD"})},
+                             kStock, "9H", {}, 1);
+    Play(s, tmPlay, "8S");
+    Play(s, tmBeat, "10S", 0);
+    ASSERT_EQ(s.ToMove, 0);
+    EXPECT_NE(MakeTablePlayer("easy", seed)->Choose(s).Card, Card("8H")) << seed;
+  }
+}
+
+TEST(TableEasy, PlaysWholeDealsAndIsTheFoolMoreOftenThanTheUsualPlayer) {
+  // An easy seat against two "Обычный" ones: a seat is the fool in a third of deals by
+  // chance, and the easy one clearly more often.
+  int deals = 0, easyFool = 0;
+  for (int options : {0, 2}) {
+    std::vector<std::unique_ptr<TTablePlayer>> players;
+    for (int seat = 0; seat < 3; ++seat)
+      players.push_back(MakeTablePlayer(seat == 0 ? "easy" : "ordinary", 7 + seat));
+    int fool = -1;
+    for (uint64_t seed = 1; seed <= 300; ++seed) {
+      TTableState s;
+      DealTable(s, 3, TTableRules{(options & 2) != 0, false}, seed, fool);
+      for (int events = 0; !s.Over() && events < 5000; ++events) {
+        ASSERT_TRUE(ApplyMove(s, players[s.ToMove]->Choose(s)));
+        ASSERT_EQ(CheckTable(s), "") << "deal " << seed;
+      }
+      ASSERT_TRUE(s.Over());
+      ++deals;
+      easyFool += s.Fool == 0 ? 1 : 0;
+      fool = s.Fool;
+    }
+  }
+  EXPECT_GT(easyFool * 100, deals * 40) << easyFool << " of " << deals;
+}
+
 }  // namespace
 }  // namespace durak::table

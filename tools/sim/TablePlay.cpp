@@ -24,7 +24,8 @@ constexpr int kFaultsShown = 10;
 constexpr uint64_t kMaxGames = 1000000000;
 
 bool KnownSeat(const std::string& name) {
-  return name == "ordinary" || name == "strong" || name == "random" || name == "first";
+  return name == "easy" || name == "ordinary" || name == "strong" || name == "random" ||
+         name == "first";
 }
 
 std::string Describe(const TTableState& s) {
@@ -197,8 +198,8 @@ int RunTablePlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
     if (!ok) {
       err << "durak-sim play: bad argument '" << arg << "'\n"
           << "usage: durak-sim play --players 3|4 --games N --seed S [--options BITS]\n"
-             "       [--opponent random|first|ordinary|strong]\n"
-             "       [--computer ordinary|strong|random|first]\n"
+             "       [--opponent random|first|easy|ordinary|strong]\n"
+             "       [--computer easy|ordinary|strong|random|first]\n"
              "       [--seats NAME,NAME,...]\n";
       return 2;
     }
@@ -212,7 +213,7 @@ int RunTablePlay(int argc, char** argv, std::ostream& out, std::ostream& err) {
                       std::all_of(config.SeatNames.begin(), config.SeatNames.end(), KnownSeat);
     if (!fits) {
       err << "durak-sim play: --seats needs " << config.Players
-          << " names of ordinary, strong, random or first, separated by commas\n";
+          << " names of easy, ordinary, strong, random or first, separated by commas\n";
       return 2;
     }
   } else {
