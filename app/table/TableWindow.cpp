@@ -125,7 +125,9 @@ void TTableWindow::Deal() {
   TTableRules rules;
   rules.Transfer = (form_.Game().Options & arTransfer) != 0;
   rules.MultiLead = (form_.Game().Options & arMultiLead) != 0;
-  dealNumber_ = QRandomGenerator::global()->generate();
+  dealNumber_ = DealNumbers ? DealNumbers() : QRandomGenerator::global()->generate();
+  // With fixed numbers the computer players start afresh from the deal's number too.
+  if (DealNumbers) game_->SetLevel(level_, dealNumber_);
   const TTableEvents events = game_->Deal(rules, dealNumber_);
   dealt_ = true;
   form_.ShowDealNumber();

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -44,6 +45,9 @@ class TTableWindow {
 
   // "Замесить": deals the next hand and plays until the person is to move.
   void Deal();
+  // Where the deals' numbers come from (random by default); tests fix them so that a deal
+  // is the same on every run.
+  std::function<uint32_t()> DealNumbers;
   // Whether no deal is going on (before the first deal and after each one).
   bool BetweenDeals() const;
   // A card of the window clicked (or played from the keyboard).

@@ -87,6 +87,10 @@ class TableWindowTest : public TWindowTest {
               QByteArray("[Settings]\nASpeed=100\nPlayers=") + QByteArray::number(players) + "\n");
     TMainWindow& form = StartWindow();
     form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
+    // The same deals on every run.
+    form.TableWindow->DealNumbers = [n = 1000u + static_cast<uint32_t>(players)]() mutable {
+      return n++;
+    };
     return form;
   }
   static const durak::table::TTableState& State(TMainWindow& form) {
@@ -95,6 +99,10 @@ class TableWindowTest : public TWindowTest {
   // One move of a person who plays the first card that is taken, else presses the button
   // shown. False when nothing could be done.
   static bool PlayOneStep(TMainWindow& form) {
+    // On a loaded machine the window may still be finishing the computers' moves.
+    for (int waited = 0;
+         waited < 100 && !form.TableWindow->Game()->PersonToMove() && !State(form).Over(); ++waited)
+      QTest::qWait(50);
     const auto& s = State(form);
     const int handBefore = s.HandCount(0);
     for (TCardWidget* card : form.TableWindow->HandCards()) {
@@ -159,7 +167,10 @@ TEST_F(TableWindowTest, WholeDealsAtThreeAndFourEndWithAFoolOrADraw) {
     EXPECT_TRUE(reading.contains(form.Texts[kFirstSeatNameText])) << reading.toStdString();
     int steps = 0;
     while (!State(form).Over() && steps < 400) {
-      ASSERT_TRUE(PlayOneStep(form)) << "no move at step " << steps << " with " << players;
+      ASSERT_TRUE(PlayOneStep(form))
+          << "no move at step " << steps << " with " << players << ": phase "
+          << int(State(form).Phase) << ", seat to move " << int(State(form).ToMove) << ", deal "
+          << form.TableWindow->DealNumber().value_or(0);
       ++steps;
     }
     ASSERT_TRUE(State(form).Over());
