@@ -78,7 +78,7 @@ format:
 format-check:
 	clang-format --dry-run -Werror $(FORMAT_FILES)
 
-# clang-tidy with the repository's .clang-tidy over game/, files/, resources/ and app/, on the
+# clang-tidy with the repository's .clang-tidy over game/, files/, resources/, app/, ui/ and tools/, on the
 # compile commands of $(BUILD); fails on any finding. `make tidy TIDY_FOLDERS=game` checks one folder.
 TIDY_JOBS ?= 2
 TIDY_FOLDERS ?=

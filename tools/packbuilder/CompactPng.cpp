@@ -94,6 +94,7 @@ StoredRows PaletteRows(const QImage& argb, const std::map<QRgb, int>& colours) {
   // Colours that are not opaque first, so that the transparency list stops early; the
   // commoner colours before the rarer ones.
   std::vector<QRgb> order;
+  order.reserve(colours.size());
   for (const auto& [colour, count] : colours) order.push_back(colour);
   std::sort(order.begin(), order.end(), [&colours](QRgb a, QRgb b) {
     return std::make_tuple(qAlpha(a) == 255, -colours.at(a), a) <

@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
   QLoggingCategory::setFilterRules(QStringLiteral("qt.svg.warning=false"));
   QStringList args = app.arguments().mid(1);
   QString svgDir = QStringLiteral("/usr/share/aisleriot/cards");
-  const int at = args.indexOf(QStringLiteral("--svg-dir"));
+  const int at = static_cast<int>(args.indexOf(QStringLiteral("--svg-dir")));
   if (at >= 0) {
     if (at + 1 >= args.size()) return Usage();
     svgDir = args[at + 1];

@@ -71,7 +71,7 @@ bool ReadPack(const QString& path, QStringList* names, std::vector<QByteArray>* 
   const zip_int64_t count = zip_get_num_entries(archive, 0);
   for (zip_int64_t i = 0; i < count; ++i) {
     zip_stat_t st;
-    if (zip_stat_index(archive, i, 0, &st) != 0 || st.size > 64u * 1024 * 1024) continue;
+    if (zip_stat_index(archive, i, 0, &st) != 0 || st.size > uint64_t{64} * 1024 * 1024) continue;
     zip_file_t* file = zip_fopen_index(archive, i, 0);
     if (!file) continue;
     QByteArray bytes(static_cast<qsizetype>(st.size), Qt::Uninitialized);

@@ -96,7 +96,7 @@ bool SetBgAll(const std::vector<TCardWidget*>& cards, const QString& colodaPath,
   if (!pack.Open(colodaPath)) return false;
   const QImage back = BackOf(pack, n);
   LoadBgAll(
-      cards, [&back](const QString&) { return back; }, n);
+      cards, [&back](const QString&) -> const QImage& { return back; }, n);
   if (library != nullptr) ReadLibrary(shared, n, nullptr, library);
   return true;
 }

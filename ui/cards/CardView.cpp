@@ -128,8 +128,8 @@ void TCardView::SetShowSize(QSize upright, double dpr, TPictureSource face, TPic
   // Each side is drawn when first shown or asked for; without a source, from the library's
   // picture.
   const TPictureSource library = [] { return QImage(); };
-  FFacePending = face ? std::move(face) : library;
-  FBackPending = back ? std::move(back) : library;
+  FFacePending = face ? std::move(face) : TPictureSource(library);
+  FBackPending = back ? std::move(back) : TPictureSource(library);
   if (upright.isValid()) {
     if (FTurned) {
       SetBounds(x(), y(), upright.height(), upright.width());
@@ -201,7 +201,8 @@ void TCardView::ShowFrame(int left, int top, int width, int height, int delay) {
   // Every frame stays on screen for at least one refresh of the display, so that a glide is
   // seen however fast the machine draws; the delay asked for is the least pause after it.
   double wait = delay;
-  if (gFramePacing) wait = std::max(wait, FramePeriodMs() - frame.nsecsElapsed() / 1.0e6);
+  if (gFramePacing)
+    wait = std::max(wait, FramePeriodMs() - static_cast<double>(frame.nsecsElapsed()) / 1.0e6);
   if (wait > 0) {
     std::this_thread::sleep_for(std::chrono::microseconds(static_cast<int64_t>(wait * 1000)));
   } else {

@@ -34,7 +34,7 @@ std::vector<TPt> StarVertices(int cx, int cy, int outer, int points) {
   const double pi = std::acos(-1.0);
   const double step = 2 * pi / (2 * points);
   std::vector<TPt> v;
-  v.reserve(2 * points);
+  v.reserve(2 * static_cast<size_t>(points));
   for (int i = 0; i < 2 * points; ++i) {
     const double a = i * step + pi / 2;
     const int radius = i % 2 == 0 ? outer : inner;

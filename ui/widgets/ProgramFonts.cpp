@@ -5,7 +5,7 @@
 namespace durak {
 
 QString MapFontFamily(const QString& family) {
-  const QString f = family.trimmed();
+  QString f = family.trimmed();
   if (f.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0)
     return QStringLiteral("Liberation Serif");
   if (f.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)

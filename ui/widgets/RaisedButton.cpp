@@ -81,7 +81,9 @@ void TRaisedButton::DrawItem(QPainter& p, bool pressed, bool focused, bool enabl
   const int fyText = (h - th) / 2 - ho;
   const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
   // The key letter's underline, drawn with each copy of the caption so it embosses too.
-  const int key = FKeyLetter.isNull() ? -1 : caption.indexOf(FKeyLetter, 0, Qt::CaseInsensitive);
+  const int key = FKeyLetter.isNull()
+                      ? -1
+                      : static_cast<int>(caption.indexOf(FKeyLetter, 0, Qt::CaseInsensitive));
   const int ux = key < 0 ? 0 : fm.horizontalAdvance(caption.left(key));
   const int uw = key < 0 ? 0 : fm.horizontalAdvance(caption.mid(key, 1));
   // The line lies under the letter's lowest ink, and under the shadow copy's one pixel

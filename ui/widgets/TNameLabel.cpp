@@ -21,8 +21,10 @@ void TNameLabel::paintEvent(QPaintEvent* event) {
     return;
   }
   QPainter p(this);
-  style()->drawItemText(&p, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()),
-                        palette(), isEnabled(), ShownText(), foregroundRole());
+  style()->drawItemText(
+      &p, contentsRect(),
+      static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment()).toInt()), palette(),
+      isEnabled(), ShownText(), foregroundRole());
 }
 
 }  // namespace durak

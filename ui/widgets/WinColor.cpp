@@ -19,16 +19,14 @@ QColor ClassicSysColor(int index) {
       return QColor(128, 128, 128);  // inactive caption
     case 4:
       return QColor(192, 192, 192);  // menu
-    case 6:
-      return QColor(0, 0, 0);  // window frame
-    case 7:
-      return QColor(0, 0, 0);  // menu text
+    case 6:                          // window frame
+    case 7:                          // menu text
+      return QColor(0, 0, 0);
     case 9:
       return QColor(255, 255, 255);  // caption text
-    case 10:
-      return QColor(192, 192, 192);  // active border
-    case 11:
-      return QColor(192, 192, 192);  // inactive border
+    case 10:                         // active border
+    case 11:                         // inactive border
+      return QColor(192, 192, 192);
     case 12:
       return QColor(128, 128, 128);  // application workspace
     case 19:
