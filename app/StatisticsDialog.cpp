@@ -20,6 +20,9 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent) : QDialog(parent) {
   Tallies->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Tallies->setSelectionMode(QAbstractItemView::NoSelection);
   Tallies->verticalHeader()->hide();
+  // One line of text a row, so that every row shows in the smallest window.
+  Tallies->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  Tallies->verticalHeader()->setDefaultSectionSize(Tallies->fontMetrics().height() + 3);
   Tallies->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   Tallies->horizontalHeader()->setStretchLastSection(true);
   Streaks = MakePlain(new QLabel(this));
@@ -29,7 +32,7 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(PlayerLabel);
   layout->addWidget(Tallies, 3);
   layout->addWidget(Streaks);
-  layout->addWidget(Plot, 2);
+  layout->addWidget(Plot, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(CloseButton);
@@ -103,6 +106,10 @@ void TStatisticsDialog::Show(const std::vector<TDealRecord>& history, const std:
       cell(r, 5, Percent(row.Tally), row.Heading);
     }
   }
+  // The table no taller than its rows: the plot takes the rest of a large window.
+  Tallies->setMaximumHeight(Tallies->horizontalHeader()->sizeHint().height() +
+                            Tallies->rowCount() * Tallies->verticalHeader()->defaultSectionSize() +
+                            2 * Tallies->frameWidth());
   Streaks->setText(t[kStatStreaksText].arg(s.CurrentStreak).arg(s.LongestStreak));
   Plot->SetShares(s.Shares, t[kStatPlotText].arg(kStretchDeals), t[kStatStretchText]);
 }

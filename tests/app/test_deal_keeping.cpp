@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <algorithm>
@@ -218,6 +219,11 @@ TEST_F(DealKeepingTest, StatisticsWindowPictures) {
     dialog.show();
     QTest::qWait(50);
     dialog.grab().save(out + QStringLiteral("/statistics-630x450-%1.png").arg(tag));
+    // Every row shows whole in the smallest window: no scrolling.
+    const int lastRow = dialog.Tallies->rowCount() - 1;
+    const QRect last = dialog.Tallies->visualItemRect(dialog.Tallies->item(lastRow, 0));
+    EXPECT_LE(last.bottom(), dialog.Tallies->viewport()->height()) << tag.toStdString();
+    EXPECT_FALSE(dialog.Tallies->verticalScrollBar()->isVisible()) << tag.toStdString();
     dialog.showMaximized();
     QTest::qWait(50);
     dialog.grab().save(out + QStringLiteral("/statistics-maximised-%1.png").arg(tag));
