@@ -1,11 +1,14 @@
 // The deal review window over a history of recorded deals: it opens the last deal, judges
 // it off the window's thread, steps with the keys, and marks mistakes.
 #include <QDir>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 
 #include "DealRecorder.h"
 #include "DealReviewWindow.h"
+#include "TableDealRecord.h"
+#include "TextIds.h"
 #include "WindowFixture.h"
 
 namespace durak::testing {
@@ -52,6 +55,36 @@ TEST_F(TDealReviewWindowTest, OpensTheLastDealJudgesItAndStepsWithTheKeys) {
     QTest::qWait(200);
     review->grab().save(pictures + QStringLiteral("/review-%1-maximised.png").arg(language));
   }
+}
+
+TEST_F(TDealReviewWindowTest, ADealAtATableOfThreeIsNamedAsNotReviewed) {
+  table::TTableGame game(3, "ordinary", 4);
+  game.NewGame();
+  game.Deal(table::TTableRules{}, 77);
+  while (!game.State().Over()) {
+    if (game.PersonToMove()) {
+      table::TTableMoves moves;
+      game.PersonMoves(moves);
+      ASSERT_TRUE(game.PersonPlays(moves.Items[0], nullptr));
+    } else {
+      ASSERT_TRUE(game.ComputerPlays(nullptr));
+    }
+  }
+  TDealRecord record = TableDealRecord(game, 77, 0);
+  record.Time = "2026-12-09T05:00:00Z";
+  record.Opponent = "described";
+  WriteText("durak-history.jsonl", QByteArray::fromStdString(DealRecordLine(record) + "\n"));
+  TMainWindow& form = StartWindow();
+  form.OpenDealReview();
+  auto* review = form.findChild<TDealReviewWindow*>();
+  ASSERT_NE(review, nullptr);
+  EXPECT_EQ(review->StepCount(), 0);
+  const QString expected = form.Texts[kReviewTableDealText].arg(3);
+  ASSERT_FALSE(expected.isEmpty());
+  bool named = false;
+  for (const QLabel* label : review->findChildren<QLabel*>())
+    if (label->text() == expected) named = true;
+  EXPECT_TRUE(named) << expected.toStdString();
 }
 
 }  // namespace
