@@ -235,6 +235,20 @@ TEST_F(ThrowInTest, BeforeATakeEveryEligibleCardInTurn) {
   EXPECT_EQ(game.PlayMode, pmNone);
 }
 
+TEST_F(ThrowInTest, BeforeATakeNoMoreOpenCardsThanThePlayerHolds) {
+  // Three eights to spare and room for five more in the attack, but the player holds three
+  // cards: one is open already, so two more at most.
+  game.Trump = S;
+  ComputerPlays(K(8, S), 0);
+  game.CompHand = L({K(8, D), K(8, C), K(8, H), K(13, D)});
+  game.PlayerHand = L({K(6, C), K(7, C), K(9, C)});
+  FillStock(6);
+  NothingKnown();
+  game.ComputerMove(caThrowIn, 1);
+  EXPECT_EQ(RowCount(game.CompRow), 3);
+  EXPECT_EQ(game.CompHand.size(), 2u);
+}
+
 TEST_F(ThrowInTest, NoRoomWhenThePlayerCannotFaceAnotherCard) {
   game.Trump = H;
   ComputerPlays(K(8, S), 0);

@@ -135,6 +135,32 @@ void Exchange(TCardList& a, size_t i, TCardList& b, size_t j) {
   std::swap(a[i], b[j]);
 }
 
+TEST_F(StrongTest, ALoneMoveInAKnownEndgameIsStillSolved) {
+  // The stock is gone and every other card discarded: the player sees the computer's last
+  // card. The six of clubs cannot beat the six of spades, so taking is the only move, and
+  // the hint still says how the deal ends: the computer leads its eight after the take and
+  // goes out first.
+  game.NewGame();
+  game.Options = 0;
+  game.Trump = Hearts;
+  game.PlayerHand = {CardInfoOfTag(2)};
+  game.CompHand = {CardInfoOfTag(11)};
+  for (int tag = 1; tag <= 36; ++tag)
+    if (tag != 1 && tag != 2 && tag != 11) game.Discard.push_back(CardInfoOfTag(tag));
+  game.CompRow[0] = CardInfoOfTag(1);
+  game.TableCards.push_back(CardInfoOfTag(1));
+  game.PlayMode = pmDefend;
+  game.SetButton(TakeButton, true);
+  TStrongStats stats;
+  const THint h = StrongHint(game, 1, TStrongParams(), nullptr, &stats);
+  ASSERT_TRUE(h.Valid);
+  EXPECT_FALSE(h.IsClick);
+  EXPECT_EQ(h.Button, TakeButton);
+  EXPECT_EQ(stats.LegalMoves, 1);
+  EXPECT_TRUE(h.Solved);
+  EXPECT_EQ(h.Value, -1);
+}
+
 TEST_F(StrongTest, TheHintIgnoresTheComputersUnseenCards) {
   int compared = 0, differentDeals = 0;
   for (uint32_t seed = 1; seed <= 40 && compared < 12; ++seed) {
