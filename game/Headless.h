@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,7 +64,10 @@ class THeadlessTable : public ITableView {
   void PlaySound(TSound id) override { Played.push_back(id); }
   void Wait(int /*milliseconds*/) override {}
   void ProcessMessages() override {}
-  bool ShowChampionsAfterDeal() override { return ChampionsOk; }
+  bool ShowChampionsAfterDeal() override {
+    if (OnChampions) OnChampions();
+    return ChampionsOk;
+  }
   void CloseMainWindow() override { Closed = true; }
 
   std::array<bool, 6> Buttons{};
@@ -74,6 +78,9 @@ class THeadlessTable : public ITableView {
   int TrumpLeft = 0, TrumpTop = 0;
   std::vector<int> Played;
   bool ChampionsOk = true;
+  // What the champions table does while it is shown after a deal (another player chosen
+  // starts the score afresh, for instance).
+  std::function<void()> OnChampions;
   bool Closed = false;
 
   // The menu: the choice to make, and the tags offered the last time it popped up.

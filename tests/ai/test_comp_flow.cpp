@@ -2,11 +2,39 @@
 // answer to a throw-in while it takes, the end of a deal inside its move, and the limits of
 // what it knows.
 #include "AiFixture.h"
+#include "CompChooser.h"
 
 namespace durak::testing {
 namespace {
 
 class FlowTest : public AiTest {};
+
+// A chooser that always leads its highest card, where the described player leads low.
+class THighLeadChooser : public TDescribedChooser {
+ public:
+  TCompMoves Lead(TCompView& view) override {
+    const TCardInfo* high = &view.Hand->front();
+    for (const TCardInfo& k : *view.Hand)
+      if (k.Rank > high->Rank) high = &k;
+    return {{high->Tag, 0}};
+  }
+};
+
+TEST_F(FlowTest, AnotherChooserDecidesInsteadOfTheDescribedPlayer) {
+  THighLeadChooser chooser;
+  game.Chooser = &chooser;
+  game.Trump = S;
+  game.CompHand = L({K(7, D), K(13, H), K(6, D)});
+  game.PlayerHand = L({K(10, C), K(11, C)});
+  FillStock(20);
+  NothingKnown();
+  game.ComputerMove(caLead, 0);
+  EXPECT_EQ(Tags(game.TableCards), std::vector<int>{TagOf(13, H)});
+  // Put down as any lead is: the player defends.
+  EXPECT_EQ(game.PlayMode, pmDefend);
+  EXPECT_TRUE(Button(TakeButton));
+  game.Chooser = nullptr;
+}
 
 TEST_F(FlowTest, AnEmptyHandChangesNothing) {
   game.Trump = H;

@@ -35,11 +35,27 @@ TEST_F(GameOverTest, PlayersLastCardAgainstAOneCardHandIsNotOverYet) {
   // When the computer beats it, both hands are empty: a draw.
   game.CompHand.clear();
   ComputerPlays(10, Clubs, 0);
+  table.Leds.fill(-1);  // whatever the counters showed before
   EXPECT_EQ(game.CheckGameOver(), drDraw);
+  // A first deal drawn still shows the score, nil all.
+  EXPECT_EQ(table.Leds[PlayerScoreLed], 0);
+  EXPECT_EQ(table.Leds[ComputerScoreLed], 0);
   EXPECT_EQ(game.Leader, 100);
   EXPECT_EQ(game.SpeechLog.back(), 6);
   EXPECT_EQ(game.PlayerScore + game.ComputerScore, 0);
   EXPECT_EQ(game.Record.Games, 1);
+}
+
+TEST_F(GameOverTest, AScoreStartedAfreshAtTheChampionsTableIsShown) {
+  // The player wins; at the champions table another player is chosen, whose game starts at
+  // nil all: the counters say so, not the old score.
+  GiveComputer(L({{6, Spades}, {7, Spades}}));
+  PlayerPlays(9, Clubs, 0);
+  game.CompAction = caDefend;
+  table.OnChampions = [this] { game.PlayerScore = game.ComputerScore = 0; };
+  EXPECT_EQ(game.CheckGameOver(), drPlayerWon);
+  EXPECT_EQ(table.Leds[PlayerScoreLed], 0);
+  EXPECT_EQ(table.Leds[ComputerScoreLed], 0);
 }
 
 TEST_F(GameOverTest, PlayerWinsAtOnceAgainstALargerHand) {
