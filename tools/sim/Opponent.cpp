@@ -157,12 +157,6 @@ std::unique_ptr<TOpponent> MakeFirstOpponent() {
   return std::make_unique<TFirstOpponent>();
 }
 
-bool AnyAnswerButton(const TGame& game) {
-  for (TButton b : kAnswerButtons)
-    if (game.ButtonVisible[b]) return true;
-  return false;
-}
-
 int TPlayTable::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) {
   const int pick = Opponent != nullptr ? Opponent->PickMenu(items) : -1;
   MenuChoice = pick;

@@ -64,9 +64,6 @@ void ApplyMove(TGame& game, THeadlessCards& cards, const TPlayerMove& move);
 // The easy player in the player's seat, on the player's knowledge only.
 std::unique_ptr<TOpponent> MakeEasyOpponent(uint64_t seed);
 
-// The command buttons a player may press during a deal.
-bool AnyAnswerButton(const TGame& game);
-
 // A table that lets the opponent choose from the pick-a-pair menu.
 class TPlayTable : public THeadlessTable {
  public:
