@@ -1,3 +1,7 @@
+// The main window made and laid out: the settings read, the menus, the widgets and the 36
+// cards made, the engine given the cards and the table view, the command buttons and the
+// cards' clicks put through to the engine or the table of three or four; the card size
+// worked out for the table; the clock the deals are shuffled from.
 #include "MainWindow.h"
 
 #include <QDateTime>

@@ -68,6 +68,9 @@ class TMainWindow : public QMainWindow, public IClock {
   const TKeyboardAccess& Keys() const { return *keys_; }
   TMenuCommands& Menus() { return *menus_; }
   TWindowTableView& TableView() { return *tableView_; }
+  // What durak.ini keeps. The options, the cards' speed and the hand's order are the
+  // engine's while the window is open: they are taken from here at start-up and put back
+  // when the file is written.
   TSettings& Settings() { return settings_; }
   // The texts of the current language; empty until loaded.
   TTextTable& Texts() { return texts_; }
@@ -81,6 +84,7 @@ class TMainWindow : public QMainWindow, public IClock {
   ISearchClock* SearchClock() const { return searchClock_.get(); }
   // The champions table, made when first asked for.
   TChampionsDialog* ChampionsDialog() { return championsDialog_.Get(); }
+  // The same table as a part made on use: IfMade() asks without making it.
   TMadeOnUse<TChampionsDialog>& Champions() { return championsDialog_; }
 
   // ---- start-up, layout and shutdown -------------------------------------------------

@@ -81,6 +81,30 @@ TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
   EXPECT_TRUE(ini.contains("Width=900\nHeight=700\n")) << ini.toStdString();
 }
 
+// While the window is open the engine holds the rules, the cards' speed and the hand's
+// order: it takes them from durak.ini when the window is made, and what it holds when the
+// file is written is what goes back, not what was read.
+TEST_F(WindowFlowTest, TheEngineTakesTheRulesSpeedAndOrderFromDurakIniAndGivesThemBack) {
+  WriteText("durak.ini", QStringLiteral("[Settings]\nArul=%1\nVidSort=2\nASpeed=55\n")
+                             .arg(SetToInt(arTransfer | arHotCards))
+                             .toUtf8());
+  TModalDriver driver;
+  TMainWindow form;
+  EXPECT_EQ(form.Game().Options, arTransfer | arHotCards);
+  EXPECT_EQ(form.Game().HandOrder, 2);
+  EXPECT_EQ(form.Game().GlideSpeed, 55);
+
+  form.Game().Options = arMultiLead;
+  form.Game().HandOrder = 0;
+  form.Game().GlideSpeed = 70;
+  ASSERT_TRUE(form.WriteSettingsFile());
+  const QString ini = ReadText("durak.ini");
+  EXPECT_TRUE(ini.contains(QStringLiteral("\nArul=%1\n").arg(SetToInt(arMultiLead))))
+      << ini.toStdString();
+  EXPECT_TRUE(ini.contains(QStringLiteral("\nVidSort=0\n"))) << ini.toStdString();
+  EXPECT_TRUE(ini.contains(QStringLiteral("\nASpeed=70\n"))) << ini.toStdString();
+}
+
 TEST_F(WindowFlowTest, GarbageSettingsGiveDefaults) {
   WriteText("durak.ini",
             QByteArray("\x01\xff[Settings\nASpeed=fast\nLanguage=abc\n[Position]\nWidth=-5\n", 52));
