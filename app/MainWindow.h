@@ -95,9 +95,6 @@ class TMainWindow : public QMainWindow, public IClock {
   void DrawCardsAnew();
   void LanguageChosen(int language);
   void ApplyLanguage(int language);
-  // Loads the texts of a language from the language library and puts them on the window;
-  // false, with nothing changed, when the library cannot be opened.
-  bool LoadLanguage(int language);
   // Writes durak.ini; false (with a message shown) when the file cannot be written.
   bool WriteSettingsFile();
   // Puts the texts of the current language on every caption and into the word tables.
@@ -105,16 +102,10 @@ class TMainWindow : public QMainWindow, public IClock {
   uint32_t MillisOfDay() override;
 
   // ---- the deal kept: resume, deal numbers, history ----------------------------------
-  // Deals the cards: with the number given, or with one taken from the clock. The deal's
-  // number is its shuffle's seed: the window's clock answers it while the cards are dealt.
-  void DealCards(std::optional<uint32_t> number = std::nullopt);
   // File > Deal by number: asks for a number and deals it (a deal going on is given up).
   void DealByNumberClick();
   // F2: the game starts again; the deal going on is given up and not resumed.
   void NewGameClick();
-  // Feeds the engine one event of the player's (a card clicked, a button pressed), then
-  // writes the deal to the resume file, or into the history once it is over.
-  void PlayEvent(const std::function<void()>& apply, nlohmann::json event);
   // The window's caption with the number of the deal on the table.
   void ShowDealNumber();
   // The resume and history files, beside the champions table.
@@ -157,6 +148,15 @@ class TMainWindow : public QMainWindow, public IClock {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Loads the texts of a language from the language library and puts them on the window;
+  // false, with nothing changed, when the library cannot be opened.
+  bool LoadLanguage(int language);
+  // Deals the cards: with the number given, or with one taken from the clock. The deal's
+  // number is its shuffle's seed: the window's clock answers it while the cards are dealt.
+  void DealCards(std::optional<uint32_t> number = std::nullopt);
+  // Feeds the engine one event of the player's (a card clicked, a button pressed), then
+  // writes the deal to the resume file, or into the history once it is over.
+  void PlayEvent(const std::function<void()>& apply, nlohmann::json event);
   // Moves and shrinks the window so that its frame lies on the available screen area.
   void KeepFrameOnScreen();
   void CreateCards();
