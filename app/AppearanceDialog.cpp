@@ -32,6 +32,8 @@ constexpr int kButtonWidth = 80, kButtonHeight = 25;
 
 }  // namespace
 
+// Makes every control of the dialog, group by group as they stand on it; a list of
+// straightforward steps, longer than a function should be but plain to follow.
 TAppearanceDialog::TAppearanceDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Настройки интерфейса"));
   BackGroup = new QGroupBox(QStringLiteral("Рубаха"), this);

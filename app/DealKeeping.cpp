@@ -14,13 +14,14 @@
 #include "EasyPlayer.h"
 #include "Headless.h"
 #include "HistoryFile.h"
+#include "KeyboardAccess.h"
 #include "MainWindow.h"
 #include "PlainText.h"
 #include "RaisedButton.h"
 #include "StateJson.h"
-#include "StatisticsDialog.h"
 #include "StrongChooser.h"
 #include "TableWindow.h"
+#include "WindowTableView.h"
 
 namespace durak {
 
@@ -54,78 +55,80 @@ TDealKeeper& KeeperOf(TMainWindow& window) {
 
 QString TMainWindow::KeptFilePath(const QString& name) const {
   // Beside durak.r: the program's folder when it plays from there, else the data folder.
-  const TChampionsDialog* chemp = ChampionsDialog_.IfMade();
+  const TChampionsDialog* chemp = championsDialog_.IfMade();
   const QString champions = chemp ? chemp->ChempFile : ChampionsFilePath();
   return QFileInfo(champions).absoluteDir().filePath(name);
 }
 
 void TMainWindow::KeepTableDeal(TDealRecord record) {
-  const TChampionsDialog* chemp = ChampionsDialog_.IfMade();
+  const TChampionsDialog* chemp = championsDialog_.IfMade();
   record.Player = chemp ? chemp->CurChemp.NameText() : std::string();
   record.Time = UtcTimeNow();
   record.Opponent =
-      OpponentWord(Settings.Opponent == kOpponentStrong ? kOpponentStrong : kOpponentUsual);
+      OpponentWord(settings_.Opponent == kOpponentStrong ? kOpponentStrong : kOpponentUsual);
   std::string error;
   if (!AppendToHistory(LocalPath(KeptFilePath(QStringLiteral("durak-history.jsonl"))),
                        DealRecordLine(record), kHistoryMaxDeals, &error))
-    ShowMessage(Texts[kHistoryNotSavedText] + QLatin1Char('\n') + QString::fromStdString(error));
+    ShowMessage(texts_[kHistoryNotSavedText] + QLatin1Char('\n') + QString::fromStdString(error));
 }
 
 void TMainWindow::ShowDealNumber() {
-  QString title = Texts[kWindowTitleText];
+  QString title = texts_[kWindowTitleText];
   std::optional<uint32_t> deal;
   if (TablePlaying())
-    deal = TableWindow->DealNumber();
+    deal = tableWindow_->DealNumber();
   else if (Keeper && Keeper->InDeal())
     deal = Keeper->DealNumber();
   if (deal) {
-    const QString number = Texts[kDealNumberTitleText].isEmpty() ? QStringLiteral("Deal %1")
-                                                                 : Texts[kDealNumberTitleText];
+    const QString number = texts_[kDealNumberTitleText].isEmpty() ? QStringLiteral("Deal %1")
+                                                                  : texts_[kDealNumberTitleText];
     title += QStringLiteral(" — ") + number.arg(*deal);
   }
   setWindowTitle(title);
 }
 
 void TMainWindow::DealCards(std::optional<uint32_t> number) {
-  if (Engine->Busy || !Engine->ButtonVisible[durak::DealButton]) return;
+  if (engine_->Busy || !engine_->ButtonVisible[durak::DealButton]) return;
   // The opponent chosen in the options plays from this deal on.
-  Engine->Chooser = Settings.Opponent == kOpponentStrong ? static_cast<ICompChooser*>(Strong.get())
-                    : Settings.Opponent == kOpponentEasy ? Easy.get()
-                                                         : nullptr;
+  engine_->Chooser = settings_.Opponent == kOpponentStrong
+                         ? static_cast<ICompChooser*>(strong_.get())
+                     : settings_.Opponent == kOpponentEasy ? easy_.get()
+                                                           : nullptr;
   const uint32_t seed = number ? *number : MillisOfDay();
-  Strong->Played.clear();
-  const TChampionsDialog* chemp = ChampionsDialog_.IfMade();
-  KeeperOf(*this).StartDeal(WindowState(*Engine, Cards), seed,
+  strong_->Played.clear();
+  const TChampionsDialog* chemp = championsDialog_.IfMade();
+  KeeperOf(*this).StartDeal(WindowState(*engine_, parts_.Cards), seed,
                             chemp ? chemp->CurChemp.NameText() : std::string(),
-                            OpponentWord(Settings.Opponent), Engine->Options);
+                            OpponentWord(settings_.Opponent), engine_->Options);
   ShowDealNumber();
   PlayEvent(
       [this, seed] {
         // The shuffle reads the clock: it answers the deal's number while the cards go out.
-        DealClock = seed;
-        Engine->DealPressed();
-        DealClock.reset();
+        dealClock_ = seed;
+        engine_->DealPressed();
+        dealClock_.reset();
       },
       {{"type", "deal"}, {"seed", seed}});
 }
 
 void TMainWindow::PlayEvent(const std::function<void()>& apply, nlohmann::json event) {
-  ++EventDepth;
+  ++eventDepth_;
   apply();
-  --EventDepth;
+  --eventDepth_;
   if (!Keeper || !Keeper->InDeal()) return;
   // The pair the menu picked, or the one the engine took without asking.
-  if (event["type"] == "click") event["menu"] = Engine->MenuPick;
-  if (Engine->Chooser == Strong.get()) Keeper->NoteComputerMoves(Strong->Played);
-  const bool written = Keeper->AfterEvent(event, WindowState(*Engine, Cards), Engine->DealResult);
+  if (event["type"] == "click") event["menu"] = engine_->MenuPick;
+  if (engine_->Chooser == strong_.get()) Keeper->NoteComputerMoves(strong_->Played);
+  const bool written =
+      Keeper->AfterEvent(event, WindowState(*engine_, parts_.Cards), engine_->DealResult);
   if (written) return;
   const QString error = QString::fromStdString(Keeper->LastError());
   if (!Keeper->InDeal()) {
-    ShowMessage(Texts[kHistoryNotSavedText] + QLatin1Char('\n') + error);
-  } else if (!ResumeFailureTold) {
+    ShowMessage(texts_[kHistoryNotSavedText] + QLatin1Char('\n') + error);
+  } else if (!resumeFailureTold_) {
     // Once a run: the game goes on, only a crash would lose the deal.
-    ResumeFailureTold = true;
-    ShowMessage(Texts[kResumeNotSavedText] + QLatin1Char('\n') + error);
+    resumeFailureTold_ = true;
+    ShowMessage(texts_[kResumeNotSavedText] + QLatin1Char('\n') + error);
   }
 }
 
@@ -137,28 +140,28 @@ void TMainWindow::NewGameClick() {
 
 void TMainWindow::DealByNumberClick() {
   // Deals by number are two-player deals.
-  if (Engine->Busy || TablePlaying()) return;
+  if (engine_->Busy || TablePlaying()) return;
   std::optional<QString> typed;
   if (AskDealNumber) {
     typed = AskDealNumber();
   } else {
     bool ok = false;
-    QString caption = Texts[kDealByNumberMenuText];
+    QString caption = texts_[kDealByNumberMenuText];
     caption.remove(QChar(0x2026));
-    const QString text = QInputDialog::getText(this, caption, Texts[kDealNumberPromptText],
+    const QString text = QInputDialog::getText(this, caption, texts_[kDealNumberPromptText],
                                                QLineEdit::Normal, QString(), &ok);
     if (ok) typed = text;
   }
   if (!typed) return;
   uint32_t number = 0;
   if (!ParseDealNumber(typed->toStdString(), &number)) {
-    ShowMessage(Texts[kDealNumberInvalidText]);
+    ShowMessage(texts_[kDealNumberInvalidText]);
     return;
   }
   // A deal going on is given up as F2 gives it up.
-  if (!Engine->ButtonVisible[durak::DealButton]) NewGameClick();
+  if (!engine_->ButtonVisible[durak::DealButton]) NewGameClick();
   DealCards(number);
-  ForgetHint();
+  keys_->ForgetHint();
 }
 
 void TMainWindow::OfferResume() {
@@ -172,15 +175,15 @@ void TMainWindow::OfferResume() {
       return;
     case TResumeLoad::Refused:
       // The table stays as a new game leaves it.
-      ShowMessage(Texts[kResumeDamagedText] + QLatin1Char('\n') +
+      ShowMessage(texts_[kResumeDamagedText] + QLatin1Char('\n') +
                   QFile::decodeName(SetAsidePath(keeper.ResumePath()).c_str()));
       return;
     case TResumeLoad::Loaded:
       break;
   }
   // Another player's deal waits for that player.
-  if (point.Deal.Player != ChampionsDialog_->CurChemp.NameText()) return;
-  const QString question = Texts[kResumeQuestionText];
+  if (point.Deal.Player != championsDialog_->CurChemp.NameText()) return;
+  const QString question = texts_[kResumeQuestionText];
   const bool yes = AskYesNo ? AskYesNo(question)
                             : QMessageBox::question(this, windowTitle(), question,
                                                     QMessageBox::Yes | QMessageBox::No,
@@ -189,7 +192,7 @@ void TMainWindow::OfferResume() {
 }
 
 bool TMainWindow::RestoreDeal(const TResumePoint& point) {
-  TGame& g = *Engine;
+  TGame& g = *engine_;
   // The person's own settings and champions row stay as they are now.
   const int32_t options = g.Options;
   const int32_t sort = g.HandOrder;
@@ -204,11 +207,11 @@ bool TMainWindow::RestoreDeal(const TResumePoint& point) {
   g.Options = options;
   g.HandOrder = sort;
   g.Record = record;
-  g.Chooser = point.Deal.Opponent == "strong" ? static_cast<ICompChooser*>(Strong.get())
-              : point.Deal.Opponent == "easy" ? Easy.get()
+  g.Chooser = point.Deal.Opponent == "strong" ? static_cast<ICompChooser*>(strong_.get())
+              : point.Deal.Opponent == "easy" ? easy_.get()
                                               : nullptr;
   // Every card face up and still, off the table unless a list places it below.
-  for (TCardWidget* card : Cards) {
+  for (TCardWidget* card : parts_.Cards) {
     card->SetCardState(1);
     if (card->Turned()) card->Turn();
     card->SetClickable(false);
@@ -216,31 +219,23 @@ bool TMainWindow::RestoreDeal(const TResumePoint& point) {
     card->SetHotMouse(marks.Cards[card->Tag() - 1]->HotMouse());
   }
   for (const TCardInfo& k : g.PlayerHand) {
-    Cards[k.Tag - 1]->SetClickable(true);
-    Cards[k.Tag - 1]->SetHandCursor(true);
+    parts_.Cards[k.Tag - 1]->SetClickable(true);
+    parts_.Cards[k.Tag - 1]->SetHandCursor(true);
   }
-  for (const TCardInfo& k : g.CompHand) Cards[k.Tag - 1]->SetCardState(0);
+  for (const TCardInfo& k : g.CompHand) parts_.Cards[k.Tag - 1]->SetCardState(0);
   for (int b = durak::TakeButton; b <= durak::DefendButton; ++b)
     g.SetButton(static_cast<TButton>(b), g.ButtonVisible[b]);
-  SetTrumpPicture(g.Trump);
-  SetTrumpVisible(true);
+  tableView_->SetTrumpPicture(g.Trump);
+  tableView_->SetTrumpVisible(true);
   g.ShowScore();
   g.ShowSpeech(sayClear);
   KeeperOf(*this).ResumeDeal(point);
-  Strong->Played = point.Deal.Computer;
+  strong_->Played = point.Deal.Computer;
   // The stock, the hands and the table's pairs where the layout puts them.
   ArrangeTable();
   ShowDealNumber();
-  Narrate();
+  keys_->Narrate();
   return true;
-}
-
-void TMainWindow::StatisticsClick() {
-  const TChampionsDialog* chemp = ChampionsDialog_.IfMade();
-  TStatisticsDialog dialog(this);
-  dialog.Show(ReadHistory(LocalPath(KeptFilePath(QStringLiteral("durak-history.jsonl")))),
-              chemp ? chemp->CurChemp.NameText() : std::string(), Texts);
-  dialog.exec();
 }
 
 }  // namespace durak

@@ -2,18 +2,23 @@
 #include "ChampionsDialog.h"
 #include "DealReviewWindow.h"
 #include "MainWindow.h"
+#include "MenuCommands.h"
 
 namespace durak {
 
-void TMainWindow::OpenDealReview() {
-  if (!DealReviewWindow) {
-    DealReviewWindow = new TDealReviewWindow(Texts, &Library, this);
-    DealReviewWindow->setAttribute(Qt::WA_DeleteOnClose);
+TDealReviewWindow* TMenuCommands::DealReviewWindow() const {
+  return dealReviewWindow_;
+}
+
+void TMenuCommands::OpenDealReview() {
+  if (!dealReviewWindow_) {
+    dealReviewWindow_ = new TDealReviewWindow(Texts(), &window_.CardLibrary(), &window_);
+    dealReviewWindow_->setAttribute(Qt::WA_DeleteOnClose);
   }
-  DealReviewWindow->OpenFile(DealHistoryFilePath(ChampionsDialog_->ChempFile));
-  DealReviewWindow->show();
-  DealReviewWindow->raise();
-  DealReviewWindow->activateWindow();
+  dealReviewWindow_->OpenFile(DealHistoryFilePath(window_.Champions()->ChempFile));
+  dealReviewWindow_->show();
+  dealReviewWindow_->raise();
+  dealReviewWindow_->activateWindow();
 }
 
 }  // namespace durak

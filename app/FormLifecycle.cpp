@@ -15,9 +15,11 @@
 #include "CardWidget.h"
 #include "ChampionsDialog.h"
 #include "MainWindow.h"
+#include "MenuCommands.h"
 #include "PaintedPanel.h"
 #include "PlainText.h"
 #include "ResourcePack.h"
+#include "TNameLabel.h"
 #include "WinColor.h"
 #include "WindowPlacement.h"
 
@@ -26,8 +28,8 @@ namespace durak {
 void TMainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // Moved to a screen of another pixel density: the cards are drawn again for it.
-  if (windowHandle() != nullptr && !ScreenWatched) {
-    ScreenWatched = true;
+  if (windowHandle() != nullptr && !screenWatched_) {
+    screenWatched_ = true;
     connect(windowHandle(), &QWindow::screenChanged, this, [this] { ArrangeTable(); });
   }
   if (Activated) return;
@@ -52,41 +54,42 @@ void TMainWindow::KeepFrameOnScreen() {
 }
 
 void TMainWindow::PrepareOnShow() {
-  if (Settings.State == wsMaximized) showMaximized();
-  if (Settings.DeskPicture <= 9) DeskItems[Settings.DeskPicture]->trigger();
+  if (settings_.State == wsMaximized) showMaximized();
+  if (settings_.DeskPicture <= 9) menus_->Items().DeskItems[settings_.DeskPicture]->trigger();
   // The texts came with the window; a language library missing then is tried (and its
   // absence reported) now.
-  if (TextsLanguage != Settings.Language)
-    (Settings.Language == 2 ? EnglishItem : RussianItem)->trigger();
-  if (Closing) return;
+  if (textsLanguage_ != settings_.Language)
+    (settings_.Language == 2 ? menus_->Items().EnglishItem : menus_->Items().RussianItem)
+        ->trigger();
+  if (closing_) return;
   LoadCardFaces();
-  if (Closing) return;
-  CheckDeskLibrary();
+  if (closing_) return;
+  menus_->CheckDeskLibrary();
   StartNewGame();
   // The dealt table shows at once; the champions table is made and opened over it after.
   repaint();
-  ChampionsDialog_->ChempMode = cmStartUp;
-  if (ChampionsDialog_->exec() != QDialog::Accepted) {
+  championsDialog_->ChempMode = cmStartUp;
+  if (championsDialog_->exec() != QDialog::Accepted) {
     close();
     return;
   }
-  PlayerNameLabel->setText(QString::fromStdString(ChampionsDialog_->CurChemp.NameText()));
-  const TChempRec& cur = ChampionsDialog_->CurChemp;
-  Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
-  ArrangeColumn();
+  parts_.PlayerNameLabel->setText(QString::fromStdString(championsDialog_->CurChemp.NameText()));
+  const TChempRec& cur = championsDialog_->CurChemp;
+  engine_->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
+  parts_.ArrangeColumn();
   // A deal of this player's that was cut off last time may go on.
   OfferResume();
   // The options and appearance dialogs are made now, the table long painted, rather than
   // before the window could first show.
-  OptionsDialog.Get();
-  AppearanceDialog.Get();
+  menus_->OptionsDialog().Get();
+  menus_->AppearanceDialog().Get();
 }
 
 void TMainWindow::LoadCardFaces() {
-  const QString chosen = QString::fromStdString(Settings.CardLibraryPath);
-  const bool ok =
-      durak::LoadCardFaces(Cards, chosen, Settings.CardBack, CardWidth, CardHeight, &Library);
-  PicturesStale = true;
+  const QString chosen = QString::fromStdString(settings_.CardLibraryPath);
+  const bool ok = durak::LoadCardFaces(parts_.Cards, chosen, settings_.CardBack,
+                                       cardSize_.LibraryWidth, cardSize_.LibraryHeight, &library_);
+  cardSize_.PicturesStale = true;
   if (!ok) {
     // The game cannot go on without its cards. When the chosen deck is not the standard one
     // and the standard one can be played with, the settings keep the standard deck from now
@@ -96,85 +99,56 @@ void TMainWindow::LoadCardFaces() {
     ResourcePack pack;
     if (chosen.compare(standard, Qt::CaseInsensitive) != 0 && pack.Open(standard) &&
         CardPackPlayable(pack)) {
-      Settings.CardLibraryPath = standard.toStdString();
-      details = Texts[kStandardDeckNextText].isEmpty()
+      settings_.CardLibraryPath = standard.toStdString();
+      details = texts_[kStandardDeckNextText].isEmpty()
                     ? QStringLiteral("The standard deck is used from the next start.")
-                    : Texts[kStandardDeckNextText];
+                    : texts_[kStandardDeckNextText];
     }
     pack.Close();
     ShowPlainMessage(this, QMessageBox::Critical, windowTitle(), CardLibraryMissingMessage(chosen),
                      details);
-    Engine->Busy = false;
+    engine_->Busy = false;
     close();
   }
   ArrangeTable();
 }
 
-void TMainWindow::ShowChampions() {
-  ChampionsDialog_->ChempMode = cmView;
-  ChampionsDialog_->exec();
-  // The row may have changed meanwhile in another copy of the game: the record follows it.
-  const TChempRec& cur = ChampionsDialog_->CurChemp;
-  Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
-}
-
-bool TMainWindow::ShowChampionsAfterDeal() {
-  // The deal's result goes into the current player's row when the table is shown.
-  TChempRec& cur = ChampionsDialog_->CurChemp;
-  cur.Games = Engine->Record.Games;
-  cur.Wins = Engine->Record.Wins;
-  cur.Losses = Engine->Record.Losses;
-  cur.Rating = Engine->Record.Rating;
-  ChampionsDialog_->ChempMode = cmAfterDeal;
-  // The end of the deal is said before the table takes the focus.
-  Narrate();
-  Announcer->Flush();
-  ChampionsDialog_->ReviewAsked = false;
-  const bool ok = ChampionsDialog_->exec() == QDialog::Accepted;
-  Engine->Record = {cur.Games, cur.Wins, cur.Losses, cur.Rating};
-  // The review opens once the deal's end has run its course.
-  if (ChampionsDialog_->ReviewAsked) QTimer::singleShot(0, this, [this] { OpenDealReview(); });
-  return ok;
-}
-
 void TMainWindow::closeEvent(QCloseEvent* event) {
   // No closing while the window is made or a deal is laid out.
-  if (Engine && Engine->Busy) {
+  if (engine_ && engine_->Busy) {
     event->ignore();
     return;
   }
-  Closing = true;
+  closing_ = true;
   // Results put off while another program held durak.r's lock: one more bounded wait,
   // then written all the same, so no finished deal is lost.
-  if (TChampionsDialog* chemp = ChampionsDialog_.IfMade()) chemp->SavePendingAtExit();
+  if (TChampionsDialog* chemp = championsDialog_.IfMade()) chemp->SavePendingAtExit();
   WriteSettingsFile();
   event->accept();
 }
 
 bool TMainWindow::WriteSettingsFile() {
-  Settings.RBright = TablePanel->RBright();
-  Settings.FColor = KeepWinColor(Settings.FColor, TablePanel->FColor());
-  Settings.SColor = KeepWinColor(Settings.SColor, TablePanel->SColor());
-  Settings.Color = KeepWinColor(Settings.Color, TablePanel->Color());
-  Settings.Options = static_cast<uint16_t>(Engine->Options);
-  Settings.GlideSpeed = Engine->GlideSpeed;
-  Settings.HandOrder = Engine->HandOrder;
-  Settings.State = isMinimized() ? wsMinimized : isMaximized() ? wsMaximized : wsNormal;
-  if (Settings.State == wsNormal) {
-    Settings.Left = x();
-    Settings.Top = y();
-    Settings.Width = width();
-    Settings.Height = height();
+  settings_.RBright = parts_.TablePanel->RBright();
+  settings_.FColor = KeepWinColor(settings_.FColor, parts_.TablePanel->FColor());
+  settings_.SColor = KeepWinColor(settings_.SColor, parts_.TablePanel->SColor());
+  settings_.Color = KeepWinColor(settings_.Color, parts_.TablePanel->Color());
+  GameIntoSettings();
+  settings_.State = isMinimized() ? wsMinimized : isMaximized() ? wsMaximized : wsNormal;
+  if (settings_.State == wsNormal) {
+    settings_.Left = x();
+    settings_.Top = y();
+    settings_.Width = width();
+    settings_.Height = height();
   }
-  TProfileFile ini(QFile::encodeName(SettingsFile).toStdString());
+  TProfileFile ini(QFile::encodeName(settingsFile_).toStdString());
   ini.Load();
-  WriteSettings(ini, Settings);
+  WriteSettings(ini, settings_);
   std::string error;
   if (ini.Save(&error)) return true;
   // The file's path, and under it what that means in the player's language (a full disk,
   // a read-only folder).
   ShowPlainMessage(this, QMessageBox::Warning, windowTitle(), QString::fromStdString(error),
-                   Texts[kSettingsNotSavedText]);
+                   texts_[kSettingsNotSavedText]);
   return false;
 }
 

@@ -7,7 +7,9 @@
 
 #include "Announcer.h"
 #include "HandFocus.h"
+#include "KeyboardAccess.h"
 #include "MainWindow.h"
+#include "MenuCommands.h"
 #include "RaisedButton.h"
 #include "StrongChooser.h"
 #include "TableWindow.h"
@@ -34,55 +36,47 @@ std::unique_ptr<ISearchClock> MakeWindowSearchClock() {
   return std::make_unique<TWindowSearchClock>();
 }
 
-void TMainWindow::HintClick() {
-  HintMenu = -1;
-  if (TablePlaying()) {
-    TableWindow->Hint();
+void TMenuCommands::HintClick() {
+  TKeyboardAccess& keys = window_.Keys();
+  keys.SetHintMenu(-1);
+  if (window_.TablePlaying()) {
+    window_.TableWindow()->Hint();
     return;
   }
-  if (Engine->Busy) return;
+  if (Game().Busy) return;
   // The same table always gets the same suggestion.
-  const THint hint = StrongHint(*Engine, 1, TStrongParams(), SearchClock.get());
+  const THint hint = StrongHint(Game(), 1, TStrongParams(), window_.SearchClock());
   if (!hint.Valid) {
     QApplication::beep();
     return;
   }
   // In a solved position the hint also says what exact play on both sides leads to.
   const QString solved = !hint.Solved     ? QString()
-                         : hint.Value > 0 ? Texts[kSolvedWinText]
-                         : hint.Value < 0 ? Texts[kSolvedLossText]
-                                          : Texts[kSolvedDrawText];
+                         : hint.Value > 0 ? Texts()[kSolvedWinText]
+                         : hint.Value < 0 ? Texts()[kSolvedLossText]
+                                          : Texts()[kSolvedDrawText];
   if (hint.IsClick) {
-    HintMenu = hint.Menu;
-    HandFocus->Show(Cards[hint.Tag - 1]);
-    HintMarked = HandFocus->Card() != nullptr;
+    keys.SetHintMenu(hint.Menu);
+    keys.HandFocus()->Show(Parts().Cards[hint.Tag - 1]);
+    keys.SetHintMarked(keys.HandFocus()->Card() != nullptr);
     // Said as a hint, not only as the card the mark moved to.
-    QString card = CardName(Cards[hint.Tag - 1]);
+    QString card = keys.CardName(Parts().Cards[hint.Tag - 1]);
     if (!card.isEmpty()) card[0] = card[0].toLower();
-    if (!Texts[kHintPlayText].isEmpty()) Announcer->Say(Texts[kHintPlayText].arg(card));
-    Announcer->Flush();
-    if (!solved.isEmpty()) SpeechLabel->setText(solved);
+    if (!Texts()[kHintPlayText].isEmpty()) keys.Announcer()->Say(Texts()[kHintPlayText].arg(card));
+    keys.Announcer()->Flush();
+    if (!solved.isEmpty()) Parts().SpeechLabel->setText(solved);
     return;
   }
-  HintMarked = false;
-  HandFocus->Clear();
-  TRaisedButton* button = ButtonOf(hint.Button);
-  const QString format = Texts[kHintButtonText].contains(QStringLiteral("%1"))
-                             ? Texts[kHintButtonText]
+  keys.ClearMark();
+  TRaisedButton* button = Parts().ButtonOf(hint.Button);
+  const QString format = Texts()[kHintButtonText].contains(QStringLiteral("%1"))
+                             ? Texts()[kHintButtonText]
                              : QStringLiteral("%1");
   const QString text = format.arg(button->text());
-  SpeechLabel->setText(solved.isEmpty() ? text : QStringLiteral("%1. %2").arg(text, solved));
-  Announcer->Say(format.arg(button->text().remove(u'&')));
-  Announcer->Flush();
-}
-
-void TMainWindow::ForgetHint() {
-  HintMenu = -1;
-  if (!HintMarked) return;
-  HintMarked = false;
-  // A card played from the keyboard leaves the frame to the keys, which pass it on along
-  // the hand; otherwise the suggestion's mark goes with the move that followed it.
-  if (!KeyboardPlay) HandFocus->Clear();
+  Parts().SpeechLabel->setText(solved.isEmpty() ? text
+                                                : QStringLiteral("%1. %2").arg(text, solved));
+  keys.Announcer()->Say(format.arg(button->text().remove(u'&')));
+  keys.Announcer()->Flush();
 }
 
 }  // namespace durak

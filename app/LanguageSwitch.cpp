@@ -11,13 +11,16 @@
 #include "AppearanceDialog.h"
 #include "ChampionsDialog.h"
 #include "DealReviewWindow.h"
+#include "KeyboardAccess.h"
 #include "MainWindow.h"
+#include "MenuCommands.h"
 #include "OptionsDialog.h"
 #include "PasswordDialog.h"
 #include "PlainText.h"
 #include "RaisedButton.h"
 #include "ResourcePack.h"
 #include "RulesWindow.h"
+#include "TNameLabel.h"
 #include "TableWindow.h"
 
 namespace durak {
@@ -49,20 +52,20 @@ void FollowWithQtDialogs(QObject* owner, int language) {
 }  // namespace
 
 void TMainWindow::LanguageChosen(int language) {
-  (language == 2 ? EnglishItem : RussianItem)->setChecked(true);
-  Settings.Language = language == lnEnglish ? lnEnglish : lnRussian;
+  (language == 2 ? menus_->Items().EnglishItem : menus_->Items().RussianItem)->setChecked(true);
+  settings_.Language = language == lnEnglish ? lnEnglish : lnRussian;
   ApplyLanguage(language);
 }
 
 void TMainWindow::ApplyLanguage(int language) {
   if (!LoadLanguage(language)) {
-    QString message = (Texts[kLibraryWordText] + QStringLiteral(" durlang.dll ")).left(63);
-    message = (message + Texts[kCannotOpenText]).left(113);
+    QString message = (texts_[kLibraryWordText] + QStringLiteral(" durlang.dll ")).left(63);
+    message = (message + texts_[kCannotOpenText]).left(113);
     ShowPlainMessage(this, QMessageBox::Information, windowTitle(), message);
     close();
     return;
   }
-  if (!TablePlaying()) Engine->ShowSpeech(static_cast<TSpeech>(Engine->LastSpeech));
+  if (!TablePlaying()) engine_->ShowSpeech(static_cast<TSpeech>(engine_->LastSpeech));
 }
 
 bool TMainWindow::LoadLanguage(int language) {
@@ -71,65 +74,48 @@ bool TMainWindow::LoadLanguage(int language) {
   if (!pack.Open(QStringLiteral("durlang.dll"))) return false;
   for (int i = 1; i < TTextTable::kFirstBlockEnd; ++i) {
     // The rules window's paragraphs are longer than a caption.
-    Texts.At(i) = i >= kFirstRulesText ? pack.LoadLongText(base + i) : pack.LoadText(base + i);
+    texts_.At(i) = i >= kFirstRulesText ? pack.LoadLongText(base + i) : pack.LoadText(base + i);
   }
   for (int i = TTextTable::kSecondBlockStart; i < TTextTable::kCount; ++i) {
     const bool tableRules =
         i >= kFirstTableRulesText && i < kFirstTableRulesText + kTableRulesTextCount;
-    Texts.At(i) = tableRules ? pack.LoadLongText(base + i) : pack.LoadText(base + i);
+    texts_.At(i) = tableRules ? pack.LoadLongText(base + i) : pack.LoadText(base + i);
   }
   pack.Close();
-  TextsLanguage = language;
+  textsLanguage_ = language;
   FollowWithQtDialogs(this, language);
   ApplyTexts();
   return true;
 }
 
 void TMainWindow::ApplyTexts() {
-  const TTextTable& t = Texts;
-  TextsLoaded = true;
-  FileMenu->menuAction()->setText(t[kFileMenuText]);
-  NewGameItem->setText(t[kNewGameMenuText]);
-  ChampionsItem->setText(t[kChampionsMenuText]);
-  ExitItem->setText(t[kExitMenuText]);
-  OptionsMenu->menuAction()->setText(t[kOptionsMenuText]);
-  OptionsItem->setText(t[kSettingsMenuText]);
-  AppearanceItem->setText(t[kAppearanceMenuText]);
-  DeskPictureMenu->menuAction()->setText(t[kDeskMenuText]);
-  for (int i = 0; i < 10; ++i) DeskItems[i]->setText(t[DeskText(i)]);
-  LanguageMenu->menuAction()->setText(t[kLanguageMenuText]);
-  RussianItem->setText(t[kRussianMenuText]);
-  EnglishItem->setText(t[kEnglishMenuText]);
-  HelpMenu->menuAction()->setText(t[kHelpMenuText]);
-  AboutItem->setText(t[kAboutMenuText]);
-  ExitBarItem->setText(t[kQuitMenuText]);
+  const TTextTable& t = texts_;
+  textsLoaded_ = true;
+  menus_->ApplyTexts(t);
   ShowDealNumber();
-  DealByNumberItem->setText(t[kDealByNumberMenuText]);
-  StatisticsItem->setText(t[kStatisticsMenuText]);
-  DealButton->setText(t[kShuffleButtonText]);
-  DiscardButton->setText(t[kBitoButtonText]);
-  TakeButton->setText(t[kBeruButtonText]);
-  ComputerTakesButton->setText(t[kTakeItButtonText]);
-  DefendButton->setText(t[kDefendButtonText]);
+  parts_.DealButton->setText(t[kShuffleButtonText]);
+  parts_.DiscardButton->setText(t[kBitoButtonText]);
+  parts_.TakeButton->setText(t[kBeruButtonText]);
+  parts_.ComputerTakesButton->setText(t[kTakeItButtonText]);
+  parts_.DefendButton->setText(t[kDefendButtonText]);
   // The key letters, in the order of the captions.
-  const std::array<TRaisedButton*, 5> byCaption = {DealButton, DiscardButton, TakeButton,
-                                                   ComputerTakesButton, DefendButton};
+  const std::array<TRaisedButton*, 5> byCaption = parts_.ButtonsByCaption();
   for (int i = 0; i < 5; ++i) {
     const QString letter = t[KeyLetterText(i)];
     byCaption[i]->SetKeyLetter(letter.size() == 1 ? letter.at(0) : QChar());
   }
-  if (TableWindow) TableWindow->ApplyTexts();
-  ComputerScoreCaption->setText(t[kComputerSideText]);
-  StockCaption->setText(t[kStockSideText]);
+  if (tableWindow_) tableWindow_->ApplyTexts();
+  parts_.ComputerScoreCaption->setText(t[kComputerSideText]);
+  parts_.StockCaption->setText(t[kStockSideText]);
   // Until a player is chosen in the champions table the player's side has its caption.
-  const TChampionsDialog* chemp = ChampionsDialog_.IfMade();
+  const TChampionsDialog* chemp = championsDialog_.IfMade();
   if (chemp && !chemp->CurChemp.NameText().empty())
-    PlayerNameLabel->setText(QString::fromStdString(chemp->CurChemp.NameText()));
+    parts_.PlayerNameLabel->setText(QString::fromStdString(chemp->CurChemp.NameText()));
   else
-    PlayerNameLabel->setText(t[kPlayerSideText]);
+    parts_.PlayerNameLabel->setText(t[kPlayerSideText]);
 
   // The engine's words: card names for the pick-a-pair menu and the speeches.
-  TGameTexts& g = Engine->Texts;
+  TGameTexts& g = engine_->Texts;
   for (int s = 1; s <= 4; ++s) g.SuitWords[s] = Cut(t[SuitWordText(s)], 10);
   for (int r = 6; r <= 14; ++r) g.RankWords[r] = Cut(t[RankWordText(r)], 10);
   g.PopupWords = {Cut(t[kBeatWordText], 10), Cut(t[kTransferWordText], 10)};
@@ -137,24 +123,18 @@ void TMainWindow::ApplyTexts() {
     for (int v = 0; v < kSpeechVariants; ++v) g.Speeches[k][v] = Cut(t[SpeechText(k, v)], 49);
 
   // Each dialog puts the texts on its own captions.
-  if (TChampionsDialog* d = ChampionsDialog_.IfMade()) d->ApplyTexts(t);
-  if (TPasswordDialog* d = PasswordDialog_.IfMade()) d->ApplyTexts(t);
-
-  // The desk entries of the right-click menu share the main menu's texts.
-  for (int i = 0; i < 10; ++i) DeskPopupItems[i]->setText(t[DeskText(i)]);
+  if (TChampionsDialog* d = championsDialog_.IfMade()) d->ApplyTexts(t);
+  if (TPasswordDialog* d = passwordDialog_.IfMade()) d->ApplyTexts(t);
 
   // The options and appearance dialogs take them when made, if they are not yet.
-  if (TOptionsDialog* d = OptionsDialog.IfMade()) d->ApplyTexts(t);
-  if (TAppearanceDialog* d = AppearanceDialog.IfMade()) d->ApplyTexts(t);
+  if (TOptionsDialog* d = menus_->OptionsDialog().IfMade()) d->ApplyTexts(t);
+  if (TAppearanceDialog* d = menus_->AppearanceDialog().IfMade()) d->ApplyTexts(t);
 
-  RulesItem->setText(t[kRulesMenuText]);
-  HintItem->setText(t[kHintMenuText]);
-  DealReviewItem->setText(t[kDealReviewText]);
-  if (DealReviewWindow) DealReviewWindow->ApplyTexts(t);
-  if (RulesWindow) RulesWindow->ApplyTexts(t);
-  UpdateAccessibleTexts();
-  ArrangeColumn();
-  ArrangeBottomBar();
+  if (menus_->DealReviewWindow()) menus_->DealReviewWindow()->ApplyTexts(t);
+  if (menus_->RulesWindow()) menus_->RulesWindow()->ApplyTexts(t);
+  keys_->UpdateAccessibleTexts();
+  parts_.ArrangeColumn();
+  parts_.ArrangeBottomBar();
 }
 
 }  // namespace durak

@@ -1,12 +1,13 @@
 // The main window: the card table with the two hands and the six pairs, the right-hand
 // column with the three counters, the bottom bar with the speech line and the command
-// buttons, and the menus. It hands the engine the 36 cards and itself as the table view.
+// buttons, and the menus. It hands the engine the 36 cards and its table view, keeps the
+// settings, the texts of the language and the deal, and plays a table of three or four.
+// Its concerns live in their own parts: the widgets (TWindowParts), the engine's view of
+// them (TWindowTableView), the menus' commands (TMenuCommands) and the keyboard and screen
+// reader (TKeyboardAccess).
 #pragma once
 
-#include <QImage>
 #include <QMainWindow>
-#include <QPointer>
-#include <array>
 #include <functional>
 #include <memory>
 #include <nlohmann/json_fwd.hpp>
@@ -15,171 +16,96 @@
 
 #include "CardRenditions.h"
 #include "Game.h"
+#include "KeyboardAccess.h"
 #include "MadeOnUse.h"
+#include "MenuCommands.h"
 #include "Settings.h"
-#include "TNameLabel.h"
 #include "TextTable.h"
-
-class QAction;
-class QActionGroup;
-class QLabel;
-class QMenu;
+#include "WindowParts.h"
+#include "WindowTableView.h"
 
 namespace durak {
 
 class ISearchClock;
-class TAnnouncer;
-class TPlayNarrator;
-class TRaisedButton;
-class THandFocus;
 class TStrongChooser;
 class TEasyChooser;
-class TCardWidget;
-class TLedDisplay;
-class TPaintedPanel;
 class TChampionsDialog;
 class TDealKeeper;
+class TPasswordDialog;
+class TTableWindow;
 struct TResumePoint;
 struct TDealRecord;
-class TAppearanceDialog;
-class TPasswordDialog;
-class TOptionsDialog;
-class TRulesWindow;
-class TDealReviewWindow;
-class TTableWindow;
 
 // The clock the search reads its time budget from.
 std::unique_ptr<ISearchClock> MakeWindowSearchClock();
 
-class TMainWindow : public QMainWindow, public ITableView, public IClock {
+// The card size, kept in one place: the card library's own, and the one the table shows
+// the cards at.
+struct TCardSize {
+  // The card library's card size (its back's size).
+  int LibraryWidth = 59, LibraryHeight = 80;
+  // The size the table shows the cards at: the library's size times Scale, which grows
+  // with the table while the settings' ScaleToWindow is on.
+  int Width = 59, Height = 80;
+  double Scale = 1.0;
+  // The screen's pixel density the pictures were drawn for.
+  double Dpr = 1.0;
+  // The card pictures must be drawn again (a new library or back).
+  bool PicturesStale = true;
+};
+
+class TMainWindow : public QMainWindow, public IClock {
   Q_OBJECT
  public:
   explicit TMainWindow(QWidget* parent = nullptr);
   ~TMainWindow() override;
 
-  // ---- the table view the engine talks to --------------------------------------------
-  void SetButtonVisible(TButton button, bool visible) override;
-  void SetSpeechText(const std::string& text) override;
-  void SetLed(TLed led, int value) override;
-  void SetTrumpPicture(int suit) override;
-  void SetTrumpVisible(bool visible) override;
-  void PlaceTrumpPicture(int left, int top) override;
-  int TrumpPictureWidth() const override;
-  int TrumpPictureHeight() const override;
-  int PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) override;
-  void PlaySound(TSound id) override;
-  void Wait(int milliseconds) override;
-  void ProcessMessages() override;
-  bool ShowChampionsAfterDeal() override;
-  void CloseMainWindow() override;
-  uint32_t MillisOfDay() override;
+  // ---- the window's parts ------------------------------------------------------------
+  TGame& Game() { return *engine_; }
+  const TGame& Game() const { return *engine_; }
+  const TWindowParts& Parts() const { return parts_; }
+  TKeyboardAccess& Keys() { return *keys_; }
+  const TKeyboardAccess& Keys() const { return *keys_; }
+  TMenuCommands& Menus() { return *menus_; }
+  TWindowTableView& TableView() { return *tableView_; }
+  // What durak.ini keeps. The options, the cards' speed and the hand's order are the
+  // engine's while the window is open: they are taken from here at start-up and put back
+  // when the file is written.
+  TSettings& Settings() { return settings_; }
+  // The texts of the current language; empty until loaded.
+  TTextTable& Texts() { return texts_; }
+  const TTextTable& Texts() const { return texts_; }
+  // Whether the texts have been put on the window (dialogs made later take them on too).
+  bool TextsLoaded() const { return textsLoaded_; }
+  const TCardSize& CardSize() const { return cardSize_; }
+  // The faces and backs of the card library in use, with their larger renditions.
+  TCardLibrary& CardLibrary() { return library_; }
+  // The clock the hint's search reads its time budget from.
+  ISearchClock* SearchClock() const { return searchClock_.get(); }
+  // The champions table, made when first asked for.
+  TChampionsDialog* ChampionsDialog() { return championsDialog_.Get(); }
+  // The same table as a part made on use: IfMade() asks without making it.
+  TMadeOnUse<TChampionsDialog>& Champions() { return championsDialog_; }
 
   // ---- start-up, layout and shutdown -------------------------------------------------
   void PrepareOnShow();
   void ArrangeTable();
   void LoadCardFaces();
-  void ShowChampions();
+  // The card pictures drawn again at the table's card size (a new back); nothing moves.
+  void DrawCardsAnew();
   void LanguageChosen(int language);
   void ApplyLanguage(int language);
-  // Loads the texts of a language from the language library and puts them on the window;
-  // false, with nothing changed, when the library cannot be opened.
-  bool LoadLanguage(int language);
-  // The language whose texts are loaded: 1 Russian, 2 English, 0 none yet.
-  int TextsLanguage = 0;
   // Writes durak.ini; false (with a message shown) when the file cannot be written.
   bool WriteSettingsFile();
   // Puts the texts of the current language on every caption and into the word tables.
   void ApplyTexts();
+  uint32_t MillisOfDay() override;
 
-  // When set, answers the pick-a-pair menu instead of popping it up (tests, automation).
-  std::function<int(const std::vector<TPairMenuItem>&)> ChoosePair;
-
-  // ---- keyboard play -------------------------------------------------------------------
-  // The mark the arrow keys move along the player's hand.
-  THandFocus* HandFocus = nullptr;
-  // The cards of the player's hand lying on the table, in the engine's order.
-  std::vector<TCardWidget*> HandCards() const;
-  // The command button Enter presses: the rightmost one shown, or nullptr.
-  TRaisedButton* RightmostButton() const;
-  // Set while a card played from the keyboard is being played.
-  bool KeyboardPlay = false;
-
-  // ---- what a screen reader hears ------------------------------------------------------
-  // A card's name in the current language ("Дама треф, козырь"); a face-down card's name
-  // does not give it away.
-  QString CardName(const TCardWidget* card) const;
-  // Pair 0..5 on the table: "attack, beaten by" or "attack, not beaten"; empty when free.
-  QString PairText(int slot) const;
-  QString CardDescription(const TCardWidget* card) const;
-  QString TableDescription() const;
-  // Says lines to a reader without moving the focus (the play as it goes, F5, F6, H).
-  TAnnouncer* Announcer = nullptr;
-  // Puts what changed on the table since the last look into words for the reader.
-  void Narrate();
-  // F6: the computer's card count, the stock, the trump under it and the score.
-  QString StateReading() const;
-  // The name the computer's counter reads as: its score and its card count.
-  QString ComputerLedName() const;
-
-  // ---- options, desk pictures, appearance, About ------------------------------------
-  void ShowOptions();
-  void ShowAppearance();
-  void ChooseDeskPicture(int tag);
-  void ChooseDeskPictureFromPopup(int tag);
-  // Triggers the window's menu item of that name ("F3", "EnglishItem"); an unknown name does
-  // nothing.
-  void TriggerMenuItem(const QString& name);
-  // Rebuilds the picture of desk entry k (0..9), or of all ten for k = 100.
-  // At start-up: tells the player when the desk library cannot be opened. The desk menus'
-  // entry pictures are made when a desk menu is first opened.
-  void CheckDeskLibrary();
-  void MakeDeskThumbnails(int k);
-  void ShowAbout();
-  // Help > Rules: shows the rules window (not modal) and brings it to the front.
-  void RulesClick();
-  TRulesWindow* RulesWindow = nullptr;
-  QAction* RulesItem = nullptr;
-  // Game > Hint (H): marks the card (with the keyboard's frame) or names the button the
-  // strong player would choose for the player now, from what the player can see.
-  void HintClick();
-  QAction* HintItem = nullptr;
-  // "Разбор раздачи": the review of the last finished deal of the history.
-  QAction* DealReviewItem = nullptr;
-  QPointer<TDealReviewWindow> DealReviewWindow;
-  void OpenDealReview();
-  // The pair the hint chose to beat, preselected when the pick-a-pair menu comes up.
-  int HintMenu = -1;
-  // Whether the hand's frame is the hint's mark on its suggested card.
-  bool HintMarked = false;
-  // After a card played or a button pressed: the hint's mark goes, the hint being spent.
-  void ForgetHint();
-  // The options and appearance dialogs, made when first opened.
-  TMadeOnUse<TOptionsDialog> OptionsDialog;
-  TMadeOnUse<TAppearanceDialog> AppearanceDialog;
-  QMenu* DeskPopupMenu = nullptr;
-  std::array<QAction*, 10> DeskPopupItems{};
-  std::array<QImage, 10> DeskThumbnails;
-  // Shows a message box over the window; tests replace it.
-  std::function<void(const QString& text)> ShowMessage;
-
-  // ---- the deal kept: resume, deal numbers, history, statistics ------------------------
-  // Deals the cards: with the number given, or with one taken from the clock. The deal's
-  // number is its shuffle's seed: the window's clock answers it while the cards are dealt.
-  void DealCards(std::optional<uint32_t> number = std::nullopt);
+  // ---- the deal kept: resume, deal numbers, history ----------------------------------
   // File > Deal by number: asks for a number and deals it (a deal going on is given up).
   void DealByNumberClick();
-  // File > Statistics: the current player's deals as the history tells them.
-  void StatisticsClick();
   // F2: the game starts again; the deal going on is given up and not resumed.
   void NewGameClick();
-  // Feeds the engine one event of the player's (a card clicked, a button pressed), then
-  // writes the deal to the resume file, or into the history once it is over.
-  void PlayEvent(const std::function<void()>& apply, nlohmann::json event);
-  // At start-up, once the champions table has chosen the player: a deal of that player's
-  // cut off last time is offered to go on.
-  void OfferResume();
-  // Lays the table out as the resume point left it; false when the engine refuses it.
-  bool RestoreDeal(const TResumePoint& point);
   // The window's caption with the number of the deal on the table.
   void ShowDealNumber();
   // The resume and history files, beside the champions table.
@@ -188,132 +114,99 @@ class TMainWindow : public QMainWindow, public ITableView, public IClock {
   // name, the time and the computer players' level; tells the player when it could not be
   // written.
   void KeepTableDeal(TDealRecord record);
-  std::unique_ptr<TDealKeeper> Keeper;
-  // Asks a yes-or-no question over the window; tests replace it.
-  std::function<bool(const QString& text)> AskYesNo;
-  // Asks for a deal number; tests replace it. Empty when the player cancels.
-  std::function<std::optional<QString>()> AskDealNumber;
-  QAction *DealByNumberItem = nullptr, *StatisticsItem = nullptr;
+
   // ---- the table of three and four ---------------------------------------------------
-  // Plays a table of three or four in this window; made when first chosen.
-  std::unique_ptr<TTableWindow> TableWindow;
+  // The table of three or four played in this window; null until first chosen.
+  TTableWindow* TableWindow() const { return tableWindow_.get(); }
   // Whether the window plays a table of three or four now.
   bool TablePlaying() const;
   // File > New game (F2), and the game at start-up: at the number of players the options
   // hold now.
   void StartNewGame();
-  // "Пас": the person throws in no more (at a table of three or four).
-  TRaisedButton* PassButton = nullptr;
 
-  TGame& Game() { return *Engine; }
-  TChampionsDialog* ChampionsDialog() { return ChampionsDialog_.Get(); }
-  TSettings Settings;
-  // The durak.ini of this run, fixed when the window is made.
-  QString SettingsFile;
-  // The texts of the current language; empty until loaded.
-  TTextTable Texts;
-  // Whether Texts have been put on the window (dialogs made later take them on too).
-  bool TextsLoaded = false;
-  bool Activated = false;
+  // ---- test hooks: tests replace or set these ------------------------------------------
+  // Shows a message box over the window.
+  std::function<void(const QString& text)> ShowMessage;
+  // Asks a yes-or-no question over the window.
+  std::function<bool(const QString& text)> AskYesNo;
+  // Asks for a deal number. Empty when the player cancels.
+  std::function<std::optional<QString>()> AskDealNumber;
+  // When set, answers the pick-a-pair menu instead of popping it up.
+  std::function<int(const std::vector<TPairMenuItem>&)> ChoosePair;
+  // The resume and history files' keeper, made when first needed.
+  std::unique_ptr<TDealKeeper> Keeper;
   // The time of day every deal is shuffled from, fixed by tests that play a known deal;
   // unset, the clock is read.
   std::optional<uint32_t> FixedMillisOfDay;
-
-  // The window's parts, named as the game names them.
-  TPaintedPanel *ButtonBar, *ScoreColumn, *TablePanel;
-  QLabel *StockCaption, *SpeechLabel, *ComputerScoreCaption, *TrumpImage;
-  // The current player's name under the player's counter.
-  TNameLabel* PlayerNameLabel;
-  TLedDisplay *PlayerScoreLed, *ComputerScoreLed, *StockLed;
-  TRaisedButton *TakeButton, *DealButton, *ComputerTakesButton, *DiscardButton, *DefendButton;
-  std::vector<TCardWidget*> Cards;
-  QMenu *FileMenu, *OptionsMenu, *DeskPictureMenu, *LanguageMenu, *HelpMenu;
-  QAction *NewGameItem, *ChampionsItem, *ExitItem, *OptionsItem, *AppearanceItem, *AboutItem,
-      *ExitBarItem, *RussianItem, *EnglishItem;
-  std::array<QAction*, 10> DeskItems{};
-  // The card library's card size (its back's size).
-  int CardWidth = 59, CardHeight = 80;
-  // The size the table shows the cards at: the library's size times CardScaleNow, which
-  // grows with the table while Settings.ScaleToWindow is on.
-  int TableCardWidth = 59, TableCardHeight = 80;
-  double CardScaleNow = 1.0;
-  // The faces and backs of the card library in use, with their larger renditions.
-  TCardLibrary Library;
+  // Whether the first activation has run; set by tests that skip the start-up round.
+  bool Activated = false;
 
  protected:
   void showEvent(QShowEvent* event) override;
-  // Moves and shrinks the window so that its frame lies on the available screen area.
-  void KeepFrameOnScreen();
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  friend class TTableWindow;
-  void CreateMenus();
-  void CreateDialogs();
-  void CreatePanels();
+  // Loads the texts of a language from the language library and puts them on the window;
+  // false, with nothing changed, when the library cannot be opened.
+  bool LoadLanguage(int language);
+  // Deals the cards: with the number given, or with one taken from the clock. The deal's
+  // number is its shuffle's seed: the window's clock answers it while the cards are dealt.
+  void DealCards(std::optional<uint32_t> number = std::nullopt);
+  // Feeds the engine one event of the player's (a card clicked, a button pressed), then
+  // writes the deal to the resume file, or into the history once it is over.
+  void PlayEvent(const std::function<void()>& apply, nlohmann::json event);
+  // Moves and shrinks the window so that its frame lies on the available screen area.
+  void KeepFrameOnScreen();
   void CreateCards();
-  void ArrangeColumn();
-  // Rebuilds desk entry pictures; `report` false keeps quiet about a missing desk library.
-  void MakeDeskThumbnails(int k, bool report);
-  // Whether a missing desk library has been reported in this run.
-  bool DeskMissingTold = false;
-  void DressFramePanels();
-  void ArrangeBottomBar();
+  void ConnectButtons();
+  void CreateChampions();
+  // At start-up, once the champions table has chosen the player: a deal of that player's
+  // cut off last time is offered to go on.
+  void OfferResume();
+  // Lays the table out as the resume point left it; false when the engine refuses it.
+  bool RestoreDeal(const TResumePoint& point);
+  // The engine takes the options, the cards' speed and the hand's order from the settings
+  // at start-up and owns them during play; they go back into the settings when written.
+  void SettingsIntoGame();
+  void GameIntoSettings();
   // Works out the card size for the table's size and, when it or the screen's pixel density
   // changed, draws the faces, backs and the trump-suit picture anew for it.
   void ApplyCardScale(int tableWidth, int tableHeight);
-  // The trump-suit picture at the current card scale.
-  void ShowTrumpPicture();
-  TRaisedButton* ButtonOf(TButton button) const;
-  void CreateHandFocus();
-  std::array<TRaisedButton*, 6> ButtonsFromTheRight() const;
-  bool HandleKey(const QKeyEvent& event);
-  void PlayCardFromKeyboard(TCardWidget* card);
-  // Tells a screen reader which card the keyboard mark is on now.
-  void CardFocusMoved(TCardWidget* card);
-  int KeyDepth = 0;
-  void SetUpAccessibility();
-  void ForgetAccessibility();
-  int AttackRow() const;
-  // The counters' names and the buttons' key descriptions in the current language.
-  void UpdateAccessibleTexts();
-  void AnnounceSpeech();
-  void CreateAnnouncer();
-  // After a bout and at a deal's start the keyboard's mark waits on the hand's first card.
-  void MarkHandForNextBout();
-  // The card the mark was put on for a new bout, while the player has not moved it: the
-  // mark keeps to the hand's first card as the hand is laid out and sorted.
-  QPointer<TCardWidget> AutoMarked;
-  // Whether the player plays from the keyboard: set by a key pressed in the window, cleared
-  // by a card clicked with the mouse. Only then (or with a screen reader listening) does a
-  // new bout put the frame on the hand's first card.
-  bool PlaysByKeys = false;
-  void KeepAutoMarkFirst();
-  std::unique_ptr<TPlayNarrator> Narrator;
 
-  std::unique_ptr<TGame> Engine;
+  TSettings settings_;
+  // The durak.ini of this run, fixed when the window is made.
+  QString settingsFile_;
+  TTextTable texts_;
+  bool textsLoaded_ = false;
+  // The language whose texts are loaded: 1 Russian, 2 English, 0 none yet.
+  int textsLanguage_ = 0;
+  TWindowParts parts_;
+  TCardSize cardSize_;
+  TCardLibrary library_;
+  std::unique_ptr<TWindowTableView> tableView_;
+  std::unique_ptr<TMenuCommands> menus_;
+  std::unique_ptr<TGame> engine_;
+  std::unique_ptr<TKeyboardAccess> keys_;
   // The strong and the easy computer players, taken at each deal when the options choose one.
-  std::unique_ptr<ISearchClock> SearchClock;
-  std::unique_ptr<TStrongChooser> Strong;
-  std::unique_ptr<TEasyChooser> Easy;
+  std::unique_ptr<ISearchClock> searchClock_;
+  std::unique_ptr<TStrongChooser> strong_;
+  std::unique_ptr<TEasyChooser> easy_;
   // The champions table and its name-and-password dialog, made when first needed: at start-up
   // after the table is painted.
-  TMadeOnUse<TPasswordDialog> PasswordDialog_;
-  TMadeOnUse<TChampionsDialog> ChampionsDialog_;
-  bool Closing = false;
-  // The card pictures must be drawn again (a new library or back).
-  bool PicturesStale = true;
-  double CardDpr = 1.0;
-  int TrumpSuit = 0;
-  bool ScreenWatched = false;
+  TMadeOnUse<TPasswordDialog> passwordDialog_;
+  TMadeOnUse<TChampionsDialog> championsDialog_;
+  // Plays a table of three or four in this window; made when first chosen.
+  std::unique_ptr<TTableWindow> tableWindow_;
+  bool closing_ = false;
+  bool screenWatched_ = false;
   // While set, the clock answers this (the number of the deal being dealt).
-  std::optional<uint32_t> DealClock;
+  std::optional<uint32_t> dealClock_;
   // Events being fed to the engine, one inside another while a glide lets input through.
-  int EventDepth = 0;
+  int eventDepth_ = 0;
   // Whether a failed write of the resume file has been told in this run.
-  bool ResumeFailureTold = false;
+  bool resumeFailureTold_ = false;
 };
 
 }  // namespace durak

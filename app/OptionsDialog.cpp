@@ -41,6 +41,8 @@ void TRadioGroup::SetItemIndex(int index) {
   if (index >= 0 && index < static_cast<int>(Items.size())) Items[index]->setChecked(true);
 }
 
+// Makes every control of the dialog, group by group as they stand on it; a list of
+// straightforward steps, longer than a function should be but plain to follow.
 TOptionsDialog::TOptionsDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Настроечки"));
   SortGroup = new TRadioGroup(

@@ -7,9 +7,11 @@
 #include <QTimer>
 
 #include "CardWidget.h"
+#include "KeyboardAccess.h"
 #include "MainWindow.h"
 #include "PaintedPanel.h"
 #include "ResourcePack.h"
+#include "WindowTableView.h"
 
 namespace durak {
 
@@ -50,13 +52,13 @@ class TPairMenuStyle : public QProxyStyle {
 
 }  // namespace
 
-int TMainWindow::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) {
-  if (ChoosePair) return ChoosePair(items);
-  QMenu menu(this);
+int TWindowTableView::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, int y) {
+  if (window_.ChoosePair) return window_.ChoosePair(items);
+  QMenu menu(&window_);
   TPairMenuStyle style;
   menu.setStyle(&style);
   for (const TPairMenuItem& item : items) {
-    const TCardWidget* card = Cards[item.PictureCard - 1];
+    const TCardWidget* card = window_.Parts().Cards[item.PictureCard - 1];
     QAction* a = menu.addAction(QIcon(ItemPicture(card->FaceImage(), item.Arrow)),
                                 QString::fromStdString(item.Caption));
     a->setData(item.Tag);
@@ -64,16 +66,17 @@ int TMainWindow::PopupPairMenu(const std::vector<TPairMenuItem>& items, int x, i
   // After a hint the menu starts on the pair the hint chose; opened from the keyboard, it
   // starts on its first item, so Enter alone chooses it and the arrows move from there.
   QAction* start = nullptr;
+  TKeyboardAccess& keys = window_.Keys();
   for (QAction* a : menu.actions())
-    if (HintMenu >= 0 && a->data().toInt() == HintMenu) start = a;
-  HintMenu = -1;
-  if (!start && KeyboardPlay && !menu.actions().isEmpty()) start = menu.actions().first();
+    if (keys.HintMenu() >= 0 && a->data().toInt() == keys.HintMenu()) start = a;
+  keys.SetHintMenu(-1);
+  if (!start && keys.KeyboardPlay() && !menu.actions().isEmpty()) start = menu.actions().first();
   if (start) QTimer::singleShot(0, &menu, [&menu, start] { menu.setActiveAction(start); });
-  QAction* chosen = menu.exec(TablePanel->mapToGlobal(QPoint(x, y)));
+  QAction* chosen = menu.exec(window_.Parts().TablePanel->mapToGlobal(QPoint(x, y)));
   return chosen ? chosen->data().toInt() : -1;
 }
 
-void TMainWindow::PlaySound(TSound id) {
+void TWindowTableView::PlaySound(TSound id) {
   ResourcePack pack;
   if (!pack.Open(QStringLiteral("SND.DLL"))) return;
   pack.PlaySound(QStringLiteral("SND%1").arg(id));

@@ -7,6 +7,7 @@
 #include "Announcer.h"
 #include "CardWidget.h"
 #include "HandFocus.h"
+#include "KeyboardAccess.h"
 #include "LedDisplay.h"
 #include "MainWindow.h"
 #include "PaintedPanel.h"
@@ -23,73 +24,75 @@ QString LowerFirst(QString text) {
 }
 }  // namespace
 
-void TMainWindow::CreateAnnouncer() {
-  Announcer = new TAnnouncer(ButtonBar);
-  Announcer->move(0, 0);
-  Narrator = std::make_unique<TPlayNarrator>(
-      Texts, [this](int tag) { return CardName(Cards[tag - 1]); },
-      [this](TButton b) { return ButtonOf(b)->text().remove(u'&'); });
+void TKeyboardAccess::CreateAnnouncer() {
+  announcer_ = new TAnnouncer(Parts().ButtonBar);
+  announcer_->move(0, 0);
+  narrator_ = std::make_unique<TPlayNarrator>(
+      Texts(), [this](int tag) { return CardName(Parts().Cards[tag - 1]); },
+      [this](TButton b) { return Parts().ButtonOf(b)->text().remove(u'&'); });
 }
 
-void TMainWindow::Narrate() {
-  if (!Narrator || !TextsLoaded) return;
-  for (const QString& line : Narrator->Observe(*Engine)) Announcer->Say(line);
+void TKeyboardAccess::Narrate() {
+  if (!narrator_ || !window_.TextsLoaded()) return;
+  for (const QString& line : narrator_->Observe(Game())) announcer_->Say(line);
   UpdateAccessibleTexts();  // the computer's counter names its card count
-  if (Narrator->BoutBegan() && Engine->DealResult == drGoesOn) {
+  if (narrator_->BoutBegan() && Game().DealResult == drGoesOn) {
     MarkHandForNextBout();
   } else {
     KeepAutoMarkFirst();
   }
 }
 
-void TMainWindow::MarkHandForNextBout() {
+void TKeyboardAccess::MarkHandForNextBout() {
   // A player of the mouse gets no frame; one who plays by keys, or by ear, finds it ready.
-  if (!PlaysByKeys && !QAccessible::isActive()) return;
-  TCardWidget* marked = HandFocus->Card();
-  if (!marked || marked == AutoMarked) {
-    HandFocus->Step(THandFocus::stFirst);
-    marked = HandFocus->Card();
-    AutoMarked = marked;
+  if (!playsByKeys_ && !QAccessible::isActive()) return;
+  TCardWidget* marked = handFocus_->Card();
+  if (!marked || marked == autoMarked_) {
+    handFocus_->Step(THandFocus::stFirst);
+    marked = handFocus_->Card();
+    autoMarked_ = marked;
   }
   // The card is named again, as a reader would name the focus coming back to it.
   if (marked) CardFocusMoved(marked);
   // Once the move is played out, the hand lies in its order: the first card then.
-  QTimer::singleShot(0, this, [this] { KeepAutoMarkFirst(); });
+  QTimer::singleShot(0, &window_, [this] { KeepAutoMarkFirst(); });
 }
 
-void TMainWindow::KeepAutoMarkFirst() {
-  if (!AutoMarked || HandFocus->Card() != AutoMarked) {
-    AutoMarked = nullptr;  // the player moved the mark, or it went
+void TKeyboardAccess::KeepAutoMarkFirst() {
+  if (!autoMarked_ || handFocus_->Card() != autoMarked_) {
+    autoMarked_ = nullptr;  // the player moved the mark, or it went
     return;
   }
-  HandFocus->Step(THandFocus::stFirst);
-  AutoMarked = HandFocus->Card();
+  handFocus_->Step(THandFocus::stFirst);
+  autoMarked_ = handFocus_->Card();
 }
 
-QString TMainWindow::ComputerLedName() const {
-  const QString score =
-      Texts[kHerLedText].isEmpty() ? QString() : Texts[kHerLedText].arg(ComputerScoreLed->Number());
-  const QString cards = Texts[kCompCardsText].isEmpty()
+QString TKeyboardAccess::ComputerLedName() const {
+  const QString score = Texts()[kHerLedText].isEmpty()
                             ? QString()
-                            : Texts[kCompCardsText].arg(Engine->CompHand.size());
+                            : Texts()[kHerLedText].arg(Parts().ComputerScoreLed->Number());
+  const QString cards = Texts()[kCompCardsText].isEmpty()
+                            ? QString()
+                            : Texts()[kCompCardsText].arg(Game().CompHand.size());
   if (score.isEmpty() || cards.isEmpty()) return score + cards;
   return score + QStringLiteral(". ") + cards;
 }
 
-QString TMainWindow::StateReading() const {
+QString TKeyboardAccess::StateReading() const {
   QStringList parts;
   auto add = [&parts](const QString& pattern, const QString& value) {
     if (!pattern.isEmpty()) parts << pattern.arg(value);
   };
-  add(Texts[kCompCardsText], QString::number(Engine->CompHand.size()));
-  add(Texts[kStockLedText], QString::number(Engine->Deck.size()));
-  if (!Engine->Deck.empty()) {
-    add(Texts[kTrumpUnderStockText], LowerFirst(CardName(Cards[Engine->Deck.front().Tag - 1])));
-  } else if (Engine->Trump >= 1 && Engine->Trump <= 4 && !Engine->PlayerHand.empty()) {
-    add(Texts[kTrumpSuitText], Texts[SuitWordText(Engine->Trump)]);
+  add(Texts()[kCompCardsText], QString::number(Game().CompHand.size()));
+  add(Texts()[kStockLedText], QString::number(Game().Deck.size()));
+  if (!Game().Deck.empty()) {
+    add(Texts()[kTrumpUnderStockText],
+        LowerFirst(CardName(Parts().Cards[Game().Deck.front().Tag - 1])));
+  } else if (Game().Trump >= 1 && Game().Trump <= 4 && !Game().PlayerHand.empty()) {
+    add(Texts()[kTrumpSuitText], Texts()[SuitWordText(Game().Trump)]);
   }
-  add(Texts[kMyLedText], QString::number(Engine->PlayerScore));
-  add(Texts[kHerLedText], QString::number(Engine->ComputerScore));
+  add(Texts()[kMyLedText], QString::number(Game().PlayerScore));
+  add(Texts()[kHerLedText], QString::number(Game().ComputerScore));
   return parts.join(QStringLiteral(". "));
 }
 

@@ -71,6 +71,9 @@ QString TPlayNarrator::Line(TextId id, const QString& a, const QString& b) const
   return pattern.arg(a, b);
 }
 
+// Long on purpose: it compares the two looks case by case in the order a sighted player
+// sees things happen (the lead, the beats, the take or discard, the draws, the buttons), and
+// that order is easiest to check read from top to bottom.
 QStringList TPlayNarrator::Observe(const TGame& game) {
   TLook now = LookAt(game);
   if (!seen_.Valid) {

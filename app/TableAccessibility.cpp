@@ -9,6 +9,7 @@
 #include "Announcer.h"
 #include "CardWidget.h"
 #include "HandFocus.h"
+#include "KeyboardAccess.h"
 #include "LedDisplay.h"
 #include "MainWindow.h"
 #include "PaintedPanel.h"
@@ -39,25 +40,25 @@ bool InHand(const TCardList& hand, int tag) {
 
 }  // namespace
 
-void TMainWindow::SetUpAccessibility() {
+void TKeyboardAccess::SetUpAccessibility() {
   InstallGameAccessibility();
-  for (TCardWidget* card : Cards) {
+  for (TCardWidget* card : Parts().Cards) {
     TAccessibleParts parts;
     parts.Role = QAccessible::Graphic;
     parts.Text = [this, card](QAccessible::Text t) {
       return t == QAccessible::Name ? CardName(card) : CardDescription(card);
     };
     parts.State = [this, card](QAccessible::State& s) {
-      const bool inHand = TablePlaying() ? TableWindow->PersonHolds(card->Tag())
-                                         : InHand(Engine->PlayerHand, card->Tag());
+      const bool inHand = TablePlaying() ? TableWindow()->PersonHolds(card->Tag())
+                                         : InHand(Game().PlayerHand, card->Tag());
       s.focusable = inHand;
-      s.focused = HandFocus->Card() == card;
+      s.focused = handFocus_->Card() == card;
       // A card swept off the table is not there for the reader either.
-      if (!card->geometry().intersects(TablePanel->rect())) s.invisible = true;
+      if (!card->geometry().intersects(Parts().TablePanel->rect())) s.invisible = true;
     };
     parts.Press = [this, card] {
-      if (TablePlaying() ? TableWindow->PersonHolds(card->Tag())
-                         : InHand(Engine->PlayerHand, card->Tag()))
+      if (TablePlaying() ? TableWindow()->PersonHolds(card->Tag())
+                         : InHand(Game().PlayerHand, card->Tag()))
         PlayCardFromKeyboard(card);
     };
     SetAccessibleParts(card, std::move(parts));
@@ -65,74 +66,75 @@ void TMainWindow::SetUpAccessibility() {
   TAccessibleParts table;
   table.Role = QAccessible::Pane;
   table.Text = [this](QAccessible::Text t) {
-    return t == QAccessible::Name ? Texts[kTableText] : TableDescription();
+    return t == QAccessible::Name ? Texts()[kTableText] : TableDescription();
   };
-  SetAccessibleParts(TablePanel, std::move(table));
+  SetAccessibleParts(Parts().TablePanel, std::move(table));
 }
 
-void TMainWindow::ForgetAccessibility() {
-  for (TCardWidget* card : Cards) ForgetAccessibleParts(card);
-  ForgetAccessibleParts(TablePanel);
+void TKeyboardAccess::ForgetAccessibility() {
+  for (TCardWidget* card : Parts().Cards) ForgetAccessibleParts(card);
+  ForgetAccessibleParts(Parts().TablePanel);
 }
 
-QString TMainWindow::CardName(const TCardWidget* card) const {
-  if (Texts[kCardNameText].isEmpty() || Texts[kTrumpCardText].isEmpty()) return {};  // not loaded
-  if (card->CardState() != 1) return Texts[kFaceDownText];
+QString TKeyboardAccess::CardName(const TCardWidget* card) const {
+  if (Texts()[kCardNameText].isEmpty() || Texts()[kTrumpCardText].isEmpty())
+    return {};  // not loaded
+  if (card->CardState() != 1) return Texts()[kFaceDownText];
   const int rank = card->Rank(), suit = card->Suit();
-  if (rank < 6 || rank > 14 || suit < 1 || suit > 4) return Texts[kFaceDownText];
+  if (rank < 6 || rank > 14 || suit < 1 || suit > 4) return Texts()[kFaceDownText];
   const QString name =
-      Texts[kCardNameText].arg(Texts[RankNameText(rank)], Texts[SuitWordText(suit)]);
-  const int trump = TablePlaying() ? TableWindow->TrumpSuit() : Engine->Trump;
-  return suit == trump ? Texts[kTrumpCardText].arg(name) : name;
+      Texts()[kCardNameText].arg(Texts()[RankNameText(rank)], Texts()[SuitWordText(suit)]);
+  const int trump = TablePlaying() ? TableWindow()->TrumpSuit() : Game().Trump;
+  return suit == trump ? Texts()[kTrumpCardText].arg(name) : name;
 }
 
 // Which row holds the attack: the one with the bout's first card, since a transfer moves
 // the whole attack across. 0 the player's row, 1 the computer's, -1 an empty table.
-int TMainWindow::AttackRow() const {
-  if (Engine->TableCards.empty()) return -1;
-  const int first = Engine->TableCards.front().Tag;
-  for (const TCardInfo& k : Engine->PlayerRow) {
+int TKeyboardAccess::AttackRow() const {
+  if (Game().TableCards.empty()) return -1;
+  const int first = Game().TableCards.front().Tag;
+  for (const TCardInfo& k : Game().PlayerRow) {
     if (k.Rank != 0 && k.Tag == first) return 0;
   }
   return 1;
 }
 
-QString TMainWindow::PairText(int slot) const {
+QString TKeyboardAccess::PairText(int slot) const {
   const int attack = AttackRow();
   if (attack < 0 || slot < 0 || slot > 5) return {};
-  if (Texts[kOpenPairText].isEmpty() || Texts[kBeatenPairText].isEmpty()) return {};
-  const TCardInfo& a = attack == 0 ? Engine->PlayerRow[slot] : Engine->CompRow[slot];
-  const TCardInfo& d = attack == 0 ? Engine->CompRow[slot] : Engine->PlayerRow[slot];
+  if (Texts()[kOpenPairText].isEmpty() || Texts()[kBeatenPairText].isEmpty()) return {};
+  const TCardInfo& a = attack == 0 ? Game().PlayerRow[slot] : Game().CompRow[slot];
+  const TCardInfo& d = attack == 0 ? Game().CompRow[slot] : Game().PlayerRow[slot];
   if (a.Rank == 0) return {};
-  const QString attackName = CardName(Cards[a.Tag - 1]);
-  if (d.Rank == 0) return Texts[kOpenPairText].arg(attackName);
-  return Texts[kBeatenPairText].arg(attackName, LowerFirst(CardName(Cards[d.Tag - 1])));
+  const QString attackName = CardName(Parts().Cards[a.Tag - 1]);
+  if (d.Rank == 0) return Texts()[kOpenPairText].arg(attackName);
+  return Texts()[kBeatenPairText].arg(attackName, LowerFirst(CardName(Parts().Cards[d.Tag - 1])));
 }
 
-QString TMainWindow::CardDescription(const TCardWidget* card) const {
+QString TKeyboardAccess::CardDescription(const TCardWidget* card) const {
   const int tag = card->Tag();
   if (TablePlaying())
-    return TableWindow->PersonHolds(tag) && card->HotMouse() ? Texts[kPlayableText] : QString();
-  if (InHand(Engine->PlayerHand, tag)) return card->HotMouse() ? Texts[kPlayableText] : QString();
+    return TableWindow()->PersonHolds(tag) && card->HotMouse() ? Texts()[kPlayableText] : QString();
+  if (InHand(Game().PlayerHand, tag)) return card->HotMouse() ? Texts()[kPlayableText] : QString();
   for (int i = 0; i < 6; ++i) {
-    if ((Engine->PlayerRow[i].Rank != 0 && Engine->PlayerRow[i].Tag == tag) ||
-        (Engine->CompRow[i].Rank != 0 && Engine->CompRow[i].Tag == tag)) {
+    if ((Game().PlayerRow[i].Rank != 0 && Game().PlayerRow[i].Tag == tag) ||
+        (Game().CompRow[i].Rank != 0 && Game().CompRow[i].Tag == tag)) {
       return PairText(i);
     }
   }
   return {};
 }
 
-QString TMainWindow::TableDescription() const {
+QString TKeyboardAccess::TableDescription() const {
   QStringList pairs;
   for (int i = 0; i < 6; ++i) {
     const QString pair = PairText(i);
     if (!pair.isEmpty()) pairs << pair;
   }
-  return pairs.isEmpty() ? Texts[kEmptyTableText] : pairs.join(QStringLiteral("; "));
+  return pairs.isEmpty() ? Texts()[kEmptyTableText] : pairs.join(QStringLiteral("; "));
 }
 
-void TMainWindow::UpdateAccessibleTexts() {
+void TKeyboardAccess::UpdateAccessibleTexts() {
   // Each change is told to a reader, so only a text that changed is set: this runs after
   // every move.
   auto name = [](QWidget* w, const QString& text) {
@@ -141,27 +143,26 @@ void TMainWindow::UpdateAccessibleTexts() {
   auto description = [](QWidget* w, const QString& text) {
     if (w->accessibleDescription() != text) w->setAccessibleDescription(text);
   };
-  name(PlayerScoreLed, Filled(Texts[kMyLedText], PlayerScoreLed->Number()));
-  name(ComputerScoreLed, ComputerLedName());
-  name(StockLed, Filled(Texts[kStockLedText], StockLed->Number()));
-  description(SpeechLabel, Texts[kSpeechLineText]);
-  const std::array<TRaisedButton*, 5> byCaption = {DealButton, DiscardButton, TakeButton,
-                                                   ComputerTakesButton, DefendButton};
+  name(Parts().PlayerScoreLed, Filled(Texts()[kMyLedText], Parts().PlayerScoreLed->Number()));
+  name(Parts().ComputerScoreLed, ComputerLedName());
+  name(Parts().StockLed, Filled(Texts()[kStockLedText], Parts().StockLed->Number()));
+  description(Parts().SpeechLabel, Texts()[kSpeechLineText]);
+  const std::array<TRaisedButton*, 5> byCaption = Parts().ButtonsByCaption();
   for (int i = 0; i < 5; ++i) {
     const QChar key = byCaption[i]->KeyLetter();
-    const QString& pattern = Texts[kButtonKeyText];
+    const QString& pattern = Texts()[kButtonKeyText];
     description(byCaption[i], key.isNull() || pattern.isEmpty() ? QString() : pattern.arg(key));
   }
 }
 
-void TMainWindow::AnnounceSpeech() {
+void TKeyboardAccess::AnnounceSpeech() {
   // The label reports its new name itself; a reader speaks the words as the announcer's
   // notification, whatever has the focus.
-  SendAccessibleEvent(SpeechLabel, QAccessible::Alert);
-  if (Announcer) Announcer->Say(SpeechLabel->text());
+  SendAccessibleEvent(Parts().SpeechLabel, QAccessible::Alert);
+  if (announcer_) announcer_->Say(Parts().SpeechLabel->text());
 }
 
-void TMainWindow::CardFocusMoved(TCardWidget* card) {
+void TKeyboardAccess::CardFocusMoved(TCardWidget* card) {
   if (!card) return;
   SendAccessibleEvent(card, QAccessible::Focus);
 }

@@ -36,7 +36,7 @@ void ShowSide(TCardWidget* c, bool faceUp) {
 }  // namespace
 
 TCardWidget* TTableWindow::CardOf(int tag) const {
-  return tag >= 1 && tag <= 36 ? form_.Cards[static_cast<size_t>(tag - 1)] : nullptr;
+  return tag >= 1 && tag <= 36 ? form_.Parts().Cards[static_cast<size_t>(tag - 1)] : nullptr;
 }
 
 bool TTableWindow::PersonHolds(int tag) const {
@@ -94,7 +94,7 @@ void TTableWindow::PlaceHand(int seat) {
 
 void TTableWindow::PlaceStock() {
   const TTableState& s = game_->State();
-  form_.SetLed(StockLed, s.StockCount);
+  form_.TableView().SetLed(StockLed, s.StockCount);
   if (s.StockCount > 0) {
     TCardWidget* trump = CardOf(s.Stock[0]);
     ShowSide(trump, true);
@@ -115,13 +115,14 @@ void TTableWindow::PlaceStock() {
     c->raise();
   }
   // Under the stock the trump suit's picture, which stays once the stock is gone.
-  form_.PlaceTrumpPicture(plan_.StockAt.x() + (plan_.CardWidth - form_.TrumpPictureWidth()) / 2,
-                          plan_.StockAt.y() + (plan_.CardHeight - form_.TrumpPictureHeight()) / 2);
+  form_.TableView().PlaceTrumpPicture(
+      plan_.StockAt.x() + (plan_.CardWidth - form_.TableView().TrumpPictureWidth()) / 2,
+      plan_.StockAt.y() + (plan_.CardHeight - form_.TableView().TrumpPictureHeight()) / 2);
 }
 
 void TTableWindow::LayOut() {
-  QWidget* table = form_.TablePanel;
-  const int cw = form_.TableCardWidth, ch = form_.TableCardHeight;
+  QWidget* table = form_.Parts().TablePanel;
+  const int cw = form_.CardSize().Width, ch = form_.CardSize().Height;
   const int lineHeight = SeatLineHeight(ch);
   plan_ = PlanTable(seats_, table->width(), table->height(), cw, ch, lineHeight);
   const QFont font = ProgramPixelFont(QStringLiteral("Arial"), lineHeight * 7 / 10, true);
@@ -184,7 +185,7 @@ void TTableWindow::LayOut() {
 
 void TTableWindow::UpdateSeatLabels() {
   if (!game_ || !dealt_) return;
-  const TTextTable& t = form_.Texts;
+  const TTextTable& t = form_.Texts();
   const TTableState& s = game_->State();
   for (int seat = 0; seat < 4; ++seat) {
     QLabel* l = labels_[static_cast<size_t>(seat)];

@@ -28,7 +28,7 @@ QString LowerFirst(QString text) {
 }  // namespace
 
 QString TTableWindow::CardWords(int tag) const {
-  const TTextTable& t = form_.Texts;
+  const TTextTable& t = form_.Texts();
   if (tag < 1 || tag > 36 || t[kCardNameText].isEmpty()) return {};
   const int rank = RankOf(tag), suit = SuitOf(tag);
   const QString name = t[kCardNameText].arg(t[RankNameText(rank)], t[SuitWordText(suit)]);
@@ -36,13 +36,13 @@ QString TTableWindow::CardWords(int tag) const {
 }
 
 void TTableWindow::Say(const QString& line) {
-  if (!line.isEmpty() && form_.Announcer) form_.Announcer->Say(line);
+  if (!line.isEmpty() && form_.Keys().Announcer()) form_.Keys().Announcer()->Say(line);
 }
 
 void TTableWindow::Remark(int seat, const QString& words) {
-  const QString& format = form_.Texts[kRemarkText];
+  const QString& format = form_.Texts()[kRemarkText];
   const QString line = format.isEmpty() ? words : format.arg(SeatName(seat), words);
-  form_.SetSpeechText(line.toStdString());
+  form_.TableView().SetSpeechText(line.toStdString());
 }
 
 void TTableWindow::GlideTo(TCardWidget* card, QPoint to, bool faceUp) {
@@ -60,13 +60,13 @@ void TTableWindow::GlideTo(TCardWidget* card, QPoint to, bool faceUp) {
 
 void TTableWindow::ShowDeal(const TTableEvents& events) {
   const TTableState& s = game_->State();
-  form_.SetTrumpVisible(false);
+  form_.TableView().SetTrumpVisible(false);
   LayOut();  // the plan for the current size; the seats' lines wait for the cards
   for (QLabel* l : labels_) l->hide();
   // The whole pack face down in the middle of the table.
   const QPoint middle =
       plan_.PairsArea.center() - QPoint(plan_.CardWidth / 2, plan_.CardHeight / 2);
-  for (TCardWidget* c : form_.Cards) {
+  for (TCardWidget* c : form_.Parts().Cards) {
     if (c->Turned()) c->Turn();
     c->SetCardState(0);
     if (c->HotMouse()) c->SetHotMouse(false);
@@ -74,8 +74,8 @@ void TTableWindow::ShowDeal(const TTableEvents& events) {
     c->SetHandCursor(false);
     c->SetBounds(middle.x(), middle.y(), c->width(), c->height());
   }
-  form_.SetTrumpPicture(s.Trump);
-  form_.ProcessMessages();
+  form_.TableView().SetTrumpPicture(s.Trump);
+  form_.TableView().ProcessMessages();
   // Six rounds, one card to each seat in turn, the person's face up.
   std::array<std::vector<int>, 4> hands;
   for (int seat = 0; seat < seats_; ++seat)
@@ -95,7 +95,7 @@ void TTableWindow::ShowDeal(const TTableEvents& events) {
     TCardWidget* trump = CardOf(s.Stock[0]);
     GlideTo(trump, plan_.StockAt, true);
   }
-  form_.SetTrumpVisible(true);
+  form_.TableView().SetTrumpVisible(true);
   LayOut();
   for (const TTableEvent& e : events) {
     if (e.Kind == teDealt && e.Card) Remark(e.Seat, CardWords(e.Card));
@@ -103,8 +103,12 @@ void TTableWindow::ShowDeal(const TTableEvents& events) {
   ShowEvents(events);
 }
 
+// One pass over the events in the order they happened, kept whole: the glides, the remarks,
+// the sounds and the lines for a reader share the state of the bout as it is being shown
+// (the draws waiting to be told, whether a lead was beaten, whether the defender takes), and
+// split up they would have to pass it around.
 void TTableWindow::ShowEvents(const TTableEvents& events) {
-  const TTextTable& t = form_.Texts;
+  const TTextTable& t = form_.Texts();
   // Cards drawn are told once per seat: the person's by name, the others' by number.
   std::array<QStringList, 4> drawn;
   auto flushDraws = [&] {
@@ -203,7 +207,7 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
       case teDraw:
         GlideTo(CardOf(e.Card), HandPlaceOf(seat, e.Card), seat == TTableGame::kPerson);
         ++shownCount_[static_cast<size_t>(seat)];
-        form_.SetLed(StockLed, std::max(0, form_.StockLed->Number() - 1));
+        form_.TableView().SetLed(StockLed, std::max(0, form_.Parts().StockLed->Number() - 1));
         drawn[static_cast<size_t>(seat)] << LowerFirst(CardWords(e.Card));
         break;
       case teOut:
@@ -225,7 +229,7 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
                                 : seat == TTableGame::kPerson
                                     ? t[kPersonFoolText]
                                     : t[kSeatFoolText].arg(SeatName(seat));
-        form_.SetSpeechText(outcome.toStdString());
+        form_.TableView().SetSpeechText(outcome.toStdString());
         sound(seat == TTableGame::kPerson ? snCompWon : snPlayerWon);
         shownAttacker_ = shownDefender_ = shownToMove_ = -1;
         break;
@@ -238,7 +242,7 @@ void TTableWindow::ShowEvents(const TTableEvents& events) {
   }
   flushDraws();
   LayOut();
-  if (form_.Announcer) form_.Announcer->Flush();
+  if (form_.Keys().Announcer()) form_.Keys().Announcer()->Flush();
 }
 
 }  // namespace durak

@@ -3,6 +3,7 @@
 // buttons pass, take or end a lead; the hint names the strong player's choice; and F5 and
 // F6 read the table and the seats' card counts.
 #include <QApplication>
+#include <QLabel>
 #include <QRandomGenerator>
 
 #include "Announcer.h"
@@ -61,7 +62,7 @@ void TTableWindow::CardClicked(TCardWidget* card) {
     }
     items.push_back(item);
   }
-  const int pick = form_.PopupPairMenu(items, card->x(), card->y() + card->height());
+  const int pick = form_.TableView().PopupPairMenu(items, card->x(), card->y() + card->height());
   card->RestoreFace();
   for (const TTableMove& m : options)
     if ((m.Kind == tmTransfer && pick == 6) || (m.Kind == tmBeat && pick == m.Slot)) {
@@ -93,13 +94,13 @@ std::vector<TCardWidget*> TTableWindow::HandCards() const {
   if (!game_ || !dealt_) return hand;
   for (TCards h = game_->State().Hand[TTableGame::kPerson]; h; h &= h - 1) {
     TCardWidget* c = CardOf(Lowest(h));
-    if (c->geometry().intersects(form_.TablePanel->rect())) hand.push_back(c);
+    if (c->geometry().intersects(form_.Parts().TablePanel->rect())) hand.push_back(c);
   }
   return hand;
 }
 
 void TTableWindow::Hint() {
-  form_.HintMenu = -1;
+  form_.Keys().SetHintMenu(-1);
   if (!game_ || busy_ || !game_->PersonToMove()) {
     QApplication::beep();
     return;
@@ -107,34 +108,34 @@ void TTableWindow::Hint() {
   // The strong player sees the table only as the person's seat knows it; the same table
   // always gets the same suggestion.
   const TTableMove m = StrongMove(game_->State(), 1);
-  const TTextTable& t = form_.Texts;
+  const TTextTable& t = form_.Texts();
   if (m.Kind == tmPlay || m.Kind == tmBeat || m.Kind == tmTransfer) {
     TCardWidget* card = CardOf(m.Card);
-    form_.HintMenu = m.Kind == tmTransfer ? 6 : m.Kind == tmBeat ? m.Slot : -1;
-    form_.HandFocus->Show(card);
-    form_.HintMarked = form_.HandFocus->Card() != nullptr;
+    form_.Keys().SetHintMenu(m.Kind == tmTransfer ? 6 : m.Kind == tmBeat ? m.Slot : -1);
+    form_.Keys().HandFocus()->Show(card);
+    form_.Keys().SetHintMarked(form_.Keys().HandFocus()->Card() != nullptr);
     if (!t[kHintPlayText].isEmpty()) Say(t[kHintPlayText].arg(LowerFirst(CardWords(m.Card))));
-    if (form_.Announcer) form_.Announcer->Flush();
+    if (form_.Keys().Announcer()) form_.Keys().Announcer()->Flush();
     return;
   }
-  form_.HintMarked = false;
-  form_.HandFocus->Clear();
+  form_.Keys().SetHintMarked(false);
+  form_.Keys().HandFocus()->Clear();
   // The button that makes the move, as it shows now.
-  TRaisedButton* button = m.Kind == tmTake ? form_.TakeButton : nullptr;
+  TRaisedButton* button = m.Kind == tmTake ? form_.Parts().TakeButton : nullptr;
   if (!button)
-    for (TRaisedButton* b :
-         {form_.DefendButton, form_.ComputerTakesButton, form_.DiscardButton, form_.PassButton})
+    for (TRaisedButton* b : {form_.Parts().DefendButton, form_.Parts().ComputerTakesButton,
+                             form_.Parts().DiscardButton, form_.Parts().PassButton})
       if (!b->isHidden()) button = b;
   if (!button) return;
   const QString format =
       t[kHintButtonText].contains(QStringLiteral("%1")) ? t[kHintButtonText] : QStringLiteral("%1");
-  form_.SpeechLabel->setText(format.arg(button->text()));
+  form_.Parts().SpeechLabel->setText(format.arg(button->text()));
   Say(format.arg(button->text().remove(u'&')));
-  if (form_.Announcer) form_.Announcer->Flush();
+  if (form_.Keys().Announcer()) form_.Keys().Announcer()->Flush();
 }
 
 QString TTableWindow::TableReading() const {
-  const TTextTable& t = form_.Texts;
+  const TTextTable& t = form_.Texts();
   if (!game_ || !dealt_) return t[kEmptyTableText];
   const TTableState& s = game_->State();
   QStringList parts;
@@ -152,7 +153,7 @@ QString TTableWindow::TableReading() const {
 }
 
 QString TTableWindow::StateReading() const {
-  const TTextTable& t = form_.Texts;
+  const TTextTable& t = form_.Texts();
   if (!game_ || !dealt_) return {};
   const TTableState& s = game_->State();
   QStringList parts;

@@ -5,24 +5,24 @@
 namespace durak {
 
 bool TMainWindow::TablePlaying() const {
-  return TableWindow && TableWindow->Seats() >= 3;
+  return tableWindow_ && tableWindow_->Seats() >= 3;
 }
 
 void TMainWindow::StartNewGame() {
-  const int players = Settings.Players;
+  const int players = settings_.Players;
   if (players == 3 || players == 4) {
-    if (!TableWindow) {
-      TableWindow = std::make_unique<TTableWindow>(*this);
-      if (TextsLoaded) TableWindow->ApplyTexts();
+    if (!tableWindow_) {
+      tableWindow_ = std::make_unique<TTableWindow>(*this);
+      if (textsLoaded_) tableWindow_->ApplyTexts();
     }
-    TableWindow->NewGame(players);
+    tableWindow_->NewGame(players);
     return;
   }
   if (TablePlaying()) {
-    TableWindow->Leave();
+    tableWindow_->Leave();
     ArrangeTable();  // the two-player layout again
   }
-  Engine->NewGame();
+  engine_->NewGame();
 }
 
 }  // namespace durak

@@ -39,7 +39,7 @@ TTableWindow::~TTableWindow() {
 
 void TTableWindow::CreateSeatLabels() {
   for (int seat = 0; seat < 4; ++seat) {
-    auto* label = new QLabel(form_.TablePanel);
+    auto* label = new QLabel(form_.Parts().TablePanel);
     label->setObjectName(QStringLiteral("SeatLine%1").arg(seat));
     label->setTextFormat(Qt::PlainText);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -49,7 +49,7 @@ void TTableWindow::CreateSeatLabels() {
 }
 
 QString TTableWindow::SeatName(int seat) const {
-  const TTextTable& t = form_.Texts;
+  const TTextTable& t = form_.Texts();
   if (seat == TTableGame::kPerson) return t[kPersonSeatText];
   // At three the seats are Анна and Борис; at four Анна, Борис and Вера.
   return t[SeatNameText(std::clamp(seat, 1, 3))];
@@ -60,18 +60,18 @@ void TTableWindow::NewGame(int seats) {
   busy_ = false;
   form_.Game().Busy = false;
   seats_ = seats == 4 ? 4 : 3;
-  level_ = LevelOf(form_.Settings.Opponent);
+  level_ = LevelOf(form_.Settings().Opponent);
   game_ = std::make_unique<TTableGame>(seats_, level_, QRandomGenerator::global()->generate64());
   game_->NewGame();
   dealt_ = false;
   shownTable_.clear();
   shownAttacker_ = shownDefender_ = shownToMove_ = -1;
   personFool_ = personSafe_ = 0;
-  form_.PassButton->hide();
+  form_.Parts().PassButton->hide();
   // The two-player engine sweeps every card off the table and shows "Замесить".
   form_.Game().NewGame();
-  form_.SetLed(ComputerScoreLed, 0);
-  form_.SetLed(PlayerScoreLed, 0);
+  form_.TableView().SetLed(ComputerScoreLed, 0);
+  form_.TableView().SetLed(PlayerScoreLed, 0);
   for (QLabel* l : labels_) l->hide();
   form_.ArrangeTable();  // the card size and the plan for the table
   form_.ShowDealNumber();
@@ -85,8 +85,8 @@ void TTableWindow::Leave() {
   seats_ = 0;
   dealt_ = false;
   for (QLabel* l : labels_) l->hide();
-  form_.PassButton->hide();
-  for (TCardWidget* c : form_.Cards)
+  form_.Parts().PassButton->hide();
+  for (TCardWidget* c : form_.Parts().Cards)
     if (c->Turned()) c->Turn();
 }
 
@@ -102,9 +102,9 @@ void TTableWindow::OptionsChanged() {
 }
 
 void TTableWindow::ApplyTexts() {
-  form_.PassButton->setText(form_.Texts[kPassButtonText]);
-  const QString letter = form_.Texts[kPassKeyText];
-  form_.PassButton->SetKeyLetter(letter.size() == 1 ? letter.at(0) : QChar());
+  form_.Parts().PassButton->setText(form_.Texts()[kPassButtonText]);
+  const QString letter = form_.Texts()[kPassKeyText];
+  form_.Parts().PassButton->SetKeyLetter(letter.size() == 1 ? letter.at(0) : QChar());
   UpdateSeatLabels();
 }
 
@@ -114,14 +114,14 @@ void TTableWindow::Deal() {
   busy_ = true;
   form_.Game().Busy = true;
   // The level chosen in the options plays from this deal on.
-  const std::string level = LevelOf(form_.Settings.Opponent);
+  const std::string level = LevelOf(form_.Settings().Opponent);
   if (level != level_) {
     game_->SetLevel(level, QRandomGenerator::global()->generate64());
     level_ = level;
   }
   HideButtons();
-  form_.SetButtonVisible(DealButton, false);
-  form_.SetSpeechText(std::string());
+  form_.TableView().SetButtonVisible(DealButton, false);
+  form_.TableView().SetSpeechText(std::string());
   TTableRules rules;
   rules.Transfer = (form_.Game().Options & arTransfer) != 0;
   rules.MultiLead = (form_.Game().Options & arMultiLead) != 0;
@@ -155,7 +155,7 @@ void TTableWindow::Advance() {
   busy_ = true;
   form_.Game().Busy = true;
   HideButtons();
-  for (TCardWidget* c : form_.Cards)
+  for (TCardWidget* c : form_.Parts().Cards)
     if (c->HotMouse()) c->SetHotMouse(false);
   while (generation == generation_ && game_ && !game_->State().Over()) {
     TTableEvents events;
@@ -189,16 +189,16 @@ void TTableWindow::PlayPerson(const TTableMove& move) {
   if (!game_ || busy_) return;
   TTableEvents events;
   if (!game_->PersonPlays(move, &events)) return;
-  form_.ForgetHint();
+  form_.Keys().ForgetHint();
   ShowEvents(events);
   Advance();
 }
 
 void TTableWindow::HideButtons() {
   for (TButton b : {TakeButton, ComputerTakesButton, DiscardButton, DefendButton})
-    form_.SetButtonVisible(b, false);
-  form_.PassButton->hide();
-  form_.ArrangeBottomBar();
+    form_.TableView().SetButtonVisible(b, false);
+  form_.Parts().PassButton->hide();
+  form_.Parts().ArrangeBottomBar();
 }
 
 void TTableWindow::ShowPersonTurn() {
@@ -208,7 +208,7 @@ void TTableWindow::ShowPersonTurn() {
   TTableMoves moves;
   game_->PersonMoves(moves);
   const bool hot = (form_.Game().Options & arHotCards) != 0;
-  for (TCardWidget* c : form_.Cards) {
+  for (TCardWidget* c : form_.Parts().Cards) {
     if (!PersonHolds(c->Tag())) continue;
     bool playable = false;
     for (const TTableMove& m : moves)
@@ -220,18 +220,18 @@ void TTableWindow::ShowPersonTurn() {
     if (m.Kind == tmPass) mayPass = true;
     if (m.Kind == tmTake) mayTake = true;
   }
-  if (mayTake) form_.SetButtonVisible(TakeButton, true);  // "Беру"
+  if (mayTake) form_.TableView().SetButtonVisible(TakeButton, true);  // "Беру"
   if (mayPass) {
     if (s.Phase == tpLeadMore)
-      form_.SetButtonVisible(DefendButton, true);  // "Бейся"
+      form_.TableView().SetButtonVisible(DefendButton, true);  // "Бейся"
     else if (s.Phase == tpTakeThrowIn)
-      form_.SetButtonVisible(ComputerTakesButton, true);  // "Забирай"
+      form_.TableView().SetButtonVisible(ComputerTakesButton, true);  // "Забирай"
     else if (s.Attacker == TTableGame::kPerson)
-      form_.SetButtonVisible(DiscardButton, true);  // "Бито"
+      form_.TableView().SetButtonVisible(DiscardButton, true);  // "Бито"
     else
-      form_.PassButton->show();  // "Пас"
+      form_.Parts().PassButton->show();  // "Пас"
   }
-  form_.ArrangeBottomBar();
+  form_.Parts().ArrangeBottomBar();
 }
 
 void TTableWindow::EndOfDeal() {
@@ -241,9 +241,9 @@ void TTableWindow::EndOfDeal() {
     ++personFool_;
   else
     ++personSafe_;
-  form_.SetLed(ComputerScoreLed, personFool_);
-  form_.SetLed(PlayerScoreLed, personSafe_);
-  form_.SetButtonVisible(DealButton, true);
+  form_.TableView().SetLed(ComputerScoreLed, personFool_);
+  form_.TableView().SetLed(PlayerScoreLed, personSafe_);
+  form_.TableView().SetButtonVisible(DealButton, true);
   form_.KeepTableDeal(TableDealRecord(*game_, dealNumber_, form_.Game().Options));
 }
 

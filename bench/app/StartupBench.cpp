@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   mark("language");
   form.LoadCardFaces();
   mark("card pictures");
-  form.CheckDeskLibrary();
+  form.Menus().CheckDeskLibrary();
   mark("desk library");
   form.Game().NewGame();
   mark("new game");

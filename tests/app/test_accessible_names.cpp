@@ -43,14 +43,14 @@ class AccessibleNamesTest : public TWindowTest {
   }
   // The card with that rank and suit.
   static TCardWidget* CardOf(TMainWindow& form, int rank, int suit) {
-    return form.Cards[(rank - 6) * 4 + suit - 1];
+    return form.Parts().Cards[(rank - 6) * 4 + suit - 1];
   }
 };
 
 TEST_F(AccessibleNamesTest, CardsButtonsAndCountersInBothLanguages) {
   TMainWindow& form = StartFastWindow();
   TGame& g = form.Game();
-  QTest::mouseClick(form.DealButton, Qt::LeftButton);
+  QTest::mouseClick(form.Parts().DealButton, Qt::LeftButton);
   ASSERT_EQ(g.Deck.size(), 24u);
   const int trump = g.Trump;
   const int other = trump % 4 + 1;
@@ -81,32 +81,33 @@ TEST_F(AccessibleNamesTest, CardsButtonsAndCountersInBothLanguages) {
     EXPECT_EQ(Name(plainQueen), c.queen);
     EXPECT_EQ(Name(queenOfTrumps), c.trumpQueen);
     // A face-down card of the computer's hand gives nothing away.
-    TCardWidget* hidden = form.Cards[g.CompHand.front().Tag - 1];
+    TCardWidget* hidden = form.Parts().Cards[g.CompHand.front().Tag - 1];
     hidden->SetCardState(0);
     EXPECT_EQ(Name(hidden), c.faceDown);
     // The trump under the stock says it is a trump.
     const QString trumpWord =
         c.language == 1 ? QStringLiteral(", козырь") : QStringLiteral(", trump");
-    EXPECT_TRUE(Name(form.Cards[g.Deck.front().Tag - 1]).endsWith(trumpWord));
-    EXPECT_EQ(Name(form.StockLed), c.stock);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.StockLed)->role(),
+    EXPECT_TRUE(Name(form.Parts().Cards[g.Deck.front().Tag - 1]).endsWith(trumpWord));
+    EXPECT_EQ(Name(form.Parts().StockLed), c.stock);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Parts().StockLed)->role(),
               QAccessible::StaticText);
     // The computer's counter also names its card count.
-    EXPECT_TRUE(
-        Name(form.ComputerScoreLed).startsWith(form.Texts.At(261).arg(0) + QStringLiteral(". ")))
-        << Name(form.ComputerScoreLed).toStdString();
-    EXPECT_EQ(Name(form.PlayerScoreLed), form.Texts.At(262).arg(0));
-    EXPECT_EQ(Name(form.DealButton), c.deal);
-    EXPECT_EQ(Description(form.DealButton), c.dealKey);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.DealButton)->role(), QAccessible::Button);
+    EXPECT_TRUE(Name(form.Parts().ComputerScoreLed)
+                    .startsWith(form.Texts().At(261).arg(0) + QStringLiteral(". ")))
+        << Name(form.Parts().ComputerScoreLed).toStdString();
+    EXPECT_EQ(Name(form.Parts().PlayerScoreLed), form.Texts().At(262).arg(0));
+    EXPECT_EQ(Name(form.Parts().DealButton), c.deal);
+    EXPECT_EQ(Description(form.Parts().DealButton), c.dealKey);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Parts().DealButton)->role(),
+              QAccessible::Button);
   }
   // The cards of the hand are buttons that can be pressed; a stock card is only a picture.
   QAccessibleInterface* handCard =
-      QAccessible::queryAccessibleInterface(form.Cards[g.PlayerHand.front().Tag - 1]);
+      QAccessible::queryAccessibleInterface(form.Parts().Cards[g.PlayerHand.front().Tag - 1]);
   EXPECT_EQ(handCard->role(), QAccessible::Graphic);
   EXPECT_TRUE(handCard->state().focusable);
   QAccessibleInterface* stockCard =
-      QAccessible::queryAccessibleInterface(form.Cards[g.Deck.back().Tag - 1]);
+      QAccessible::queryAccessibleInterface(form.Parts().Cards[g.Deck.back().Tag - 1]);
   EXPECT_FALSE(stockCard->state().focusable);
 }
 
@@ -114,20 +115,20 @@ TEST_F(AccessibleNamesTest, PairsOnTheTableReadAsAttackBeatenBy) {
   TMainWindow& form = StartFastWindow();
   TGame& g = form.Game();
   form.LanguageChosen(1);
-  EXPECT_EQ(Description(form.TablePanel), QStringLiteral("Стол пуст"));
-  EXPECT_EQ(Name(form.TablePanel), QStringLiteral("Стол"));
+  EXPECT_EQ(Description(form.Parts().TablePanel), QStringLiteral("Стол пуст"));
+  EXPECT_EQ(Name(form.Parts().TablePanel), QStringLiteral("Стол"));
   form.LanguageChosen(2);
-  EXPECT_EQ(Description(form.TablePanel), QStringLiteral("The table is empty"));
-  QTest::mouseClick(form.DealButton, Qt::LeftButton);
+  EXPECT_EQ(Description(form.Parts().TablePanel), QStringLiteral("The table is empty"));
+  QTest::mouseClick(form.Parts().DealButton, Qt::LeftButton);
   // Play on until a pair is beaten or an attack stands open.
   form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
   for (int step = 0; step < 50 && g.TableCards.empty(); ++step) {
     for (const TCardInfo& k : TCardList(g.PlayerHand)) {
-      QTest::mouseClick(form.Cards[k.Tag - 1], Qt::LeftButton);
+      QTest::mouseClick(form.Parts().Cards[k.Tag - 1], Qt::LeftButton);
       if (!g.TableCards.empty()) break;
     }
-    if (g.TableCards.empty() && form.RightmostButton())
-      QTest::mouseClick(form.RightmostButton(), Qt::LeftButton);
+    if (g.TableCards.empty() && form.Parts().RightmostButton())
+      QTest::mouseClick(form.Parts().RightmostButton(), Qt::LeftButton);
   }
   ASSERT_FALSE(g.TableCards.empty());
   // Pair 0 in both languages, checked against the cards that lie there.
@@ -136,21 +137,21 @@ TEST_F(AccessibleNamesTest, PairsOnTheTableReadAsAttackBeatenBy) {
   const TCardInfo defence = playerAttacks ? g.CompRow[0] : g.PlayerRow[0];
   for (int language : {1, 2}) {
     form.LanguageChosen(language);
-    const QString a = form.CardName(form.Cards[attack.Tag - 1]);
+    const QString a = form.Keys().CardName(form.Parts().Cards[attack.Tag - 1]);
     QString expected;
     if (defence.Rank == 0) {
       expected =
           language == 1 ? a + QStringLiteral(", не побита") : a + QStringLiteral(", not beaten");
     } else {
-      QString d = form.CardName(form.Cards[defence.Tag - 1]);
+      QString d = form.Keys().CardName(form.Parts().Cards[defence.Tag - 1]);
       d[0] = d[0].toLower();
       expected =
           a + (language == 1 ? QStringLiteral(", побита: ") : QStringLiteral(", beaten by ")) + d;
     }
-    EXPECT_EQ(form.PairText(0), expected);
-    EXPECT_TRUE(Description(form.TablePanel).startsWith(expected))
-        << Description(form.TablePanel).toStdString();
-    EXPECT_EQ(Description(form.Cards[attack.Tag - 1]), expected);
+    EXPECT_EQ(form.Keys().PairText(0), expected);
+    EXPECT_TRUE(Description(form.Parts().TablePanel).startsWith(expected))
+        << Description(form.Parts().TablePanel).toStdString();
+    EXPECT_EQ(Description(form.Parts().Cards[attack.Tag - 1]), expected);
   }
 }
 
@@ -166,24 +167,24 @@ TEST_F(AccessibleNamesTest, TheSpeechLineIsAnnouncedAndTheMarkedCardTakesTheFocu
     });
   };
   // The deal's speech is announced, by the words it shows.
-  ASSERT_GE(seen(form.SpeechLabel, QAccessible::Alert), 1);
-  EXPECT_FALSE(form.SpeechLabel->text().isEmpty());
+  ASSERT_GE(seen(form.Parts().SpeechLabel, QAccessible::Alert), 1);
+  EXPECT_FALSE(form.Parts().SpeechLabel->text().isEmpty());
   // (The mark's card may be named after it, when the computer leads.)
   const auto lastAlert = std::find_if(gEvents.rbegin(), gEvents.rend(), [&](const auto& e) {
-    return std::get<0>(e) == form.SpeechLabel && std::get<1>(e) == QAccessible::Alert;
+    return std::get<0>(e) == form.Parts().SpeechLabel && std::get<1>(e) == QAccessible::Alert;
   });
-  EXPECT_EQ(std::get<2>(*lastAlert), form.SpeechLabel->text());
-  EXPECT_EQ(Name(form.SpeechLabel), form.SpeechLabel->text());
-  EXPECT_EQ(Description(form.SpeechLabel), QStringLiteral("The computer says"));
+  EXPECT_EQ(std::get<2>(*lastAlert), form.Parts().SpeechLabel->text());
+  EXPECT_EQ(Name(form.Parts().SpeechLabel), form.Parts().SpeechLabel->text());
+  EXPECT_EQ(Description(form.Parts().SpeechLabel), QStringLiteral("The computer says"));
   // The same words again are not announced twice; a cleared line is not announced.
-  const auto alerts = seen(form.SpeechLabel, QAccessible::Alert);
-  form.SetSpeechText(form.SpeechLabel->text().toStdString());
-  form.SetSpeechText("");
-  EXPECT_EQ(seen(form.SpeechLabel, QAccessible::Alert), alerts);
+  const auto alerts = seen(form.Parts().SpeechLabel, QAccessible::Alert);
+  form.TableView().SetSpeechText(form.Parts().SpeechLabel->text().toStdString());
+  form.TableView().SetSpeechText("");
+  EXPECT_EQ(seen(form.Parts().SpeechLabel, QAccessible::Alert), alerts);
 
   gEvents.clear();
   QTest::keyClick(form.windowHandle(), Qt::Key_Right);
-  TCardWidget* marked = form.HandFocus->Card();
+  TCardWidget* marked = form.Keys().HandFocus()->Card();
   ASSERT_NE(marked, nullptr);
   EXPECT_TRUE(seen(marked, QAccessible::Focus));
   EXPECT_TRUE(QAccessible::queryAccessibleInterface(marked)->state().focused);

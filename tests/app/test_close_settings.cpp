@@ -83,12 +83,14 @@ TEST_F(CloseSettingsTest, SystemColoursAreWrittenBackAsTheyWereRead) {
             "Color=-2147483633\nHotColor=-2147483635\n");
   TModalDriver driver;
   TMainWindow form;
-  EXPECT_EQ(form.Settings.Color, -2147483633);
+  EXPECT_EQ(form.Settings().Color, -2147483633);
   // Both colour dialogs closed with OK and nothing changed.
-  QTimer::singleShot(0, Part<TRaisedButton>(*form.OptionsDialog, "OKBtn"), &QPushButton::click);
-  form.ShowOptions();
-  QTimer::singleShot(0, Part<QPushButton>(*form.AppearanceDialog, "OKBtn"), &QPushButton::click);
-  form.ShowAppearance();
+  QTimer::singleShot(0, Part<TRaisedButton>(*form.Menus().OptionsDialog(), "OKBtn"),
+                     &QPushButton::click);
+  form.Menus().ShowOptions();
+  QTimer::singleShot(0, Part<QPushButton>(*form.Menus().AppearanceDialog(), "OKBtn"),
+                     &QPushButton::click);
+  form.Menus().ShowAppearance();
   ASSERT_TRUE(form.WriteSettingsFile());
   const QString ini = ReadText("durak.ini");
   for (const char* line : {"MyWords=-2147483640\n", "FColor=-2147483633\n", "SColor=-2147483646\n",

@@ -37,7 +37,8 @@ class DealKeepingTest : public TWindowTest {
 // The window's game as the harness writes a state.
 nlohmann::ordered_json StateOf(TMainWindow& form) {
   THeadlessCards marks;
-  for (const TCardWidget* c : form.Cards) marks.Cards[c->Tag() - 1]->SetHotMouse(c->HotMouse());
+  for (const TCardWidget* c : form.Parts().Cards)
+    marks.Cards[c->Tag() - 1]->SetHotMouse(c->HotMouse());
   return SaveState(form.Game(), marks);
 }
 
@@ -56,12 +57,12 @@ bool PlayOneStep(TMainWindow& form) {
     for (const TCardInfo& k : hand) {
       const size_t before = g.PlayerHand.size();
       const int mode = g.PlayMode;
-      QTest::mouseClick(form.Cards[k.Tag - 1], Qt::LeftButton);
+      QTest::mouseClick(form.Parts().Cards[k.Tag - 1], Qt::LeftButton);
       if (g.PlayerHand.size() != before || g.PlayMode != mode) return true;
     }
   }
-  for (TRaisedButton* b :
-       {form.DefendButton, form.DiscardButton, form.ComputerTakesButton, form.TakeButton}) {
+  for (TRaisedButton* b : {form.Parts().DefendButton, form.Parts().DiscardButton,
+                           form.Parts().ComputerTakesButton, form.Parts().TakeButton}) {
     if (b->isVisible()) {
       QTest::mouseClick(b, Qt::LeftButton);
       return true;
@@ -83,7 +84,7 @@ TEST_F(DealKeepingTest, ADealCutOffGoesOnAtTheNextStartAndEndsInTheHistory) {
     form.ChoosePair = FirstPair;
     form.Game().GlideSpeed = 100;
     Start(form);
-    QTest::mouseClick(form.DealButton, Qt::LeftButton);
+    QTest::mouseClick(form.Parts().DealButton, Qt::LeftButton);
     for (int i = 0; i < 5 && form.Game().DealResult == drGoesOn; ++i)
       ASSERT_TRUE(PlayOneStep(form));
     ASSERT_EQ(form.Game().DealResult, drGoesOn);
@@ -102,7 +103,7 @@ TEST_F(DealKeepingTest, ADealCutOffGoesOnAtTheNextStartAndEndsInTheHistory) {
   int asked = 0;
   form.AskYesNo = [&](const QString& question) {
     ++asked;
-    EXPECT_EQ(question, form.Texts[kResumeQuestionText]);
+    EXPECT_EQ(question, form.Texts()[kResumeQuestionText]);
     return true;
   };
   Start(form);
@@ -112,12 +113,13 @@ TEST_F(DealKeepingTest, ADealCutOffGoesOnAtTheNextStartAndEndsInTheHistory) {
   // The table as it was: the player's cards face up where the hand lies, the computer's
   // face down.
   for (const TCardInfo& k : form.Game().PlayerHand) {
-    const TCardWidget* c = form.Cards[k.Tag - 1];
+    const TCardWidget* c = form.Parts().Cards[k.Tag - 1];
     EXPECT_EQ(c->CardState(), 1);
     EXPECT_TRUE(c->Clickable());
     EXPECT_GE(c->x(), 0);
   }
-  for (const TCardInfo& k : form.Game().CompHand) EXPECT_EQ(form.Cards[k.Tag - 1]->CardState(), 0);
+  for (const TCardInfo& k : form.Game().CompHand)
+    EXPECT_EQ(form.Parts().Cards[k.Tag - 1]->CardState(), 0);
 
   int steps = 0;
   while (form.Game().DealResult == drGoesOn && steps++ < 500) ASSERT_TRUE(PlayOneStep(form));
@@ -142,12 +144,12 @@ TEST_F(DealKeepingTest, ADamagedResumeFileIsToldOnceAndSetAside) {
   WriteText("durak-resume.json", "{\"version\":1,\"kind\":\"durak-resume\",\"state\":{\"trump\":");
   TMainWindow& form = StartWindow(100);
   int told = 0;
-  for (const QString& m : Driver->Messages) told += m.contains(form.Texts[kResumeDamagedText]);
+  for (const QString& m : Driver->Messages) told += m.contains(form.Texts()[kResumeDamagedText]);
   EXPECT_EQ(told, 1);
   EXPECT_TRUE(QFile::exists(dir.filePath("durak-resume.json.bad")));
   EXPECT_FALSE(QFile::exists(dir.filePath("durak-resume.json")));
   // A new deal waits.
-  EXPECT_TRUE(form.DealButton->isVisible());
+  EXPECT_TRUE(form.Parts().DealButton->isVisible());
   EXPECT_TRUE(form.Game().PlayerHand.empty());
 }
 
@@ -180,7 +182,7 @@ TEST_F(DealKeepingTest, ADealByNumberDealsTheCardsTheHarnessDealsForIt) {
     const int messages = static_cast<int>(Driver->Messages.size());
     form.DealByNumberClick();
     ASSERT_EQ(static_cast<int>(Driver->Messages.size()), messages + 1) << bad;
-    EXPECT_EQ(Driver->Messages.back(), form.Texts[kDealNumberInvalidText]);
+    EXPECT_EQ(Driver->Messages.back(), form.Texts()[kDealNumberInvalidText]);
     EXPECT_TRUE(form.Game().PlayerHand.empty());
   }
 }
@@ -209,8 +211,8 @@ TEST_F(DealKeepingTest, StatisticsWindowPictures) {
   for (int language : {1, 2}) {
     form.ApplyLanguage(language);
     TStatisticsDialog dialog(&form);
-    dialog.Show(ReadHistory(path), "Tester", form.Texts);
-    EXPECT_EQ(dialog.windowTitle(), form.Texts[kStatisticsMenuText]);
+    dialog.Show(ReadHistory(path), "Tester", form.Texts());
+    EXPECT_EQ(dialog.windowTitle(), form.Texts()[kStatisticsMenuText]);
     // All, four rules, three opponents, two table sizes.
     EXPECT_EQ(dialog.Tallies->rowCount(), 1 + 4 + 3 + 2);
     EXPECT_EQ(dialog.Tallies->item(0, 1)->text().toInt(), 67 - 67 / 9);

@@ -24,7 +24,7 @@ TEST_F(TDealReviewWindowTest, OpensTheLastDealJudgesItAndStepsWithTheKeys) {
         "\n");
   WriteText("durak-history.jsonl", history);
   TMainWindow& form = StartWindow();
-  form.OpenDealReview();
+  form.Menus().OpenDealReview();
   auto* review = form.findChild<TDealReviewWindow*>();
   ASSERT_NE(review, nullptr);
   ASSERT_GT(review->StepCount(), 5);
@@ -45,7 +45,7 @@ TEST_F(TDealReviewWindowTest, OpensTheLastDealJudgesItAndStepsWithTheKeys) {
   if (pictures.isEmpty()) return;
   QDir().mkpath(pictures);
   for (const char* language : {"L1", "L2"}) {
-    form.TriggerMenuItem(QString::fromLatin1(language));
+    form.Menus().TriggerMenuItem(QString::fromLatin1(language));
     review->ShowStep(6);
     review->showNormal();
     review->resize(630, 450);
@@ -75,11 +75,11 @@ TEST_F(TDealReviewWindowTest, ADealAtATableOfThreeIsNamedAsNotReviewed) {
   record.Opponent = "described";
   WriteText("durak-history.jsonl", QByteArray::fromStdString(DealRecordLine(record) + "\n"));
   TMainWindow& form = StartWindow();
-  form.OpenDealReview();
+  form.Menus().OpenDealReview();
   auto* review = form.findChild<TDealReviewWindow*>();
   ASSERT_NE(review, nullptr);
   EXPECT_EQ(review->StepCount(), 0);
-  const QString expected = form.Texts[kReviewTableDealText].arg(3);
+  const QString expected = form.Texts()[kReviewTableDealText].arg(3);
   ASSERT_FALSE(expected.isEmpty());
   bool named = false;
   for (const QLabel* label : review->findChildren<QLabel*>())

@@ -68,7 +68,7 @@ class KeyboardPlayTest : public TWindowTest {
             g.PlayMode,
             g.DealResult,
             static_cast<int>(g.CompHand.size()),
-            form.RightmostButton() != nullptr};
+            form.Parts().RightmostButton() != nullptr};
   }
 
   // One move of a player who has only the keyboard: tries the cards from the left with
@@ -85,7 +85,7 @@ class KeyboardPlayTest : public TWindowTest {
         Key(form, Qt::Key_Right);
       }
     }
-    TRaisedButton* button = form.RightmostButton();
+    TRaisedButton* button = form.Parts().RightmostButton();
     if (!button) return false;
     Key(form, Qt::Key_Escape);  // no card marked: Enter goes to the button
     if (letters) {
@@ -102,9 +102,9 @@ class KeyboardPlayTest : public TWindowTest {
     form.LanguageChosen(language);
     form.Game().Options = options;
     TMenuKeys menuKeys(menuDowns);
-    ASSERT_TRUE(form.DealButton->isVisible());
+    ASSERT_TRUE(form.Parts().DealButton->isVisible());
     Key(form, Qt::Key_Return);  // "Замесить"
-    ASSERT_FALSE(form.DealButton->isVisible());
+    ASSERT_FALSE(form.Parts().DealButton->isVisible());
     EXPECT_EQ(form.Game().TransferOn, (options & arTransfer) != 0);
     int steps = 0;
     while (form.Game().DealResult == drGoesOn && steps < 500) {
@@ -112,14 +112,14 @@ class KeyboardPlayTest : public TWindowTest {
       ++steps;
     }
     ASSERT_NE(form.Game().DealResult, drGoesOn);
-    EXPECT_TRUE(form.DealButton->isVisible());
+    EXPECT_TRUE(form.Parts().DealButton->isVisible());
     EXPECT_EQ(form.Game().PlayerScore + form.Game().ComputerScore,
               form.Game().DealResult == drDraw ? 0 : 1);
     EXPECT_GE(Driver->ChampionsShown, 2);  // at start-up and after the deal
     EXPECT_TRUE(Driver->Messages.isEmpty()) << Driver->Messages.join("; ").toStdString();
     // The next deal starts from the keyboard too, by the letter of "Замесить".
-    Letter(form, form.DealButton->KeyLetter());
-    EXPECT_FALSE(form.DealButton->isVisible());
+    Letter(form, form.Parts().DealButton->KeyLetter());
+    EXPECT_FALSE(form.Parts().DealButton->isVisible());
     EXPECT_EQ(form.Game().DealResult, drGoesOn);
   }
 };
@@ -137,28 +137,28 @@ TEST_F(KeyboardPlayTest, TheMarkMovesAlongTheHandAndFollowsItsCard) {
   TGame& g = form.Game();
   Key(form, Qt::Key_Return);
   ASSERT_EQ(g.PlayerHand.size(), 6u);
-  std::vector<TCardWidget*> hand = form.HandCards();
+  std::vector<TCardWidget*> hand = form.Keys().HandCards();
   std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
 
   // The deal starts with the mark on the hand's first card; Escape takes it away.
-  EXPECT_EQ(form.HandFocus->Card(), hand.front());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), hand.front());
   Key(form, Qt::Key_Escape);
-  EXPECT_EQ(form.HandFocus->Card(), nullptr);
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), nullptr);
   Key(form, Qt::Key_Left);  // the first Left marks the last card
-  EXPECT_EQ(form.HandFocus->Card(), hand.back());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), hand.back());
   Key(form, Qt::Key_Home);
-  EXPECT_EQ(form.HandFocus->Card(), hand.front());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), hand.front());
   Key(form, Qt::Key_Left);  // already at the left end
-  EXPECT_EQ(form.HandFocus->Card(), hand.front());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), hand.front());
   Key(form, Qt::Key_Right);
   Key(form, Qt::Key_Right);
   TCardWidget* marked = hand[2];
-  EXPECT_EQ(form.HandFocus->Card(), marked);
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), marked);
   // The frame surrounds the card, in the hot-card colour.
-  QWidget* frame = form.HandFocus->Frame();
+  QWidget* frame = form.Keys().HandFocus()->Frame();
   ASSERT_TRUE(frame->isVisible());
   EXPECT_TRUE(frame->geometry().contains(marked->geometry()));
-  EXPECT_EQ(form.HandFocus->Color(), marked->HotMouseColor());
+  EXPECT_EQ(form.Keys().HandFocus()->Color(), marked->HotMouseColor());
   const QImage shot = frame->grab().toImage();
   EXPECT_EQ(shot.pixelColor(0, shot.height() / 2), marked->HotMouseColor());
   // A picture of the table with the mark and the buttons' letters, for a person to look at.
@@ -168,26 +168,26 @@ TEST_F(KeyboardPlayTest, TheMarkMovesAlongTheHandAndFollowsItsCard) {
   const int vidSort = g.HandOrder == 2 ? 1 : 2;
   g.PlaceCards(g.Layout.PlayerHandLeft, g.Layout.HandRight, g.Layout.PlayerHandTop, vidSort,
                g.PlayerHand);
-  EXPECT_EQ(form.HandFocus->Card(), marked);
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), marked);
   EXPECT_TRUE(frame->geometry().contains(marked->geometry()));
 
   Key(form, Qt::Key_End);
-  hand = form.HandCards();
+  hand = form.Keys().HandCards();
   std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
-  EXPECT_EQ(form.HandFocus->Card(), hand.back());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), hand.back());
   // Escape takes the mark away; the mouse hides it.
   Key(form, Qt::Key_Escape);
-  EXPECT_EQ(form.HandFocus->Card(), nullptr);
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), nullptr);
   EXPECT_FALSE(frame->isVisible());
   Key(form, Qt::Key_Right);
-  EXPECT_NE(form.HandFocus->Card(), nullptr);
+  EXPECT_NE(form.Keys().HandFocus()->Card(), nullptr);
   QTest::mouseMove(form.windowHandle(), QPoint(40, 40));
   QTest::mouseMove(form.windowHandle(), QPoint(200, 120));
   EXPECT_FALSE(frame->isVisible());
-  EXPECT_EQ(form.HandFocus->Card(), nullptr);
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), nullptr);
   // Enter with the mark hidden presses the button, as with no mark at all.
   if (g.PlayMode == pmLead) {
-    EXPECT_EQ(form.RightmostButton(), nullptr);
+    EXPECT_EQ(form.Parts().RightmostButton(), nullptr);
   }
 }
 
@@ -202,18 +202,18 @@ TEST_F(KeyboardPlayTest, APlayedCardPassesTheMarkToItsNeighbour) {
   ASSERT_EQ(g.PlayMode, pmLead);
   Key(form, Qt::Key_Home);
   Key(form, Qt::Key_Right);
-  std::vector<TCardWidget*> hand = form.HandCards();
+  std::vector<TCardWidget*> hand = form.Keys().HandCards();
   std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
-  ASSERT_EQ(form.HandFocus->Card(), hand[1]);
+  ASSERT_EQ(form.Keys().HandFocus()->Card(), hand[1]);
   Key(form, Qt::Key_Return);  // a lead takes any card
   EXPECT_TRUE(g.TableCards.size() >= 1);
   EXPECT_EQ(g.TableCards.front().Tag, hand[1]->Tag());
   // The mark went on to a card still in the hand, and its frame shows there.
-  TCardWidget* now = form.HandFocus->Card();
+  TCardWidget* now = form.Keys().HandFocus()->Card();
   ASSERT_NE(now, nullptr);
-  const std::vector<TCardWidget*> left = form.HandCards();
+  const std::vector<TCardWidget*> left = form.Keys().HandCards();
   EXPECT_NE(std::find(left.begin(), left.end(), now), left.end());
-  EXPECT_TRUE(form.HandFocus->Frame()->geometry().contains(now->geometry()));
+  EXPECT_TRUE(form.Keys().HandFocus()->Frame()->geometry().contains(now->geometry()));
 }
 
 TEST_F(KeyboardPlayTest, LettersPressOnlyTheButtonsShownAndAreUnderlinedInBothLanguages) {
@@ -221,8 +221,9 @@ TEST_F(KeyboardPlayTest, LettersPressOnlyTheButtonsShownAndAreUnderlinedInBothLa
   for (int language : {1, 2}) {
     form.LanguageChosen(language);
     QSet<QChar> keys;
-    for (TRaisedButton* b : {form.TakeButton, form.DealButton, form.ComputerTakesButton,
-                             form.DiscardButton, form.DefendButton}) {
+    for (TRaisedButton* b :
+         {form.Parts().TakeButton, form.Parts().DealButton, form.Parts().ComputerTakesButton,
+          form.Parts().DiscardButton, form.Parts().DefendButton}) {
       const QChar key = b->KeyLetter();
       ASSERT_FALSE(key.isNull()) << b->text().toStdString();
       EXPECT_TRUE(b->text().contains(key, Qt::CaseInsensitive)) << b->text().toStdString();
@@ -230,19 +231,19 @@ TEST_F(KeyboardPlayTest, LettersPressOnlyTheButtonsShownAndAreUnderlinedInBothLa
     }
     EXPECT_EQ(keys.size(), 5) << "two buttons share a key in language " << language;
     // The underlined letter, enlarged, for a person to look at.
-    const QImage button = form.DealButton->grab().toImage();
+    const QImage button = form.Parts().DealButton->grab().toImage();
     button.scaled(button.size() * 4)
         .save(QDir::temp().filePath(QStringLiteral("durak-key-letter-%1.png").arg(language)));
   }
   // "Беру" is hidden before a deal: its letter does nothing; a letter of no button neither.
-  ASSERT_TRUE(form.TakeButton->isHidden());
-  Letter(form, form.TakeButton->KeyLetter());
+  ASSERT_TRUE(form.Parts().TakeButton->isHidden());
+  Letter(form, form.Parts().TakeButton->KeyLetter());
   Letter(form, QLatin1Char('q'));
-  EXPECT_TRUE(form.DealButton->isVisible());
+  EXPECT_TRUE(form.Parts().DealButton->isVisible());
   EXPECT_TRUE(form.Game().PlayerHand.empty());
   // Lower case works as well as upper case.
-  Letter(form, form.DealButton->KeyLetter().toLower());
-  EXPECT_FALSE(form.DealButton->isVisible());
+  Letter(form, form.Parts().DealButton->KeyLetter().toLower());
+  EXPECT_FALSE(form.Parts().DealButton->isVisible());
   EXPECT_EQ(form.Game().PlayerHand.size(), 6u);
 }
 
@@ -251,16 +252,16 @@ TEST_F(KeyboardPlayTest, F2SweepsTheHandAwayAndTheKeysCannotPlayASweptCard) {
   TGame& g = form.Game();
   Key(form, Qt::Key_Return);
   Key(form, Qt::Key_Right);
-  ASSERT_NE(form.HandFocus->Card(), nullptr);
+  ASSERT_NE(form.Keys().HandFocus()->Card(), nullptr);
   // F2 is the menu's shortcut, which answers in the active window.
   form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   Key(form, Qt::Key_F2);  // new game, the deal abandoned
-  EXPECT_TRUE(form.DealButton->isVisible());
+  EXPECT_TRUE(form.Parts().DealButton->isVisible());
   EXPECT_EQ(g.PlayerScore + g.ComputerScore, 0);
   // The hand's cards are off the table: nothing to mark, nothing to play.
-  EXPECT_EQ(form.HandFocus->Card(), nullptr);
-  EXPECT_FALSE(form.HandFocus->Showing());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), nullptr);
+  EXPECT_FALSE(form.Keys().HandFocus()->Showing());
   // (A new game leaves the lists as they were until the next deal.)
   const size_t hand = g.PlayerHand.size(), table = g.TableCards.size();
   Key(form, Qt::Key_Right);
@@ -269,32 +270,32 @@ TEST_F(KeyboardPlayTest, F2SweepsTheHandAwayAndTheKeysCannotPlayASweptCard) {
   EXPECT_EQ(g.TableCards.size(), table);
   // Enter deals again, and the mark comes back on the new hand.
   Key(form, Qt::Key_Return);
-  EXPECT_FALSE(form.DealButton->isVisible());
+  EXPECT_FALSE(form.Parts().DealButton->isVisible());
   EXPECT_EQ(g.PlayerHand.size(), 6u);
   Key(form, Qt::Key_Right);
-  EXPECT_NE(form.HandFocus->Card(), nullptr);
-  EXPECT_TRUE(form.HandFocus->Showing());
+  EXPECT_NE(form.Keys().HandFocus()->Card(), nullptr);
+  EXPECT_TRUE(form.Keys().HandFocus()->Showing());
 }
 
 TEST_F(KeyboardPlayTest, ThePairMenuOpenedFromTheKeysStartsOnItsFirstItem) {
   TMainWindow& form = StartWindow();
   const std::vector<TPairMenuItem> items = {
       {2, "Бить даму пик", 1, false}, {4, "Бить туза пик", 2, false}, {6, "Перевести", 3, true}};
-  form.KeyboardPlay = true;
+  form.Keys().SetKeyboardPlay(true);
   {
     TMenuKeys keys(0);  // Enter at once: the first item
-    EXPECT_EQ(form.PopupPairMenu(items, 10, 10), 2);
+    EXPECT_EQ(form.TableView().PopupPairMenu(items, 10, 10), 2);
     EXPECT_EQ(keys.Opened, 1);
   }
   {
     TMenuKeys keys(2);  // two down: the transfer
-    EXPECT_EQ(form.PopupPairMenu(items, 10, 10), 6);
+    EXPECT_EQ(form.TableView().PopupPairMenu(items, 10, 10), 6);
   }
   {
     TMenuKeys keys(-1);  // Escape: no choice, no move
-    EXPECT_EQ(form.PopupPairMenu(items, 10, 10), -1);
+    EXPECT_EQ(form.TableView().PopupPairMenu(items, 10, 10), -1);
   }
-  form.KeyboardPlay = false;
+  form.Keys().SetKeyboardPlay(false);
 }
 
 TEST_F(KeyboardPlayTest, EnterInTheChampionsTableAtStartUpChoosesThePlayer) {
@@ -316,7 +317,7 @@ TEST_F(KeyboardPlayTest, EnterInTheChampionsTableAtStartUpChoosesThePlayer) {
   Start(form);
   EXPECT_EQ(pressed, 1);
   EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(form.PlayerNameLabel->text(), QString::fromUtf8("Анна"));
+  EXPECT_EQ(form.Parts().PlayerNameLabel->text(), QString::fromUtf8("Анна"));
 }
 
 }  // namespace

@@ -37,16 +37,16 @@ class LanguageTest : public ::testing::Test {
 TEST_F(LanguageTest, EnglishComesFromItsOwnNumbersAndBackAgain) {
   TMainWindow form;
   form.ApplyLanguage(2);
-  EXPECT_EQ(form.Texts.At(66), pack.LoadText(366));
-  EXPECT_EQ(form.DealButton->text(), pack.LoadText(366));
-  EXPECT_EQ(form.NewGameItem->text(), pack.LoadText(302));
+  EXPECT_EQ(form.Texts().At(66), pack.LoadText(366));
+  EXPECT_EQ(form.Parts().DealButton->text(), pack.LoadText(366));
+  EXPECT_EQ(form.Menus().Items().NewGameItem->text(), pack.LoadText(302));
   EXPECT_EQ(WithoutMnemonic(Part<QPushButton>(*form.ChampionsDialog(), "BOK")->text()),
             pack.LoadText(394));
-  EXPECT_NE(form.DealButton->text(), pack.LoadText(66));
+  EXPECT_NE(form.Parts().DealButton->text(), pack.LoadText(66));
   form.ApplyLanguage(1);
-  EXPECT_EQ(form.DealButton->text(), pack.LoadText(66));
+  EXPECT_EQ(form.Parts().DealButton->text(), pack.LoadText(66));
   EXPECT_EQ(form.windowTitle(), pack.LoadText(25));
-  EXPECT_EQ(form.ComputerScoreCaption->text(), pack.LoadText(72));
+  EXPECT_EQ(form.Parts().ComputerScoreCaption->text(), pack.LoadText(72));
   const TGameTexts& g = form.Game().Texts;
   EXPECT_EQ(QString::fromStdString(g.RankWords[14]), pack.LoadText(87).left(10));
   EXPECT_EQ(QString::fromStdString(g.SuitWords[4]), pack.LoadText(78).left(10));
@@ -55,8 +55,8 @@ TEST_F(LanguageTest, EnglishComesFromItsOwnNumbersAndBackAgain) {
 
 TEST_F(LanguageTest, WordTablesKeepTheirCapacity) {
   TMainWindow form;
-  form.Texts.At(102) = QString(60, QChar(u'ы'));
-  form.Texts.At(75) = QString(12, QChar(u'п'));
+  form.Texts().At(102) = QString(60, QChar(u'ы'));
+  form.Texts().At(75) = QString(12, QChar(u'п'));
   form.ApplyTexts();
   EXPECT_EQ(QString::fromStdString(form.Game().Texts.Speeches[1][0]).size(), 49);
   EXPECT_EQ(QString::fromStdString(form.Game().Texts.SuitWords[1]).size(), 10);
@@ -66,7 +66,7 @@ TEST_F(LanguageTest, TheSpeechSituationFollowsTheLanguage) {
   TMainWindow form;
   form.ApplyLanguage(1);
   form.Game().ShowSpeech(sayNewGame);
-  const QLabel* line = form.SpeechLabel;
+  const QLabel* line = form.Parts().SpeechLabel;
   bool russian = false;
   for (int v = 0; v < 5; ++v) russian = russian || line->text() == pack.LoadText(167 + v);
   EXPECT_TRUE(russian) << line->text().toStdString();
@@ -82,9 +82,9 @@ TEST_F(LanguageTest, EverySpeechFitsTheSpeechLineOfTheSmallestWindow) {
   form.resize(630, 450);
   form.show();
   // The widest moment: two command buttons beside the line.
-  form.SetButtonVisible(durak::TakeButton, true);
-  form.SetButtonVisible(durak::DefendButton, true);
-  const QLabel* line = form.SpeechLabel;
+  form.TableView().SetButtonVisible(durak::TakeButton, true);
+  form.TableView().SetButtonVisible(durak::DefendButton, true);
+  const QLabel* line = form.Parts().SpeechLabel;
   ASSERT_TRUE(line->wordWrap());
   const QFontMetrics fm(line->font());
   for (int base : {0, 300})
@@ -105,15 +105,15 @@ TEST_F(LanguageTest, ChosenLanguageShowsFromTheFirstPaint) {
   ini.write("[Settings]\nLanguage=2\n");
   ini.close();
   TMainWindow form;
-  EXPECT_EQ(form.PlayerNameLabel->text(), pack.LoadText(371));
-  EXPECT_EQ(form.ComputerScoreCaption->text(), pack.LoadText(372));
-  EXPECT_EQ(form.StockCaption->text(), pack.LoadText(373));
-  EXPECT_EQ(form.NewGameItem->text(), pack.LoadText(302));
+  EXPECT_EQ(form.Parts().PlayerNameLabel->text(), pack.LoadText(371));
+  EXPECT_EQ(form.Parts().ComputerScoreCaption->text(), pack.LoadText(372));
+  EXPECT_EQ(form.Parts().StockCaption->text(), pack.LoadText(373));
+  EXPECT_EQ(form.Menus().Items().NewGameItem->text(), pack.LoadText(302));
   EXPECT_EQ(form.windowTitle(), pack.LoadText(325));
-  EXPECT_TRUE(form.EnglishItem->isChecked());
+  EXPECT_TRUE(form.Menus().Items().EnglishItem->isChecked());
   // Back in Russian the caption is the Russian one, still before a player is picked.
   form.LanguageChosen(1);
-  EXPECT_EQ(form.PlayerNameLabel->text(), pack.LoadText(71));
+  EXPECT_EQ(form.Parts().PlayerNameLabel->text(), pack.LoadText(71));
 }
 
 // The new-game command is spelt right in the window's own caption and in the pack.
@@ -121,9 +121,9 @@ TEST_F(LanguageTest, NewGameIsSpeltRight) {
   TMainWindow form;
   const QString right = QString::fromUtf8("Новая игра");
   EXPECT_EQ(pack.LoadText(2), right);
-  EXPECT_EQ(form.NewGameItem->text(), right);
+  EXPECT_EQ(form.Menus().Items().NewGameItem->text(), right);
   form.ApplyLanguage(1);
-  EXPECT_EQ(form.NewGameItem->text(), right);
+  EXPECT_EQ(form.Menus().Items().NewGameItem->text(), right);
 }
 
 }  // namespace

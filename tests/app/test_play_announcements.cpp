@@ -49,21 +49,21 @@ class PlayAnnouncementsTest : public TWindowTest {
   static void Key(TMainWindow& form, Qt::Key key) { QTest::keyClick(form.windowHandle(), key); }
   // All said so far, once the queued lines are out.
   static QString Said(TMainWindow& form) {
-    form.Announcer->Flush();
+    form.Keys().Announcer()->Flush();
     return gSaid.join(u'\n');
   }
   static QString Name(TMainWindow& form, int tag) {
-    return Lower(form.CardName(form.Cards[tag - 1]));
+    return Lower(form.Keys().CardName(form.Parts().Cards[tag - 1]));
   }
   // Plays by mouse: the first card that acts, else the rightmost button.
   static void PlayOneStep(TMainWindow& form) {
     TGame& g = form.Game();
     const size_t before = g.PlayerHand.size() + g.TableCards.size() * 7;
     for (const TCardInfo& k : TCardList(g.PlayerHand)) {
-      QTest::mouseClick(form.Cards[k.Tag - 1], Qt::LeftButton);
+      QTest::mouseClick(form.Parts().Cards[k.Tag - 1], Qt::LeftButton);
       if (g.PlayerHand.size() + g.TableCards.size() * 7 != before) return;
     }
-    if (TRaisedButton* b = form.RightmostButton()) QTest::mouseClick(b, Qt::LeftButton);
+    if (TRaisedButton* b = form.Parts().RightmostButton()) QTest::mouseClick(b, Qt::LeftButton);
   }
   // The same from the keyboard: each card of the hand in turn framed and played with Enter,
   // and failing all, Enter with no frame for the button shown.
@@ -152,7 +152,7 @@ TEST_F(PlayAnnouncementsTest, TheDealIsToldCardByCardInBothLanguages) {
                                   .arg(g.PlayerScore)
                                   .arg(g.ComputerScore)))
         << said.toStdString();
-    EXPECT_TRUE(said.contains(form.DealButton->text().remove(u'&'))) << said.toStdString();
+    EXPECT_TRUE(said.contains(form.Parts().DealButton->text().remove(u'&'))) << said.toStdString();
   }
 }
 
@@ -188,21 +188,21 @@ TEST_F(PlayAnnouncementsTest, TakesDiscardsAndDrawsAreTold) {
 
 TEST_F(PlayAnnouncementsTest, TheAnnouncerIsANotificationAReaderIsShown) {
   TMainWindow& form = StartFastWindow();
-  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(form.Announcer);
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(form.Keys().Announcer());
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->role(), QAccessible::Notification);
   // Lines said together go out as one, each a sentence; nothing is said twice.
   gSaid.clear();
-  form.Announcer->Flush();  // the new game's words
+  form.Keys().Announcer()->Flush();  // the new game's words
   gSaid.clear();
-  form.Announcer->Say(QStringLiteral("One"));
-  form.Announcer->Say(QStringLiteral("Two."));
-  form.Announcer->Say(QStringLiteral("  "));
+  form.Keys().Announcer()->Say(QStringLiteral("One"));
+  form.Keys().Announcer()->Say(QStringLiteral("Two."));
+  form.Keys().Announcer()->Say(QStringLiteral("  "));
   EXPECT_TRUE(gSaid.isEmpty());  // not before the window takes events
   QTest::qWait(300);
   EXPECT_EQ(gSaid.join(u'|').toStdString(), "One. Two.");
   EXPECT_EQ(a->text(QAccessible::Name).toStdString(), "One. Two.");
-  form.Announcer->Flush();
+  form.Keys().Announcer()->Flush();
   EXPECT_EQ(gSaid.size(), 1);
 }
 
@@ -233,11 +233,12 @@ TEST_F(PlayAnnouncementsTest, F5ReadsTheTableAndF6TheStateWithTheComputersCardCo
   auto name = [](QObject* o) {
     return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name).toStdString();
   };
-  EXPECT_EQ(name(form.ComputerScoreLed), "Computer's score: 0. Cards in the computer's hand: 6");
-  EXPECT_EQ(name(form.PlayerScoreLed), "Your score: 0");
+  EXPECT_EQ(name(form.Parts().ComputerScoreLed),
+            "Computer's score: 0. Cards in the computer's hand: 6");
+  EXPECT_EQ(name(form.Parts().PlayerScoreLed), "Your score: 0");
   form.LanguageChosen(1);
-  EXPECT_EQ(name(form.ComputerScoreLed), "Очки компьютера: 0. Карт у компьютера: 6");
-  EXPECT_EQ(name(form.PlayerScoreLed), "Ваши очки: 0");
+  EXPECT_EQ(name(form.Parts().ComputerScoreLed), "Очки компьютера: 0. Карт у компьютера: 6");
+  EXPECT_EQ(name(form.Parts().PlayerScoreLed), "Ваши очки: 0");
 
   // The table: an empty one, then a pair.
   Said(form);  // what the deal said
@@ -250,8 +251,8 @@ TEST_F(PlayAnnouncementsTest, F5ReadsTheTableAndF6TheStateWithTheComputersCardCo
   Said(form);
   gSaid.clear();
   Key(form, Qt::Key_F5);
-  EXPECT_EQ(Said(form).toStdString(), (form.TableDescription() + u'.').toStdString());
-  EXPECT_TRUE(form.TableDescription().contains(form.PairText(0)));
+  EXPECT_EQ(Said(form).toStdString(), (form.Keys().TableDescription() + u'.').toStdString());
+  EXPECT_TRUE(form.Keys().TableDescription().contains(form.Keys().PairText(0)));
 }
 
 TEST_F(PlayAnnouncementsTest, TheMarkWaitsOnTheHandWhenABoutBeginsAndTheHintIsSaid) {
@@ -261,23 +262,24 @@ TEST_F(PlayAnnouncementsTest, TheMarkWaitsOnTheHandWhenABoutBeginsAndTheHintIsSa
   Key(form, Qt::Key_Return);
   QTest::qWait(20);  // the move played out
   // At the deal's start the mark is on the hand's first card, named to the reader.
-  std::vector<TCardWidget*> hand = form.HandCards();
+  std::vector<TCardWidget*> hand = form.Keys().HandCards();
   std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
   ASSERT_FALSE(hand.empty());
-  EXPECT_EQ(form.HandFocus->Card(), hand.front());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), hand.front());
   EXPECT_TRUE(QAccessible::queryAccessibleInterface(hand.front())->state().focused);
   Key(form, Qt::Key_Right);  // the arrows act at once
-  EXPECT_EQ(form.HandFocus->Card(), hand[1]);
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), hand[1]);
 
   // The hint is said as a hint: a card to play or a button to press.
   Said(form);  // what the deal said
   gSaid.clear();
   Key(form, Qt::Key_Escape);
-  form.HintClick();
+  form.Menus().HintClick();
   const QString hint = Said(form);
-  if (TCardWidget* card = form.HandFocus->Card()) {
-    EXPECT_EQ(hint.toStdString(),
-              QStringLiteral("Hint: play the %1.").arg(Lower(form.CardName(card))).toStdString());
+  if (TCardWidget* card = form.Keys().HandFocus()->Card()) {
+    EXPECT_EQ(
+        hint.toStdString(),
+        QStringLiteral("Hint: play the %1.").arg(Lower(form.Keys().CardName(card))).toStdString());
   } else {
     EXPECT_TRUE(hint.startsWith(QStringLiteral("Hint: "))) << hint.toStdString();
   }
@@ -291,7 +293,7 @@ TEST_F(PlayAnnouncementsTest, TheMarkWaitsOnTheHandWhenABoutBeginsAndTheHintIsSa
     boutEnded = tableBefore && g.TableCards.empty() && g.DealResult == drGoesOn;
   }
   if (boutEnded && !g.PlayerHand.empty()) {
-    EXPECT_NE(form.HandFocus->Card(), nullptr);
+    EXPECT_NE(form.Keys().HandFocus()->Card(), nullptr);
   }
   EXPECT_TRUE(boutEnded || g.DealResult != drGoesOn);
 }

@@ -31,7 +31,7 @@ class TableMarksTest : public TWindowTest {
                         Qt::NoModifier);
   }
   static std::vector<TCardWidget*> LeftToRight(const TMainWindow& form) {
-    std::vector<TCardWidget*> hand = form.HandCards();
+    std::vector<TCardWidget*> hand = form.Keys().HandCards();
     std::sort(hand.begin(), hand.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
     return hand;
   }
@@ -52,7 +52,7 @@ class TableMarksTest : public TWindowTest {
         Key(form, Qt::Key_Right);
       }
     }
-    TRaisedButton* button = form.RightmostButton();
+    TRaisedButton* button = form.Parts().RightmostButton();
     if (!button) return false;
     Letter(form, button->KeyLetter());
     return true;
@@ -71,7 +71,7 @@ class TableMarksTest : public TWindowTest {
     for (int i = 0; i < 30 && form.Game().PlayMode != pmLead; ++i) {
       form.Game().NewGame();
       form.FixedMillisOfDay = 1000u + 7919u * next++;
-      form.DealButton->click();
+      form.Parts().DealButton->click();
     }
     ASSERT_EQ(form.Game().PlayMode, pmLead);
   }
@@ -88,49 +88,49 @@ TEST_F(TableMarksTest, TheKeyboardFrameGoesWithTheDeal) {
   }
   ASSERT_NE(g.DealResult, drGoesOn);
   // The deal is over: no frame is left on a card, so Enter presses "Замесить".
-  EXPECT_EQ(form.HandFocus->Card(), nullptr);
-  EXPECT_FALSE(form.HandFocus->Showing());
-  ASSERT_TRUE(form.DealButton->isVisible());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), nullptr);
+  EXPECT_FALSE(form.Keys().HandFocus()->Showing());
+  ASSERT_TRUE(form.Parts().DealButton->isVisible());
   Key(form, Qt::Key_Return);
-  EXPECT_FALSE(form.DealButton->isVisible());
+  EXPECT_FALSE(form.Parts().DealButton->isVisible());
   ASSERT_EQ(g.PlayerHand.size(), 6u);
   // The new deal, dealt from the keyboard, shows the frame on the first card, not on a
   // place left over from the last deal, and the first Right moves it to the second card.
-  EXPECT_EQ(form.HandFocus->Card(), LeftToRight(form).front());
-  EXPECT_TRUE(form.HandFocus->Showing());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), LeftToRight(form).front());
+  EXPECT_TRUE(form.Keys().HandFocus()->Showing());
   Key(form, Qt::Key_Right);
-  EXPECT_EQ(form.HandFocus->Card(), LeftToRight(form)[1]);
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), LeftToRight(form)[1]);
 }
 
 TEST_F(TableMarksTest, APlayerOfTheMouseGetsNoFrameAtANewDeal) {
   TMainWindow& form = StartPlaying();
-  form.DealButton->click();  // "Замесить" with the mouse
+  form.Parts().DealButton->click();  // "Замесить" with the mouse
   ASSERT_EQ(form.Game().PlayerHand.size(), 6u);
-  EXPECT_EQ(form.HandFocus->Card(), nullptr);
-  EXPECT_FALSE(form.HandFocus->Showing());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), nullptr);
+  EXPECT_FALSE(form.Keys().HandFocus()->Showing());
 }
 
 TEST_F(TableMarksTest, NewGameTakesTheFrameAwayAndTheNextDealStartsAfresh) {
   TMainWindow& form = StartPlaying();
   Key(form, Qt::Key_Return);  // dealt from the keyboard: the frame waits on the first card
   Key(form, Qt::Key_Right);
-  ASSERT_EQ(form.HandFocus->Card(), LeftToRight(form)[1]);
-  form.NewGameItem->trigger();  // F2
-  EXPECT_EQ(form.HandFocus->Card(), nullptr);
+  ASSERT_EQ(form.Keys().HandFocus()->Card(), LeftToRight(form)[1]);
+  form.Menus().Items().NewGameItem->trigger();  // F2
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), nullptr);
   Key(form, Qt::Key_Return);
   ASSERT_EQ(form.Game().PlayerHand.size(), 6u);
-  EXPECT_EQ(form.HandFocus->Card(), LeftToRight(form).front());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), LeftToRight(form).front());
   Key(form, Qt::Key_Right);
-  EXPECT_EQ(form.HandFocus->Card(), LeftToRight(form)[1]);
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), LeftToRight(form)[1]);
 }
 
 TEST_F(TableMarksTest, TheHintsMarkGoesWhenAnotherCardIsPlayed) {
   TMainWindow& form = StartPlaying();
   DealUntilThePlayerLeads(form);
-  form.HintItem->trigger();
-  TCardWidget* hinted = form.HandFocus->Card();
+  form.Menus().Items().HintItem->trigger();
+  TCardWidget* hinted = form.Keys().HandFocus()->Card();
   ASSERT_NE(hinted, nullptr);
-  ASSERT_TRUE(form.HandFocus->Showing());
+  ASSERT_TRUE(form.Keys().HandFocus()->Showing());
   // The player leads another card with the mouse: the suggestion is spent.
   TCardWidget* other = nullptr;
   for (TCardWidget* c : LeftToRight(form))
@@ -138,9 +138,9 @@ TEST_F(TableMarksTest, TheHintsMarkGoesWhenAnotherCardIsPlayed) {
   ASSERT_NE(other, nullptr);
   other->OnClick(other);
   ASSERT_TRUE(ListHasTag(form.Game().TableCards, other->Tag()));
-  EXPECT_FALSE(form.HandFocus->Showing());
-  EXPECT_EQ(form.HandFocus->Card(), nullptr);
-  EXPECT_EQ(form.HintMenu, -1);
+  EXPECT_FALSE(form.Keys().HandFocus()->Showing());
+  EXPECT_EQ(form.Keys().HandFocus()->Card(), nullptr);
+  EXPECT_EQ(form.Keys().HintMenu(), -1);
 }
 
 TEST_F(TableMarksTest, TheHintsMarkGoesWhenAButtonIsPressed) {
@@ -153,14 +153,14 @@ TEST_F(TableMarksTest, TheHintsMarkGoesWhenAButtonIsPressed) {
     DealUntilThePlayerLeads(form);
     TCardWidget* first = LeftToRight(form).front();
     first->OnClick(first);
-    TRaisedButton* button = form.RightmostButton();
+    TRaisedButton* button = form.Parts().RightmostButton();
     if (!button || g.DealResult != drGoesOn) continue;
-    form.HintItem->trigger();
-    if (!form.HandFocus->Card()) continue;
+    form.Menus().Items().HintItem->trigger();
+    if (!form.Keys().HandFocus()->Card()) continue;
     tried = true;
     button->click();
-    EXPECT_FALSE(form.HandFocus->Showing());
-    EXPECT_EQ(form.HandFocus->Card(), nullptr);
+    EXPECT_FALSE(form.Keys().HandFocus()->Showing());
+    EXPECT_EQ(form.Keys().HandFocus()->Card(), nullptr);
   }
   EXPECT_TRUE(tried) << "no deal gave a hinted card beside a button";
 }
@@ -185,10 +185,10 @@ TEST_F(TableMarksTest, TheDrawnTrumpCardStandsUprightWhereverItGoes) {
     QApplication::processEvents();
     g.NewGame();
     form.FixedMillisOfDay = 5000u + 7919u * static_cast<uint32_t>(deal);
-    form.DealButton->click();
+    form.Parts().DealButton->click();
     ASSERT_FALSE(g.Deck.empty());
     const int trumpTag = g.Deck.front().Tag;
-    TCardWidget* trump = form.Cards[trumpTag - 1];
+    TCardWidget* trump = form.Parts().Cards[trumpTag - 1];
     bool shot = false;
     for (int steps = 0; g.DealResult == drGoesOn && steps < 500; ++steps) {
       ASSERT_TRUE(KeyboardMove(form)) << "no move at step " << steps;
@@ -225,8 +225,9 @@ TEST_F(TableMarksTest, EveryButtonsLetterIsUnderlinedClearlyAndNoneIsShared) {
   for (int language : {1, 2}) {
     form.LanguageChosen(language);
     QSet<QChar> letters;
-    for (TRaisedButton* b : {form.TakeButton, form.DealButton, form.ComputerTakesButton,
-                             form.DiscardButton, form.DefendButton}) {
+    for (TRaisedButton* b :
+         {form.Parts().TakeButton, form.Parts().DealButton, form.Parts().ComputerTakesButton,
+          form.Parts().DiscardButton, form.Parts().DefendButton}) {
       SCOPED_TRACE(b->text().toStdString());
       letters.insert(b->KeyLetter().toUpper());
       // The button painted with its letter, without it, and without any caption: the first
@@ -269,7 +270,7 @@ TEST_F(TableMarksTest, EveryButtonsLetterIsUnderlinedClearlyAndNoneIsShared) {
   }
   // "Беру" answers to Б.
   form.LanguageChosen(1);
-  EXPECT_EQ(form.TakeButton->KeyLetter(), QChar(u'Б'));
+  EXPECT_EQ(form.Parts().TakeButton->KeyLetter(), QChar(u'Б'));
 }
 
 }  // namespace

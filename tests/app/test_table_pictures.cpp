@@ -28,15 +28,15 @@ void PlaySomeMoves(TMainWindow& form, int moves) {
       const TCardList hand = g.PlayerHand;
       for (const TCardInfo& k : hand) {
         const size_t before = g.PlayerHand.size();
-        QTest::mouseClick(form.Cards[k.Tag - 1], Qt::LeftButton);
+        QTest::mouseClick(form.Parts().Cards[k.Tag - 1], Qt::LeftButton);
         if (g.PlayerHand.size() != before) {
           moved = true;
           break;
         }
       }
     }
-    if (!moved && form.DefendButton->isVisible())
-      QTest::mouseClick(form.DefendButton, Qt::LeftButton);
+    if (!moved && form.Parts().DefendButton->isVisible())
+      QTest::mouseClick(form.Parts().DefendButton, Qt::LeftButton);
   }
 }
 
@@ -52,24 +52,25 @@ TEST_F(TablePicturesTest, MidDealAtTheSmallestAndAtABigWindow) {
 
   form.resize(630, 450);
   QApplication::processEvents();
-  EXPECT_EQ(form.TableCardWidth, form.CardWidth);  // the library's size
-  EXPECT_EQ(form.CardScaleNow, 1.0);
-  QTest::mouseClick(form.DealButton, Qt::LeftButton);
+  EXPECT_EQ(form.CardSize().Width, form.CardSize().LibraryWidth);  // the library's size
+  EXPECT_EQ(form.CardSize().Scale, 1.0);
+  QTest::mouseClick(form.Parts().DealButton, Qt::LeftButton);
   PlaySomeMoves(form, 2);
   form.grab().save(out + QStringLiteral("/table-630x450%1.png").arg(suffix));
 
   form.resize(1280, 1024);
   QApplication::processEvents();
-  EXPECT_GE(form.TableCardWidth, form.CardWidth * 17 / 10);
+  EXPECT_GE(form.CardSize().Width, form.CardSize().LibraryWidth * 17 / 10);
   PlaySomeMoves(form, 2);
   form.grab().save(out + QStringLiteral("/table-1280x1024%1.png").arg(suffix));
 
   // A desk picture and the wood of the frame: on a dense screen, tiled from the renditions
   // drawn at twice the size (pixel for pixel), on an ordinary one from the pictures themselves.
-  form.DeskItems[1]->trigger();
+  form.Menus().Items().DeskItems[1]->trigger();
   QApplication::processEvents();
   form.grab().save(out + QStringLiteral("/table-1280x1024-desk%1.png").arg(suffix));
-  for (TPaintedPanel* panel : {form.TablePanel, form.ButtonBar, form.ScoreColumn}) {
+  for (TPaintedPanel* panel :
+       {form.Parts().TablePanel, form.Parts().ButtonBar, form.Parts().ScoreColumn}) {
     ASSERT_EQ(panel->Mode(), pmPicture);
     const QImage dense = panel->DenseTile(dpr);
     EXPECT_EQ(dense.isNull(), dpr <= 1.0);
@@ -79,17 +80,18 @@ TEST_F(TablePicturesTest, MidDealAtTheSmallestAndAtABigWindow) {
     }
   }
   // Every card shows a picture of its own pixels, drawn for the card's size on this screen.
-  for (TCardWidget* c : form.Cards) {
+  for (TCardWidget* c : form.Parts().Cards) {
     const QImage& shown = c->CardState() == 1 ? c->ShownFace() : c->ShownBack();
     EXPECT_EQ(shown.devicePixelRatio(), dpr);
     EXPECT_EQ(qRound(shown.width() / dpr),
-              c->Turned() ? form.TableCardHeight : form.TableCardWidth);
+              c->Turned() ? form.CardSize().Height : form.CardSize().Width);
   }
   // Turning the option off gives the library's size at once.
-  form.Settings.ScaleToWindow = false;
+  form.Settings().ScaleToWindow = false;
   form.ArrangeTable();
-  EXPECT_EQ(form.TableCardWidth, form.CardWidth);
-  EXPECT_EQ(form.Cards[0]->width() + form.Cards[0]->height(), form.CardWidth + form.CardHeight);
+  EXPECT_EQ(form.CardSize().Width, form.CardSize().LibraryWidth);
+  EXPECT_EQ(form.Parts().Cards[0]->width() + form.Parts().Cards[0]->height(),
+            form.CardSize().LibraryWidth + form.CardSize().LibraryHeight);
   EXPECT_TRUE(driver.Messages.isEmpty()) << driver.Messages.join("; ").toStdString();
   form.Game().Busy = false;
   form.close();

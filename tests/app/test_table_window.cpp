@@ -88,29 +88,31 @@ class TableWindowTest : public TWindowTest {
     TMainWindow& form = StartWindow();
     form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
     // The same deals on every run.
-    form.TableWindow->DealNumbers = [n = 1000u + static_cast<uint32_t>(players)]() mutable {
+    form.TableWindow()->DealNumbers = [n = 1000u + static_cast<uint32_t>(players)]() mutable {
       return n++;
     };
     return form;
   }
   static const durak::table::TTableState& State(TMainWindow& form) {
-    return form.TableWindow->Game()->State();
+    return form.TableWindow()->Game()->State();
   }
   // One move of a person who plays the first card that is taken, else presses the button
   // shown. False when nothing could be done.
   static bool PlayOneStep(TMainWindow& form) {
     // On a loaded machine the window may still be finishing the computers' moves.
     for (int waited = 0;
-         waited < 100 && !form.TableWindow->Game()->PersonToMove() && !State(form).Over(); ++waited)
+         waited < 100 && !form.TableWindow()->Game()->PersonToMove() && !State(form).Over();
+         ++waited)
       QTest::qWait(50);
     const auto& s = State(form);
     const int handBefore = s.HandCount(0);
-    for (TCardWidget* card : form.TableWindow->HandCards()) {
+    for (TCardWidget* card : form.TableWindow()->HandCards()) {
       QTest::mouseClick(card, Qt::LeftButton);
       if (State(form).HandCount(0) != handBefore || State(form).Over()) return true;
     }
-    for (TRaisedButton* b : {form.DefendButton, form.DiscardButton, form.PassButton,
-                             form.ComputerTakesButton, form.TakeButton}) {
+    for (TRaisedButton* b :
+         {form.Parts().DefendButton, form.Parts().DiscardButton, form.Parts().PassButton,
+          form.Parts().ComputerTakesButton, form.Parts().TakeButton}) {
       if (b->isVisible()) {
         QTest::mouseClick(b, Qt::LeftButton);
         return true;
@@ -125,11 +127,13 @@ class TableWindowTest : public TWindowTest {
   // The seat lines shown lie on the table and clear of each other.
   static void ExpectLinesClear(TMainWindow& form, const QString& where) {
     std::vector<QLabel*> lines;
-    for (QLabel* l : form.TablePanel->findChildren<QLabel*>(QRegularExpression("^SeatLine")))
+    for (QLabel* l :
+         form.Parts().TablePanel->findChildren<QLabel*>(QRegularExpression("^SeatLine")))
       if (l->isVisible()) lines.push_back(l);
-    EXPECT_EQ(static_cast<int>(lines.size()), form.TableWindow->Seats()) << where.toStdString();
+    EXPECT_EQ(static_cast<int>(lines.size()), form.TableWindow()->Seats()) << where.toStdString();
     for (size_t i = 0; i < lines.size(); ++i) {
-      EXPECT_TRUE(form.TablePanel->rect().contains(lines[i]->geometry())) << where.toStdString();
+      EXPECT_TRUE(form.Parts().TablePanel->rect().contains(lines[i]->geometry()))
+          << where.toStdString();
       for (size_t j = i + 1; j < lines.size(); ++j)
         EXPECT_FALSE(lines[i]->geometry().intersects(lines[j]->geometry()))
             << where.toStdString() << ": " << lines[i]->text().toStdString() << " / "
@@ -142,13 +146,13 @@ TEST_F(TableWindowTest, WholeDealsAtThreeAndFourEndWithAFoolOrADraw) {
   for (int players : {3, 4}) {
     TMainWindow& form = StartTable(players);
     ASSERT_TRUE(form.TablePlaying());
-    ASSERT_EQ(form.TableWindow->Seats(), players);
-    ASSERT_TRUE(form.DealButton->isVisible());
-    QTest::mouseClick(form.DealButton, Qt::LeftButton);
+    ASSERT_EQ(form.TableWindow()->Seats(), players);
+    ASSERT_TRUE(form.Parts().DealButton->isVisible());
+    QTest::mouseClick(form.Parts().DealButton, Qt::LeftButton);
     ASSERT_FALSE(State(form).Over());
     // Every card lies where the state puts it: the person's face up, the others' face down.
     for (int tag = 1; tag <= 36; ++tag) {
-      const bool mine = form.TableWindow->PersonHolds(tag);
+      const bool mine = form.TableWindow()->PersonHolds(tag);
       const bool inAHand = [&] {
         for (int s = 0; s < players; ++s) {
           if (State(form).Hand[s] & durak::table::Bit(tag)) return true;
@@ -156,27 +160,28 @@ TEST_F(TableWindowTest, WholeDealsAtThreeAndFourEndWithAFoolOrADraw) {
         return false;
       }();
       if (inAHand) {
-        EXPECT_EQ(form.Cards[tag - 1]->CardState(), mine ? 1 : 0) << tag;
+        EXPECT_EQ(form.Parts().Cards[tag - 1]->CardState(), mine ? 1 : 0) << tag;
       }
     }
     // The hint marks a card or names a button.
-    form.HintClick();
-    EXPECT_TRUE(form.HandFocus->Card() != nullptr || form.SpeechLabel->text().contains(":"));
+    form.Menus().HintClick();
+    EXPECT_TRUE(form.Keys().HandFocus()->Card() != nullptr ||
+                form.Parts().SpeechLabel->text().contains(":"));
     // F6 names the computer seats with their card counts.
-    const QString reading = form.TableWindow->StateReading();
-    EXPECT_TRUE(reading.contains(form.Texts[kFirstSeatNameText])) << reading.toStdString();
+    const QString reading = form.TableWindow()->StateReading();
+    EXPECT_TRUE(reading.contains(form.Texts()[kFirstSeatNameText])) << reading.toStdString();
     int steps = 0;
     while (!State(form).Over() && steps < 400) {
       ASSERT_TRUE(PlayOneStep(form))
           << "no move at step " << steps << " with " << players << ": phase "
           << int(State(form).Phase) << ", seat to move " << int(State(form).ToMove) << ", deal "
-          << form.TableWindow->DealNumber().value_or(0);
+          << form.TableWindow()->DealNumber().value_or(0);
       ++steps;
     }
     ASSERT_TRUE(State(form).Over());
-    EXPECT_TRUE(form.DealButton->isVisible());
-    EXPECT_FALSE(form.SpeechLabel->text().isEmpty());
-    EXPECT_EQ(form.ComputerScoreLed->Number() + form.PlayerScoreLed->Number(), 1);
+    EXPECT_TRUE(form.Parts().DealButton->isVisible());
+    EXPECT_FALSE(form.Parts().SpeechLabel->text().isEmpty());
+    EXPECT_EQ(form.Parts().ComputerScoreLed->Number() + form.Parts().PlayerScoreLed->Number(), 1);
     // Cards went down with their sound, and the deal ended with the person's win or loss.
     const std::vector<int>& sounds = form.Game().SoundLog;
     EXPECT_NE(std::find(sounds.begin(), sounds.end(), snPutDown), sounds.end());
@@ -188,7 +193,7 @@ TEST_F(TableWindowTest, WholeDealsAtThreeAndFourEndWithAFoolOrADraw) {
         QFile::encodeName(form.KeptFilePath(QStringLiteral("durak-history.jsonl"))).toStdString());
     ASSERT_FALSE(history.empty());
     EXPECT_EQ(history.back().Players, players);
-    EXPECT_EQ(history.back().Deal, *form.TableWindow->DealNumber());
+    EXPECT_EQ(history.back().Deal, *form.TableWindow()->DealNumber());
     EXPECT_TRUE(form.windowTitle().contains(QString::number(history.back().Deal)));
     durak::table::TTableState replayed;
     std::string why;
@@ -200,18 +205,18 @@ TEST_F(TableWindowTest, WholeDealsAtThreeAndFourEndWithAFoolOrADraw) {
 
 TEST_F(TableWindowTest, TheTwoPlayerGameReturnsWithANewGame) {
   TMainWindow& form = StartTable(3);
-  QTest::mouseClick(form.DealButton, Qt::LeftButton);
+  QTest::mouseClick(form.Parts().DealButton, Qt::LeftButton);
   PlaySomeMoves(form, 2);
-  form.Settings.Players = 2;
+  form.Settings().Players = 2;
   form.StartNewGame();
   EXPECT_FALSE(form.TablePlaying());
-  EXPECT_FALSE(form.PassButton->isVisible());
-  QTest::mouseClick(form.DealButton, Qt::LeftButton);
+  EXPECT_FALSE(form.Parts().PassButton->isVisible());
+  QTest::mouseClick(form.Parts().DealButton, Qt::LeftButton);
   EXPECT_EQ(form.Game().PlayerHand.size() + form.Game().CompHand.size(),
             12u - form.Game().TableCards.size());
   // Only the trump card lies sideways, as in the two-player game.
   int sideways = 0;
-  for (TCardWidget* c : form.Cards) sideways += c->Turned() ? 1 : 0;
+  for (TCardWidget* c : form.Parts().Cards) sideways += c->Turned() ? 1 : 0;
   EXPECT_EQ(sideways, 1);
 }
 
@@ -225,7 +230,7 @@ TEST_F(TableOfThreeAndFourPicturesTest, MidDealAtTheSmallestAndMaximised) {
     QDir().mkpath(out);
     form.resize(630, 450);
     QApplication::processEvents();
-    QTest::mouseClick(form.DealButton, Qt::LeftButton);
+    QTest::mouseClick(form.Parts().DealButton, Qt::LeftButton);
     PlaySomeMoves(form, 3);
     ExpectLinesClear(form, QStringLiteral("630x450"));
     form.grab().save(out + QStringLiteral("/table%1-630x450%2.png").arg(players).arg(suffix));

@@ -28,12 +28,12 @@ bool PlayOneStep(TMainWindow& form) {
     for (const TCardInfo& k : hand) {
       const size_t before = g.PlayerHand.size();
       const int mode = g.PlayMode;
-      QTest::mouseClick(form.Cards[k.Tag - 1], Qt::LeftButton);
+      QTest::mouseClick(form.Parts().Cards[k.Tag - 1], Qt::LeftButton);
       if (g.PlayerHand.size() != before || g.PlayMode != mode) return true;
     }
   }
-  for (TRaisedButton* b :
-       {form.DefendButton, form.DiscardButton, form.ComputerTakesButton, form.TakeButton}) {
+  for (TRaisedButton* b : {form.Parts().DefendButton, form.Parts().DiscardButton,
+                           form.Parts().ComputerTakesButton, form.Parts().TakeButton}) {
     if (b->isVisible()) {
       QTest::mouseClick(b, Qt::LeftButton);
       return true;
@@ -49,11 +49,11 @@ TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
     form.ChoosePair = [](const std::vector<TPairMenuItem>& items) { return items.front().Tag; };
     form.Game().GlideSpeed = 100;
     Start(form);
-    ASSERT_EQ(form.PlayerNameLabel->text(), "Tester");
-    ASSERT_TRUE(form.DealButton->isVisible());
-    EXPECT_EQ(form.CardWidth, form.Cards[0]->BackImage().width());
+    ASSERT_EQ(form.Parts().PlayerNameLabel->text(), "Tester");
+    ASSERT_TRUE(form.Parts().DealButton->isVisible());
+    EXPECT_EQ(form.CardSize().LibraryWidth, form.Parts().Cards[0]->BackImage().width());
 
-    QTest::mouseClick(form.DealButton, Qt::LeftButton);
+    QTest::mouseClick(form.Parts().DealButton, Qt::LeftButton);
     EXPECT_EQ(form.Game().PlayerHand.size() + form.Game().CompHand.size(),
               12u - form.Game().TableCards.size());
     int steps = 0;
@@ -64,7 +64,7 @@ TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
     ASSERT_NE(form.Game().DealResult, drGoesOn);
     // A picture of the table at the end of the deal, for a person to look at.
     form.grab().save(QDir::temp().filePath("durak-window-end-of-deal.png"));
-    EXPECT_TRUE(form.DealButton->isVisible());
+    EXPECT_TRUE(form.Parts().DealButton->isVisible());
     EXPECT_EQ(form.Game().PlayerScore + form.Game().ComputerScore,
               form.Game().DealResult == drDraw ? 0 : 1);
     EXPECT_TRUE(driver.Messages.isEmpty()) << driver.Messages.join("; ").toStdString();
@@ -81,13 +81,37 @@ TEST_F(WindowFlowTest, RegisterPlayADealAndKeepTheResults) {
   EXPECT_TRUE(ini.contains("Width=900\nHeight=700\n")) << ini.toStdString();
 }
 
+// While the window is open the engine holds the rules, the cards' speed and the hand's
+// order: it takes them from durak.ini when the window is made, and what it holds when the
+// file is written is what goes back, not what was read.
+TEST_F(WindowFlowTest, TheEngineTakesTheRulesSpeedAndOrderFromDurakIniAndGivesThemBack) {
+  WriteText("durak.ini", QStringLiteral("[Settings]\nArul=%1\nVidSort=2\nASpeed=55\n")
+                             .arg(SetToInt(arTransfer | arHotCards))
+                             .toUtf8());
+  TModalDriver driver;
+  TMainWindow form;
+  EXPECT_EQ(form.Game().Options, arTransfer | arHotCards);
+  EXPECT_EQ(form.Game().HandOrder, 2);
+  EXPECT_EQ(form.Game().GlideSpeed, 55);
+
+  form.Game().Options = arMultiLead;
+  form.Game().HandOrder = 0;
+  form.Game().GlideSpeed = 70;
+  ASSERT_TRUE(form.WriteSettingsFile());
+  const QString ini = ReadText("durak.ini");
+  EXPECT_TRUE(ini.contains(QStringLiteral("\nArul=%1\n").arg(SetToInt(arMultiLead))))
+      << ini.toStdString();
+  EXPECT_TRUE(ini.contains(QStringLiteral("\nVidSort=0\n"))) << ini.toStdString();
+  EXPECT_TRUE(ini.contains(QStringLiteral("\nASpeed=70\n"))) << ini.toStdString();
+}
+
 TEST_F(WindowFlowTest, GarbageSettingsGiveDefaults) {
   WriteText("durak.ini",
             QByteArray("\x01\xff[Settings\nASpeed=fast\nLanguage=abc\n[Position]\nWidth=-5\n", 52));
   TModalDriver driver;
   TMainWindow form;
-  EXPECT_EQ(form.Settings.GlideSpeed, 40);
-  EXPECT_EQ(form.Settings.Language, 1);
+  EXPECT_EQ(form.Settings().GlideSpeed, 40);
+  EXPECT_EQ(form.Settings().Language, 1);
   EXPECT_GE(form.width(), 630);
 }
 

@@ -28,7 +28,7 @@ TEST_F(WindowGuardTest, NamesSpeechesAndMessagesShowAsTyped) {
   driver.NewName = QStringLiteral("<h1>Hi</h1>");
   TMainWindow form;
   Start(form);
-  ASSERT_EQ(form.PlayerNameLabel->text(), "<h1>Hi</h1>");
+  ASSERT_EQ(form.Parts().PlayerNameLabel->text(), "<h1>Hi</h1>");
   // Every label of the window and of its dialogs shows plain text.
   int labels = 0;
   for (QLabel* l : form.findChildren<QLabel*>()) {
@@ -38,9 +38,9 @@ TEST_F(WindowGuardTest, NamesSpeechesAndMessagesShowAsTyped) {
   }
   EXPECT_GE(labels, 10);
   // A speech from a pack with markup in it stays one line of text.
-  form.SpeechLabel->setText(kHostile);
-  EXPECT_EQ(form.SpeechLabel->text(), kHostile);
-  const int plainHeight = form.SpeechLabel->sizeHint().height();
+  form.Parts().SpeechLabel->setText(kHostile);
+  EXPECT_EQ(form.Parts().SpeechLabel->text(), kHostile);
+  const int plainHeight = form.Parts().SpeechLabel->sizeHint().height();
   QLabel rich(kHostile);
   rich.setWordWrap(true);
   EXPECT_LT(plainHeight, rich.sizeHint().height());
@@ -126,7 +126,7 @@ TEST_F(WindowGuardTest, CardPackThatCannotBeOpenedIsNotKeptForTheNextStart) {
   EXPECT_TRUE(ReadText("durak.ini").contains("ColodaPath=c36.dll"));
   TMainWindow& form = StartWindow();
   EXPECT_TRUE(form.isVisible());
-  EXPECT_GT(form.CardWidth, 0);
+  EXPECT_GT(form.CardSize().LibraryWidth, 0);
   EXPECT_TRUE(Driver->Messages.filter("not found").isEmpty())
       << Driver->Messages.join("; ").toStdString();
   form.close();

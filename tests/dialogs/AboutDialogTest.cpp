@@ -86,17 +86,17 @@ TEST_F(AboutDialog, ShowsTheTextsOfTheLanguageAndOpensItsLinks) {
         emit Part<TLinkLabel>(*d, "KuvLabel2")->Clicked(Part<TLinkLabel>(*d, "KuvLabel2"));
         Part<TRaisedButton>(*d, "OKBtn")->click();
       },
-      [this] { Form->ShowAbout(); });
-  EXPECT_EQ(title, Form->Texts.At(28));
-  EXPECT_EQ(line1, TAboutDialog::ProgramLine(Form->Texts.At(43)));
+      [this] { Form->Menus().ShowAbout(); });
+  EXPECT_EQ(title, Form->Texts().At(28));
+  EXPECT_EQ(line1, TAboutDialog::ProgramLine(Form->Texts().At(43)));
   EXPECT_TRUE(line1.endsWith(QStringLiteral(", v%1").arg(QStringLiteral(DURAK_VERSION))))
       << line1.toStdString();
-  EXPECT_EQ(line2, Form->Texts.At(44));
-  EXPECT_EQ(line3, Form->Texts.At(45));
-  EXPECT_EQ(hint, Form->Texts.At(48));
+  EXPECT_EQ(line2, Form->Texts().At(44));
+  EXPECT_EQ(line3, Form->Texts().At(45));
+  EXPECT_EQ(hint, Form->Texts().At(48));
   EXPECT_EQ(size, QSize(323, 214));
   EXPECT_TRUE(captured);
-  EXPECT_EQ(opened, (QStringList{Form->Texts.At(47), Form->Texts.At(48)}));
+  EXPECT_EQ(opened, (QStringList{Form->Texts().At(47), Form->Texts().At(48)}));
 }
 
 // The two links open the game's own read-me and licence, in both languages, never a
@@ -105,10 +105,10 @@ TEST_F(AboutDialog, LinksLeadToTheGamesDocumentsAndOkIsReadable) {
   for (int language : {1, 2}) {
     Form->LanguageChosen(language);
     for (int n : {47, 48}) {
-      const QUrl url = TAboutDialog::LinkUrl(Form->Texts.At(n));
-      ASSERT_TRUE(url.isLocalFile()) << n << " " << Form->Texts.At(n).toStdString();
+      const QUrl url = TAboutDialog::LinkUrl(Form->Texts().At(n));
+      ASSERT_TRUE(url.isLocalFile()) << n << " " << Form->Texts().At(n).toStdString();
       EXPECT_TRUE(QFileInfo(url.toLocalFile()).isFile()) << url.toLocalFile().toStdString();
-      EXPECT_FALSE(Form->Texts.At(n).contains(QStringLiteral("example"))) << n;
+      EXPECT_FALSE(Form->Texts().At(n).contains(QStringLiteral("example"))) << n;
     }
   }
   EXPECT_TRUE(TAboutDialog::LinkUrl(QStringLiteral("no-such-document.txt")).isEmpty());
@@ -131,7 +131,7 @@ TEST_F(AboutDialog, LinksLeadToTheGamesDocumentsAndOkIsReadable) {
         shot = d->grab().toImage();
         Part<TRaisedButton>(*d, "OKBtn")->click();
       },
-      [this] { Form->ShowAbout(); });
+      [this] { Form->Menus().ShowAbout(); });
   EXPECT_EQ(captions.toStdString(), "Об игре|Лицензия");
   const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
   if (!dir.isEmpty()) shot.save(QDir(dir).filePath(QStringLiteral("about-links.png")));

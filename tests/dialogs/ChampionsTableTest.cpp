@@ -73,7 +73,7 @@ class ChampionsTable : public WindowFixture {
             c.grab().save(QDir(dir).filePath(shot + QStringLiteral(".png")));
           Part<QPushButton>(c, "BOK")->click();
         },
-        [this] { Form->ShowChampions(); });
+        [this] { Form->Menus().ShowChampions(); });
     return seen;
   }
   // The room a name takes in the row of the current player, which is drawn bold.
@@ -172,24 +172,24 @@ TEST_F(ChampionsTable, ANewLongNameWidensTheOpenTableAboutTheWindowsMiddle) {
 TEST_F(ChampionsTable, ThePlayersNameStaysReadableAndALongOneIsCutShort) {
   const auto take = [this](const QString& name) {
     Chemp().CurChemp.SetName(name.toStdString());
-    Form->LanguageChosen(Form->Settings.Language);  // the window shows the current player's name
-    ASSERT_EQ(Form->PlayerNameLabel->text(), name);
+    Form->LanguageChosen(Form->Settings().Language);  // the window shows the current player's name
+    ASSERT_EQ(Form->Parts().PlayerNameLabel->text(), name);
   };
   const auto inColumn = [this] {
-    const QRect r = Form->PlayerNameLabel->geometry();
-    return r.left() >= 3 && r.right() <= Form->ScoreColumn->width() - 1 - 3;
+    const QRect r = Form->Parts().PlayerNameLabel->geometry();
+    return r.left() >= 3 && r.right() <= Form->Parts().ScoreColumn->width() - 1 - 3;
   };
   take(QStringLiteral("Анна"));
-  EXPECT_EQ(Form->PlayerNameLabel->font().pointSize(), 9);
-  EXPECT_EQ(Form->PlayerNameLabel->ShownText(), QStringLiteral("Анна"));
-  EXPECT_TRUE(Form->PlayerNameLabel->toolTip().isEmpty());
+  EXPECT_EQ(Form->Parts().PlayerNameLabel->font().pointSize(), 9);
+  EXPECT_EQ(Form->Parts().PlayerNameLabel->ShownText(), QStringLiteral("Анна"));
+  EXPECT_TRUE(Form->Parts().PlayerNameLabel->toolTip().isEmpty());
   EXPECT_TRUE(inColumn());
 
   for (int language : {1, 2}) {
     Form->LanguageChosen(language);
     for (const QString& name : {kWideRussian, kWideLatin}) {
       take(name);
-      const TNameLabel& label = *Form->PlayerNameLabel;
+      const TNameLabel& label = *Form->Parts().PlayerNameLabel;
       EXPECT_GE(label.font().pointSize(), 8) << name.toStdString();
       EXPECT_TRUE(inColumn()) << name.toStdString();
       const QString shown = label.ShownText();
@@ -204,14 +204,14 @@ TEST_F(ChampionsTable, ThePlayersNameStaysReadableAndALongOneIsCutShort) {
     if (dir.isEmpty()) continue;
     const QString lang = language == 1 ? QStringLiteral("ru") : QStringLiteral("en");
     Form->grab().save(QDir(dir).filePath(QStringLiteral("window-long-name-%1.png").arg(lang)));
-    const QImage column = Form->ScoreColumn->grab().toImage();
+    const QImage column = Form->Parts().ScoreColumn->grab().toImage();
     column.scaled(column.size() * 3)
         .save(QDir(dir).filePath(QStringLiteral("window-long-name-column-%1.png").arg(lang)));
   }
   // Back to a name that fits: whole again, without a tool tip.
   take(QStringLiteral("Борис"));
-  EXPECT_EQ(Form->PlayerNameLabel->ShownText(), QStringLiteral("Борис"));
-  EXPECT_TRUE(Form->PlayerNameLabel->toolTip().isEmpty());
+  EXPECT_EQ(Form->Parts().PlayerNameLabel->ShownText(), QStringLiteral("Борис"));
+  EXPECT_TRUE(Form->Parts().PlayerNameLabel->toolTip().isEmpty());
 }
 
 }  // namespace

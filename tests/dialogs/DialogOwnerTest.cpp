@@ -45,10 +45,10 @@ class DialogOwner : public WindowFixture {
 };
 
 TEST_F(DialogOwner, EveryDialogBelongsToTheGameWindow) {
-  EXPECT_TRUE(OpenModal([this] { Form->ShowOptions(); }).first) << "options";
-  EXPECT_TRUE(OpenModal([this] { Form->ShowAppearance(); }).first) << "appearance";
-  EXPECT_TRUE(OpenModal([this] { Form->ShowAbout(); }).first) << "about";
-  EXPECT_TRUE(OpenModal([this] { Form->ShowChampions(); }).first) << "champions";
+  EXPECT_TRUE(OpenModal([this] { Form->Menus().ShowOptions(); }).first) << "options";
+  EXPECT_TRUE(OpenModal([this] { Form->Menus().ShowAppearance(); }).first) << "appearance";
+  EXPECT_TRUE(OpenModal([this] { Form->Menus().ShowAbout(); }).first) << "about";
+  EXPECT_TRUE(OpenModal([this] { Form->Menus().ShowChampions(); }).first) << "champions";
   EXPECT_TRUE(OpenModal([this] {
                 QMessageBox box(QMessageBox::Information, QString(), QStringLiteral("?"),
                                 QMessageBox::Ok, Form.get());
@@ -57,16 +57,17 @@ TEST_F(DialogOwner, EveryDialogBelongsToTheGameWindow) {
       << "message";
   // The file and colour dialogs of the appearance dialog belong to it, and through it to
   // the game's window.
-  TAppearanceDialog& inter = *Form->AppearanceDialog;
-  inter.Load(*Form->TablePanel, Qt::black, QStringLiteral("dtop.dll"), QStringLiteral("c36.dll"));
+  TAppearanceDialog& inter = *Form->Menus().AppearanceDialog();
+  inter.Load(*Form->Parts().TablePanel, Qt::black, QStringLiteral("dtop.dll"),
+             QStringLiteral("c36.dll"));
   inter.show();
   QApplication::processEvents();
   EXPECT_TRUE(OpenModal([&inter] { Part<QPushButton>(inter, "Button2")->click(); }).first)
       << "file dialog";
   inter.hide();
-  Form->RulesItem->trigger();
-  EXPECT_TRUE(OwnedByTheGame(Form->RulesWindow)) << "rules";
-  Form->RulesWindow->close();
+  Form->Menus().Items().RulesItem->trigger();
+  EXPECT_TRUE(OwnedByTheGame(Form->Menus().RulesWindow())) << "rules";
+  Form->Menus().RulesWindow()->close();
 }
 
 // The desktop's own dialogs are used only where they open over the game.
@@ -85,8 +86,9 @@ TEST(NativeDialogs, AreLeftAsideOnWayland) {
 // "Other..." beside each library opens a file dialog named for what it chooses, not the
 // appearance dialog's caption.
 TEST_F(DialogOwner, EachFileDialogHasACaptionOfItsOwnInBothLanguages) {
-  TAppearanceDialog& inter = *Form->AppearanceDialog;
-  inter.Load(*Form->TablePanel, Qt::black, QStringLiteral("dtop.dll"), QStringLiteral("c36.dll"));
+  TAppearanceDialog& inter = *Form->Menus().AppearanceDialog();
+  inter.Load(*Form->Parts().TablePanel, Qt::black, QStringLiteral("dtop.dll"),
+             QStringLiteral("c36.dll"));
   inter.show();
   QApplication::processEvents();
   for (int language : {1, 2}) {

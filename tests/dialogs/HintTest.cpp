@@ -40,13 +40,13 @@ TEST_F(HintCommand, MarksTheCardThatWinsAndLeavesTheTableAlone) {
   Form->ArrangeTable();
   const TLayout& l = Game().Layout;
   Game().PlaceCards(l.PlayerHandLeft, l.HandRight, l.PlayerHandTop, 0, Game().PlayerHand);
-  Form->HintItem->trigger();
-  ASSERT_NE(Form->HandFocus->Card(), nullptr);
-  EXPECT_EQ(Form->HandFocus->Card(), Form->Cards[5 - 1]);
+  Form->Menus().Items().HintItem->trigger();
+  ASSERT_NE(Form->Keys().HandFocus()->Card(), nullptr);
+  EXPECT_EQ(Form->Keys().HandFocus()->Card(), Form->Parts().Cards[5 - 1]);
   EXPECT_EQ(Game().PlayerHand.size(), 2u);
   EXPECT_EQ(Game().TableCards.size(), 1u);
   EXPECT_EQ(Game().PlayMode, pmDefend);
-  EXPECT_EQ(Form->HintMenu, 0) << "the pair it would beat";
+  EXPECT_EQ(Form->Keys().HintMenu(), 0) << "the pair it would beat";
 }
 
 TEST_F(HintCommand, SaysTheValueOfASolvedEndgame) {
@@ -60,9 +60,9 @@ TEST_F(HintCommand, SaysTheValueOfASolvedEndgame) {
   Form->ArrangeTable();
   const TLayout& l = Game().Layout;
   Game().PlaceCards(l.PlayerHandLeft, l.HandRight, l.PlayerHandTop, 0, Game().PlayerHand);
-  Form->HintItem->trigger();
-  EXPECT_EQ(Form->HandFocus->Card(), Form->Cards[5 - 1]);
-  EXPECT_EQ(Form->SpeechLabel->text(), Form->Texts[kSolvedWinText]);
+  Form->Menus().Items().HintItem->trigger();
+  EXPECT_EQ(Form->Keys().HandFocus()->Card(), Form->Parts().Cards[5 - 1]);
+  EXPECT_EQ(Form->Parts().SpeechLabel->text(), Form->Texts()[kSolvedWinText]);
 }
 
 TEST_F(HintCommand, NamesTheButtonWhenNoCardShouldGo) {
@@ -75,15 +75,15 @@ TEST_F(HintCommand, NamesTheButtonWhenNoCardShouldGo) {
   Game().TableCards = {CardInfoOfTag(9), CardInfoOfTag(13)};
   Game().PlayMode = pmThrowIn;
   Game().SetButton(durak::DiscardButton, true);
-  Form->HintItem->trigger();
-  EXPECT_EQ(Form->HandFocus->Card(), nullptr);
-  EXPECT_TRUE(Form->SpeechLabel->text().contains(Form->DiscardButton->text()))
-      << Form->SpeechLabel->text().toStdString();
+  Form->Menus().Items().HintItem->trigger();
+  EXPECT_EQ(Form->Keys().HandFocus()->Card(), nullptr);
+  EXPECT_TRUE(Form->Parts().SpeechLabel->text().contains(Form->Parts().DiscardButton->text()))
+      << Form->Parts().SpeechLabel->text().toStdString();
   EXPECT_EQ(Game().TableCards.size(), 2u);
 }
 
 TEST_F(HintCommand, HasAKeyAndATextInBothLanguages) {
-  EXPECT_EQ(Form->HintItem->shortcut(), QKeySequence(Qt::Key_H));
+  EXPECT_EQ(Form->Menus().Items().HintItem->shortcut(), QKeySequence(Qt::Key_H));
   for (int language : {1, 2}) {
     EXPECT_FALSE(PackText(kHintMenuText, language).isEmpty());
     EXPECT_TRUE(PackText(kHintButtonText, language).contains(QStringLiteral("%1")));
@@ -94,8 +94,8 @@ TEST_F(HintCommand, HasAKeyAndATextInBothLanguages) {
 }
 
 TEST_F(HintCommand, NothingToSuggestBetweenDeals) {
-  Form->HintItem->trigger();
-  EXPECT_EQ(Form->HandFocus->Card(), nullptr);
+  Form->Menus().Items().HintItem->trigger();
+  EXPECT_EQ(Form->Keys().HandFocus()->Card(), nullptr);
   EXPECT_EQ(Game().PlayerHand.size(), 0u);
 }
 

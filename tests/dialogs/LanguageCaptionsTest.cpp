@@ -79,7 +79,7 @@ class LanguageCaptions : public WindowFixture {
   // picture.
   void CheckWindows(int language) {
     const QString suffix = language == 2 ? QStringLiteral("-en") : QStringLiteral("-ru");
-    TOptionsDialog& rub = *Form->OptionsDialog;
+    TOptionsDialog& rub = *Form->Menus().OptionsDialog();
     rub.setObjectName(QStringLiteral("options"));
     rub.show();
     QApplication::processEvents();
@@ -87,9 +87,10 @@ class LanguageCaptions : public WindowFixture {
     Shot(&rub, QStringLiteral("options") + suffix);
     rub.hide();
 
-    TAppearanceDialog& inter = *Form->AppearanceDialog;
+    TAppearanceDialog& inter = *Form->Menus().AppearanceDialog();
     inter.setObjectName(QStringLiteral("appearance"));
-    inter.Load(*Form->TablePanel, Qt::black, QStringLiteral("dtop.dll"), QStringLiteral("c36.dll"));
+    inter.Load(*Form->Parts().TablePanel, Qt::black, QStringLiteral("dtop.dll"),
+               QStringLiteral("c36.dll"));
     inter.show();
     QApplication::processEvents();
     EXPECT_EQ(Clipped(&inter), QStringList());
@@ -112,25 +113,25 @@ class LanguageCaptions : public WindowFixture {
       Shot(about, QStringLiteral("about") + suffix);
       about->accept();
     });
-    Form->ShowAbout();
+    Form->Menus().ShowAbout();
 
-    Form->MakeDeskThumbnails(100);
-    Form->DeskPopupMenu->popup(QPoint(10, 10));
+    Form->Menus().MakeDeskThumbnails(100);
+    Form->Menus().Items().DeskPopupMenu->popup(QPoint(10, 10));
     QApplication::processEvents();
-    Shot(Form->DeskPopupMenu, QStringLiteral("desk-menu") + suffix);
-    Form->DeskPopupMenu->hide();
+    Shot(Form->Menus().Items().DeskPopupMenu, QStringLiteral("desk-menu") + suffix);
+    Form->Menus().Items().DeskPopupMenu->hide();
   }
 
   // The captions that follow the language, with the number of the text each one shows.
   std::vector<std::pair<QString, int>> Captions() {
     std::vector<std::pair<QString, int>> c;
     TMainWindow& f = *Form;
-    for (int i = 0; i < 10; ++i) c.push_back({f.DeskPopupItems[i]->text(), 9 + i});
-    for (int i = 0; i < 10; ++i) c.push_back({f.DeskItems[i]->text(), 9 + i});
-    c.push_back({f.OptionsItem->text(), 6});
-    c.push_back({f.AppearanceItem->text(), 7});
-    c.push_back({f.AboutItem->text(), 23});
-    TOptionsDialog& r = *f.OptionsDialog;
+    for (int i = 0; i < 10; ++i) c.push_back({f.Menus().Items().DeskPopupItems[i]->text(), 9 + i});
+    for (int i = 0; i < 10; ++i) c.push_back({f.Menus().Items().DeskItems[i]->text(), 9 + i});
+    c.push_back({f.Menus().Items().OptionsItem->text(), 6});
+    c.push_back({f.Menus().Items().AppearanceItem->text(), 7});
+    c.push_back({f.Menus().Items().AboutItem->text(), 23});
+    TOptionsDialog& r = *f.Menus().OptionsDialog();
     c.push_back({r.windowTitle(), 26});
     c.push_back({Part<QGroupBox>(r, "HG1")->title(), 49});
     c.push_back({Part<QCheckBox>(r, "CheckBox1")->text(), 50});
@@ -146,7 +147,7 @@ class LanguageCaptions : public WindowFixture {
     c.push_back({Part<QCheckBox>(r, "CheckBox3")->text(), 63});
     c.push_back({Part<TRaisedButton>(r, "OKBtn")->text(), 64});
     c.push_back({Part<TRaisedButton>(r, "CancelBtn")->text(), 65});
-    TAppearanceDialog& d = *f.AppearanceDialog;
+    TAppearanceDialog& d = *f.Menus().AppearanceDialog();
     c.push_back({d.windowTitle(), 27});
     c.push_back({Part<QGroupBox>(d, "RubBox1")->title(), 31});
     c.push_back({Part<QGroupBox>(d, "GGB")->title(), 32});
@@ -191,13 +192,15 @@ TEST_F(LanguageCaptions, EnglishAndBackRestoresEveryCaption) {
   // follows the language.
   Form->LanguageChosen(2);
   ExpectLanguage(2);
-  EXPECT_TRUE(Form->EnglishItem->isChecked());
+  EXPECT_TRUE(Form->Menus().Items().EnglishItem->isChecked());
   Form->LanguageChosen(1);
   ExpectLanguage(1);
-  EXPECT_EQ(WithoutMnemonic(Part<QPushButton>(*Form->AppearanceDialog, "Button1")->text()),
-            QStringLiteral("Другая..."));
-  EXPECT_EQ(WithoutMnemonic(Part<QPushButton>(*Form->AppearanceDialog, "Button2")->text()),
-            QStringLiteral("Другая..."));
+  EXPECT_EQ(
+      WithoutMnemonic(Part<QPushButton>(*Form->Menus().AppearanceDialog(), "Button1")->text()),
+      QStringLiteral("Другая..."));
+  EXPECT_EQ(
+      WithoutMnemonic(Part<QPushButton>(*Form->Menus().AppearanceDialog(), "Button2")->text()),
+      QStringLiteral("Другая..."));
   EXPECT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
 }
 

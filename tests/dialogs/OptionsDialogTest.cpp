@@ -22,15 +22,15 @@ class OptionsDialog : public WindowFixture {
  protected:
   // Opens the dialog, lets `change` work on it, then closes it with OK or Cancel.
   void Run(const std::function<void(TOptionsDialog&)>& change, bool ok) {
-    TOptionsDialog& d = *Form->OptionsDialog;
+    TOptionsDialog& d = *Form->Menus().OptionsDialog();
     Answer(
         [&d, change, ok] {
           change(d);
           (ok ? Part<TRaisedButton>(d, "OKBtn") : Part<TRaisedButton>(d, "CancelBtn"))->click();
         },
-        [this] { Form->ShowOptions(); });
+        [this] { Form->Menus().ShowOptions(); });
   }
-  TCardWidget* Card(int tag) { return Form->Cards[tag - 1]; }
+  TCardWidget* Card(int tag) { return Form->Parts().Cards[tag - 1]; }
 };
 
 TEST_F(OptionsDialog, SpeedBelowTheBarShowsAsTenAndIsStoredOnlyOnOk) {
@@ -92,7 +92,7 @@ TEST_F(OptionsDialog, VariantChangeBetweenDealsIsSilentAndDuringADealWaits) {
 
   Run([](TOptionsDialog& d) { Part<TRadioGroup>(d, "DP")->SetItemIndex(1); }, true);
   ASSERT_EQ(Messages.size(), 1);
-  EXPECT_EQ(Messages[0], Form->Texts.At(199));
+  EXPECT_EQ(Messages[0], Form->Texts().At(199));
   EXPECT_TRUE(Game().Options & arTransfer);
   EXPECT_FALSE(Game().TransferOn) << "the running deal keeps refusing transfers";
 
@@ -142,8 +142,8 @@ TEST_F(OptionsDialog, HotCardsSwitchedDuringADefenceChangeTheHighlightsAtOnce) {
 TEST_F(OptionsDialog, NewHotColourReachesEveryCard) {
   Run([](TOptionsDialog& d) { Part<TColourButton>(d, "ColBtn1")->SetBtnColor(QColor(0, 0, 255)); },
       true);
-  EXPECT_EQ(Form->Settings.HotColor, 0xFF0000);
-  for (TCardWidget* card : Form->Cards) EXPECT_EQ(card->HotMouseColor(), QColor(0, 0, 255));
+  EXPECT_EQ(Form->Settings().HotColor, 0xFF0000);
+  for (TCardWidget* card : Form->Parts().Cards) EXPECT_EQ(card->HotMouseColor(), QColor(0, 0, 255));
 }
 
 TEST_F(OptionsDialog, CancelChangesNothing) {
@@ -151,7 +151,7 @@ TEST_F(OptionsDialog, CancelChangesNothing) {
   g.Options = arHotCards;
   g.GlideSpeed = 40;
   g.HandOrder = 1;
-  const int32_t hotColor = Form->Settings.HotColor;
+  const int32_t hotColor = Form->Settings().HotColor;
   Run(
       [](TOptionsDialog& d) {
         Part<QCheckBox>(d, "CheckBox1")->setChecked(false);
@@ -165,7 +165,7 @@ TEST_F(OptionsDialog, CancelChangesNothing) {
   EXPECT_EQ(g.Options, arHotCards);
   EXPECT_EQ(g.GlideSpeed, 40);
   EXPECT_EQ(g.HandOrder, 1);
-  EXPECT_EQ(Form->Settings.HotColor, hotColor);
+  EXPECT_EQ(Form->Settings().HotColor, hotColor);
   EXPECT_TRUE(Messages.isEmpty());
 }
 
@@ -188,24 +188,24 @@ TEST_F(OptionsDialog, ShowsTheCurrentChoices) {
 }
 
 TEST_F(OptionsDialog, OpponentIsChosenHereAndPlaysFromTheNextDeal) {
-  Form->Settings.Opponent = kOpponentUsual;
+  Form->Settings().Opponent = kOpponentUsual;
   Game().NewGame();
   int shown = -1;
   Run([&](TOptionsDialog& d) { shown = Part<TRadioGroup>(d, "OG")->ItemIndex(); }, false);
   EXPECT_EQ(shown, 1) << "the usual player is the default, between the easy and the strong";
 
   Run([](TOptionsDialog& d) { Part<TRadioGroup>(d, "OG")->SetItemIndex(2); }, false);
-  EXPECT_EQ(Form->Settings.Opponent, 0) << "Cancel changes nothing";
+  EXPECT_EQ(Form->Settings().Opponent, 0) << "Cancel changes nothing";
   Run([](TOptionsDialog& d) { Part<TRadioGroup>(d, "OG")->SetItemIndex(2); }, true);
-  EXPECT_EQ(Form->Settings.Opponent, kOpponentStrong);
+  EXPECT_EQ(Form->Settings().Opponent, kOpponentStrong);
   EXPECT_TRUE(Messages.isEmpty()) << "between deals the choice is silent";
 
   Game().GlideSpeed = 100;
-  Form->DealButton->click();
+  Form->Parts().DealButton->click();
   EXPECT_NE(Game().Chooser, nullptr) << "the deal takes the strong player";
   ICompChooser* const strong = Game().Chooser;
   Run([](TOptionsDialog& d) { Part<TRadioGroup>(d, "OG")->SetItemIndex(0); }, true);
-  EXPECT_EQ(Form->Settings.Opponent, kOpponentEasy);
+  EXPECT_EQ(Form->Settings().Opponent, kOpponentEasy);
   EXPECT_EQ(Messages.size(), 1) << "during a deal the change waits for the next one";
   EXPECT_EQ(Game().Chooser, strong) << "the running deal keeps its opponent";
   int easyShown = -1;
@@ -255,15 +255,15 @@ TEST_F(OptionsDialog, DialogsMadeOnFirstUseSpeakTheWindowsLanguage) {
   form.Activated = true;
   form.show();
   form.LanguageChosen(2);
-  EXPECT_EQ(form.OptionsDialog.IfMade(), nullptr);
-  EXPECT_EQ(form.AppearanceDialog.IfMade(), nullptr);
-  TOptionsDialog& options = *form.OptionsDialog;
-  EXPECT_EQ(form.OptionsDialog.IfMade(), &options);
+  EXPECT_EQ(form.Menus().OptionsDialog().IfMade(), nullptr);
+  EXPECT_EQ(form.Menus().AppearanceDialog().IfMade(), nullptr);
+  TOptionsDialog& options = *form.Menus().OptionsDialog();
+  EXPECT_EQ(form.Menus().OptionsDialog().IfMade(), &options);
   EXPECT_EQ(options.windowTitle(), PackText(26, 2));
-  EXPECT_EQ(form.AppearanceDialog->windowTitle(), PackText(27, 2));
+  EXPECT_EQ(form.Menus().AppearanceDialog()->windowTitle(), PackText(27, 2));
   form.LanguageChosen(1);
   EXPECT_EQ(options.windowTitle(), PackText(26, 1));
-  EXPECT_EQ(form.AppearanceDialog->windowTitle(), PackText(27, 1));
+  EXPECT_EQ(form.Menus().AppearanceDialog()->windowTitle(), PackText(27, 1));
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ class RulesWindow : public WindowFixture {
   void Shoot(const QString& name) {
     const QString dir = qEnvironmentVariable("DURAK_DIALOG_SHOTS");
     if (dir.isEmpty()) return;
-    TRulesWindow* rules = Form->RulesWindow;
+    TRulesWindow* rules = Form->Menus().RulesWindow();
     rules->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
     // The end of the rules too, scrolled down.
     QScrollBar* bar = Part<QTextBrowser>(*rules, "Browser")->verticalScrollBar();
@@ -34,29 +34,29 @@ class RulesWindow : public WindowFixture {
 };
 
 TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
-  ASSERT_EQ(Form->RulesWindow, nullptr);
-  Form->RulesItem->trigger();
-  ASSERT_NE(Form->RulesWindow, nullptr);
-  TRulesWindow* rules = Form->RulesWindow;
+  ASSERT_EQ(Form->Menus().RulesWindow(), nullptr);
+  Form->Menus().Items().RulesItem->trigger();
+  ASSERT_NE(Form->Menus().RulesWindow(), nullptr);
+  TRulesWindow* rules = Form->Menus().RulesWindow();
   EXPECT_TRUE(rules->isVisible());
   EXPECT_FALSE(rules->isModal());
 
   for (int language : {1, 2}) {
     SCOPED_TRACE(language);
     Form->LanguageChosen(language);  // the open window follows the language menu
-    EXPECT_EQ(Form->RulesItem->text(), PackText(240, language));
+    EXPECT_EQ(Form->Menus().Items().RulesItem->text(), PackText(240, language));
     EXPECT_EQ(rules->windowTitle(), PackText(241, language));
     EXPECT_EQ(WithoutMnemonic(Part<QPushButton>(*rules, "CloseBtn")->text()),
               PackText(242, language));
     const QString shown = Part<QTextBrowser>(*rules, "Browser")->toPlainText();
     int sections = 0;
-    for (int n = 271; n <= 299 && !Form->Texts.At(n).isEmpty(); n += 2) {
-      EXPECT_TRUE(shown.contains(Form->Texts.At(n))) << "heading " << n;
+    for (int n = 271; n <= 299 && !Form->Texts().At(n).isEmpty(); n += 2) {
+      EXPECT_TRUE(shown.contains(Form->Texts().At(n))) << "heading " << n;
       // Each paragraph whole, line by line, far beyond a caption's 49 characters.
-      for (const QString& line : Form->Texts.At(n + 1).split('\n')) {
+      for (const QString& line : Form->Texts().At(n + 1).split('\n')) {
         EXPECT_TRUE(shown.contains(line)) << "text " << n + 1 << ": " << line.toStdString();
       }
-      EXPECT_GT(Form->Texts.At(n + 1).size(), 49) << "text " << n + 1 << " was cut";
+      EXPECT_GT(Form->Texts().At(n + 1).size(), 49) << "text " << n + 1 << " was cut";
       ++sections;
     }
     // The aim, the deal, the leader, beating, throwing in, several-card leads, transfer,
@@ -64,8 +64,9 @@ TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
     // the screen reader.
     EXPECT_EQ(sections, 14);
     // Every command button named in the rules as it is captioned.
-    for (TRaisedButton* b : {Form->TakeButton, Form->DealButton, Form->ComputerTakesButton,
-                             Form->DiscardButton, Form->DefendButton}) {
+    for (TRaisedButton* b :
+         {Form->Parts().TakeButton, Form->Parts().DealButton, Form->Parts().ComputerTakesButton,
+          Form->Parts().DiscardButton, Form->Parts().DefendButton}) {
       EXPECT_TRUE(shown.contains(b->text())) << b->text().toStdString();
     }
     Shoot(language == 2 ? QStringLiteral("rules-en") : QStringLiteral("rules-ru"));
@@ -74,8 +75,8 @@ TEST_F(RulesWindow, HelpMenuOpensTheRulesInEachLanguage) {
   // Closing and opening again gives the same window, at the front.
   Part<QPushButton>(*rules, "CloseBtn")->click();
   EXPECT_FALSE(rules->isVisible());
-  Form->RulesItem->trigger();
-  EXPECT_EQ(Form->RulesWindow, rules);
+  Form->Menus().Items().RulesItem->trigger();
+  EXPECT_EQ(Form->Menus().RulesWindow(), rules);
   EXPECT_TRUE(rules->isVisible());
 }
 
@@ -85,8 +86,8 @@ TEST_F(RulesWindow, TheEndOfADealSaysTheGameWaitsForTheTake) {
   for (int language : {1, 2}) {
     SCOPED_TRACE(language);
     Form->LanguageChosen(language);
-    const QString end = Form->Texts.At(290);
-    EXPECT_TRUE(end.contains(Form->TakeButton->text())) << end.toStdString();
+    const QString end = Form->Texts().At(290);
+    EXPECT_TRUE(end.contains(Form->Parts().TakeButton->text())) << end.toStdString();
   }
   TGame& g = Form->Game();
   g.Trump = 4;  // hearts
@@ -105,14 +106,15 @@ TEST_F(RulesWindow, TheKeyboardSectionNamesEveryKey) {
   for (int language : {1, 2}) {
     SCOPED_TRACE(language);
     Form->LanguageChosen(language);
-    const QString keys = Form->Texts.At(296);
+    const QString keys = Form->Texts().At(296);
     // Each key begins a line of its own or a sentence ("F1 ... . F2 ...").
     for (const char* key : {"H", "F1", "F2", "Enter"}) {
       const QRegularExpression named(QStringLiteral("(^|\\n|\\. )%1[ :]").arg(QLatin1String(key)));
       EXPECT_TRUE(keys.contains(named)) << key;
     }
-    for (TRaisedButton* b : {Form->TakeButton, Form->DealButton, Form->ComputerTakesButton,
-                             Form->DiscardButton, Form->DefendButton}) {
+    for (TRaisedButton* b :
+         {Form->Parts().TakeButton, Form->Parts().DealButton, Form->Parts().ComputerTakesButton,
+          Form->Parts().DiscardButton, Form->Parts().DefendButton}) {
       const QString letter(b->KeyLetter());
       const bool named =
           keys.contains(letter + QString::fromUtf8(" — «") + b->text() + QString::fromUtf8("»")) ||

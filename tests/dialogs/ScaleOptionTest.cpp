@@ -24,8 +24,9 @@ class ScaleOption : public WindowFixture {};
 TEST_F(ScaleOption, TurningItOffGivesTheLibrarySizeAndIsKept) {
   Form->resize(1280, 1000);
   QApplication::processEvents();
-  ASSERT_GT(Form->TableCardWidth, Form->CardWidth) << "the cards grow on a big window";
-  TAppearanceDialog& d = *Form->AppearanceDialog;
+  ASSERT_GT(Form->CardSize().Width, Form->CardSize().LibraryWidth)
+      << "the cards grow on a big window";
+  TAppearanceDialog& d = *Form->Menus().AppearanceDialog();
   Answer(
       [&d] {
         EXPECT_TRUE(Part<QCheckBox>(d, "ScaleBox")->isChecked());
@@ -33,10 +34,10 @@ TEST_F(ScaleOption, TurningItOffGivesTheLibrarySizeAndIsKept) {
         Part<QCheckBox>(d, "ScaleBox")->setChecked(false);
         Part<QPushButton>(d, "OKBtn")->click();
       },
-      [this] { Form->ShowAppearance(); });
-  EXPECT_FALSE(Form->Settings.ScaleToWindow);
-  EXPECT_EQ(Form->TableCardWidth, Form->CardWidth);
-  EXPECT_EQ(Form->Game().Layout.CardWidth, Form->CardWidth);
+      [this] { Form->Menus().ShowAppearance(); });
+  EXPECT_FALSE(Form->Settings().ScaleToWindow);
+  EXPECT_EQ(Form->CardSize().Width, Form->CardSize().LibraryWidth);
+  EXPECT_EQ(Form->Game().Layout.CardWidth, Form->CardSize().LibraryWidth);
   Form->Game().Busy = false;
   ASSERT_TRUE(Form->WriteSettingsFile());
   QFile ini(QDir::current().filePath(QStringLiteral("durak.ini")));
@@ -50,12 +51,12 @@ TEST_F(ScaleOption, TurningItOffGivesTheLibrarySizeAndIsKept) {
         Part<QCheckBox>(d, "ScaleBox")->setChecked(true);
         Part<QPushButton>(d, "CancelBtn")->click();
       },
-      [this] { Form->ShowAppearance(); });
-  EXPECT_FALSE(Form->Settings.ScaleToWindow);
+      [this] { Form->Menus().ShowAppearance(); });
+  EXPECT_FALSE(Form->Settings().ScaleToWindow);
 }
 
 TEST_F(ScaleOption, BigBacksSitSideBySide) {
-  TAppearanceDialog& d = *Form->AppearanceDialog;
+  TAppearanceDialog& d = *Form->Menus().AppearanceDialog();
   Part<QLabel>(d, "Label2")->setText(QStringLiteral("coloda-atlas-big.col"));
   d.Arrange();
   for (int k = 0; k < 5; ++k) {

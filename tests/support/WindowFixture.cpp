@@ -13,14 +13,14 @@ void WindowFixture::SetUp() {
   Form = std::make_unique<TMainWindow>();
   Form->FixedMillisOfDay = DealSeed;
   Form->ShowMessage = [this](const QString& text) { Messages << text; };
-  Form->AppearanceDialog->ShowMessage = [this](const QString& text) { Messages << text; };
+  Form->Menus().AppearanceDialog()->ShowMessage = [this](const QString& text) { Messages << text; };
   Form->Activated = true;  // no start-up round: no champions table, no first deal
   Form->resize(800, 600);
   Form->show();
   Form->LanguageChosen(1);
   Form->LoadCardFaces();
   ASSERT_TRUE(Messages.isEmpty()) << qPrintable(Messages.join('\n'));
-  ASSERT_FALSE(Form->Texts.At(199).isEmpty()) << "the language pack was not found";
+  ASSERT_FALSE(Form->Texts().At(199).isEmpty()) << "the language pack was not found";
 }
 
 void WindowFixture::Answer(const std::function<void()>& answer,

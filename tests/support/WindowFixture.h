@@ -53,8 +53,8 @@ class TWindowTest : public ::testing::Test {
     form.show();
     const bool finished = QTest::qWaitFor(
         [&form] {
-          return !form.isVisible() ||
-                 (form.AppearanceDialog.IfMade() != nullptr && !QApplication::activeModalWidget());
+          return !form.isVisible() || (form.Menus().AppearanceDialog().IfMade() != nullptr &&
+                                       !QApplication::activeModalWidget());
         },
         kStartMillis);
     ASSERT_TRUE(finished) << "the window did not finish its start-up within " << kStartMillis / 1000
