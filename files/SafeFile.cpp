@@ -127,9 +127,16 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
   const std::string target = ResolveLinks(path);
   bool ok = false;
   struct stat old {};
-  const bool existed = ::stat(target.c_str(), &old) == 0;
+  bool existed = ::stat(target.c_str(), &old) == 0;
+  bool writable = !existed || (S_ISREG(old.st_mode) && ::access(target.c_str(), W_OK) == 0);
+  // Another copy of the game removed the file just now (its deal ended): it is written
+  // afresh rather than reported as unwritable.
+  if (!writable && existed && errno == ENOENT && ::stat(target.c_str(), &old) != 0) {
+    existed = false;
+    writable = true;
+  }
   // Only a regular file is replaced, and only one we may write to.
-  if (!existed || (S_ISREG(old.st_mode) && ::access(target.c_str(), W_OK) == 0)) {
+  if (writable) {
     const mode_t mode = existed ? (old.st_mode & 07777) : 0666;
     std::string temp;
     int fd = -1;
