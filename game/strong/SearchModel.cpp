@@ -1,3 +1,6 @@
+// The search model's rules (a fast second copy of the two-player rules for the strong
+// player) in one file: move generation and applying a move share their helpers, and the
+// differential test checks the whole against the engine. Hence over 400 lines.
 #include "SearchModel.h"
 
 #include "CardInfo.h"

@@ -1,3 +1,7 @@
+// The searching player in one file: the sampled search, its exact endgame solver and the
+// transposition table they share. It runs past 400 lines because these parts call one
+// another in the innermost loop and share file-local helpers; split, they would need those
+// helpers in a header for no reader's gain.
 #include "StrongPlayer.h"
 
 #include <algorithm>

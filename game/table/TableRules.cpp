@@ -1,3 +1,6 @@
+// The rules of the table of three and four in one place, as its header promises: dealing,
+// legal moves, applying a move, drawing, leaving and the invariants. It runs past 400 lines
+// because each rule reads the others' file-local helpers; one file keeps the rules whole.
 #include "TableRules.h"
 
 #include <sstream>
