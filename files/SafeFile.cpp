@@ -131,7 +131,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
   bool writable = !existed || (S_ISREG(old.st_mode) && ::access(target.c_str(), W_OK) == 0);
   // Another copy of the game removed the file just now (its deal ended): it is written
   // afresh rather than reported as unwritable.
-  if (!writable && existed && errno == ENOENT && ::stat(target.c_str(), &old) != 0) {
+  if (!writable && existed && ::stat(target.c_str(), &old) != 0) {
     existed = false;
     writable = true;
   }
